@@ -1,0 +1,44 @@
+// Definitions and defaults of the compiler settings.
+#include "driver/settings.h"
+
+int processor = 257;
+int generic_processor_flag = 1;
+int processor_specified_on_cmdline = 0;
+int memory_model = 0;
+int stack_multi_bank_flag = 0;
+int lfsr_valid = 1;
+int verbose = 0;
+int dump_version_only = 0;
+int preprocess_only = 0;
+int dump_preprocessor_cmd_line = 0;
+int show_pragma_config_help = 0;
+int error_level = 2;
+char *suppress_message_option = nullptr;
+char *includes[VELC_MAX_INCLUDES];
+int num_includes = 0;
+char *command_line_defines[VELC_MAX_DEFINES];
+int num_defines = 0;
+const char *_source_file_name = nullptr;
+const char *_object_file_name = nullptr;
+const char *_error_file_name = nullptr;
+const char *DefaultIncludePath = nullptr;
+int global_optimize_flag = 1;
+int do_banking_optimizations = 1;
+int do_unreachable_code_removal = 1;
+int do_code_straightening = 1;
+int do_tail_merging = 1;
+int do_branch_optimizations = 1;
+int do_wreg_tracking = 1;
+int do_dead_code_removal = 1;
+int do_copy_propagation = 1;
+int do_redundant_store_elimination = 1;
+int do_procedural_abstraction = 1;
+int procedural_abstraction_count = 4;
+int dump_procedural_abstraction = 0;
+int dump_assembly_level_basic_blocks = 0;
+int plain_char_signed_flag = 1;
+int suppress_integer_promotion_flag = 1;
+int merge_duplicate_strings_flag = 1;
+int debug_trans_flag = 0;
+int debug_code_gen_flag = 0;
+int emit_assembly_flag = 0;

@@ -1,0 +1,85 @@
+// Support containers: a chained hash table of fixed-size records keyed by a
+// prefix of the record, a singly linked list of fixed-size records, and a
+// growable string. Callers receive the address of the record storage itself
+// and cast it to their own record type; nodes lie just before that storage.
+#ifndef VELC_UTIL_UTIL_H
+#define VELC_UTIL_UTIL_H
+
+#include <cstddef>
+#include <cstdint>
+
+// ---- hash table ---------------------------------------------------------
+
+using hash_compare_fn = int (*)(const void *key, const void *record, size_t key_size);
+using hash_fn = unsigned (*)(const void *key, size_t key_size);
+using record_destructor_fn = void (*)(void *record);
+
+struct hash_node;
+
+struct hash_table {
+  uint32_t count;         // records stored
+  uint32_t element_size;  // bytes of one record
+  uint32_t key_size;      // leading record bytes that form the key
+  uint32_t bucket_count;  // fixed at creation
+  hash_compare_fn compare;  // 0 on equality; memcmp by default
+  hash_fn hash;             // hashpjw by default
+  hash_node **buckets;      // lies directly behind the header
+};
+
+// Allocates header and buckets in one zero-filled block; null when out of memory.
+hash_table *hash_create(size_t element_size, size_t key_size, size_t bucket_count);
+// Replace the compare or hash function.
+void hash_set_compare(hash_table *table, hash_compare_fn fn);
+void hash_set_hash(hash_table *table, hash_fn fn);
+// Always inserts at the head of the key's bucket; returns the record (key copied in).
+void *hash_add(hash_table *table, const void *key);
+// First record of the key's bucket that compares equal: the latest added wins.
+void *hash_find(const hash_table *table, const void *key);
+// Deletes the record found for key; -1 when there is none.
+int hash_delete(hash_table *table, const void *key, record_destructor_fn destructor);
+// Unlinks a record's node from its bucket without freeing it.
+void hash_deletedirect(void *record);
+// Destroys every record and node; the table stays usable.
+void hash_deleteall(hash_table *table, record_destructor_fn destructor);
+// hash_deleteall, then frees the table. A null table is ignored.
+void hash_free(hash_table *table, record_destructor_fn destructor);
+// 16-bit PJW-style hash: h = h*4 + signed byte, masked to 16 bits.
+unsigned hashpjw(const void *bytes, size_t length);
+unsigned hash_string_pjw(const char *string);
+// Calls fn on every record of the table (bucket order); for dumps and clean-up.
+void hash_foreach(const hash_table *table, void (*fn)(void *record, void *context), void *context);
+
+// ---- list ---------------------------------------------------------------
+
+struct list_node;
+
+struct list_t {
+  uint32_t count;         // records in the list
+  uint32_t element_size;  // bytes of one record
+  list_node *head;
+  list_node *tail;
+};
+
+list_t *list_create(size_t element_size);
+void *list_append(list_t *list);   // zero-filled record at the tail
+void *list_insert(list_t *list);   // zero-filled record at the head
+// New record directly after record's node (null record: at the head);
+// null when record is not in the list or the list is empty.
+void *list_inject(list_t *list, void *record);
+void *list_first(const list_t *list);
+void *list_last(const list_t *list);
+void *list_next(const void *record);
+// First record for which match(record, key) returns 0.
+void *list_find(const list_t *list, const void *key, int (*match)(const void *record, const void *key));
+void list_pop(list_t *list);                  // unlinks and frees the head
+void list_delete(list_t *list, void *record);  // unlinks and frees record's node
+void list_clear(list_t *list, record_destructor_fn destructor);
+void list_free(list_t *list, record_destructor_fn destructor);
+
+// ---- growable string ----------------------------------------------------
+
+// Appends src to dest (null dest: a new 512-byte buffer); capacity grows in
+// whole blocks of 512 bytes. Returns the possibly moved buffer (free() it).
+char *strcatdyn(char *dest, const char *src);
+
+#endif
