@@ -186,10 +186,10 @@ int s_parse_pragma_config(pragma_record *record);
 
 // ---- files met in line markers --------------------------------------------
 
-// Every distinct file named by a line marker, as absolute paths (char*
-// records, owned), in the order of first appearance.
-extern list_t *dependent_file_list;
-// The same names for the duplicate check; made by yyinitlex.
+// Line markers append every distinct file, as an absolute path, to the
+// driver's dependent_file_list (driver/state.h) in the order of first
+// appearance; this table of char* records holds the same names for the
+// duplicate check. Made by yyinitlex, freed with its names by yyuninitlex.
 extern hash_table *dependent_file_hash;
 
 #endif
