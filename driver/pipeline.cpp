@@ -1,0 +1,77 @@
+// The phases of one compilation, in order. In: the preprocessed input
+// opened by the driver, the settings and the processor. Out: the object
+// file, or the diagnostics that stopped the run. Every call into another
+// subsystem is made from here, one call per phase, so that each phase is
+// wired in one place.
+#include "driver/phases.h"
+
+#include "device/processors.h"
+#include "driver/compile.h"
+#include "driver/diag.h"
+#include "driver/settings.h"
+
+static FILE *s_preprocessed_input;
+static bool s_parser_ready;
+
+FILE *driver_preprocessed_input() { return s_preprocessed_input; }
+void driver_set_preprocessed_input(FILE *file) { s_preprocessed_input = file; }
+
+// Translator's default ROM range (set_default_rom_range); not yet present.
+void phase_set_default_rom_range(bool) {}
+
+// Configuration tables of the processor (pragma_config_initialize); not yet present.
+void phase_config_initialize() {}
+
+// The --help-config listing (pragma_config_help). The configuration tables
+// are not yet present, so the listing holds the heading and no settings.
+void phase_config_help() {
+  printf("Configuration settings available for processor %s\n", getDvsProcName(processor));
+}
+
+int phase_parser_init() {
+  // yyinitparse: scanner and file-level typedef scope; not yet present.
+  s_parser_ready = true;
+  return 0;
+}
+
+void phase_parser_uninit() {
+  if (!s_parser_ready)
+    return;
+  // yyuninitparse; not yet present.
+  s_parser_ready = false;
+}
+
+// Parse the translation unit from driver_preprocessed_input() (yyparse).
+static void s_parse() {}
+// Translate the syntax tree into the statement list (trnTranslateAST(hl_get_ast())).
+static void s_translate() {}
+// Free the syntax tree (hl_free_ast(hl_get_ast())).
+static void s_free_syntax_tree() {}
+// Select instructions for the statement list (genTranslate).
+static void s_generate_code() {}
+// Free the statement list (stmtFreeList).
+static void s_free_statements() {}
+// Optimise the output code and resolve branches (optimize_assembly).
+static void s_optimize() {}
+// Turn the configuration settings into data (pragma_config_generate_info).
+static void s_generate_config() {}
+// Write the object file (emit_write_object_file(ofile)).
+static void s_write_object() {}
+// Release the code generator's state (genFree).
+static void s_free_code_generator() {}
+
+static bool s_clean() { return get_error_count() == 0; }
+
+void run_phases() {
+  if (s_clean()) s_parse();
+  if (s_clean()) s_translate();
+  if (s_clean()) s_free_syntax_tree();
+  if (s_clean()) s_generate_code();
+  if (s_clean()) s_free_statements();
+  // From here on an internal error no longer names a source position.
+  show_assert_lineno = 0;
+  if (s_clean()) s_optimize();
+  if (s_clean()) s_generate_config();
+  if (s_clean()) s_write_object();
+  if (s_clean()) s_free_code_generator();
+}

@@ -1,0 +1,147 @@
+// Preprocessor child process. In: the settings (-I, -D, level, model,
+// suppressions), the file names of the compilation and VELC_INCLUDE.
+// Out: the argument vector, the -tp dump, the child's completion status.
+#include "driver/spawn.h"
+
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+
+#include "device/processors.h"
+#include "driver/compile.h"
+#include "driver/diag.h"
+#include "driver/paths.h"
+#include "driver/settings.h"
+
+extern char **environ;
+
+static std::string s_quoted(const std::string &text) { return "\"" + text + "\""; }
+
+static std::string s_directory_of(const char *path) {
+  size_t size = pathdir(nullptr, path, 0);
+  std::string dir(size, '\0');
+  size_t len = pathdir(dir.data(), path, size);
+  dir.resize(len);
+  return dir;
+}
+
+// When the program was found through the search path, argv[0] carries no
+// directory; the running executable's own path does.
+static std::string s_own_directory(const char *argv0) {
+  if (argv0 && (strchr(argv0, '/') || strchr(argv0, '\\')))
+    return s_directory_of(argv0);
+  char exe[PATH_MAX];
+  ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (len <= 0)
+    return s_directory_of("");
+  exe[len] = '\0';
+  return s_directory_of(exe);
+}
+
+std::string pp_program_path(const char *argv0) { return s_own_directory(argv0) + "cppqx"; }
+
+static void s_add_model_define(std::vector<std::string> &args) {
+  if (memory_model == 0)
+    args.push_back("-d__SMALL__");
+  else if (memory_model == 3)
+    args.push_back("-d__LARGE__");
+  else
+    VELC_ASSERT(!"memory model is neither small nor large");
+}
+
+// Each blank-separated word of the suppression text becomes one argument.
+static void s_add_suppressions(std::vector<std::string> &args) {
+  if (!suppress_message_option)
+    return;
+  const char *p = suppress_message_option;
+  while (*p) {
+    while (*p == ' ')
+      p++;
+    const char *start = p;
+    while (*p && *p != ' ')
+      p++;
+    if (p > start)
+      args.emplace_back(start, p);
+  }
+}
+
+pp_command pp_build_command(const std::string &program) {
+  pp_command cmd;
+  cmd.program = program;
+  std::vector<std::string> &args = cmd.args;
+  args.push_back(s_quoted(program));
+  for (int i = 0; i < num_includes; i++) {
+    args.push_back("--include");
+    args.push_back(includes[i]);
+  }
+  for (int i = 0; i < num_defines; i++) {
+    args.push_back("--define");
+    args.push_back(command_line_defines[i]);
+  }
+  args.insert(args.end(), {"-o", s_quoted(pfile), "-e", s_quoted(efile), s_quoted(yyfilename)});
+  args.push_back("--diagnostic-level=" + std::to_string(error_level));
+  args.push_back("-d__HARROW");
+  args.push_back(std::string("-d__") + getDvsProcName(GetProcessor()));
+  s_add_model_define(args);
+  args.push_back("-d__EXTENDEDqx__");
+  if (DefaultIncludePath) {
+    args.push_back("-i");
+    args.push_back(s_quoted(DefaultIncludePath));
+  }
+  if (verbose)
+    args.push_back("--verbose");
+  s_add_suppressions(args);
+  return cmd;
+}
+
+void pp_dump_command(const pp_command &cmd) {
+  printf("\n\tPreprocessor command line\n\n");
+  printf("\tExecutable:   %s\n\n", cmd.program.c_str());
+  printf("\tParameters:\n");
+  for (const std::string &arg : cmd.args)
+    printf("\t\t%s\n", arg.c_str());
+  printf("\n\n");
+  fflush(stdout);
+}
+
+const char *pp_spawn_error_text(int code, char *buffer, size_t size) {
+  switch (code) {
+  case E2BIG: return "Argument list exceeds 1024 bytes\n";
+  case ENOENT: return "File or path is not found\n";
+  case ENOEXEC: return "Specified file is not executable or has invalid executable-file format\n";
+  case ENOMEM: return "Not enough memory is available to execute new process\n";
+  case EINVAL: return "'mode' argument is invalid\n";
+  default: snprintf(buffer, size, "Unknown error [errno = %d]\n", code); return buffer;
+  }
+}
+
+static int s_wait(pid_t pid) {
+  int status = 0;
+  while (waitpid(pid, &status, 0) < 0)
+    if (errno != EINTR)
+      return 1;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? 0 : 1;
+}
+
+int pp_run(const pp_command &cmd) {
+  std::vector<char *> argv;
+  for (const std::string &arg : cmd.args)
+    argv.push_back(const_cast<char *>(arg.c_str()));
+  argv.push_back(nullptr);
+  fflush(stdout);
+  fflush(stderr);
+  pid_t pid = 0;
+  int code = posix_spawnp(&pid, cmd.program.c_str(), nullptr, nullptr, argv.data(), environ);
+  if (code != 0) {
+    char buffer[64];
+    printf("Error executing %s.  %s", cmd.program.c_str(), pp_spawn_error_text(code, buffer, sizeof buffer));
+    fflush(stdout);
+    return -1;
+  }
+  return s_wait(pid);
+}
