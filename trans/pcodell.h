@@ -1,0 +1,111 @@
+// The low-level tree: one tree of width-specific operators per C statement,
+// and the statement list that carries them to the code generator. The
+// operator names fix operand width, signedness, memory space and address
+// width, so the instruction selector's patterns can be written over them.
+#ifndef VELC_TRANS_PCODELL_H
+#define VELC_TRANS_PCODELL_H
+
+#include <cstdint>
+
+#include "trans/const.h"
+#include "trans/symtbl.h"
+#include "trans/type.h"
+
+enum PcodellOp : int32_t {
+#define OP(name, number) name = number,
+#include "trans/pcodell_ops.def"
+#undef OP
+};
+static_assert(I_NOP == 100 && I_SECTION == 377, "operators run 100 to 377");
+
+// Sub-operators of the combined (commutative) operators.
+enum : int32_t { B_ADD = 0, B_AND = 1, B_OR = 2, B_XOR = 3 };
+
+struct SwitchRecord;  // the translator's switch record (cases, default and exit labels)
+struct asm_entry;     // an in-line assembly block's entry list
+
+struct pcodell_t {
+  long line;           // source position of the construct
+  char *file;          // owned copy
+  pcodell_t *left, *right;
+  TypeRecord *type;    // the value's type; shared, not freed with the node
+  PcodellOp opcode;
+  struct {
+    struct {
+      struct { ConstValue value; } cnst;
+      struct { SymbolRecord *sym; } var;
+      int32_t cop;     // B_ADD .. B_XOR
+      struct {
+        long offset;   // bytes
+        int32_t bit_offset, bit_size;
+        uint8_t is_signed;
+      } member;
+    } expr;
+  } data;
+  long size;           // operand size in bytes (aggregate size for the X forms)
+  long arg_bytes;      // calls: total bytes of arguments
+  long return_size;    // calls: bytes returned
+  uint8_t lvalue;      // indirections: the object may be assigned
+  long step;           // increments and decrements
+  SymbolRecord *label;      // I_JMP, I_IF, I_LABEL, I_LOR/I_LAND, returns: the target
+  SymbolRecord *end_label;  // I_COND*: the end label (label holds the false one)
+  struct {
+    SymbolRecord *sym;
+    long param_size, local_size, return_size;
+  } function;               // I_BFUNCT/I_EFUNCT
+  SwitchRecord *switch_data;  // I_SWITCH*
+  int32_t pragma_args[22];    // I_PRAGMA
+  SectionRecord *section;     // I_SECTION
+  asm_entry *asm_block;       // I_ASM
+  void *owned;                // freed with the node (initialiser images and similar)
+  long owned_size;
+};
+
+#define LEFT_CHILD(p) ((p)->left)
+#define RIGHT_CHILD(p) ((p)->right)
+#define pcodellType(p) ((p)->type)
+
+struct StatementRecord {
+  pcodell_t *tree;
+  StatementRecord *next, *previous;
+};
+
+// ---- nodes --------------------------------------------------------------
+pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, long line, const char *file);
+pcodell_t *pcodell_copy(const pcodell_t *tree);  // nodes copied; types and symbols shared
+void pcodellFreeTree(pcodell_t *tree);
+void set_pcodell_lvalue(pcodell_t *p);           // p must be an indirection
+const char *pcodell_get_opcode_name(int opcode); // null for an unknown opcode
+void pcodell_dbg_dump_tree(const pcodell_t *tree);  // on standard output
+
+// ---- classification -----------------------------------------------------
+bool is_pcodell_constant(const pcodell_t *p);
+bool isPcodellIdentifier(const pcodell_t *p);
+bool is_identifier(const pcodell_t *p);
+bool is_pcodell_commutativeOperator(const pcodell_t *p);
+bool isPcodellSimpleAssignment(const pcodell_t *p);
+bool isPcodellIndirection(const pcodell_t *p);
+bool isPcodellBitfield(const pcodell_t *p);
+bool isPcodellMember(const pcodell_t *p);
+bool isPcodellNop(const pcodell_t *p);
+bool is_opcode_cast(int opcode);
+bool isPcodellZero(const pcodell_t *p);
+
+// ---- width choice -------------------------------------------------------
+// Index of the width member for a size: 0 for 1 byte, 1 for 2, 2 for 3,
+// 3 for 4; 4 for float (F) or any other size (X); -1 when neither applies.
+int pcodell_width_index(const TypeRecord *t, bool has_float_member, bool has_aggregate_member);
+// RAM8 0, RAM16 1, ROM16 2, ROM24 3 from an object's location and range.
+int pcodell_space_index(const TypeRecord *object);
+// The identifier operator of a symbol (I_IDSTK for an auto object).
+PcodellOp pcodell_identifier_op(const SymbolRecord *sym);
+// The indirection operator reading an object of this type.
+PcodellOp pcodell_indirection_op(const TypeRecord *object);
+
+// ---- statements ---------------------------------------------------------
+StatementRecord *stmtCreate(pcodell_t *tree);
+void stmtAppend(StatementRecord **list, StatementRecord *stmt);
+void stmtInsertAfter(StatementRecord *a, StatementRecord *b);
+void stmtFreeList(StatementRecord *list);
+
+#endif
