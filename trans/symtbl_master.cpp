@@ -8,7 +8,7 @@
 
 #include "driver/diag.h"
 #include "driver/paths.h"
-#include "driver/state.h"
+#include "driver/compile.h"
 #include "trans/symtbl_internal.h"
 
 list_t *master_symbol_list;

@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "driver/diag.h"
-#include "driver/state.h"
+#include "driver/compile.h"
 #include "driver/paths.h"
 #include "trans/symtbl_internal.h"
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "driver/diag.h"
-#include "driver/state.h"
+#include "driver/compile.h"
 #include "trans/symtbl.h"
 
 namespace {
