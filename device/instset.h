@@ -99,7 +99,7 @@ bool isInstTypeOf(int type, int family);
 inst_word getInstOpcode(int type, int family);
 // Mask of the type's fixed opcode bits (Harrow only).
 inst_word getInstFixedMask(int type, int family);
-// Width in bits of operand n's field, 0 when the type lacks it (Harrow only).
+// Width in bits of operand n's field in the first word, 0 when the first word has none (Harrow only).
 int getOperandWidth(int type, int family, int n);
 // Whether operand one is a signed relative displacement (conditional branches, BRA, RCALL).
 bool isRelativeBranch(int type, int family);
