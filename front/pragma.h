@@ -187,7 +187,7 @@ int s_parse_pragma_config(pragma_record *record);
 // ---- files met in line markers --------------------------------------------
 
 // Line markers append every distinct file, as an absolute path, to the
-// driver's dependent_file_list (driver/state.h) in the order of first
+// driver's dependent_file_list (driver/compile.h) in the order of first
 // appearance; this table of char* records holds the same names for the
 // duplicate check. Made by yyinitlex, freed with its names by yyuninitlex.
 extern hash_table *dependent_file_hash;
