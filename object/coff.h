@@ -205,6 +205,12 @@ coff_file *coff_read(const char *path);
 void coff_print(const coff_file *file);
 // Prints the record as text to the given stream.
 void coff_fprint(FILE *out, const coff_file *file);
+// Prints a field auxiliary entry ("Aux Field: ..."); the record dump itself shows none.
+void coff_print_aux_field(FILE *out, const coff_auxent *aux);
+// Prints a classic 10-byte relocation entry (r_vaddr, r_symndx, r_type).
+void coff_print_classic_reloc(FILE *out, const uint8_t entry[10]);
+// Prints a classic 6-byte line-number entry (symbol index or address, then line).
+void coff_print_gnu_lineno(FILE *out, const uint8_t entry[6]);
 // Frees a section's relocations, line numbers and raw data.
 void coff_free_section(coff_section *section);
 // Frees the record and everything it owns; null is ignored.

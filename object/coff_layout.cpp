@@ -1,0 +1,117 @@
+// File layout of an object record before writing. In: a filled record
+// (sections with their counts and sizes, symbol table, string table). Out:
+// every file offset set (s_scnptr, s_relptr, s_lnnoptr, f_symptr), the time
+// stamp, f_opthdr and f_magic, and each function's auxiliary entry pointing
+// at its first line-number entry. The offsets follow exactly the order in
+// which coff_write puts the pieces, with no gaps.
+#include <cstdio>
+#include <ctime>
+
+#include "object/coff.h"
+
+// Running file offset; held wide so that absurd counts cannot wrap it.
+struct s_cursor {
+  uint64_t offset;
+};
+
+static void s_figure(const char *start_label, uint64_t start, const char *length_label, uint64_t length) {
+  if (!DEBUG_COFF) return;
+  printf(start_label, hexPrint((unsigned long)start, 4));
+  printf(length_label, hexPrint((unsigned long)length, 4));
+}
+
+static void s_size_figure(uint32_t size, uint32_t ptr) {
+  if (!DEBUG_COFF) return;
+  printf("raw data: size=%s, ", hexPrint(size, 4));
+  printf("ptr=%s\n", hexPrint(ptr, 4));
+}
+
+static void s_count_figure(const char *count_format, unsigned long count, uint32_t ptr) {
+  if (!DEBUG_COFF) return;
+  printf(count_format, count);
+  printf("ptr=%s\n", hexPrint(ptr, 4));
+}
+
+// BSS and activation-record sections occupy data memory only: no file bytes.
+static bool s_has_raw_data(const coff_scnhdr *hdr) {
+  return (hdr->s_flags & (STYP_BSS | STYP_ACTREC)) == 0 && hdr->s_size != 0;
+}
+
+static void s_layout_raw_data(coff_file *file, s_cursor *cur) {
+  uint64_t start = cur->offset;
+  for (unsigned i = 0; i < file->file_hdr.f_nscns; i++) {
+    coff_scnhdr *hdr = &file->sections[i].header;
+    hdr->s_scnptr = s_has_raw_data(hdr) ? uint32_t(cur->offset) : 0;
+    if (hdr->s_scnptr) cur->offset += hdr->s_size;
+    s_size_figure(hdr->s_size, hdr->s_scnptr);
+  }
+  s_figure("rawDataStart=%s, ", start, "rawDataLength=%s\n", cur->offset - start);
+}
+
+static void s_layout_relocs(coff_file *file, s_cursor *cur) {
+  uint64_t start = cur->offset;
+  for (unsigned i = 0; i < file->file_hdr.f_nscns; i++) {
+    coff_scnhdr *hdr = &file->sections[i].header;
+    hdr->s_relptr = hdr->s_nreloc ? uint32_t(cur->offset) : 0;
+    cur->offset += uint64_t(RELSZ) * hdr->s_nreloc;
+    s_count_figure("reloc: num=%lu, ", hdr->s_nreloc, hdr->s_relptr);
+  }
+  s_figure("relocStart=%s, ", start, "relocLength=%s\n", cur->offset - start);
+}
+
+static void s_layout_lines(coff_file *file, s_cursor *cur) {
+  uint64_t start = cur->offset;
+  for (unsigned i = 0; i < file->file_hdr.f_nscns; i++) {
+    coff_scnhdr *hdr = &file->sections[i].header;
+    hdr->s_lnnoptr = hdr->s_nlnno ? uint32_t(cur->offset) : 0;
+    cur->offset += uint64_t(LINESZ) * hdr->s_nlnno;
+    s_count_figure("line: num=%lu, ", hdr->s_nlnno, hdr->s_lnnoptr);
+  }
+  s_figure("lineStart=%s, ", start, "lineLength=%s\n", cur->offset - start);
+}
+
+void coff_preWrite(coff_file *file) {
+  coff_filehdr *fh = &file->file_hdr;
+  s_cursor cur = {FILHSZ + OPTHSZ};
+  s_figure("secHdrStart=%s, ", cur.offset, "secHdrLength=%s\n", uint64_t(SCNHSZ) * fh->f_nscns);
+  cur.offset += uint64_t(SCNHSZ) * fh->f_nscns;
+  s_layout_raw_data(file, &cur);
+  s_layout_relocs(file, &cur);
+  s_layout_lines(file, &cur);
+  fh->f_symptr = fh->f_nsyms ? uint32_t(cur.offset) : 0;
+  s_figure("symbolStart=%s, ", cur.offset, "symbolLength=%s\n", uint64_t(SYMESZ) * fh->f_nsyms);
+  cur.offset += uint64_t(SYMESZ) * fh->f_nsyms;
+  s_figure("stringStart=%s, ", cur.offset, "stringLength=%s\n", coff_string_table_length(file));
+  fh->f_timdat = uint32_t(time(nullptr));
+  fh->f_opthdr = OPTHSZ;
+  fh->f_magic = COFF_MAGIC;
+  coff_fixupAuxFcns(file);
+}
+
+// Position of the first line-number entry of the section that belongs to
+// function symbol `index`, or -1.
+static long s_first_line_of(const coff_section *section, uint32_t index) {
+  for (unsigned k = 0; k < section->header.s_nlnno; k++)
+    if (section->lines[k].l_fcnndx == index) return long(k);
+  return -1;
+}
+
+void coff_fixupAuxFcns(coff_file *file) {
+  const coff_filehdr *fh = &file->file_hdr;
+  for (uint32_t i = 0; i < fh->f_nsyms; i += 1u + file->symbols[i].sym.n_numaux) {
+    const coff_syment *sym = &file->symbols[i].sym;
+    if (coff_has_aux(sym) != AUX_FCN || i + 1 >= fh->f_nsyms) continue;
+    if (sym->n_scnum < 1 || sym->n_scnum > fh->f_nscns) continue;
+    const coff_section *section = &file->sections[sym->n_scnum - 1];
+    long k = s_first_line_of(section, i);
+    if (k < 0) continue;
+    coff_auxent *aux = &file->symbols[i + 1].aux;
+    uint32_t to = section->header.s_lnnoptr + LINESZ * uint32_t(k);
+    if (DEBUG_COFF) {
+      printf("Coff::fixupAuxFcns() - aux_fcn[%d] in section[%d] from %s ", int(i), int(sym->n_scnum),
+             hexPrint(aux->x_fcn.x_lnnoptr, 4));
+      printf("to %s\n", hexPrint(to, 4));
+    }
+    aux->x_fcn.x_lnnoptr = to;
+  }
+}
