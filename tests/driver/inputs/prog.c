@@ -1,0 +1,6 @@
+int counter;
+
+void main (void)
+{
+  counter++;
+}

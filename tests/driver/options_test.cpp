@@ -1,0 +1,215 @@
+// End-to-end tests of the command line: refusals and their exit statuses,
+// the value-setting rows and warnings, the help and message listings.
+#include <algorithm>
+#include <string>
+
+#include "driver/diag.h"
+#include "driver_run.h"
+
+using OptionRun = DriverRun;
+
+TEST_F(OptionRun, NoArgumentsPrintsHelpAndSucceeds) {
+  run_result r = run({});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("[options] file [options]"), std::string::npos);
+  EXPECT_NE(r.out.find("this help screen"), std::string::npos);
+  // Hidden rows stay out of the help text.
+  EXPECT_EQ(r.out.find("Dump the pre-processor command line"), std::string::npos);
+  EXPECT_EQ(r.out.find("no-extended"), std::string::npos);
+}
+
+TEST_F(OptionRun, WarningLevelAndRepeatCountChecks) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"-w", "4", "prog.c"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "Warning level must be 1, 2, or 3\n");
+  EXPECT_TRUE(pp_vectors().empty());
+
+  r = run({"-pa=-1", "prog.c"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "Procedural abstraction repeat count must be greater than 0\n");
+
+  // A repeat count of 0 is a notice, not a refusal.
+  r = run({"-pa=0", "prog.c"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "-pa=0 specified; disabling procedural abstraction\n");
+  EXPECT_EQ(pp_vectors().size(), 1u);
+
+  // The level is checked before the count.
+  r = run({"-w", "0", "-pa=-3", "prog.c"});
+  EXPECT_EQ(r.out, "Warning level must be 1, 2, or 3\n");
+}
+
+TEST_F(OptionRun, PoptErrorsStopParsing) {
+  run_result r = run({"-bogus", "--help"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "-bogus:  unknown option\n");
+
+  // Help first: printed, then the bad option is reported.
+  r = run({"--help", "-bogus"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("this help screen"), std::string::npos);
+  EXPECT_NE(r.out.find("-bogus:  unknown option\n"), std::string::npos);
+
+  r = run({"prog.c", "-fo"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "-fo:  missing argument\n");
+
+  r = run({"-w", "two", "prog.c"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "two:  invalid numeric value\n");
+}
+
+TEST_F(OptionRun, HelpAliasesSucceed) {
+  for (const char *option : {"-h", "-?", "--help"}) {
+    run_result r = run({option});
+    EXPECT_EQ(r.status, 0) << option;
+    EXPECT_NE(r.out.find("Set processor (default is generic)"), std::string::npos) << option;
+  }
+}
+
+TEST_F(OptionRun, IgnoredLocalsAndAccessOptionsWarnOnly) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"-sco", "-scs", "-sca", "-Ol-", "-Oa+", "prog.c"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "Warning [2025] default overlay locals is unsupported in extended mode, -sco ignored\n"
+            "Warning [2026] default static locals is unsupported in extended mode, -scs ignored\n"
+            "Warning [2027] default auto locals is redundant in extended mode, -sca ignored\n"
+            "Warning [2028] default static locals is unsupported in extended mode, -Ol ignored\n"
+            "Warning [2029] default access RAM is unsupported in extended mode, -Oa ignored\n");
+  EXPECT_EQ(pp_vectors().size(), 1u);
+}
+
+TEST_F(OptionRun, DeprecatedBankingLevels) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"-On0", "-On2", "prog.c"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out,
+            "-On0:  Option has been deprecated.  Please use -On-.\n"
+            "-On2:  Option has been deprecated.  Please use -On+.\n");
+}
+
+TEST_F(OptionRun, ExtendedModeOptions) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"--extended", "prog.c"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+
+  r = run({"--no-extended", "prog.c"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "Fatal [102] --no-extended cannot be specified to the extended mode compiler\n");
+}
+
+TEST_F(OptionRun, SuppressionRefusalsDoNotStopTheRun) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"-nw", "1105", "-nw", "zz", "-nw", "0x812", "prog.c"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "1105:  error messages cannot be suppressed\n\nzz:  invalid numeric value\n");
+  auto vectors = pp_vectors();
+  ASSERT_EQ(vectors.size(), 1u);
+  EXPECT_EQ(vectors[0].back(), "--suppress-message=2066");
+  EXPECT_EQ(vectors[0][vectors[0].size() - 2], "-d__EXTENDEDqx__");
+}
+
+TEST_F(OptionRun, DefineAndIncludeLimits) {
+  add_input("prog.c", "prog.c");
+  std::vector<std::string> args;
+  for (int i = 0; i < 128; i++) {
+    args.push_back("-DM" + std::to_string(i));
+    args.push_back("-Idir" + std::to_string(i));
+  }
+  args.push_back("prog.c");
+  run_result r = run(args);
+  EXPECT_EQ(r.status, 0) << r.out;
+  auto vectors = pp_vectors();
+  ASSERT_EQ(vectors.size(), 1u);
+  EXPECT_EQ(vectors[0][1], "--include");
+  EXPECT_EQ(vectors[0][2], "\"dir0\"");
+  EXPECT_EQ(vectors[0][2 * 128], "\"dir127\"");
+  EXPECT_EQ(vectors[0][2 * 128 + 2], "M0");
+
+  std::vector<std::string> too_many_defines = args;
+  too_many_defines.insert(too_many_defines.begin(), "-DEXTRA");
+  r = run(too_many_defines);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "Too many macro definitions: at most 128 -D options are allowed\n");
+
+  std::vector<std::string> too_many_includes = args;
+  too_many_includes.insert(too_many_includes.begin(), "-Iextra");
+  r = run(too_many_includes);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "Too many include directories: at most 128 -I options are allowed\n");
+  EXPECT_EQ(pp_vectors().size(), 1u);
+}
+
+TEST_F(OptionRun, MessageHelp) {
+  run_result r = run({"--help-message=1105"});
+  EXPECT_EQ(r.status, 0);
+  std::string long_text;
+  for (int i = 0; i < MESSAGE_TABLE_SZ; i++)
+    if (message_table[i].number == 1105)
+      long_text = message_table[i].long_text;
+  ASSERT_FALSE(long_text.empty());
+  EXPECT_EQ(r.out, "1105: symbol '%s' has not been defined\n" + long_text + "\n");
+
+  // The internal record is shown on request although the listings omit it.
+  r = run({"--help-message", "100"});
+  EXPECT_EQ(r.out, "100: -internal- %s\nAn internal compiler error has occurred. Contact Valdren Technical Support.\n");
+
+  r = run({"--help-message=0x7d0"});  // 2000 is not catalogued
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "");
+
+  r = run({"--help-message=x1"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "--help-message=x1:  invalid numeric value\n");
+}
+
+TEST_F(OptionRun, MessageListings) {
+  int listed = 0;
+  for (int i = 0; i < MESSAGE_TABLE_SZ; i++)
+    listed += message_table[i].number >= 500;
+  run_result list = run({"--help-message-list"});
+  EXPECT_EQ(list.status, 0);
+  EXPECT_EQ(std::count(list.out.begin(), list.out.end(), '\n'), listed);
+  EXPECT_EQ(list.out.rfind("1000: %s\n1002: syntax error, '%s' expected\n", 0), 0u);
+  EXPECT_NE(list.out.find("\n1114: case label outside switch statement detected\n1159: "), std::string::npos);
+  EXPECT_EQ(list.out.find("\n102:"), std::string::npos);
+
+  run_result all = run({"--help-message=0"});
+  EXPECT_EQ(all.status, 0);
+  EXPECT_EQ(all.out.rfind("1000: %s\n\n\n1002: syntax error, '%s' expected\n", 0), 0u);
+  EXPECT_EQ(all.out, run({"--help-message-all"}).out);
+  EXPECT_EQ(all.out.find("-internal-"), std::string::npos);
+}
+
+TEST_F(OptionRun, VersionAndVerboseCounts) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"-v", "prog.c"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("v3.00"), std::string::npos);
+  EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
+  EXPECT_TRUE(pp_vectors().empty());
+
+  r = run({"-verbose", "prog.c"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("v3.00"), std::string::npos);
+  EXPECT_NE(r.out.find("Errors:    0\nWarnings:  0\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("Messages:"), std::string::npos);
+  EXPECT_EQ(pp_vectors().at(0).back(), "--verbose");
+
+  r = run({"-verbose", "-w1", "prog.c"});
+  EXPECT_NE(r.out.find("Errors:    0\n"), std::string::npos);
+  EXPECT_EQ(r.out.find("Warnings:"), std::string::npos);
+
+  r = run({"-verbose", "-w", "3", "prog.c"});
+  EXPECT_NE(r.out.find("Errors:    0\nWarnings:  0\nMessages:  0\n"), std::string::npos);
+}
+
+TEST_F(OptionRun, NoFileSpecified) {
+  run_result r = run({"-O-", "-k"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "no file specified.\n");
+  EXPECT_TRUE(pp_vectors().empty());
+}
