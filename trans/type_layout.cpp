@@ -1,0 +1,337 @@
+// Structure, union and enumeration definitions. In: the member or
+// enumerator chain of a specifier. Out: an SuDefinition with byte offsets,
+// bit-field positions and sizes, or the enumeration's underlying type.
+// Objects are byte-aligned and a bit-field never spans two bytes.
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "driver/diag.h"
+#include "trans/trans.h"
+
+namespace {
+
+struct Cursor {
+  long byte = 0;  // next free byte
+  int bit = 0;    // bits used in the current byte (0: none)
+};
+
+SuDefinition *s_new_definition(TagKind kind) {
+  auto *d = static_cast<SuDefinition *>(calloc(1, sizeof(SuDefinition)));
+  if (!d)
+    post_error(101);
+  d->kind = kind;
+  return d;
+}
+
+char *s_strdup(const char *s) {
+  char *copy = strdup(s);
+  if (!copy)
+    post_error(101);
+  return copy;
+}
+
+TypeRecord *s_plain_char() { return type_copy(char_type); }
+
+// The member type: incomplete structures become char, functions become
+// pointers to functions (a member cannot be a function).
+TypeRecord *s_member_type(const typenodehl *node, const char *name) {
+  TypeRecord *t = node->u.member.type ? trnResolveType(node->u.member.type, 0, nullptr) : nullptr;
+  if (!t)
+    return s_plain_char();
+  if (trn_check_illegal_tag_reference(t)) {
+    type_free(t);
+    return s_plain_char();
+  }
+  if (t->type == FUNCTION_TYPE) {
+    post_error(1156, name ? name : "");
+    t = type_reference(t);
+  }
+  return t;
+}
+
+// Width of a bit-field: an integral constant of at most 8 bits.
+int s_bitfield_width(const pcodehl *expr) {
+  pcodell_t *c = s_constant_expression(expr);
+  int width = 8;
+  if (!is_type_integer(c->type)) {
+    post_error(1170);
+  } else {
+    long w = get_signed_constant_value(c->data.expr.cnst.value.code, c->data.expr.cnst.value);
+    if (w > 8)
+      post_error(1171);
+    else if (w >= 0)
+      width = static_cast<int>(w);
+  }
+  pcodellFreeTree(c);
+  return width;
+}
+
+void s_place_whole(MemberRecord *m, Cursor &c) {
+  m->offset = c.byte + (c.bit != 0 ? 1 : 0);
+  c.byte = m->offset + ll_sizeof_type(m->type);
+  c.bit = 0;
+}
+
+void s_place_bitfield(MemberRecord *m, int width, Cursor &c) {
+  if (width == 0) {  // an unnamed zero-width field closes the current byte
+    if (c.bit != 0)
+      c.byte++;
+    c.bit = 0;
+    m->offset = static_cast<int32_t>(c.byte);
+    return;
+  }
+  if (c.bit + width > 8) {
+    c.byte++;
+    c.bit = 0;
+  }
+  m->offset = static_cast<int32_t>(c.byte);
+  m->bit_offset = c.bit;
+  m->bit_size = width;
+  m->is_bitfield = 1;
+  m->type->is_bitfield = 1;
+  m->type->bit_offset = c.bit;
+  m->type->bit_size = width;
+  c.bit += width;
+  if (c.bit == 8) {
+    c.byte++;
+    c.bit = 0;
+  }
+}
+
+// Lays out one member at the cursor; null when it is skipped.
+MemberRecord *sDefineSUMember(TagKind kind, const SuDefinition *so_far, const typenodehl *node, Cursor &c) {
+  const char *name = node->u.member.name;
+  if (name && type_lookup_su_member(so_far, name)) {
+    post_error(1513, name);
+    return nullptr;
+  }
+  auto *m = static_cast<MemberRecord *>(calloc(1, sizeof(MemberRecord)));
+  if (!m)
+    post_error(101);
+  m->type = s_member_type(node, name);
+  m->name = name ? s_strdup(name) : nullptr;
+  bool is_bitfield = node->u.member.expr != nullptr;
+  if (kind == STRUCT_TAG && !name && !is_bitfield) {
+    post_error(1169);
+    type_free(m->type);
+    m->type = s_plain_char();
+    char fake[32];
+    sym_get_fake_tag_name(fake, sizeof fake);
+    m->name = s_strdup(fake);
+  }
+  if (!is_bitfield) {
+    s_place_whole(m, c);
+    return m;
+  }
+  if (!is_type_integer(m->type)) {
+    post_error(1170);
+    type_free(m->type);
+    m->type = s_plain_char();
+  }
+  int width = s_bitfield_width(node->u.member.expr);
+  // A bit-field is held in one byte: its base becomes char, signedness kept.
+  m->type->data.basic.base = BT_CHAR;
+  m->type->flags.basic.is_long = 0;
+  m->type->flags.basic.is_short = 0;
+  if (width == 8 && name)
+    s_place_whole(m, c);
+  else
+    s_place_bitfield(m, width, c);
+  return m;
+}
+
+std::vector<const typenodehl *> s_members(const typehl *chain) {
+  std::vector<const typenodehl *> out;
+  for (const typenodehl *n = chain ? chain->head : nullptr; n; n = n->next)
+    out.push_back(n);
+  return out;
+}
+
+SuDefinition *sDefineStruct(const typehl *members) {
+  SuDefinition *d = s_new_definition(STRUCT_TAG);
+  Cursor c;
+  MemberRecord **link = &d->members;
+  for (const typenodehl *node : s_members(members)) {
+    if (MemberRecord *m = sDefineSUMember(STRUCT_TAG, d, node, c)) {
+      *link = m;
+      link = &m->next;
+    }
+  }
+  d->size = static_cast<int32_t>(c.byte + (c.bit != 0 ? 1 : 0));
+  return d;
+}
+
+SuDefinition *sDefineUnion(const typehl *members) {
+  SuDefinition *d = s_new_definition(UNION_TAG);
+  MemberRecord **link = &d->members;
+  long size = 0;
+  for (const typenodehl *node : s_members(members)) {
+    Cursor c;  // every member starts at offset 0
+    MemberRecord *m = sDefineSUMember(UNION_TAG, d, node, c);
+    if (!m)
+      continue;
+    if (!d->type)
+      d->type = type_copy(m->type);
+    size = std::max(size, c.byte + (c.bit != 0 ? 1 : 0));
+    *link = m;
+    link = &m->next;
+  }
+  d->size = static_cast<int32_t>(size);
+  // Sorted by name, unnamed members first.
+  std::vector<MemberRecord *> sorted;
+  for (MemberRecord *m = d->members; m; m = m->next)
+    sorted.push_back(m);
+  std::stable_sort(sorted.begin(), sorted.end(), [](const MemberRecord *a, const MemberRecord *b) {
+    return strcmp(a->name ? a->name : "", b->name ? b->name : "") < 0;
+  });
+  d->members = nullptr;
+  for (auto it = sorted.rbegin(); it != sorted.rend(); ++it) {
+    (*it)->next = d->members;
+    d->members = *it;
+  }
+  return d;
+}
+
+// ---- enumerations ---------------------------------------------------------
+
+bool s_is_negative(const ConstValue &v) { return v.code % 2 == 0 && get_signed_constant_value(v.code, v) < 0; }
+
+int32_t s_largest_code(unsigned long v) {
+  if (v > 0x7FFFFFFFul) return U32;
+  if (v > 0xFFFFFFul) return S32;
+  if (v > 0x7FFFFFul) return U24;
+  if (v > 65535ul) return S24;
+  if (v > 32767ul) return U16;
+  if (v > 255ul) return S16;
+  if (v >= 128ul) return U8;
+  return S8;
+}
+
+int32_t s_negative_code(long v) {
+  if (v < -8388608L) return S32;
+  if (v < -32768L) return S24;
+  if (v <= -129L) return S16;
+  return S8;
+}
+
+int32_t s_underlying_code(const std::vector<ConstValue> &values) {
+  unsigned long largest = 0;
+  long most_negative = 0;
+  bool any_negative = false;
+  for (const ConstValue &v : values) {
+    if (s_is_negative(v)) {
+      any_negative = true;
+      most_negative = std::min(most_negative, get_signed_constant_value(v.code, v));
+    } else {
+      largest = std::max(largest, get_unsigned_constant_value(v.code, v));
+    }
+  }
+  int32_t high = s_largest_code(largest);
+  if (!any_negative)
+    return high;
+  if (high == U32) {
+    post_error(2069);
+    return U32;
+  }
+  int32_t code = std::max(high, s_negative_code(most_negative));
+  return code % 2 == 1 ? code + 1 : code;  // an unsigned code moves to the next signed one
+}
+
+// Declares or shares the enumeration constant; null when the name is taken.
+SymbolRecord *s_enumerator(const char *name, const ConstValue &value) {
+  SymbolRecord *sym = sym_lookup_sym(name, 1);
+  if (!sym) {
+    sym = sym_create_symbol(name, type_copy(int_type), LINKAGE_NONE, SC_NONE);
+    sym->flags |= 1;
+    sym->constant = value;
+    sym_declare_symbol(sym, false, yylineno, yyfilename);
+    return sym;
+  }
+  if (!(sym->flags & 1)) {
+    post_error(1109, name);
+    return nullptr;
+  }
+  if (get_signed_constant_value(sym->constant.code, sym->constant) != get_signed_constant_value(value.code, value))
+    post_error(1172, name);
+  return sym;
+}
+
+}  // namespace
+
+SuDefinition *sDefineSUEtype(TagKind kind, const typehl *members, long, const char *) {
+  VELC_ASSERT(kind == STRUCT_TAG || kind == UNION_TAG);
+  return kind == STRUCT_TAG ? sDefineStruct(members) : sDefineUnion(members);
+}
+
+SuDefinition *sDefineEnum(const typehl *enumerators, long, const char *) {
+  SuDefinition *d = s_new_definition(ENUM_TAG);
+  std::vector<ConstValue> values;
+  std::vector<SymbolRecord *> syms;
+  ConstValue running = const_make(S8, 0);
+  bool first = true;
+  for (const typenodehl *node : s_members(enumerators)) {
+    if (!first)
+      const_inc(&running);
+    first = false;
+    if (node->u.member.expr) {
+      pcodell_t *c = s_constant_expression(node->u.member.expr);
+      if (is_type_integer(c->type))
+        running = c->data.expr.cnst.value;
+      else
+        post_error(1219);
+      pcodellFreeTree(c);
+    }
+    values.push_back(running);
+    SymbolRecord *sym = node->u.member.name ? s_enumerator(node->u.member.name, running) : nullptr;
+    syms.push_back(sym);
+  }
+  int32_t code = values.empty() ? S16 : s_underlying_code(values);
+  d->type = type_copy(values.empty() ? int_type : ll_get_constant_type(code));
+  d->size = static_cast<int32_t>(ll_sizeof_type(d->type));
+  EnumeratorRecord **link = &d->enumerators;
+  for (SymbolRecord *sym : syms) {
+    if (!sym)
+      continue;
+    do_convert_constant_type(&sym->constant, code);
+    type_free(sym->data.var.type);
+    sym->data.var.type = type_copy(d->type);
+    auto *e = static_cast<EnumeratorRecord *>(calloc(1, sizeof(EnumeratorRecord)));
+    if (!e)
+      post_error(101);
+    e->sym = sym;
+    *link = e;
+    link = &e->next;
+  }
+  return d;
+}
+
+MemberRecord *type_lookup_su_member(const SuDefinition *definition, const char *name) {
+  if (!definition)
+    return nullptr;
+  for (MemberRecord *m = definition->members; m; m = m->next) {
+    if (m->name && strcmp(m->name, name) == 0)
+      return m;
+    if (!m->name && m->type && m->type->type == SUE_TYPE && m->type->data.sue.tag) {
+      if (MemberRecord *inner = type_lookup_su_member(m->type->data.sue.tag->definition, name))
+        return inner;
+    }
+  }
+  const SuDefinition *parent = definition->su.parent;
+  if (parent && (parent->kind == STRUCT_TAG || parent->kind == UNION_TAG))
+    return type_lookup_su_member(parent, name);
+  return nullptr;
+}
+
+int trn_check_illegal_tag_reference(const TypeRecord *t) {
+  while (t && t->type == ARRAY_TYPE)
+    t = t->next;
+  if (!t || t->type != SUE_TYPE)
+    return 0;
+  const TagEntry *tag = t->data.sue.tag;
+  if (tag && tag->definition)
+    return 0;
+  post_error(1165, tag && tag->name ? tag->name : "");
+  return 1;
+}
