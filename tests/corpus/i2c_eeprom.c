@@ -26,8 +26,8 @@ static uint8 last_error;
 
 void i2c_init(uint8 brg)
 {
-    DIRCbits.P3 = 0;            /* both lines open-drain inputs */
-    DIRCbits.P4 = 0;
+    DIRCbits.P3 = 1;            /* both lines inputs: the module drives them */
+    DIRCbits.P4 = 1;
     I2CBRG = brg;
     I2CCTL = 0;
     I2CCTLbits.EN = 1;

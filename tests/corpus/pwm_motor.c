@@ -33,8 +33,8 @@ static motor_t motor;
 
 void pwm_init(void)
 {
-    DIRBbits.P0 = 1;
-    DIRBbits.P1 = 1;
+    DIRBbits.P0 = 0;
+    DIRBbits.P1 = 0;
     PWMPRL = LOW_BYTE(PWM_PERIOD);
     PWMPRH = HIGH_BYTE(PWM_PERIOD);
     PWM1DL = PWM1DH = 0;

@@ -38,10 +38,10 @@ static uint16 busy_polls;
 
 void spi_init(void)
 {
-    DIRCbits.P2 = 1;            /* chip select */
-    DIRCbits.P3 = 1;            /* clock */
-    DIRCbits.P4 = 0;            /* data in */
-    DIRCbits.P5 = 1;            /* data out */
+    DIRCbits.P2 = 0;            /* chip select */
+    DIRCbits.P3 = 0;            /* clock */
+    DIRCbits.P4 = 1;            /* data in */
+    DIRCbits.P5 = 0;            /* data out */
     FLASH_CS_HIGH();
     SPICTL = 0;
     SPICTLbits.MASTER = 1;

@@ -36,8 +36,8 @@ static uint8 line_len;
 
 void uart_init(void)
 {
-    DIRCbits.P6 = 1;            /* TX pin drives */
-    DIRCbits.P7 = 0;            /* RX pin listens */
+    DIRCbits.P6 = 0;            /* TX pin drives */
+    DIRCbits.P7 = 1;            /* RX pin listens */
     UBRGL = LOW_BYTE(BRG_VALUE);
     UBRGH = HIGH_BYTE(BRG_VALUE);
     UCTL = 0;

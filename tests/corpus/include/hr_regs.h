@@ -41,7 +41,7 @@ extern volatile near unsigned char PINC;
 extern volatile near unsigned char OUTA;   /* output latches */
 extern volatile near unsigned char OUTB;
 extern volatile near unsigned char OUTC;
-extern volatile near unsigned char DIRA;   /* 1 = output */
+extern volatile near unsigned char DIRA;   /* 1 = input (the reset state), 0 = output */
 extern volatile near unsigned char DIRB;
 extern volatile near unsigned char DIRC;
 extern volatile near unsigned char PULLB;  /* weak pull-ups on port B */
