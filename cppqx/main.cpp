@@ -1,0 +1,66 @@
+// The preprocessor program. In: the command line of the compiler driver.
+// Out: the preprocessed file, diagnostics on standard output and appended to
+// the error file, and the exit status: 0 when no error was reported, 1 after
+// any error (the output is still written as far as it got).
+#include <cstdio>
+
+#include "cppqx/options.h"
+#include "cppqx/pp.h"
+#include "driver/diag.h"
+
+static void s_usage() {
+  fprintf(stderr,
+          "usage: cppqx [--include DIR]... [--define NAME[=TEXT]]... [-dNAME[=TEXT]]... [-i DIRS]\n"
+          "             -o FILE [-e FILE] [--diagnostic-level=N] [--suppress-message=N]... [--verbose] SOURCE\n");
+}
+
+// Everything after the options: definitions, the source, the output.
+static void s_preprocess(Pp &pp, const CppOptions &opts) {
+  snprintf(yyfilename, sizeof yyfilename, "%s", opts.sources[0].c_str());
+  yylineno = 0;
+  if (opts.sources.size() > 1) {
+    post_error(1033);
+    return;
+  }
+  mac_predefine(pp);
+  for (const std::string &def : opts.defines)
+    mac_define_option(pp, def);
+  if (!out_open(pp, opts.output.c_str())) {
+    post_error(1500, opts.output.c_str());
+    return;
+  }
+  pp_run(pp, opts.sources[0]);
+}
+
+int main(int argc, char **argv) {
+  CppOptions opts;
+  if (!opt_parse(argc - 1, argv + 1, opts) || opts.output.empty()) {
+    fprintf(stderr, "cppqx: %s\n", opts.problem.empty() ? "no output file given (-o FILE)" : opts.problem.c_str());
+    s_usage();
+    return 1;
+  }
+  error_level = opts.level;
+  for (long n : opts.suppressed)
+    suppress_message(n);
+  if (!opts.error_file.empty() && error_init(opts.error_file.c_str()) != 0)
+    fprintf(stderr, "cppqx: cannot open error file '%s'\n", opts.error_file.c_str());
+  auto pp = std::make_unique<Pp>();
+  pp->include_dirs = opts.include_dirs;
+  pp->system_dirs = opts.system_dirs;
+  pp->verbose = opts.verbose;
+  try {
+    s_preprocess(*pp, opts);
+  } catch (const FatalUnwind &) {
+  }
+  out_close(*pp);
+  if (pp->out.failed) {
+    snprintf(yyfilename, sizeof yyfilename, "%s", opts.sources[0].c_str());
+    try {
+      post_error(1500, opts.output.c_str());
+    } catch (const FatalUnwind &) {
+    }
+  }
+  bool failed = get_error_count() > 0;
+  error_uninit();
+  return failed ? 1 : 0;
+}
