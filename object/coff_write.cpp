@@ -104,6 +104,8 @@ int coff_write(const coff_file *file) {
   if (!path) return 0;
   s_file_closer closer{fopen(path, "wb")};
   if (!closer.fp) return 0;
+  // Unbuffered, so that a failing device shows at the piece that hits it.
+  setvbuf(closer.fp, nullptr, _IONBF, 0);
   if (!s_put(closer.fp, s_filehdr(file), "File '%s' could not write COFF file header.\n", path)) return 0;
   if (!s_put(closer.fp, s_opthdr(file), "File '%s' could not write COFF optional file header.\n", path)) return 0;
   if (!s_put(closer.fp, s_section_headers(file), "File '%s' could not write COFF section header.\n", path))
