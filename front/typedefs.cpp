@@ -1,0 +1,134 @@
+// Typedef scopes: in come typedef declarations, declarator names and block
+// boundaries from the grammar; out goes the answer to "is this identifier a
+// typedef name here?" for the scanner. Each scope is a hash table of
+// records keyed by name; a hidden record shadows outer typedefs.
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "driver/diag.h"
+#include "front/parse_private.h"
+#include "front/typedefs.h"
+#include "util/util.h"
+
+namespace {
+struct typedef_record {
+  char *name;     // key: owned
+  int32_t hidden; // 1: the name is an ordinary identifier in this scope
+  typehl *type;   // owned copy, null when hidden
+};
+}  // namespace
+
+static std::vector<hash_table *> s_typedef_scope;
+// Types whose records went away; kept until the end of the parse because a
+// typedef-name token already scanned may still point at them.
+static std::vector<typehl *> s_retired_types;
+
+static unsigned s_hash(const void *key, size_t) {
+  return hash_string_pjw(*static_cast<const char *const *>(key)) & 0xFFFF;
+}
+
+static int s_compare(const void *key, const void *record, size_t) {
+  return strcmp(*static_cast<const char *const *>(key), static_cast<const typedef_record *>(record)->name);
+}
+
+static void s_destroy(void *record) {
+  typedef_record *r = static_cast<typedef_record *>(record);
+  free(r->name);
+  if (r->type)
+    s_retired_types.push_back(r->type);
+}
+
+void enter_typedef_scope() {
+  hash_table *table = hash_create(sizeof(typedef_record), sizeof(char *), 128);
+  if (!table)
+    hl_post(101);
+  VELC_ASSERT(table != nullptr);
+  hash_set_hash(table, s_hash);
+  hash_set_compare(table, s_compare);
+  s_typedef_scope.push_back(table);
+}
+
+void exit_typedef_scope() {
+  if (s_typedef_scope.size() <= 1)
+    return;
+  hash_free(s_typedef_scope.back(), s_destroy);
+  s_typedef_scope.pop_back();
+}
+
+int typedef_scope_depth() {
+  return static_cast<int>(s_typedef_scope.size());
+}
+
+void typedef_scope_restore(int depth) {
+  while (static_cast<int>(s_typedef_scope.size()) > depth && s_typedef_scope.size() > 1)
+    exit_typedef_scope();
+}
+
+void typedef_scopes_init() {
+  typedef_scopes_free();
+  enter_typedef_scope();
+}
+
+void typedef_scopes_free() {
+  for (hash_table *table : s_typedef_scope)
+    hash_free(table, s_destroy);
+  s_typedef_scope.clear();
+  for (typehl *type : s_retired_types)
+    typehl_free(type);
+  s_retired_types.clear();
+}
+
+// Turns every structure, union and enumeration specifier of the chain into
+// a reference to its tag: the definition flag is cleared and the body
+// dropped, so that each use of the typedef does not define the tag again.
+static void s_make_references(typehl *type) {
+  for (typenodehl *n = type ? type->head : nullptr; n; n = n->next) {
+    if (n->kind == TH_STRUCT || n->kind == TH_UNION || n->kind == TH_ENUM) {
+      n->u.sue.defined = 0;
+      typehl_free(n->u.sue.members);
+      n->u.sue.members = nullptr;
+    }
+  }
+}
+
+static typedef_record *s_innermost(const char *name) {
+  if (s_typedef_scope.empty())
+    return nullptr;
+  return static_cast<typedef_record *>(hash_find(s_typedef_scope.back(), &name));
+}
+
+void s_declare_typedef(const char *name, const typehl *type) {
+  if (s_typedef_scope.empty())
+    return;
+  char *key = hl_strdup(name);
+  typedef_record *r = static_cast<typedef_record *>(hash_add(s_typedef_scope.back(), &key));
+  r->hidden = 0;
+  r->type = typehl_copy(type);
+  s_make_references(r->type);
+}
+
+void override_typedef(const char *name) {
+  typedef_record *r = s_innermost(name);
+  if (r) {
+    r->hidden = 1;
+    if (r->type)
+      s_retired_types.push_back(r->type);
+    r->type = nullptr;
+    return;
+  }
+  if (s_typedef_scope.empty())
+    return;
+  char *key = hl_strdup(name);
+  r = static_cast<typedef_record *>(hash_add(s_typedef_scope.back(), &key));
+  r->hidden = 1;
+}
+
+typehl *lookup_typedef(const char *name) {
+  for (auto it = s_typedef_scope.rbegin(); it != s_typedef_scope.rend(); ++it) {
+    const typedef_record *r = static_cast<const typedef_record *>(hash_find(*it, &name));
+    if (r)
+      return r->hidden ? nullptr : r->type;
+  }
+  return nullptr;
+}
