@@ -89,7 +89,7 @@ SimAccess sim_open_indirect(SimMachine &m, unsigned a) {
   case 3: target = (p + (unsigned)(int8_t)m.dm[SFR_WREG]) & 0xFFF; break;  // PLUSW
   default: break;                                                            // INDF
   }
-  acc.addr = (uint16_t)(sim_is_virtual(target) ? SIM_SINK : target);
+  acc.addr = (uint16_t)(sim_is_virtual(target) ? (unsigned)SIM_SINK : target);
   return acc;
 }
 

@@ -1,0 +1,17 @@
+# Runs one command-line case: PROG with ARGS ('|'-separated), then checks the
+# exit status (STATUS), standard output against the file EXPECT (when given)
+# and standard error against the regular expression STDERR (when given).
+string(REPLACE "|" ";" arg_list "${ARGS}")
+execute_process(COMMAND ${PROG} ${arg_list} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc STREQUAL "${STATUS}")
+  message(FATAL_ERROR "exit status ${rc}, expected ${STATUS}\nstdout:\n${out}\nstderr:\n${err}")
+endif()
+if(EXPECT)
+  file(READ ${EXPECT} want)
+  if(NOT out STREQUAL want)
+    message(FATAL_ERROR "standard output differs\n--- got:\n${out}\n--- expected:\n${want}")
+  endif()
+endif()
+if(STDERR AND NOT err MATCHES "${STDERR}")
+  message(FATAL_ERROR "standard error does not match '${STDERR}':\n${err}")
+endif()
