@@ -1,0 +1,39 @@
+/*
+ * blink.c: toggles an LED on bit 0 of port B, with a busy-wait delay
+ * between the changes. A small first program for the compiler: compile it
+ * with  velcqx-extended -verbose blink.c  (add -p with your device name).
+ */
+
+#define LED_MASK   0x01
+#define DELAY_LOOPS 2500
+
+/* Port B latch and direction registers, placed by the linker script. */
+extern volatile near unsigned char LATB;
+extern volatile near unsigned char TRISB;
+
+static unsigned char blink_count;
+
+/* Spends roughly loops times the inner loop's cycles doing nothing. */
+static void delay(unsigned int loops)
+{
+  volatile unsigned char inner;
+
+  while (loops-- != 0)
+  {
+    for (inner = 0; inner < 10; inner++)
+      ;
+  }
+}
+
+void main(void)
+{
+  TRISB &= (unsigned char)~LED_MASK;    /* bit 0 is an output */
+  LATB &= (unsigned char)~LED_MASK;
+
+  for (;;)
+  {
+    LATB ^= LED_MASK;
+    blink_count++;
+    delay(DELAY_LOOPS);
+  }
+}
