@@ -73,12 +73,22 @@ static asm_entry *s_reverse_entries(asm_entry *e) {
   return ordered;
 }
 
-static asm_operand *s_operand(asm_operand *list, pcodehl *expression) {
-  asm_operand *op = static_cast<asm_operand *>(hl_alloc(sizeof(asm_operand)));
-  resolve_asm_constant_expression(op, expression);
-  hl_free_ast(expression);
-  op->next = list;
-  return op;
+/* Resolves the operand expressions of one instruction (an H_ARG chain in
+   source order, freed here). Messages carry the mnemonic's line: the
+   scanner has already read the next instruction's first token. */
+static asm_operand *s_operands(pcodehl *args, long line) {
+  long current = yylineno;
+  yylineno = line;
+  asm_operand *list = nullptr;
+  for (pcodehl *a = args; a && a->kind == H_ARG; a = a->right) {
+    asm_operand *op = static_cast<asm_operand *>(hl_alloc(sizeof(asm_operand)));
+    resolve_asm_constant_expression(op, a->left);
+    op->next = list;
+    list = op;
+  }
+  yylineno = current;
+  hl_free_ast(args);
+  return s_reverse_operands(list);
 }
 
 #define yylex s_next_token
@@ -138,7 +148,6 @@ static asm_operand *s_operand(asm_operand *list, pcodehl *expression) {
 %destructor { typehl_free($$); } <type>
 %destructor { free($$.file); } <open>
 %destructor { asm_entries_free($$); } <entries>
-%destructor { asm_operands_free($$); } <operands>
 
 %precedence LOWER_THAN_ELSE
 %precedence TOK_ELSE
@@ -169,8 +178,7 @@ static asm_operand *s_operand(asm_operand *list, pcodehl *expression) {
 %type <ival> struct_or_union assignment_operator unary_operator
 %type <open> block_open
 %type <entries> asm_items asm_item
-%type <operands> asm_operands
-%type <lval> asm_open
+%type <lval> asm_open line_mark
 
 %expect 0
 %start unit
@@ -579,12 +587,18 @@ expression_statement
   ;
 
 selection_statement
-  : TOK_IF '(' expression ')' statement %prec LOWER_THAN_ELSE
-      { $$ = if_statement($3, $5); }
-  | TOK_IF '(' expression ')' statement TOK_ELSE else_mark statement
-      { $$ = if_else_statement($3, $5, $7, $8); }
-  | TOK_SWITCH '(' expression ')' statement
-      { $$ = switch_statement($3, $5); }
+  : TOK_IF line_mark '(' expression ')' statement %prec LOWER_THAN_ELSE
+      { $$ = if_statement($4, $6); $$->line = $2; }
+  | TOK_IF line_mark '(' expression ')' statement TOK_ELSE else_mark statement
+      { $$ = if_else_statement($4, $6, $8, $9); $$->line = $2; }
+  | TOK_SWITCH line_mark '(' expression ')' statement
+      { $$ = switch_statement($4, $6); $$->line = $2; }
+  ;
+
+/* Statements that begin with a keyword take the keyword's line, so that
+   they do not carry the line of whatever token ended them. */
+line_mark
+  : %empty                           { $$ = yylineno; }
   ;
 
 /* The H_ELSE node takes the position of the "else". */
@@ -593,10 +607,12 @@ else_mark
   ;
 
 iteration_statement
-  : TOK_WHILE '(' expression ')' statement                { $$ = while_statement($3, $5); }
-  | TOK_DO statement TOK_WHILE '(' expression ')' ';'      { $$ = do_statement($2, $5); }
-  | TOK_FOR '(' expression_opt ';' expression_opt ';' expression_opt ')' statement
-      { $$ = for_statement($3, $5, $7, $9); }
+  : TOK_WHILE line_mark '(' expression ')' statement
+      { $$ = while_statement($4, $6); $$->line = $2; }
+  | TOK_DO line_mark statement TOK_WHILE '(' expression ')' ';'
+      { $$ = do_statement($3, $6); $$->line = $2; }
+  | TOK_FOR line_mark '(' expression_opt ';' expression_opt ';' expression_opt ')' statement
+      { $$ = for_statement($4, $6, $8, $10); $$->line = $2; $$->right->line = $2; $$->right->right->line = $2; }
   ;
 
 expression_opt
@@ -605,11 +621,11 @@ expression_opt
   ;
 
 jump_statement
-  : TOK_GOTO TOK_IDENTIFIER ';'      { $$ = goto_statement($2); }
-  | TOK_CONTINUE ';'                 { $$ = continue_statement(); }
-  | TOK_BREAK ';'                    { $$ = break_statement(); }
-  | TOK_RETURN ';'                   { $$ = return_statement(nullptr); }
-  | TOK_RETURN expression ';'        { $$ = return_statement($2); }
+  : TOK_GOTO line_mark TOK_IDENTIFIER ';'  { $$ = goto_statement($3); $$->line = $2; }
+  | TOK_CONTINUE line_mark ';'             { $$ = continue_statement(); $$->line = $2; }
+  | TOK_BREAK line_mark ';'                { $$ = break_statement(); $$->line = $2; }
+  | TOK_RETURN line_mark ';'               { $$ = return_statement(nullptr); $$->line = $2; }
+  | TOK_RETURN line_mark expression ';'    { $$ = return_statement($3); $$->line = $2; }
   ;
 
 /* ---- in-line assembly ---------------------------------------------------- */
@@ -630,13 +646,8 @@ asm_items
 asm_item
   : TOK_ASM_LABEL                    { $$ = asmLabel($1, yylineno); }
   | TOK_ASM_MNEMONIC                 { $$ = asmInstruction($1.text, nullptr, $1.line, $1.file); }
-  | TOK_ASM_MNEMONIC asm_operands
-      { $$ = asmInstruction($1.text, s_reverse_operands($2), $1.line, $1.file); }
-  ;
-
-asm_operands
-  : assignment_expression                    { $$ = s_operand(nullptr, $1); }
-  | asm_operands ',' assignment_expression   { $$ = s_operand($1, $3); }
+  | TOK_ASM_MNEMONIC argument_list
+      { $$ = asmInstruction($1.text, s_operands(argument_list_finish($2), $1.line), $1.line, $1.file); }
   ;
 
 /* ---- expressions --------------------------------------------------------- */

@@ -135,8 +135,12 @@ pcodehl *continue_statement() { return s_node(H_CONTINUE, nullptr, nullptr); }
 pcodehl *break_statement() { return s_node(H_BREAK, nullptr, nullptr); }
 pcodehl *return_statement(pcodehl *value) { return s_node(H_RETURN, value ? value : hl_nop(), nullptr); }
 
+// The node takes the directive's own position from the record: by the
+// time the parser reduces it, the scanner has moved on to the next token.
 pcodehl *pragma_node(const pragma_record *record) {
-  pcodehl *node = s_node(H_PRAGMA, nullptr, nullptr);
+  const char *file = pragma_pool_get_text(record->file);
+  long line = record->line ? static_cast<long>(record->line) : yylineno;
+  pcodehl *node = new_pcodehl(H_PRAGMA, nullptr, nullptr, line, file ? file : yyfilename);
   node->u.pragma = *record;
   return node;
 }

@@ -167,3 +167,15 @@ void typehl_free(typehl *type) {
 void hl_type_free(typehl *type) {
   typehl_free(type);
 }
+
+// Every structure, union and enumeration specifier of the chain becomes a
+// reference to its tag: the definition flag is cleared and the body dropped.
+void typehl_make_references(typehl *type) {
+  for (typenodehl *n = type ? type->head : nullptr; n; n = n->next) {
+    if (n->kind == TH_STRUCT || n->kind == TH_UNION || n->kind == TH_ENUM) {
+      n->u.sue.defined = 0;
+      typehl_free(n->u.sue.members);
+      n->u.sue.members = nullptr;
+    }
+  }
+}

@@ -150,11 +150,14 @@ pcodehl *declaration_complete(typehl *specs, pcodehl *declarators) {
     cell->left = cell->right = nullptr;
     hl_free_ast(cell);
   }
+  // The first declarator carries any struct, union or enum definition of
+  // the specifiers; the others refer to the tag.
   pcodehl *result = nullptr;
   for (pcodehl *d : items) {
     pcodehl *init = d->right;
     d->right = nullptr;
     result = declaring_list(result, specs, d, init);
+    typehl_make_references(specs);
   }
   typehl_free(specs);
   return result;
@@ -202,6 +205,7 @@ typehl *member_declaration_complete(typehl *specs, pcodehl *declarators) {
     pcodehl *width = d->right;
     d->right = nullptr;
     members = typehl_append(members, member_declaring_list(specs, d, width));
+    typehl_make_references(specs);
   }
   typehl_free(specs);
   return members;

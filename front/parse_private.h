@@ -14,6 +14,10 @@ void *hl_alloc(size_t size);
 char *hl_strdup(const char *text);
 // Owned copy of count bytes plus a terminating zero.
 char *hl_memdup(const char *bytes, size_t count);
+// Turns the chain's struct, union and enum specifiers into references to
+// their tags (definition flag cleared, body dropped); used where a specifier
+// list serves a second declarator or a typedef, so the tag is defined once.
+void typehl_make_references(typehl *type);
 // Deep copy of a tree; iterative, so deep expression trees are safe.
 pcodehl *hl_copy_ast(const pcodehl *root);
 

@@ -79,19 +79,6 @@ void typedef_scopes_free() {
   s_retired_types.clear();
 }
 
-// Turns every structure, union and enumeration specifier of the chain into
-// a reference to its tag: the definition flag is cleared and the body
-// dropped, so that each use of the typedef does not define the tag again.
-static void s_make_references(typehl *type) {
-  for (typenodehl *n = type ? type->head : nullptr; n; n = n->next) {
-    if (n->kind == TH_STRUCT || n->kind == TH_UNION || n->kind == TH_ENUM) {
-      n->u.sue.defined = 0;
-      typehl_free(n->u.sue.members);
-      n->u.sue.members = nullptr;
-    }
-  }
-}
-
 static typedef_record *s_innermost(const char *name) {
   if (s_typedef_scope.empty())
     return nullptr;
@@ -105,7 +92,7 @@ void s_declare_typedef(const char *name, const typehl *type) {
   typedef_record *r = static_cast<typedef_record *>(hash_add(s_typedef_scope.back(), &key));
   r->hidden = 0;
   r->type = typehl_copy(type);
-  s_make_references(r->type);
+  typehl_make_references(r->type);
 }
 
 void override_typedef(const char *name) {

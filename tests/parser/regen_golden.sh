@@ -1,0 +1,14 @@
+#!/bin/sh
+# Rewrites the expected files of the parser's golden tests from the current
+# front-dump. Read every diff (git diff tests/parser/golden) before committing.
+#   tests/parser/regen_golden.sh <build dir>
+set -e
+build=${1:?build directory}
+here=$(cd "$(dirname "$0")" && pwd)
+for c in "$here"/golden/*.c; do
+  name=$(basename "$c" .c)
+  flags=-d
+  [ "$name" = trace ] && flags=
+  cmake -DDUMP="$build/bin/front-dump" -DDIR="$here/golden" -DNAME="$name" \
+    -DFLAGS="$flags" -DUPDATE=1 -P "$here/run_golden.cmake"
+done
