@@ -1,5 +1,6 @@
 #!/bin/sh
-# check-with-gcc.sh - syntax-check the corpus with the host's gcc.
+# check-with-gcc.sh - check the corpus with the host's gcc (compiled to
+# assembly and discarded, so that unused and uninitialised objects are seen too).
 #
 # Usage: check-with-gcc.sh [file.c ...]   (default: every *.c beside this script)
 #
@@ -61,7 +62,7 @@ for src in "$@"; do
         continue
     fi
     rewrite "$src" "$work/$name"
-    if ! gcc -fsyntax-only -std=c89 -pedantic-errors -ffreestanding -nostdinc \
+    if ! gcc -S -o /dev/null -O1 -std=c89 -pedantic-errors -ffreestanding -nostdinc \
             -Wall -Wextra -Werror -Wno-unknown-pragmas \
             -Wstrict-prototypes -Wmissing-prototypes -Wold-style-definition \
             -Wno-long-long \

@@ -29,7 +29,7 @@ void lcd_define_char(uint8 code, const rom uint8 *rows);
 void main(void);
 
 #pragma udata access delay_vars
-static near uint8 delay_count;
+near uint8 delay_count;         /* used only by the assembly below */
 static near uint8 delay_outer;
 #pragma udata
 
