@@ -54,6 +54,11 @@ const directive_token *scan_directive_token();
 // Classifies the identifier in yytext: mnemonic inside _asm, keyword,
 // typedef name or identifier; returns the token code and fills the value.
 int check_type();
+// Convert the constant in yytext into yylval (the directive token in the
+// directive state); each returns the token code.
+int integer_constant();
+int character_constant();
+int float_constant();
 // Keyword token code of text, or 0.
 int scan_keyword_code(const char *text);
 // Converts yytext-like text of an integer constant; upper-cases text in place.
