@@ -84,7 +84,7 @@ uint8 keys_take_long(keys_t *k)
     return p;
 }
 
-#pragma interruptlow low_isr save=section(".tmpdata")
+#pragma interruptlow low_isr nosave=PCLATH, PCLATU
 void low_isr(void)
 {
     if (INTFLG1bits.T0) {

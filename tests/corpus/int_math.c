@@ -12,6 +12,7 @@ uint16 div32by16(uint32 n, uint16 d, uint16 *rem);
 uint16 isqrt32(uint32 x);
 uint8 log2_q4(uint16 x);
 uint16 rms_of(const int16 *samples, uint8 n);
+void high_isr(void);
 void main(void);
 
 #pragma udata access math_scratch
@@ -22,6 +23,8 @@ static near uint8 prod_hi;
 #pragma udata
 
 /* Fractional part of log2(1 + i/16) in sixteenths. */
+static volatile uint32 energy;     /* sum of squared samples / 256 */
+
 #pragma romdata
 static rom const uint8 log2_frac[16] = {
     0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 15
@@ -133,6 +136,21 @@ uint16 rms_of(const int16 *samples, uint8 n)
     return isqrt32(sum);
 }
 
+/* The multiply helper keeps its operands in math_scratch and the handler
+   multiplies too, so it saves that section around its own work. */
+#pragma interrupt high_isr save=section("math_scratch")
+void high_isr(void)
+{
+    uint16 v;
+
+    if (!INTFLG1bits.ADC)
+        return;
+    INTFLG1bits.ADC = 0;
+    v = MAKE_WORD(ADCRESH & 0x03, ADCRESL);
+    energy += mul16x16(v, v) >> 8;
+    ADCCTL0bits.GO = 1;
+}
+
 void main(void)
 {
     int16 wave[16];
@@ -157,6 +175,11 @@ void main(void)
         errors |= 0x10;
     DIRB = 0;
     OUTB = errors;
+    ADCCTL0bits.ON = 1;
+    INTEN1bits.ADC = 1;
+    INTPRI1bits.ADC = 1;
+    INTCTLbits.GIEH = 1;
+    ADCCTL0bits.GO = 1;
     for (;;)
-        ;
+        OUTC = log2_q4((uint16)(energy >> 16));
 }

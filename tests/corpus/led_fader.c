@@ -73,7 +73,7 @@ void fade_step(void)
     }
 }
 
-#pragma interrupt high_isr save=TBLPTR
+#pragma interrupt high_isr nosave=TBLPTR, TBLPTRU, TABLAT, PROD
 #pragma tmpdata isr_tmp
 void high_isr(void)
 {

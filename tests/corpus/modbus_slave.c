@@ -116,7 +116,7 @@ void mb_send(const uint8 *frame, uint8 len)
     OUTCbits.P5 = 0;
 }
 
-#pragma interrupt high_isr save=PROD
+#pragma interrupt high_isr nosave=PROD, TBLPTR, TBLPTRU, TABLAT
 void high_isr(void)
 {
     uint8 c;

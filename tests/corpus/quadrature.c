@@ -63,7 +63,10 @@ int16 encoder_speed(void)
     return speed;
 }
 
+/* The handler keeps its temporaries in a section of its own, so the
+   main line's .tmpdata need not be saved. */
 #pragma interrupt high_isr nosave=section(".tmpdata")
+#pragma tmpdata quadrature_isr_tmp
 void high_isr(void)
 {
     uint8 ab;
@@ -80,6 +83,7 @@ void high_isr(void)
         last_ab = ab;
     }
 }
+#pragma tmpdata
 
 #pragma code isr_vector=0x000008
 void high_vector(void)

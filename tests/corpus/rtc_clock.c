@@ -98,7 +98,7 @@ void clock_get(datetime_t *t)
     INTCTLbits.GIEH = 1;
 }
 
-#pragma interrupt high_isr save=PROD,section("rtc_data")
+#pragma interrupt high_isr nosave=PCLATH, PCLATU
 void high_isr(void)
 {
     if (!INTFLG1bits.T1)

@@ -85,7 +85,7 @@ void tick_100ms(void)
     OUTC = lamps;
 }
 
-#pragma interrupt high_isr save=PROD, TABLAT, TBLPTR
+#pragma interrupt high_isr nosave=PROD, TBLPTR, TBLPTRU, TABLAT, PCLATH, PCLATU
 void high_isr(void)
 {
     if (INTFLG1bits.T1) {

@@ -84,7 +84,7 @@ void uart_puts(const rom char *s)
     }
 }
 
-#pragma interrupt high_isr save=PROD
+#pragma interrupt high_isr
 void high_isr(void)
 {
     uint8 next;
