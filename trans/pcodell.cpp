@@ -150,8 +150,10 @@ PcodellOp pcodell_identifier_op(const SymbolRecord *sym) {
 }
 
 PcodellOp pcodell_indirection_op(const TypeRecord *object) {
-  int width = pcodell_width_index(object, false, true);
-  VELC_ASSERT(width >= 0);
+  // Reading memory has no float member: a float is read as its 4 bytes.
+  static const int by_size[] = {4, 0, 1, 2, 3};
+  long size = ll_sizeof_type(object);
+  int width = size >= 1 && size <= 4 ? by_size[size] : 4;
   // IND rows run 8, 16, 24, 32, X per address space.
   return static_cast<PcodellOp>(I_IND8RAM8 + pcodell_space_index(object) * 5 + width);
 }
