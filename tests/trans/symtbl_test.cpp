@@ -109,6 +109,14 @@ TEST_F(Symtbl, DefaultSectionsAndReentry) {
   char *current = sym_get_current_udata_scn_name();
   EXPECT_STREQ(current, ".udata_prog.o");
   free(current);
+  char *idata = sym_get_current_idata_scn_name();
+  EXPECT_STREQ(idata, ".idata_prog.o");
+  free(idata);
+  EXPECT_STREQ(sym_get_current_romdata_scn()->name, ".romdata_prog.o");
+  EXPECT_STREQ(sym_get_current_code_scn()->name, "boot");
+  EXPECT_STREQ(sym_get_default_code_section()->name, ".code_prog.o");
+  EXPECT_EQ(sym_enter_section(SECTION_CODE, nullptr, false, false, false, false, 0), nullptr);
+  EXPECT_EQ(sym_get_current_code_scn(), sym_get_default_code_section());
   EXPECT_EQ(master().size(), 5u);  // file marker, mydata twice, boot, default udata
 }
 

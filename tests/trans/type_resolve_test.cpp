@@ -235,6 +235,10 @@ TEST_F(Resolve, FunctionTypesLiveInProgramMemory) {
   ASSERT_NE(f->data.function.params, nullptr);
   EXPECT_EQ(ll_sizeof_type(f->data.function.params->type), 1);
   EXPECT_EQ(ll_sizeof_type(f->data.function.params->next->type), 2);
+  TypeRecord *ret = type_function_return_type(f);
+  EXPECT_TRUE(are_types_compatible(ret, int_type, false));
+  EXPECT_NE(ret, f->next);  // a copy
+  type_free(ret);
   TypeRecord *fp = one("void (*handler)(void);");
   EXPECT_EQ(fp->type, POINTER_TYPE);
   EXPECT_EQ(ll_sizeof_type(fp), 2);

@@ -52,6 +52,20 @@ TEST(Hash, DeletingMiddleOfChainKeepsBothNeighbours) {
   hash_free(t, nullptr);
 }
 
+TEST(Hash, ForeachVisitsEveryRecordAndAllowsDeletion) {
+  hash_table *t = hash_create(sizeof(Rec), 4, 4);
+  for (uint32_t k = 0; k < 10; k++)
+    static_cast<Rec *>(hash_add(t, &k))->value = static_cast<int>(k);
+  int sum = 0;
+  hash_foreach(t, [](void *rec, void *ctx) { *static_cast<int *>(ctx) += static_cast<Rec *>(rec)->value; }, &sum);
+  EXPECT_EQ(sum, 45);
+  hash_foreach(t, [](void *rec, void *) { hash_deletedirect(rec); free(static_cast<char *>(rec) - 2 * sizeof(void *)); }, nullptr);
+  for (uint32_t i = 0; i < t->bucket_count; i++)
+    EXPECT_EQ(t->buckets[i], nullptr);
+  t->count = 0;
+  hash_free(t, nullptr);
+}
+
 TEST(Hash, PjwValues) {
   const unsigned char ab[] = {0x41, 0x42};
   EXPECT_EQ(hashpjw(ab, 2), 0x146u);
