@@ -145,6 +145,9 @@ static struct poptOption options_table[] = {
     {nullptr, 'h', POPT_ARG_NONE | HID, nullptr, CMD_HELP, "this help screen", nullptr},
     POPT_TABLEEND};
 
+// 81 options and the closing empty row.
+static_assert(sizeof options_table / sizeof options_table[0] == 82, "the option table has 81 rows");
+
 #undef SETV
 #undef PAIR
 #undef CODE
