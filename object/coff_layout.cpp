@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "driver/diag.h"
 #include "object/coff.h"
 
 // Running file offset; held wide so that absurd counts cannot wrap it.
@@ -72,6 +73,9 @@ static void s_layout_lines(coff_file *file, s_cursor *cur) {
 
 void coff_preWrite(coff_file *file) {
   coff_filehdr *fh = &file->file_hdr;
+  // The counts in the header must describe arrays the record holds.
+  VELC_ASSERT(file->sections || fh->f_nscns == 0);
+  VELC_ASSERT(file->symbols || fh->f_nsyms == 0);
   s_cursor cur = {FILHSZ + OPTHSZ};
   s_figure("secHdrStart=%s, ", cur.offset, "secHdrLength=%s\n", uint64_t(SCNHSZ) * fh->f_nscns);
   cur.offset += uint64_t(SCNHSZ) * fh->f_nscns;

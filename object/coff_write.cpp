@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "driver/diag.h"
 #include "object/coff.h"
 #include "object/coff_codec.h"
 
@@ -101,6 +102,7 @@ static bool s_put_sections(FILE *fp, const coff_file *file) {
 
 int coff_write(const coff_file *file) {
   const char *path = file->filename;
+  VELC_ASSERT(file->sections || file->file_hdr.f_nscns == 0);
   if (!path) return 0;
   s_file_closer closer{fopen(path, "wb")};
   if (!closer.fp) return 0;
