@@ -80,7 +80,10 @@ static void s_push_cond(Pp &pp, int code, bool taken, long lineno) {
 }
 
 static bool s_eval_if(Pp &pp, Line &line, const char *directive, long lineno) {
+  pp.if_failed = false;
   Line expanded = mac_expand_list(pp, line, true);
+  if (pp.if_failed)
+    return false;
   return expr_eval(pp, expanded, directive, lineno);
 }
 
@@ -347,12 +350,11 @@ static void s_do_line(Pp &pp, Line &line, long lineno) {
     return pp_error(pp, lineno, 1016);
   SrcFile &f = s_top(pp);
   if (x.size() > 1) {
-    if (x[1].kind != TK_STRING || x[1].text[0] != '"' || (x[1].flags & TF_UNTERMINATED))
+    if (x[1].kind != TK_STRING || x[1].text[0] != '"' || (x[1].flags & TF_UNTERMINATED) || x.size() > 2)
       return pp_error(pp, lineno, 1020, "#line");
     std::string name = s_unescape(x[1]);
     if (name.size() > static_cast<size_t>(VELC_PATH_MAX))
       return pp_error(pp, lineno, 1042, "#line");
-    s_extra(pp, x, 2, "#line", lineno);
     f.name = pp_name(pp, name);
   }
   f.line_delta = static_cast<int32_t>(static_cast<long long>(n) - static_cast<long long>(f.line));

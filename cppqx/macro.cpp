@@ -349,19 +349,22 @@ bool mac_expand(Pp &pp, TokenSource &src, const Token &t) {
 // "defined X" or "defined ( X )" in an #if line: 1 or 0.
 static Token s_defined(Pp &pp, TokenSource &src, const Token &op) {
   Token a, name;
-  bool paren = src_read(pp, src, a) && s_is_punct(a, P_LPAREN);
-  bool ok = paren ? src_read(pp, src, name) != 0 : true;
-  if (!paren)
+  bool got = src_read(pp, src, a) != 0;
+  bool paren = got && s_is_punct(a, P_LPAREN);
+  if (paren)
+    got = src_read(pp, src, name) != 0;
+  else
     name = a;
   bool result = false;
-  if (!ok || name.kind != TK_IDENT) {
+  if (!got || name.kind != TK_IDENT) {
     pp_error(pp, op.line, 1030, "'defined'");
-    if (ok && name.kind != TK_IDENT)
-      src.pending.push_back(name);
+    pp.if_failed = true;
   } else {
     result = name.ident->macro != nullptr;
-    if (paren && !(src_read(pp, src, a) && s_is_punct(a, P_RPAREN)))
+    if (paren && !(src_read(pp, src, a) && s_is_punct(a, P_RPAREN))) {
       pp_error(pp, op.line, 1031, ')');
+      pp.if_failed = true;
+    }
   }
   return s_make(pp, TK_NUMBER, result ? "1" : "0", op);
 }

@@ -58,7 +58,10 @@ static bool s_would_paste(Pp &pp, const Output &o, const Token &t) {
     return false;
   std::string joined(o.prev_text, o.prev_len);
   joined.append(t.text, t.len < 3 ? t.len : 3);
+  // A comment opener, and dots that a third one would turn into "...".
   if (joined[o.prev_len - 1] == '/' && (t.text[0] == '/' || t.text[0] == '*'))
+    return true;
+  if (joined[o.prev_len - 1] == '.' && t.text[0] == '.')
     return true;
   Token probe;
   probe.flags = 0;
@@ -92,7 +95,7 @@ void out_pragma(Pp &pp, long line, const std::string &text) {
   s_sync(pp, line);
   if (!o.at_bol)
     s_marker(pp, line);
-  o.buf += "#pragma ";
+  o.buf += text.empty() ? "#pragma" : "#pragma ";
   o.buf += text;
   o.buf += '\n';
   o.cur_line++;

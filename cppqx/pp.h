@@ -179,6 +179,7 @@ struct Pp {
   TokenSource main;
   int arg_depth = 0;                      // nesting of argument pre-expansion
   bool in_args = false;                   // collecting macro arguments from the file
+  bool if_failed = false;                 // an #if line already reported its error
   char date[16] = "\"Jan  1 1970\"";
   char time[16] = "\"00:00:00\"";
   Output out;

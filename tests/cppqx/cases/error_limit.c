@@ -1,0 +1,32 @@
+/* The 25th error ends the run. */
+#error number 1
+#error number 2
+#error number 3
+#error number 4
+#error number 5
+#error number 6
+#error number 7
+#error number 8
+#error number 9
+#error number 10
+#error number 11
+#error number 12
+#error number 13
+#error number 14
+#error number 15
+#error number 16
+#error number 17
+#error number 18
+#error number 19
+#error number 20
+#error number 21
+#error number 22
+#error number 23
+#error number 24
+#error number 25
+#error number 26
+#error number 27
+#error number 28
+#error number 29
+#error number 30
+int never;

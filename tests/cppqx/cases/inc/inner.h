@@ -1,0 +1,4 @@
+#ifndef INNER_H
+#define INNER_H
+int inner;
+#endif

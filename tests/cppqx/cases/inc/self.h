@@ -1,0 +1,2 @@
+int self;
+#include "self.h"

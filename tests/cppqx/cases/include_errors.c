@@ -1,0 +1,14 @@
+/* Include lines that cannot be followed. */
+#include "missing.h"
+#include <missing.h>
+#include <noguard.h
+#include "noguard.h
+#include
+#include noguard.h
+#define EMPTY
+#include EMPTY
+#include "inc"
+#include "xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx.h"
+#include "noguard.h" extra
+#include "unbalanced.h"
+int still_here;

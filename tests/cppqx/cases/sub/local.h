@@ -1,0 +1,2 @@
+int local_from_sub; /* found beside the including file */
+#include "sibling.h"

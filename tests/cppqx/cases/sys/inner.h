@@ -1,0 +1,1 @@
+int wrong_inner_from_sys;

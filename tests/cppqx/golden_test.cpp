@@ -1,0 +1,130 @@
+// Golden cases: runs the cppqx program on every cases/*.c (with the extra
+// arguments of its .args file) and compares the preprocessed text with .out,
+// the console diagnostics with .diag (case directory removed from paths) and
+// the exit status with .status. The error file must hold the same
+// diagnostics in its own line format, and must not exist when none was shown.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <sys/wait.h>
+
+namespace fs = std::filesystem;
+
+static std::string s_read(const fs::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+static std::string s_replace_all(std::string text, const std::string &from, const std::string &to) {
+  for (size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos; pos += to.size())
+    text.replace(pos, from.size(), to);
+  return text;
+}
+
+static std::string s_shell_quote(const std::string &arg) { return "'" + s_replace_all(arg, "'", "'\\''") + "'"; }
+
+static std::vector<std::string> s_case_names() {
+  std::vector<std::string> names;
+  for (const auto &entry : fs::directory_iterator(CPPQX_CASES))
+    if (entry.path().extension() == ".c")
+      names.push_back(entry.path().stem().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The error-file line that a console diagnostic line stands for.
+static std::string s_error_file_line(const std::string &console) {
+  static const std::regex numbered(R"(^(.*):(-?\d+):(Fatal|Error|Warning|Message) \[(\d+)\] (.*)$)");
+  static const std::regex plain(R"(^(.*):(-?\d+):(Error|Warning|Message): (.*)$)");
+  std::smatch m;
+  if (std::regex_match(console, m, numbered))
+    return m[3].str() + "[" + m[4].str() + "] " + m[1].str() + " " + m[2].str() + " : " + m[5].str();
+  if (std::regex_match(console, m, plain))
+    return m[3].str() + "[yy] " + m[1].str() + " " + m[2].str() + " : " + m[4].str();
+  return "unrecognised console line: " + console;
+}
+
+class GoldenCase : public testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenCase, MatchesExpectedFiles) {
+  const std::string name = GetParam();
+  const fs::path cases = fs::canonical(CPPQX_CASES);
+  const fs::path tmp = fs::path(testing::TempDir()) / ("cppqx_golden_" + name);
+  fs::remove_all(tmp);
+  fs::create_directories(tmp);
+  std::string cmd = "cd " + s_shell_quote(cases.string()) + " && SOURCE_DATE_EPOCH=0 " + s_shell_quote(CPPQX_BIN) +
+                    " -o " + s_shell_quote((tmp / "out.i").string()) + " -e " + s_shell_quote((tmp / "out.err").string());
+  std::istringstream args(s_read(cases / (name + ".args")));
+  for (std::string line; std::getline(args, line);)
+    cmd += " " + s_shell_quote(line);
+  cmd += " " + s_shell_quote(name + ".c") + " > " + s_shell_quote((tmp / "stdout").string()) + " 2> " +
+         s_shell_quote((tmp / "stderr").string());
+  int raw = std::system(cmd.c_str());
+  ASSERT_TRUE(WIFEXITED(raw)) << "cppqx did not exit normally: " << raw;
+  EXPECT_EQ(std::to_string(WEXITSTATUS(raw)) + "\n", s_read(cases / (name + ".status")));
+
+  std::string console = s_replace_all(s_read(tmp / "stdout"), cases.string() + "/", "");
+  EXPECT_EQ(console, s_read(cases / (name + ".diag")));
+  if (fs::exists(cases / (name + ".out")))
+    EXPECT_EQ(s_read(tmp / "out.i"), s_read(cases / (name + ".out")));
+  else
+    EXPECT_FALSE(fs::exists(tmp / "out.i"));
+
+  std::string expected_err;
+  std::istringstream lines(console);
+  for (std::string line; std::getline(lines, line);)
+    expected_err += s_error_file_line(line) + "\n";
+  if (expected_err.empty())
+    EXPECT_FALSE(fs::exists(tmp / "out.err")) << "an error file without diagnostics is removed";
+  else
+    EXPECT_EQ(s_replace_all(s_read(tmp / "out.err"), cases.string() + "/", ""), expected_err);
+  fs::remove_all(tmp);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(s_case_names()),
+                         [](const testing::TestParamInfo<std::string> &info) { return info.param; });
+
+// Option errors are reported on standard error with status 1 and no output.
+TEST(CppqxProgram, OptionErrorsFailWithStatusOne) {
+  const fs::path tmp = fs::path(testing::TempDir()) / "cppqx_options";
+  fs::create_directories(tmp);
+  const std::string bin = s_shell_quote(CPPQX_BIN);
+  const std::string out = s_shell_quote((tmp / "x.i").string());
+  const std::string src = s_shell_quote(std::string(CPPQX_CASES) + "/comments.c");
+  const std::string quiet = " > /dev/null 2>&1";
+  for (const std::string &args : {std::string("-o ") + out + " --bogus " + src, std::string("-o ") + out,
+                                   std::string("-o ") + out + " --diagnostic-level=7 " + src,
+                                   std::string("-o ") + out + " " + src + " --include", src}) {
+    fs::remove(tmp / "x.i");
+    int raw = std::system((bin + " " + args + quiet).c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1) << args;
+    EXPECT_FALSE(fs::exists(tmp / "x.i")) << args;
+  }
+  int raw = std::system((bin + " -o " + out + " " + s_shell_quote((tmp / "missing.c").string()) + quiet).c_str());
+  EXPECT_EQ(WEXITSTATUS(raw), 1) << "a missing source is an error";
+  fs::remove_all(tmp);
+}
+
+// Arguments arrive as the compiler driver writes them: each wrapped in quotes.
+TEST(CppqxProgram, AcceptsDriverQuotedArguments) {
+  const fs::path tmp = fs::path(testing::TempDir()) / "cppqx_quoted";
+  fs::create_directories(tmp);
+  std::ofstream(tmp / "q.c") << "__HARROW __LARGE__ X\n#include <h.h>\n";
+  fs::create_directories(tmp / "d");
+  std::ofstream(tmp / "d" / "h.h") << "int from_h;\n";
+  std::string cmd = "cd " + s_shell_quote(tmp.string()) + " && " + s_shell_quote(CPPQX_BIN) +
+                    " '--include' '\"d\"' '--define' 'X=3' '-o' '\"q.i\"' '-e' '\"q.err\"' '\"q.c\"'"
+                    " '--diagnostic-level=2' '-d__HARROW' '-d__LARGE__' > /dev/null";
+  int raw = std::system(cmd.c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 0);
+  EXPECT_EQ(s_read(tmp / "q.i"), "#line 1 \"q.c\"\n1 1 3\n#line 1 \"d/h.h\"\nint from_h;\n");
+  EXPECT_FALSE(fs::exists(tmp / "q.err"));
+  fs::remove_all(tmp);
+}
