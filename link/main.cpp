@@ -1,0 +1,128 @@
+// harrow-link: links object files into a program image. In: object files
+// and options (output, map, device, stack size, start-up code). Out: an
+// Intel HEX image and a map; errors on standard error. Exit status 0 on
+// success, 1 when the link found errors, 2 for bad usage or unreadable input.
+#include <getopt.h>
+#include <strings.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+#include "device/processors.h"
+#include "link/link.h"
+#include "sim/ihex.h"
+
+static const int EXIT_LINK_ERRORS = 1;
+static const int EXIT_USAGE = 2;
+
+struct CliOptions {
+  std::string output = "a.hex";
+  std::string map;
+  std::string device;
+  LinkOptions link{PROC_GENERIC_ID, 128, false};
+  std::vector<std::string> inputs;
+};
+
+static void s_usage(FILE *f) {
+  fputs("usage: harrow-link [options] object...\n"
+        "  -o FILE         Intel HEX image to write (default a.hex)\n"
+        "  -m FILE         map to write (default: the image name with .map)\n"
+        "  -p DEVICE       target device (default: the generic Harrow device)\n"
+        "  -s, --stack N   bytes of software stack when no object defines _stack (default 128)\n"
+        "      --startup   generate start-up code: stacks, initial data, call main, HALT\n"
+        "  -h, --help      this text\n"
+        "Exit status: 0 linked, 1 link errors, 2 bad usage or unreadable input.\n",
+        f);
+}
+
+static bool s_device(const std::string &name, int &id) {
+  if (strcasecmp(name.c_str(), PROC_GENERIC_NAME) == 0) {
+    id = PROC_GENERIC_ID;
+    return true;
+  }
+  return convertDvsProcName(name.c_str(), &id) && getInstSet(id) == INSTSET_HARROW;
+}
+
+static int s_parse(int argc, char **argv, CliOptions &o) {
+  static const option longs[] = {{"stack", required_argument, nullptr, 's'},
+                                 {"startup", no_argument, nullptr, 'S'},
+                                 {"help", no_argument, nullptr, 'h'},
+                                 {nullptr, 0, nullptr, 0}};
+  int c;
+  while ((c = getopt_long(argc, argv, "o:m:p:s:h", longs, nullptr)) != -1) {
+    switch (c) {
+    case 'o': o.output = optarg; break;
+    case 'm': o.map = optarg; break;
+    case 'p': o.device = optarg; break;
+    case 's': {
+      char *end = nullptr;
+      errno = 0;
+      unsigned long v = strtoul(optarg, &end, 0);
+      if (!*optarg || *end || errno || v == 0 || v > 0x800 || optarg[0] == '-') {
+        fprintf(stderr, "harrow-link: bad stack size '%s'\n", optarg);
+        return EXIT_USAGE;
+      }
+      o.link.stack_size = (uint32_t)v;
+      break;
+    }
+    case 'S': o.link.startup = true; break;
+    case 'h': s_usage(stdout); return 0;
+    default: s_usage(stderr); return EXIT_USAGE;
+    }
+  }
+  for (int i = optind; i < argc; ++i) o.inputs.push_back(argv[i]);
+  if (o.inputs.empty()) {
+    fprintf(stderr, "harrow-link: no object files\n");
+    return EXIT_USAGE;
+  }
+  if (!o.device.empty() && !s_device(o.device, o.link.device)) {
+    fprintf(stderr, "harrow-link: unknown Harrow device '%s'\n", o.device.c_str());
+    return EXIT_USAGE;
+  }
+  if (o.map.empty()) {
+    size_t dot = o.output.rfind('.');
+    size_t slash = o.output.rfind('/');
+    bool ext = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    o.map = (ext ? o.output.substr(0, dot) : o.output) + ".map";
+  }
+  return -1;
+}
+
+static int s_link(const CliOptions &o) {
+  Linker l;
+  link_init(l, o.link);
+  bool read_ok = true;
+  for (const std::string &path : o.inputs) read_ok = link_add_object(l, path.c_str()) && read_ok;
+  if (!read_ok) {
+    for (const std::string &e : l.errors) fprintf(stderr, "harrow-link: error: %s\n", e.c_str());
+    link_free(l);
+    return EXIT_USAGE;
+  }
+  bool ok = link_run(l);
+  for (const std::string &e : l.errors) fprintf(stderr, "harrow-link: error: %s\n", e.c_str());
+  int status = ok ? 0 : EXIT_LINK_ERRORS;
+  std::string err;
+  if (ok && !ihex_write(o.output.c_str(), l.image, err)) {
+    fprintf(stderr, "harrow-link: %s\n", err.c_str());
+    status = EXIT_USAGE;
+  }
+  if (ok && status == 0) {
+    std::ofstream map(o.map);
+    map << link_map_text(l, o.output);
+    if (!map) {
+      fprintf(stderr, "harrow-link: cannot write '%s'\n", o.map.c_str());
+      status = EXIT_USAGE;
+    }
+  }
+  link_free(l);
+  return status;
+}
+
+int main(int argc, char **argv) {
+  CliOptions o;
+  int status = s_parse(argc, argv, o);
+  if (status >= 0) return status;
+  return s_link(o);
+}
