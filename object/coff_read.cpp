@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "object/coff.h"
 #include "object/coff_codec.h"
 
@@ -33,9 +35,16 @@ static bool s_fail(s_reader *rd, const char *message) {
   return false;
 }
 
+// The host opens a directory like a file and fails only when reading it;
+// a directory is refused here as a path that cannot be opened.
 static bool s_load(s_reader *rd) {
   FILE *fp = fopen(rd->path, "rb");
   if (!fp) return s_fail(rd, "Could not open file '%s'.\n");
+  struct stat st;
+  if (fstat(fileno(fp), &st) == 0 && S_ISDIR(st.st_mode)) {
+    fclose(fp);
+    return s_fail(rd, "Could not open file '%s'.\n");
+  }
   uint8_t chunk[65536];
   size_t got;
   while ((got = fread(chunk, 1, sizeof chunk, fp)) > 0) rd->bytes.insert(rd->bytes.end(), chunk, chunk + got);

@@ -3,6 +3,8 @@
 // a warning. Files are forged by patching the bytes of a valid object.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "object/coff.h"
 #include "tests/object/object_test_util.h"
 #include "tests/object/sample_object.h"
@@ -47,6 +49,18 @@ TEST_F(ReadErrors, MissingFileCannotBeOpened) {
   testing::internal::CaptureStderr();
   EXPECT_EQ(coff_read(bad.c_str()), nullptr);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), msg("Could not open file '%s'.\n"));
+}
+
+// A directory is not a file the reader can open, although the host lets
+// fopen succeed on one.
+TEST_F(ReadErrors, DirectoryCannotBeOpened) {
+  std::string dir = test_path("folder.o");
+  ASSERT_EQ(mkdir(dir.c_str(), 0700), 0);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(coff_read(dir.c_str()), nullptr);
+  std::string err = testing::internal::GetCapturedStderr();
+  rmdir(dir.c_str());
+  EXPECT_EQ(err, "Could not open file '" + dir + "'.\n");
 }
 
 TEST_F(ReadErrors, WrongMagicIsNotAnObject) {
