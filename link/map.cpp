@@ -83,21 +83,21 @@ std::string link_map_text(const Linker &l, const std::string &output) {
   std::stable_sort(secs.begin(), secs.end(), [](const LinkSection *a, const LinkSection *b) {
     return std::make_tuple(!a->in_program(), a->address) < std::make_tuple(!b->in_program(), b->address);
   });
-  snprintf(line, sizeof line, "  %-24s %-8s %-9s %-9s %s\n", "name", "kind", "address", "size", "object");
+  snprintf(line, sizeof line, "  %-28s %-8s %-9s %-9s %s\n", "name", "kind", "address", "size", "object");
   t += line;
   for (const LinkSection *s : secs) {
-    snprintf(line, sizeof line, "  %-24s %-8s 0x%06X  0x%06X  %s\n", s->name.c_str(), s_kind(*s), (unsigned)s->address,
+    snprintf(line, sizeof line, "  %-28s %-8s 0x%06X  0x%06X  %s\n", s->name.c_str(), s_kind(*s), (unsigned)s->address,
              (unsigned)s->size, s->origin.c_str());
     t += line;
     if (s->kind == LK_IDATA && s->size) {
-      snprintf(line, sizeof line, "  %-24s %-8s 0x%06X  0x%06X  %s\n", (s->name + " (initial data)").c_str(), "romdata",
+      snprintf(line, sizeof line, "  %-28s %-8s 0x%06X  0x%06X  %s\n", (s->name + " (initial data)").c_str(), "romdata",
                (unsigned)s->rom_copy, (unsigned)s->size, "<linker>");
       t += line;
     }
   }
   t += "\nSymbols:\n";
   for (const MapSym &m : s_symbols(l)) {
-    snprintf(line, sizeof line, "  %-24s %-8s 0x%06X", m.name.c_str(), m.program ? "program" : "data",
+    snprintf(line, sizeof line, "  %-28s %-8s 0x%06X", m.name.c_str(), m.program ? "program" : "data",
              (unsigned)m.address);
     t += line;
     t += m.size ? "  " + std::to_string(m.size) + "\n" : "\n";
