@@ -4,6 +4,7 @@
 #ifndef VELC_FRONT_FRONT_H
 #define VELC_FRONT_FRONT_H
 
+#include <cstddef>
 #include <cstdio>
 
 #include "front/hl.h"
@@ -27,6 +28,8 @@ pcodehl *hl_get_ast();
 int front_parse(FILE *in);
 // The same on a text held in memory (tests and tools).
 int front_parse_text(const char *text);
+// The same on length bytes, which may include NUL bytes.
+int front_parse_bytes(const char *bytes, size_t length);
 
 // Detailed dump of a tree: every node with its line and payload, types with
 // their parts, asm entries and pragma records. Stable text for golden files.

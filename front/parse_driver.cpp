@@ -59,9 +59,13 @@ int front_parse(FILE *in) {
 }
 
 int front_parse_text(const char *text) {
+  return front_parse_bytes(text, strlen(text));
+}
+
+int front_parse_bytes(const char *bytes, size_t length) {
   uint32_t before = get_error_count();
   if (yyinitparse() != 0)
     return 1;
-  scan_from_bytes(text, strlen(text));
+  scan_from_bytes(bytes, length);
   return s_run(before);
 }

@@ -1,0 +1,418 @@
+// Unit tests of the parser modules: type chains, typedef scopes, the
+// structural messages, asm operand evaluation, the trace dump formats, and
+// the limits (deep trees, the parser stack, the error limit).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "cparse.hpp"
+#include "driver/diag.h"
+#include "front/front.h"
+#include "front/parse_private.h"
+
+namespace {
+
+// Parses text as file "t.c" from line 1; returns the number of errors.
+int parse(const std::string &text) {
+  snprintf(yyfilename, sizeof yyfilename, "%s", "t.c");
+  yylineno = 1;
+  return front_parse_bytes(text.data(), text.size());
+}
+
+// Owns the tree of the last parse.
+struct Tree {
+  pcodehl *root;
+  Tree() : root(hl_get_ast()) {}
+  ~Tree() { hl_free_ast(root); }
+};
+
+std::string dump(const pcodehl *root) {
+  char *buffer = nullptr;
+  size_t size = 0;
+  FILE *out = open_memstream(&buffer, &size);
+  hl_dump_tree(out, root);
+  fclose(out);
+  std::string text(buffer, size);
+  free(buffer);
+  return text;
+}
+
+// Frees the tree of the last parse.
+void drop() {
+  hl_free_ast(hl_get_ast());
+}
+
+size_t count_lines(const std::string &text) {
+  return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// The parse's tree in the detailed dump, freed afterwards.
+std::string parse_dump(const std::string &text, int *errors = nullptr) {
+  int e = parse(text);
+  if (errors)
+    *errors = e;
+  Tree tree;
+  return dump(tree.root);
+}
+
+class Parser : public ::testing::Test {
+protected:
+  void SetUp() override { maxerror = 1 << 30; }
+  void TearDown() override { maxerror = 25; }
+};
+
+}  // namespace
+
+// ---- type chains --------------------------------------------------------
+
+TEST(TypeChain, AppendInsertKeepOrderAndBothLinks) {
+  typehl *t = typehl_of(TH_INT);
+  t = typehl_insert(t, typehl_of(TH_POINTER));
+  t = typehl_append(t, typehl_of(TH_CONST));
+  t = typehl_insert(t, typehl_of(TH_ARRAY));
+  const int32_t want[] = {TH_ARRAY, TH_POINTER, TH_INT, TH_CONST};
+  int i = 0;
+  for (typenodehl *n = t->head; n; n = n->next, i++)
+    EXPECT_EQ(n->kind, want[i]);
+  EXPECT_EQ(i, 4);
+  i = 3;
+  for (typenodehl *n = t->tail; n; n = n->prev, i--)
+    EXPECT_EQ(n->kind, want[i]);
+  EXPECT_EQ(i, -1);
+  typehl_remove(t, typehl_find(t, TH_INT));
+  EXPECT_EQ(t->head->next->next->kind, TH_CONST);
+  EXPECT_EQ(t->tail->prev->kind, TH_POINTER);
+  typehl_remove(t, t->head);
+  typehl_remove(t, t->tail);
+  EXPECT_EQ(t->head, t->tail);
+  typehl_free(t);
+}
+
+TEST(TypeChain, CopyIsDeep) {
+  typehl *t = array_part(hl_nop());
+  t = typehl_append(t, aggregate_name(0, hl_strdup("S"), member_declaring_list(nullptr, nullptr, nullptr), 1));
+  typehl *c = typehl_copy(t);
+  ASSERT_NE(c->head, t->head);
+  EXPECT_NE(c->head->u.array.size, t->head->u.array.size);
+  EXPECT_STREQ(c->tail->u.sue.tag, "S");
+  EXPECT_NE(c->tail->u.sue.tag, t->tail->u.sue.tag);
+  EXPECT_NE(c->tail->u.sue.members, t->tail->u.sue.members);
+  typehl_free(t);  // the copy must stay intact
+  EXPECT_EQ(c->head->u.array.size->kind, H_NOP);
+  EXPECT_EQ(c->tail->u.sue.defined, 1);
+  typehl_make_references(c);
+  EXPECT_EQ(c->tail->u.sue.defined, 0);
+  EXPECT_EQ(c->tail->u.sue.members, nullptr);
+  typehl_free(c);
+}
+
+// ---- typedef scopes -------------------------------------------------------
+
+TEST(TypedefScopes, ShadowingAndRestore) {
+  typedef_scopes_init();
+  typehl *def = typehl_of(TH_CHAR);
+  s_declare_typedef("T", def);
+  typehl_free(def);
+  typehl *outer = lookup_typedef("T");
+  ASSERT_NE(outer, nullptr);
+  EXPECT_EQ(outer->head->kind, TH_CHAR);
+  enter_typedef_scope();
+  override_typedef("T");
+  EXPECT_EQ(lookup_typedef("T"), nullptr);  // an ordinary name in here
+  enter_typedef_scope();
+  EXPECT_EQ(lookup_typedef("T"), nullptr);  // still hidden further in
+  typehl *inner = typehl_of(TH_INT);
+  s_declare_typedef("T", inner);
+  typehl_free(inner);
+  ASSERT_NE(lookup_typedef("T"), nullptr);
+  EXPECT_EQ(lookup_typedef("T")->head->kind, TH_INT);
+  EXPECT_EQ(typedef_scope_depth(), 3);
+  typedef_scope_restore(1);
+  EXPECT_EQ(typedef_scope_depth(), 1);
+  EXPECT_EQ(lookup_typedef("T"), outer);
+  exit_typedef_scope();  // the file-level scope never closes
+  EXPECT_EQ(lookup_typedef("T"), outer);
+  override_typedef("T");
+  EXPECT_EQ(lookup_typedef("T"), nullptr);
+  EXPECT_EQ(outer->head->kind, TH_CHAR);  // a scanned token's type stays valid
+  typedef_scopes_free();
+}
+
+TEST(TypedefScopes, TypedefCopyDoesNotDefineAgain) {
+  typedef_scopes_init();
+  typehl *s = aggregate_name(0, hl_strdup("S"), member_declaring_list(nullptr, nullptr, nullptr), 1);
+  s_declare_typedef("TS", s);
+  EXPECT_EQ(s->head->u.sue.defined, 1);  // the declaration keeps its definition
+  typehl_free(s);
+  typehl *t = lookup_typedef("TS");
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->head->u.sue.defined, 0);
+  EXPECT_EQ(t->head->u.sue.members, nullptr);
+  typedef_scopes_free();
+}
+
+// ---- structural messages ------------------------------------------------
+
+TEST_F(Parser, EdgeCasesOfDeclarations) {
+  EXPECT_EQ(parse("typedef int T; void f(void) { int T; T = 1; }"), 0);
+  drop();
+  EXPECT_EQ(parse("int f(a, b) int a; int b; { }"), 1);  // 1302
+  { Tree t; EXPECT_EQ(t.root->kind, H_NOP); }
+  EXPECT_EQ(parse("int x[] = { };"), 1);  // 1221
+  drop();
+  EXPECT_EQ(parse("int (*p)(void) { }"), 1);  // 1100
+  drop();
+  EXPECT_EQ(parse("void f(int, char c, long) { }"), 2);  // 1154 twice
+  { Tree t; EXPECT_EQ(t.root->left->kind, H_DECL); }  // only c remains
+  EXPECT_EQ(parse("typedef int T = 3;"), 1);  // 1220
+  {
+    Tree t;
+    EXPECT_EQ(t.root->left->kind, H_NOP);
+    EXPECT_EQ(t.root->right, nullptr);
+  }
+  EXPECT_EQ(parse("int f(void) { int a; a = 1; int b; }"), 1);  // declaration after a statement
+  drop();
+}
+
+TEST_F(Parser, CalledFlagOnlyForPlainIdentifiers) {
+  std::string d = parse_dump("void f(void) { g(1); (*h)(2); s.m(3); g; }");
+  EXPECT_NE(d.find("H_IDENT @1 g called"), std::string::npos);
+  EXPECT_NE(d.find("H_IDENT @1 h\n"), std::string::npos);
+  EXPECT_NE(d.find("H_IDENT @1 g\n"), std::string::npos);  // the bare use
+  EXPECT_NE(d.find("H_MEMBER @1 .m"), std::string::npos);
+}
+
+TEST_F(Parser, EveryErrorOfOneFileIsReported) {
+  int errors = 0;
+  std::string d = parse_dump("int a = ;\nint b;\nvoid f(void) { a = (; b = 1; }\nint c :: ;\nint d;\n", &errors);
+  EXPECT_EQ(errors, 3);
+  EXPECT_NE(d.find("H_IDENT @2 b"), std::string::npos);
+  EXPECT_NE(d.find("H_IDENT @5 d"), std::string::npos);
+  EXPECT_NE(d.find("H_ASSIGN"), std::string::npos);  // b = 1 survived
+}
+
+TEST_F(Parser, TypedefScopeBalancedAfterRecovery) {
+  // An error inside a nested block must not leave that block's scope open.
+  int errors = parse("typedef int T;\nvoid f(void) { { int T; T = ( } }\nT x;\n");
+  EXPECT_EQ(errors, 1);
+  std::string d = dump(Tree().root);
+  EXPECT_NE(d.find("  H_DECL @3 type: int\n    H_IDENT @3 x"), std::string::npos);
+}
+
+// ---- asm operands -------------------------------------------------------
+
+namespace {
+pcodehl *cnst(int32_t type, uint32_t value) {
+  hl_constant c{};
+  c.type = type;
+  c.value.u = value;
+  return constant_primary_expression(c);
+}
+}  // namespace
+
+TEST_F(Parser, AsmConstantsUseTheConstantTypeAndCArithmetic) {
+  struct Case {
+    pcodehl *e;
+    int32_t want;
+  } cases[] = {
+      {cnst(CT_CHAR, 0xFF), -1},
+      {cnst(CT_UCHAR, 0xFF), 255},
+      {cnst(CT_INT, 0xFFFF), -1},
+      {cnst(CT_UINT, 0xFFFF), 65535},
+      {cnst(CT_SHORTLONG, 0x800000), -8388608},
+      {cnst(CT_USHORTLONG, 0xFFFFFF), 16777215},
+      {multiplicative_expression('/', unary_expression('-', cnst(CT_CHAR, 7)), cnst(CT_CHAR, 2)), -3},
+      {multiplicative_expression('%', unary_expression('-', cnst(CT_CHAR, 7)), cnst(CT_CHAR, 2)), -1},
+      {shift_expression(TOK_RIGHT_OP, unary_expression('-', cnst(CT_CHAR, 16)), cnst(CT_CHAR, 2)), -4},
+      {shift_expression(TOK_LEFT_OP, cnst(CT_CHAR, 1), cnst(CT_CHAR, 31)), INT32_MIN},
+      {logical_expression(TOK_OR_OP, cnst(CT_CHAR, 0), cnst(CT_CHAR, 9)), 1},
+      {logical_expression(TOK_AND_OP, cnst(CT_CHAR, 3), cnst(CT_CHAR, 0)), 0},
+      {comparison_expression(TOK_GE_OP, cnst(CT_CHAR, 2), cnst(CT_CHAR, 2)), 1},
+      {binary_bitwise_expression('^', cnst(CT_UCHAR, 0xF0), cnst(CT_UCHAR, 0xFF)), 0x0F},
+      {unary_expression('~', cnst(CT_CHAR, 0)), -1},
+      {unary_expression('!', cnst(CT_CHAR, 5)), 0},
+      {explicit_cast_expression(typehl_of(TH_CHAR), additive_expression('+', cnst(CT_CHAR, 5), cnst(CT_CHAR, 3))), 8},
+  };
+  uint32_t before = get_error_count();
+  for (Case &c : cases) {
+    EXPECT_EQ(s_compute_asm_constant(c.e), c.want);
+    hl_free_ast(c.e);
+  }
+  EXPECT_EQ(get_error_count(), before);
+}
+
+TEST_F(Parser, NonConstantAsmOperandsReport1253) {
+  pcodehl *bad[] = {
+      identifier(hl_strdup("y")),
+      multiplicative_expression('/', cnst(CT_CHAR, 1), cnst(CT_CHAR, 0)),
+      multiplicative_expression('/', cnst(CT_LONG, 0x80000000u), unary_expression('-', cnst(CT_CHAR, 1))),
+      call_expression(identifier(hl_strdup("g")), nullptr),
+      assignment_expression('=', cnst(CT_CHAR, 1), cnst(CT_CHAR, 2)),
+  };
+  for (pcodehl *e : bad) {
+    uint32_t before = get_error_count();
+    EXPECT_EQ(s_compute_asm_constant(e), 0);
+    EXPECT_EQ(get_error_count(), before + 1);
+    hl_free_ast(e);
+  }
+}
+
+TEST_F(Parser, AsmOperandSymbolsAndOffsets) {
+  struct Case {
+    pcodehl *e;
+    const char *symbol;
+    int32_t value;
+  } cases[] = {
+      {identifier(hl_strdup("x")), "x", 0},
+      {additive_expression('-', identifier(hl_strdup("x")), cnst(CT_CHAR, 2)), "x", -2},
+      {additive_expression('+', identifier(hl_strdup("x")), multiplicative_expression('*', cnst(CT_CHAR, 2), cnst(CT_CHAR, 3))), "x", 6},
+      {explicit_cast_expression(typehl_of(TH_CHAR), identifier(hl_strdup("w"))), "w", 0},
+      {additive_expression('+', cnst(CT_CHAR, 3), cnst(CT_CHAR, 4)), nullptr, 7},
+  };
+  for (Case &c : cases) {
+    asm_operand op{};
+    resolve_asm_constant_expression(&op, c.e);
+    if (c.symbol)
+      EXPECT_STREQ(op.symbol, c.symbol);
+    else
+      EXPECT_EQ(op.symbol, nullptr);
+    EXPECT_EQ(op.value, c.value);
+    free(op.symbol);
+    hl_free_ast(c.e);
+  }
+}
+
+TEST_F(Parser, AsmBlockEntriesInSourceOrder) {
+  int errors = 0;
+  std::string d = parse_dump("void f(void) {\n_asm\nloop:\n MOVLW 1, 2\n NOP\n BRA loop\n_endasm\nloop: ;\n}\n", &errors);
+  EXPECT_EQ(errors, 0);
+  size_t a = d.find("label loop"), b = d.find("inst MOVLW @4 [1] [2]"), c = d.find("inst NOP @5\n"),
+         e = d.find("inst BRA @6 [loop+0]");
+  ASSERT_NE(a, std::string::npos);
+  ASSERT_NE(b, std::string::npos);
+  ASSERT_NE(c, std::string::npos);
+  ASSERT_NE(e, std::string::npos);
+  EXPECT_TRUE(a < b && b < c && c < e);
+  EXPECT_NE(d.find("H_LABEL @8 loop"), std::string::npos);  // outside: a C label
+}
+
+// ---- dumps ----------------------------------------------------------------
+
+TEST(Dump, TypeWordsInChainOrder) {
+  typehl *t = typehl_of(TH_POINTER);
+  for (int k : {TH_ARRAY, TH_FUNCTION, TH_ROM, TH_UNSIGNED, TH_CHAR, TH_STRUCT, TH_OVERLAY})
+    t = typehl_append(t, typehl_of(k));
+  t = typehl_append(t, typehl_of(99));
+  testing::internal::CaptureStdout();
+  hl_print_type(t);
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(out, "* [] () rom unsigned char struct overlay ??? \n");
+  typehl_free(t);
+}
+
+TEST(Dump, TraceFormatAndUnknownKinds) {
+  pcodehl *n = new_pcodehl(H_ADD, new_pcodehl(H_IDENT, nullptr, nullptr, 7, "a.c"),
+                           new_pcodehl(1234, nullptr, nullptr, 12345, "long_file_name.c"), 3, "a.c");
+  testing::internal::CaptureStdout();
+  hl_print_ast(n);
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_EQ(out,
+            "       a.c:   3: H_ADD\n"
+            "       a.c:   7:     H_IDENT\n"
+            "long_file_name.c:12345:     --ERRROR--\n");
+  EXPECT_STREQ(s_get_opcode_name(H_ELSE), "H_ELSE");
+  EXPECT_STREQ(s_get_opcode_name(999), "--ERRROR--");
+  hl_free_ast(n);
+}
+
+// ---- limits ---------------------------------------------------------------
+
+namespace {
+// Additions along the left spine of a sum.
+int left_spine_additions(const pcodehl *e) {
+  int n = 0;
+  for (; e && e->kind == H_ADD; e = e->left)
+    n++;
+  return n;
+}
+
+std::string sum_of_ones(int terms) {
+  std::string sum = "1";
+  for (int i = 1; i < terms; i++)
+    sum += "+1";
+  return sum;
+}
+}  // namespace
+
+// A long sum is a tree as deep as it is long; copying and freeing it must
+// not recurse. (The trace dump indents by depth, so its output grows with
+// the square of the depth; it is exercised on a smaller tree below.)
+TEST_F(Parser, DeepTreesCopyAndFreeWithoutRecursion) {
+  const int terms = 200000;
+  std::string sum = sum_of_ones(terms);
+  ASSERT_EQ(parse("int x = " + sum + ";"), 0);
+  {
+    Tree tree;
+    EXPECT_EQ(left_spine_additions(tree.root->right), terms - 1);
+  }
+  // A typedef's deep array size is copied into every use.
+  ASSERT_EQ(parse("typedef int A[" + sum + "];\nA y, z;\n"), 0);
+  Tree tree;
+  const pcodehl *z = tree.root->right->right;
+  ASSERT_EQ(z->kind, H_DECL);
+  ASSERT_EQ(z->u.decl.type->head->kind, TH_ARRAY);
+  EXPECT_EQ(left_spine_additions(z->u.decl.type->head->u.array.size), terms - 1);
+}
+
+TEST_F(Parser, DumpsVisitEveryNodeOfADeepTree) {
+  const int terms = 1500;
+  ASSERT_EQ(parse("int x = " + sum_of_ones(terms) + ";"), 0);
+  Tree tree;
+  testing::internal::CaptureStdout();
+  hl_print_ast(tree.root);
+  std::string out = testing::internal::GetCapturedStdout();
+  // The declaration, its name, the terms and the additions.
+  EXPECT_EQ(count_lines(out), static_cast<size_t>(2 * terms + 1));
+  EXPECT_EQ(count_lines(dump(tree.root)), static_cast<size_t>(2 * terms + 1));
+  size_t last = out.rfind("H_CNST");
+  ASSERT_NE(last, std::string::npos);
+  EXPECT_EQ(out.substr(last - 4 * 2 - 1, 9), std::string(9, ' '));  // two levels in: the last term
+}
+
+TEST_F(Parser, ParserStackLimitReportsOverflow) {
+  std::string parens = "int f(void) { return " + std::string(10000, '(') + "1" + std::string(10000, ')') + "; }";
+  testing::internal::CaptureStdout();
+  int errors = parse(parens);
+  std::string out = testing::internal::GetCapturedStdout();
+  EXPECT_GE(errors, 1);
+  EXPECT_NE(out.find("yacc stack overflow"), std::string::npos);
+  drop();
+  std::string blocks = "void f(void) " + std::string(10000, '{') + std::string(10000, '}');
+  testing::internal::CaptureStdout();
+  errors = parse(blocks);
+  out = testing::internal::GetCapturedStdout();
+  EXPECT_GE(errors, 1);
+  EXPECT_NE(out.find("yacc stack overflow"), std::string::npos);
+  drop();
+  // Nesting well inside the limit parses.
+  EXPECT_EQ(parse("void f(void) " + std::string(500, '{') + std::string(500, '}')), 0);
+  drop();
+  EXPECT_EQ(parse("int x = " + std::string(1000, '(') + "1" + std::string(1000, ')') + ";"), 0);
+  drop();
+}
+
+TEST_F(Parser, ErrorLimitUnwindsAfterTheParserCleansUp) {
+  maxerror = static_cast<int>(get_error_count()) + 3;
+  std::string text;
+  for (int i = 0; i < 10; i++)
+    text += "int a" + std::to_string(i) + "[] = { };\n";
+  EXPECT_THROW(parse(text), FatalUnwind);
+  EXPECT_EQ(hl_get_ast(), nullptr);
+  maxerror = 1 << 30;
+  // The next parse starts clean.
+  EXPECT_EQ(parse("int ok;"), 0);
+  drop();
+}
