@@ -4,6 +4,7 @@
 // converts as an unsigned integer of its size (2 or 3 bytes).
 #include "driver/diag.h"
 #include "trans/trans.h"
+#include "trans/trn_internal.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ PcodellOp s_int_to_float(long from, bool is_signed) {
 PcodellOp s_constant_op(int32_t code) { return static_cast<PcodellOp>(I_CNST8 + (code == F32 ? 4 : code / 2)); }
 
 pcodell_t *s_wrap(PcodellOp op, pcodell_t *tree, TypeRecord *to) {
-  pcodell_t *node = pcodell_create(op, tree, nullptr, tree->line, tree->file);
+  pcodell_t *node = trn_node(op, tree, nullptr, tree->line, tree->file);
   node->type = to;
   return node;
 }

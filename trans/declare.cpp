@@ -194,7 +194,7 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
   s_check_main(name, sym);
   if (s_is_function(type))
     (linkage == LINKAGE_INTERNAL ? sStaticFunctionList : sNonStaticFunctionList).push_back(sym);
-  if (is_parameter)
+  if (is_parameter && !in_prototype)  // a definition's parameters wait for their offsets
     s_process_parameter(sym);
   return sym;
 }

@@ -40,6 +40,19 @@ pcodell_t *ll_cast(pcodell_t *tree, TypeRecord *to);
 // The value of a constant expression; after 1219, the constant 1 (S8).
 pcodell_t *s_constant_expression(const pcodehl *expression);
 
+// ---- the translation ------------------------------------------------------
+// Creates the predefined types (called by trnTranslateAST).
+void trnInitialize();
+// Translates the syntax tree of a whole unit into the statement list (the
+// caller owns it); fills the symbol table, master list and section set.
+// With debug_code_gen_flag every statement tree is dumped when no error was
+// counted. A fatal diagnostic frees what was built and unwinds.
+StatementRecord *trnTranslateAST(pcodehl *root);
+// Frees what the translation keeps for later phases (switch records,
+// initial data, interrupt records, assembly blocks, expression types); call
+// after code generation, before sym_end_module.
+void trnTerminate();
+
 // ---- declarations -------------------------------------------------------
 // Declares one name; the symbol, or null when the declaration was refused.
 SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass sclass, bool is_parameter,

@@ -1,0 +1,276 @@
+// Names, objects and values. In: names and translated operand trees. Out:
+// identifier nodes under indirections (a named object is its address read
+// through an indirection of its size and memory space), rvalue conversion
+// of arrays and functions, address and indirection operators, member
+// access, and increments. Each use of a name counts as a reference.
+#include <cstring>
+
+#include "driver/diag.h"
+#include "driver/settings.h"
+#include "trans/trans.h"
+#include "trans/trn_internal.h"
+
+static SymbolRecord *s_void_sym;
+
+// The placeholder object used after 1105, a plain char in RAM.
+static SymbolRecord *s_placeholder() {
+  if (!s_void_sym) {
+    TypeRecord *t = type_copy(char_type);
+    t->location = RAM_LOC;
+    t->range = FAR_RANGE;
+    s_void_sym = sym_create_symbol("__VoidSym", t, LINKAGE_NONE, STATIC);
+  }
+  return s_void_sym;
+}
+
+void trn_expr_reset() { s_void_sym = nullptr; }
+
+// ll_indir: reads the object of the given type at address.
+static pcodell_t *s_indir(pcodell_t *address, TypeRecord *object, long line, const char *file) {
+  pcodell_t *p = trn_node(trn_indirection_op(object), address, nullptr, line, file);
+  p->type = object;
+  p->size = ll_sizeof_type(object);
+  set_pcodell_lvalue(p);
+  return p;
+}
+
+// ll_ident: the address of a variable, typed as a pointer to it.
+static pcodell_t *s_ident(SymbolRecord *sym, long line, const char *file) {
+  pcodell_t *id = trn_node(pcodell_identifier_op(sym), nullptr, nullptr, line, file);
+  id->data.expr.var.sym = sym;
+  id->type = trn_pointer_to(sym->data.var.type);
+  return id;
+}
+
+// A name used as the callee of a call without a declaration becomes an
+// external int function without prototype.
+static SymbolRecord *s_implicit_function(const char *name, long line, const char *file) {
+  SymbolRecord *sym = sym_create_symbol(name, type_copy(default_function_type), LINKAGE_EXTERNAL, EXTERN);
+  sym_declare_symbol(sym, true, line, file);
+  return sym;
+}
+
+pcodell_t *trnIdent(const char *name, bool called, long line, const char *file) {
+  SymbolRecord *sym = sym_lookup_sym(name, 0);
+  if (!sym && called)
+    sym = s_implicit_function(name, line, file);
+  if (!sym || sym->type != VARIABLE) {
+    post_error(1105, name);
+    sym = s_placeholder();
+  }
+  if (sym->flags & 1)
+    return trnConstant(sym->constant.code, sym->constant, line, file);
+  sym->refcount++;
+  TypeRecord *t = sym->data.var.type;
+  if (t->type == FUNCTION_TYPE) {
+    pcodell_t *id = trn_node(t->range == NEAR_RANGE ? I_IDROM16 : I_IDROM24, nullptr, nullptr, line, file);
+    id->data.expr.var.sym = sym;
+    id->type = t;
+    return id;
+  }
+  return s_indir(s_ident(sym, line, file), t, line, file);
+}
+
+// Arrays become the address of their first element, functions their
+// address; char and int values are promoted when promotion is on.
+pcodell_t *trnLvalueToRvalue(pcodell_t *tree) {
+  TypeRecord *t = tree->type;
+  if (!t || is_pcodell_constant(tree))
+    return tree;
+  if (t->type == ARRAY_TYPE) {
+    pcodell_t *address = tree;
+    if (isPcodellIndirection(tree)) {
+      address = tree->left;
+      tree->left = nullptr;
+      trn_free(tree);
+    }
+    address->type = trn_pointer_to(t->next);
+    return address;
+  }
+  if (t->type == FUNCTION_TYPE) {
+    tree->type = trn_pointer_to(t);
+    return tree;
+  }
+  return trn_integer_promotion(tree);
+}
+
+bool trnConfirmLval(const pcodell_t *tree) {
+  if (isPcodellIndirection(tree) && tree->lvalue)
+    return true;
+  post_error(1101);
+  return false;
+}
+
+pcodell_t *trnReference(pcodell_t *x, long, const char *) {
+  if (x->type && x->type->type == FUNCTION_TYPE)
+    return trnLvalueToRvalue(x);
+  if (!isPcodellIndirection(x)) {
+    post_error(1101);
+    return x;
+  }
+  if (isPcodellBitfield(x->left)) {
+    post_error(1200);
+    return x;
+  }
+  pcodell_t *address = x->left;
+  TypeRecord *object = x->type;
+  x->left = nullptr;
+  trn_free(x);
+  address->type = trn_pointer_to(object);
+  return address;
+}
+
+pcodell_t *trnIndir(pcodell_t *x, long line, const char *file) {
+  if (!x->type || x->type->type != POINTER_TYPE) {
+    post_error(1130);
+    return x;
+  }
+  TypeRecord *object = x->type->next;
+  if (is_type_void(object)) {
+    post_error(1201);
+    return x;
+  }
+  if (object->type == FUNCTION_TYPE) {
+    x->type = object;  // *f designates the function again
+    return x;
+  }
+  if (trn_check_illegal_tag_reference(object))
+    return x;
+  return s_indir(x, object, line, file);
+}
+
+pcodell_t *trnIndex(pcodell_t *l, pcodell_t *r, long line, const char *file) {
+  bool lp = l->type->type == POINTER_TYPE, rp = r->type->type == POINTER_TYPE;
+  if (!((lp && is_type_integer(r->type)) || (rp && is_type_integer(l->type)))) {
+    post_error(1129);
+    trn_free(r);
+    return l;
+  }
+  return trnIndir(trnAdd(l, r, line, file), line, file);
+}
+
+// Member or bitfield node over the structure's address; a constant base
+// address takes the member offset into the constant instead.
+static pcodell_t *s_member_node(pcodell_t *base, const MemberRecord *m, const TypeRecord *su, long line,
+                                const char *file) {
+  int space = pcodell_space_index(su);
+  TypeRecord *mtype = m->type;
+  if (m->is_bitfield) {
+    static const PcodellOp bitf[] = {I_BITFRAM8, I_BITFRAM16, I_BITFROM16, I_BITFROM24};
+    pcodell_t *b = trn_node(bitf[space], base, nullptr, line, file);
+    b->data.expr.member.offset = m->offset;
+    b->data.expr.member.bit_offset = m->bit_offset;
+    b->data.expr.member.bit_size = m->bit_size;
+    b->data.expr.member.is_signed = is_type_signed(mtype);
+    b->type = trn_pointer_to(mtype);
+    return b;
+  }
+  if (is_pcodell_constant(base)) {
+    ConstValue &v = base->data.expr.cnst.value;
+    v = const_make(v.code, static_cast<long>(get_unsigned_constant_value(v.code, v) + m->offset));
+    base->type = trn_pointer_to(mtype);
+    return base;
+  }
+  pcodell_t *p = trn_node(static_cast<PcodellOp>(I_MEMBERRAM8 + space), base, nullptr, line, file);
+  p->data.expr.member.offset = m->offset;
+  p->type = trn_pointer_to(mtype);
+  return p;
+}
+
+static bool s_is_su(const TypeRecord *t) { return t && t->type == SUE_TYPE; }
+
+pcodell_t *trnMemberAccess(pcodell_t *base, const char *member, bool dot, long line, const char *file) {
+  const TypeRecord *t = base->type;
+  bool is_pointer = t && t->type == POINTER_TYPE;
+  if (dot && is_pointer && s_is_su(t->next))
+    post_error(2062);
+  else if (!dot && !is_pointer && s_is_su(t))
+    post_error(2063);
+  pcodell_t *address = nullptr;
+  if (is_pointer && s_is_su(t->next)) {
+    address = base;
+  } else if (s_is_su(t) && isPcodellIndirection(base)) {
+    address = base->left;
+    base->left = nullptr;
+    trn_free(base);
+    address->type = trn_pointer_to(t);
+  } else if (s_is_su(t)) {
+    address = base;  // a structure value (a call's result): addressed as is
+    address->type = trn_pointer_to(t);
+  } else {
+    post_error(1151);
+    return base;
+  }
+  const TypeRecord *su = address->type->next;
+  const TagEntry *tag = su->data.sue.tag;
+  if (!tag || !tag->definition) {
+    post_error(1207, tag ? tag->name : "");
+    return s_indir(address, s_placeholder()->data.var.type, line, file);
+  }
+  const MemberRecord *m = type_lookup_su_member(tag->definition, member);
+  if (!m) {
+    post_error(1205, member, tag->name);
+    return s_indir(address, s_placeholder()->data.var.type, line, file);
+  }
+  pcodell_t *node = s_member_node(address, m, su, line, file);
+  TypeRecord *mtype = m->type;
+  // The member lives where its structure lives and shares its const.
+  TypeRecord *object = mtype;
+  if ((su->is_const && !mtype->is_const) || su->location != mtype->location || su->range != mtype->range) {
+    object = trn_keep(type_copy(mtype));
+    object->is_const |= su->is_const;
+    object->location = su->location;
+    object->range = su->range;
+  }
+  return s_indir(node, object, line, file);
+}
+
+// Pre/post increment and decrement of a scalar modifiable lvalue; the step
+// of a pointer is its pointee's size.
+pcodell_t *trnIncDec(int kind, pcodell_t *x, long line, const char *file) {
+  bool inc = kind == H_PREINC || kind == H_PSTINC;
+  if (!is_type_scalar(x->type)) {
+    post_error(inc ? 1147 : 1148);
+    return x;
+  }
+  if (!trnConfirmLval(x))
+    return x;
+  if (x->type->is_const) {
+    post_error(1102);
+    return x;
+  }
+  long step = 1;
+  if (x->type->type == POINTER_TYPE) {
+    if (trn_check_illegal_tag_reference(x->type->next))
+      return x;
+    step = ll_sizeof_type(x->type->next);
+  }
+  int group = kind == H_PREINC ? 0 : kind == H_PSTINC ? 1 : kind == H_PREDEC ? 2 : 3;
+  int w = trn_value_index(x->type, true);
+  int base = x->type->location == RAM_LOC ? I_PREINC8RAM : I_PREINC8ROM;
+  pcodell_t *p = trn_node(static_cast<PcodellOp>(base + group * 5 + w), x, nullptr, line, file);
+  p->type = x->type;
+  p->step = step;
+  p->size = ll_sizeof_type(x->type);
+  return p;
+}
+
+pcodell_t *trnSizeofExpression(pcodell_t *x, long line, const char *file) {
+  long size = 1;
+  if (x->type && x->type->type == FUNCTION_TYPE)
+    size = ll_sizeof_type(x->type);
+  else if (x->type && !trn_check_illegal_tag_reference(x->type))
+    size = ll_sizeof_type(x->type);
+  trn_free(x);
+  return trn_int_constant(U16, size, line, file);
+}
+
+pcodell_t *trnCommaExpression(pcodell_t *l, pcodell_t *r, long line, const char *file) {
+  if (is_pcodell_constant(l)) {
+    trn_free(l);
+    return r;
+  }
+  pcodell_t *p = trn_node(I_RIGHT, l, r, line, file);
+  p->type = r->type;
+  return p;
+}

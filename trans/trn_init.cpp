@@ -1,0 +1,479 @@
+// Objects and their initialisers. In: a declared object and its
+// initialiser from the syntax tree (an expression, a string, or a braced
+// list; H_NOP for none). Out: the object's definition flags, data section
+// and frame offset; for a statically allocated object its initial data,
+// one record per byte (value bytes little-endian, IEEE floats, address
+// bytes of a symbol plus offset); for an automatic object the assignment
+// statements that run where the declaration stands.
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "driver/diag.h"
+#include "trans/trans.h"
+#include "trans/trn_internal.h"
+
+namespace {
+
+std::vector<SymbolRecord *> s_initialised;  // symbols owning initial data
+
+// The items of one braced list, in source order, with a read position.
+struct Items {
+  std::vector<const pcodehl *> v;
+  size_t pos = 0;
+  bool more() const { return pos < v.size(); }
+  const pcodehl *peek() const { return v[pos]; }
+  const pcodehl *next() { return v[pos++]; }
+};
+
+Items s_items(const pcodehl *list) {
+  Items items;
+  for (const pcodehl *p = list; p && p->kind == H_ILIST; p = p->left)
+    items.v.push_back(p->right);
+  items.v = {items.v.rbegin(), items.v.rend()};
+  return items;
+}
+
+// Where initial values go: bytes of a static image at an offset, or an
+// automatic object's lvalue tree (owned here) with the statement list.
+struct Target {
+  std::vector<InitRecord> *image;
+  long offset;
+  pcodell_t *object;
+  SList *stmts;
+};
+
+// One byte of a static image; an array sized by its initialiser grows the image.
+// Program memory holds at most 2 MB: nothing larger gets an image.
+constexpr long IMAGE_LIMIT = 1L << 21;
+
+InitRecord &s_byte(std::vector<InitRecord> &image, long index) {
+  static InitRecord beyond;
+  if (index < 0 || index >= IMAGE_LIMIT)
+    return beyond;
+  if (index >= static_cast<long>(image.size()))
+    image.resize(static_cast<size_t>(index + 1));
+  return image[static_cast<size_t>(index)];
+}
+
+bool s_is_aggregate(const TypeRecord *t) { return t->type == ARRAY_TYPE || t->type == SUE_TYPE; }
+
+void s_fill(const Target &t, TypeRecord *type, Items &items);
+
+Target s_element(const Target &t, const TypeRecord *array, long index) {
+  if (t.image)
+    return {t.image, t.offset + index * ll_sizeof_type(array->next), nullptr, nullptr};
+  pcodell_t *base = trnLvalueToRvalue(trn_copy(t.object));
+  pcodell_t *i = trn_int_constant(S16, index, t.object->line, t.object->file);
+  return {nullptr, 0, trnIndex(base, i, t.object->line, t.object->file), t.stmts};
+}
+
+Target s_member(const Target &t, const MemberRecord *m) {
+  if (t.image)
+    return {t.image, t.offset + m->offset, nullptr, nullptr};
+  pcodell_t *access = trnMemberAccess(trn_copy(t.object), m->name, true, t.object->line, t.object->file);
+  return {nullptr, 0, access, t.stmts};
+}
+
+void s_release(const Target &t) { trn_free(t.object); }
+
+// ---- static values ---------------------------------------------------------
+
+// A symbol's address plus a constant offset, looking through casts and
+// member selection; false for anything else.
+bool s_address(const pcodell_t *p, SymbolRecord **sym, long *offset) {
+  if (isPcodellIdentifier(p)) {
+    *sym = p->data.expr.var.sym;
+    return true;
+  }
+  if (is_opcode_cast(p->opcode))
+    return s_address(p->left, sym, offset);
+  if (isPcodellMember(p)) {
+    *offset += p->data.expr.member.offset;
+    return s_address(p->left, sym, offset);
+  }
+  bool add = (p->opcode >= I_cop8 && p->opcode <= I_cop32 && p->data.expr.cop == B_ADD);
+  bool sub = p->opcode == I_SUB16 || p->opcode == I_SUB24;
+  if ((add || sub) && is_pcodell_constant(p->right)) {
+    long k = static_cast<long>(trn_constant_read(p->right));
+    *offset += sub ? -k : k;
+    return s_address(p->left, sym, offset);
+  }
+  if (add && is_pcodell_constant(p->left)) {
+    *offset += static_cast<long>(trn_constant_read(p->left));
+    return s_address(p->right, sym, offset);
+  }
+  return false;
+}
+
+long s_address_width(const SymbolRecord *sym) {
+  const TypeRecord *t = sym->data.var.type;
+  return t->location == ROM_LOC && t->range != NEAR_RANGE ? 3 : 2;
+}
+
+void s_store_bitfield(std::vector<InitRecord> &image, long offset, const TypeRecord *type, unsigned long v) {
+  unsigned long mask = (1ul << type->bit_size) - 1;
+  unsigned long bits = (v & mask) << type->bit_offset;
+  for (long i = 0; i < 2 && bits; i++, bits >>= 8) {
+    InitRecord &r = s_byte(image, offset + i);
+    r.value = static_cast<uint8_t>(r.value | (bits & 0xFF));
+  }
+}
+
+void s_store(const Target &t, const TypeRecord *type, pcodell_t *value, bool bitfield) {
+  std::vector<InitRecord> &image = *t.image;
+  long size = ll_sizeof_type(type);
+  if (is_pcodell_constant(value)) {
+    const ConstValue &c = value->data.expr.cnst.value;
+    unsigned long v;
+    if (c.code == F32) {
+      uint32_t bits;
+      memcpy(&bits, &c.value.f, sizeof bits);
+      v = bits;
+    } else {
+      v = get_unsigned_constant_value(c.code, c);
+    }
+    if (bitfield) {
+      s_store_bitfield(image, t.offset, type, v);
+      return;
+    }
+    for (long i = 0; i < size; i++)
+      s_byte(image, t.offset + i).value = static_cast<uint8_t>(v >> (8 * i));
+    return;
+  }
+  SymbolRecord *sym = nullptr;
+  long offset = 0;
+  if (!bitfield && s_address(value, &sym, &offset)) {
+    long width = s_address_width(sym);
+    for (long i = 0; i < size && i < width; i++) {
+      InitRecord &r = s_byte(image, t.offset + i);
+      r.kind = INIT_ADDRESS;
+      r.sym = sym;
+      r.offset = offset;
+      r.byte = static_cast<int>(i);
+    }
+    return;
+  }
+  post_error(1214);
+}
+
+// ---- one scalar --------------------------------------------------------------
+
+pcodell_t *s_converted(TypeRecord *type, const pcodehl *expr) {
+  pcodell_t *value = trn_walk_expr(expr);
+  if (!trn_can_assign(type, value)) {
+    post_error(1131);
+    trn_free(value);
+    return nullptr;
+  }
+  return trn_convert_for_assign(value, type);
+}
+
+// An automatic object is initialised by assignment, const or not.
+void s_assign(const Target &t, pcodell_t *value) {
+  const TypeRecord *to = t.object->type;
+  long size = ll_sizeof_type(to);
+  pcodell_t *mov = trn_node(static_cast<PcodellOp>(I_MOV8 + trn_size_index(size)), t.object, value,
+                            t.object->line, t.object->file);
+  mov->type = t.object->type;
+  mov->size = size;
+  slist_add(*t.stmts, mov);
+}
+
+void s_scalar_value(const Target &t, TypeRecord *type, const pcodehl *expr, bool bitfield) {
+  pcodell_t *value = s_converted(type, expr);
+  if (!value) {
+    s_release(t);
+    return;
+  }
+  if (t.image) {
+    s_store(t, type, value, bitfield);
+    trn_free(value);
+    return;
+  }
+  s_assign(t, value);
+}
+
+void s_scalar(const Target &t, TypeRecord *type, Items &items, bool bitfield) {
+  const pcodehl *item = items.next();
+  if (item->kind == H_ILIST) {
+    Items inner = s_items(item);
+    if (!inner.more()) {
+      s_release(t);
+      return;
+    }
+    item = inner.next();
+    if (inner.more())
+      post_error(1218);
+  }
+  if (item->kind == H_ILIST) {
+    post_error(1218);
+    s_release(t);
+    return;
+  }
+  s_scalar_value(t, type, item, bitfield);
+}
+
+// ---- zero filling of automatic objects -------------------------------------------
+
+void s_zero(const Target &t, TypeRecord *type) {
+  if (type->type == ARRAY_TYPE) {
+    for (uint32_t i = 0; i < type->data.array.count; i++)
+      s_zero(s_element(t, type, i), type->next);
+  } else if (type->type == SUE_TYPE) {
+    const SuDefinition *d = type->data.sue.tag ? type->data.sue.tag->definition : nullptr;
+    for (const MemberRecord *m = d ? d->members : nullptr; m; m = m->next) {
+      if (m->name)
+        s_zero(s_member(t, m), m->type);
+      if (d->kind == UNION_TAG)
+        break;
+    }
+  } else {
+    pcodell_t *zero = ll_cast(trn_int_constant(S8, 0, t.object->line, t.object->file), type);
+    s_assign(t, zero);
+    return;
+  }
+  s_release(t);
+}
+
+// ---- aggregates ------------------------------------------------------------
+
+// A string literal into an array of 1-byte elements; the literal itself is
+// not emitted unless it is used elsewhere.
+void s_string(const Target &t, TypeRecord *array, const pcodehl *str) {
+  long length = str->u.string.count;
+  pcodell_t *lit = trnStringLiteral(str->u.string.bytes, length, str->line, str->file);
+  if (isPcodellIndirection(lit) && isPcodellIdentifier(lit->left))
+    lit->left->data.expr.var.sym->refcount--;
+  trn_free(lit);
+  if (array->data.array.count == 0)
+    array->data.array.count = static_cast<uint32_t>(length + 1);
+  long count = array->data.array.count;
+  if (length + 1 > count)
+    post_error(2073);
+  for (long i = 0; i < count; i++) {
+    unsigned char byte = i < length ? static_cast<unsigned char>(str->u.string.bytes[i]) : 0;
+    if (t.image) {
+      s_byte(*t.image, t.offset + i).value = byte;
+      continue;
+    }
+    Target e = s_element(t, array, i);
+    s_assign(e, ll_cast(trn_int_constant(U8, byte, str->line, str->file), e.object->type));
+  }
+}
+
+bool s_is_char_array(const TypeRecord *t) { return t->type == ARRAY_TYPE && ll_sizeof_type(t->next) == 1; }
+
+void s_array(const Target &t, TypeRecord *array, Items &items) {
+  uint32_t count = array->data.array.count;
+  uint32_t i = 0;
+  for (; items.more() && (count == 0 || i < count); i++)
+    s_fill(s_element(t, array, i), array->next, items);
+  if (count == 0)
+    array->data.array.count = i ? i : 1;
+  // An automatic array too large for the frame has been reported (1300).
+  if (!t.image && ll_sizeof_type(array) <= 256)
+    for (; i < array->data.array.count; i++)
+      s_zero(s_element(t, array, i), array->next);
+}
+
+void s_struct(const Target &t, TypeRecord *type, Items &items) {
+  const SuDefinition *d = type->data.sue.tag ? type->data.sue.tag->definition : nullptr;
+  if (!d) {
+    post_error(1207, type->data.sue.tag ? type->data.sue.tag->name : "");
+    items.pos = items.v.size();
+    return;
+  }
+  for (const MemberRecord *m = d->members; m; m = m->next) {
+    if (!m->name)
+      continue;  // an unnamed bit-field takes no initialiser
+    if (!items.more()) {
+      if (!t.image)
+        s_zero(s_member(t, m), m->type);
+    } else if (m->is_bitfield) {
+      Target mt = s_member(t, m);
+      TypeRecord field = *m->type;
+      field.bit_offset = m->bit_offset;
+      field.bit_size = m->bit_size;
+      s_scalar(mt, t.image ? &field : m->type, items, t.image != nullptr);
+    } else {
+      s_fill(s_member(t, m), m->type, items);
+    }
+    if (d->kind == UNION_TAG)
+      break;  // only the first member of a union is initialised
+  }
+}
+
+void s_aggregate(const Target &t, TypeRecord *type, Items &items) {
+  if (type->type == ARRAY_TYPE)
+    s_array(t, type, items);
+  else
+    s_struct(t, type, items);
+}
+
+void s_fill(const Target &t, TypeRecord *type, Items &items) {
+  if (!s_is_aggregate(type)) {
+    s_scalar(t, type, items, false);
+    return;
+  }
+  const pcodehl *item = items.peek();
+  if (item->kind == H_ILIST) {
+    items.next();
+    Items inner = s_items(item);
+    s_aggregate(t, type, inner);
+    if (inner.more())
+      post_error(1218);
+  } else if (item->kind == H_STRING && s_is_char_array(type)) {
+    items.next();
+    s_string(t, type, item);
+  } else {
+    s_aggregate(t, type, items);  // braces left out: members come from this list
+  }
+  s_release(t);
+}
+
+// ---- the object ----------------------------------------------------------------
+
+bool s_initialisable(const TypeRecord *t) { return is_type_scalar(t) || s_is_aggregate(t); }
+
+// Flags and data section of the object; false when the initialiser must be dropped.
+bool s_storage(SymbolRecord *sym, bool has_init) {
+  StorageClass sclass = sym->data.var.sclass;
+  bool file_scope = sym_get_nesting_level() == 0;
+  bool keep = true;
+  if (file_scope) {
+    if (has_init && (sym->decl_flags & DECL_INITIALISED)) {
+      post_error(1504, sym->name);
+      keep = false;
+    } else if (has_init) {
+      sym->decl_flags |= DECL_INITIALISED;
+    } else if (sclass == SC_NONE || sclass == STATIC) {
+      sym->decl_flags |= DECL_TENTATIVE;
+    }
+  } else if (sclass == EXTERN && has_init) {
+    post_error(1510, sym->name);
+    keep = false;
+  }
+  if (sym->data.var.type->location != ROM_LOC && !(sym->flags & 1)) {
+    if (sclass == OVERLAY && !trnInFunction()) {
+      post_error(1304, sym->name);
+      sclass = SC_NONE;
+    }
+    if (sclass == SC_NONE || sclass == STATIC) {
+      free(sym->section_name);
+      sym->section_name = has_init && keep ? sym_get_current_idata_scn_name() : sym_get_current_udata_scn_name();
+      sym->section_assigned = 1;
+    }
+  }
+  return keep;
+}
+
+InitRecord *s_image_list(const std::vector<InitRecord> &image) {
+  InitRecord *head = nullptr, **link = &head;
+  for (const InitRecord &r : image) {
+    auto *copy = static_cast<InitRecord *>(calloc(1, sizeof(InitRecord)));
+    if (!copy)
+      post_error(101);
+    *copy = r;
+    copy->next = nullptr;
+    *link = copy;
+    link = &copy->next;
+  }
+  return head;
+}
+
+void s_free_init(SymbolRecord *sym) {
+  auto *r = static_cast<InitRecord *>(sym->data.var.init);
+  while (r) {
+    InitRecord *next = r->next;
+    free(r);
+    r = next;
+  }
+  sym->data.var.init = nullptr;
+}
+
+// A single value for a whole aggregate: a string for an array, or a
+// structure of the same type for an automatic structure.
+void s_single_value(const Target &t, TypeRecord *type, const pcodehl *init) {
+  if (type->type == ARRAY_TYPE && init->kind == H_STRING && s_is_char_array(type)) {
+    s_string(t, type, init);
+    s_release(t);
+    return;
+  }
+  if (type->type == ARRAY_TYPE && init->kind == H_STRING) {
+    post_error(1216);
+    s_release(t);
+    return;
+  }
+  if (!t.image && type->type == SUE_TYPE) {
+    pcodell_t *value = trn_walk_expr(init);
+    if (value->type && value->type->type == SUE_TYPE && are_types_compatible(type, value->type, false)) {
+      s_assign(t, value);
+      return;
+    }
+    trn_free(value);
+  }
+  post_error(1213);
+  s_release(t);
+}
+
+void s_translate(const Target &t, TypeRecord *type, const pcodehl *init) {
+  if (s_is_aggregate(type) && init->kind != H_ILIST) {
+    s_single_value(t, type, init);
+    return;
+  }
+  Items top;
+  top.v.push_back(init);
+  s_fill(t, type, top);
+}
+
+}  // namespace
+
+SList trnProcessInitializers(SymbolRecord *sym, const pcodehl *init) {
+  SList out;
+  TypeRecord *type = sym->data.var.type;
+  bool has_init = init && init->kind != H_NOP;
+  if (has_init && !s_initialisable(type)) {
+    post_error(1218);
+    has_init = false;
+  }
+  if (!s_storage(sym, has_init))
+    has_init = false;
+  bool automatic = sym->data.var.sclass == AUTO;
+  if (has_init && automatic && trnInFunctionBody()) {
+    Target t{nullptr, 0, trnIdent(sym->name, false, init->line, init->file), &out};
+    s_translate(t, type, init);
+  } else if (has_init && !automatic) {
+    std::vector<InitRecord> image;
+    Target t{&image, 0, nullptr, nullptr};
+    s_translate(t, type, init);
+    image.resize(static_cast<size_t>(std::min(ll_sizeof_type(type), IMAGE_LIMIT)));
+    s_free_init(sym);
+    sym->data.var.init = s_image_list(image);
+    s_initialised.push_back(sym);
+  }
+  if (automatic && trnInFunctionBody() && !(sym->flags & 1))
+    sym->data.var.offset = trn_allocate_local(ll_sizeof_type(type));
+  return out;
+}
+
+const InitRecord *trn_initial_data(const SymbolRecord *sym) { return static_cast<const InitRecord *>(sym->data.var.init); }
+
+// Initial bytes of a string literal: its characters and the terminating NUL.
+void ll_initialize_string_literal(SymbolRecord *sym) {
+  std::vector<InitRecord> image(static_cast<size_t>(sym->literal_length + 1));
+  for (long i = 0; i < sym->literal_length; i++)
+    image[i].value = sym->literal[i];
+  s_free_init(sym);
+  sym->data.var.init = s_image_list(image);
+  s_initialised.push_back(sym);
+}
+
+void trn_free_initial_data() {
+  for (SymbolRecord *sym : s_initialised)
+    s_free_init(sym);
+  s_initialised.clear();
+}
+
+void trn_decl_reset() { s_initialised.clear(); }

@@ -1,0 +1,163 @@
+// switch, case and default, labels and goto. In: the controlling
+// expression, case values and statement lists. Out: I_SWITCH of the
+// promoted expression's width carrying the switch record, case and default
+// labels, the exit label; goto and labels with forward references that are
+// checked when the function ends.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+#include "driver/diag.h"
+#include "trans/trans.h"
+#include "trans/trn_internal.h"
+
+void trn_push_break(SymbolRecord *label);
+void trn_pop_break();
+
+static SwitchRecord *sSwitchStack;
+static std::vector<SwitchRecord *> s_all_switches;  // owned until trn_switch_free
+static std::vector<SymbolRecord *> sLabelForwardReferenceList;
+
+static SList s_labelled(SymbolRecord *label, SList stmt, long line, const char *file) {
+  SList out;
+  slist_add(out, ll_label(label, line, file));
+  slist_cat(out, stmt);
+  return out;
+}
+
+pcodell_t *trnSwitchStatementBegin(pcodell_t *expr, long line, const char *file) {
+  auto *rec = static_cast<SwitchRecord *>(calloc(1, sizeof(SwitchRecord)));
+  if (!rec)
+    post_error(101);
+  s_all_switches.push_back(rec);
+  rec->enclosing = sSwitchStack;
+  sSwitchStack = rec;
+  if (!is_type_integer(expr->type)) {
+    post_error(1112);
+    trn_free(expr);
+    expr = trn_int_constant(S8, 0, line, file);
+  }
+  expr = trn_integer_promotion(expr);
+  rec->type = trn_keep(type_copy(expr->type));
+  rec->exit_label = trn_new_label("switchexit");
+  trn_push_break(rec->exit_label);
+  return expr;
+}
+
+SList trnCaseStatement(pcodell_t *value, SList stmt, long line, const char *file) {
+  if (!is_pcodell_constant(value) || !is_type_integer(value->type)) {
+    post_error(1113);
+    trn_free(value);
+    return stmt;
+  }
+  if (!sSwitchStack) {
+    post_error(1114);
+    trn_free(value);
+    return stmt;
+  }
+  value = trnCast(value, sSwitchStack->type, line, file);
+  const ConstValue &c = value->data.expr.cnst.value;
+  long v = is_type_signed(sSwitchStack->type) ? get_signed_constant_value(c.code, c)
+                                               : static_cast<long>(get_unsigned_constant_value(c.code, c));
+  trn_free(value);
+  for (SwitchCase *k = sSwitchStack->cases; k; k = k->next) {
+    if (k->value == v) {
+      post_error(1515, v);
+      return stmt;
+    }
+  }
+  char prefix[32];
+  snprintf(prefix, sizeof prefix, "case_%ld", v);
+  auto *k = static_cast<SwitchCase *>(calloc(1, sizeof(SwitchCase)));
+  if (!k)
+    post_error(101);
+  k->value = v;
+  k->label = trn_new_label(prefix);
+  k->next = sSwitchStack->cases;
+  sSwitchStack->cases = k;
+  return s_labelled(k->label, stmt, line, file);
+}
+
+SList trnDefaultStatement(SList stmt, long line, const char *file) {
+  if (!sSwitchStack) {
+    post_error(1159);
+    return stmt;
+  }
+  if (sSwitchStack->default_label) {
+    post_error(1115);
+    return stmt;
+  }
+  sSwitchStack->default_label = trn_new_label("default");
+  return s_labelled(sSwitchStack->default_label, stmt, line, file);
+}
+
+SList trnSwitchStatementEnd(pcodell_t *expr, SList body, long line, const char *file) {
+  VELC_ASSERT(sSwitchStack != nullptr);
+  SwitchRecord *rec = sSwitchStack;
+  sSwitchStack = rec->enclosing;
+  trn_pop_break();
+  pcodell_t *sw = trn_node(static_cast<PcodellOp>(I_SWITCH8 + trn_size_index(ll_sizeof_type(expr->type)) % 4),
+                                 expr, nullptr, line, file);
+  sw->switch_data = rec;
+  sw->type = expr->type;
+  sw->size = ll_sizeof_type(expr->type);
+  SList out;
+  slist_add(out, sw);
+  slist_cat(out, body);
+  slist_add(out, ll_label(rec->exit_label, line, file));
+  return out;
+}
+
+SList trnLabel(const char *name, SList stmt, long line, const char *file) {
+  SymbolRecord *label = sym_lookup_label(name);
+  if (label) {
+    auto it = std::find(sLabelForwardReferenceList.begin(), sLabelForwardReferenceList.end(), label);
+    if (it == sLabelForwardReferenceList.end())
+      post_error(1512, name);
+    else
+      sLabelForwardReferenceList.erase(it);
+  } else {
+    label = sym_create_label(name);
+  }
+  return s_labelled(label, stmt, line, file);
+}
+
+SList trnJumpStatement(const char *name, long line, const char *file) {
+  SymbolRecord *label = sym_lookup_label(name);
+  if (!label) {
+    label = sym_create_label(name);
+    sLabelForwardReferenceList.push_back(label);
+  }
+  SList out;
+  slist_add(out, ll_jump(label, line, file));
+  return out;
+}
+
+// End of a function: every label still waiting for its definition is reported.
+void trn_check_forward_labels(const char *function) {
+  for (SymbolRecord *label : sLabelForwardReferenceList)
+    post_error(1111, label->name, function ? function : "");
+  sLabelForwardReferenceList.clear();
+}
+
+bool trn_forward_labels_empty() { return sLabelForwardReferenceList.empty(); }
+
+void trn_switch_reset() {
+  sSwitchStack = nullptr;
+  sLabelForwardReferenceList.clear();
+}
+
+// Frees the switch records and their case lists (after code generation).
+void trn_switch_free() {
+  for (SwitchRecord *rec : s_all_switches) {
+    while (rec->cases) {
+      SwitchCase *next = rec->cases->next;
+      free(rec->cases);
+      rec->cases = next;
+    }
+    free(rec);
+  }
+  s_all_switches.clear();
+}

@@ -1,0 +1,141 @@
+// The walk over expressions of the syntax tree. In: an expression node.
+// Out: its low-level tree, built bottom-up in source order: each operand
+// is translated first, then the handler of the operator is called with the
+// translated operands. Values are rvalue-converted where a value is
+// needed; the operands of &, sizeof, ++/--, assignments and member access
+// keep their object form.
+#include <vector>
+
+#include "driver/diag.h"
+#include "trans/trans.h"
+#include "trans/trn_internal.h"
+
+namespace {
+
+using Binary = pcodell_t *(*)(pcodell_t *, pcodell_t *, long, const char *);
+using Unary = pcodell_t *(*)(pcodell_t *, long, const char *);
+
+struct BinaryRow {
+  int kind;
+  Binary handler;
+};
+const BinaryRow s_binary_rows[] = {
+    {H_ADD, trnAdd},           {H_SUB, trnSub},          {H_MUL, trnMul},
+    {H_DIV, trnDiv},           {H_MOD, trnMod},          {H_SHL, trnShiftLeft},
+    {H_SHR, trnShiftRight},    {H_BAND, trnBitwiseAnd},  {H_BOR, trnBitwiseOr},
+    {H_BXOR, trnBitwiseXor},   {H_LT, trnLessThan},      {H_GT, trnGreaterThan},
+    {H_LTE, trnLessThanEqual}, {H_GTE, trnGreaterThanEqual}, {H_EQ, trnEqual},
+    {H_NE, trnNotEqual},       {H_LAND, trnLogicalAnd},  {H_LOR, trn_logical_or},
+    {H_INDEX, trnIndex},       {H_COMMA, trnCommaExpression},
+};
+
+struct UnaryRow {
+  int kind;
+  Unary handler;
+};
+const UnaryRow s_unary_rows[] = {
+    {H_MINUS, trnUnaryMinus}, {H_PLUS, trnUnaryPlus}, {H_BNOT, trnBitwiseNot},
+    {H_LNOT, trnLogicalNot},  {H_INDIR, trnIndir},
+};
+
+Binary s_binary(int kind) {
+  for (const BinaryRow &row : s_binary_rows)
+    if (row.kind == kind)
+      return row.handler;
+  return nullptr;
+}
+
+Unary s_unary(int kind) {
+  for (const UnaryRow &row : s_unary_rows)
+    if (row.kind == kind)
+      return row.handler;
+  return nullptr;
+}
+
+pcodell_t *s_call(const pcodehl *e) {
+  const pcodehl *callee_node = e->left;
+  const char *direct = callee_node->kind == H_IDENT ? callee_node->u.ident.name : nullptr;
+  pcodell_t *callee = direct ? trnIdent(direct, true, callee_node->line, callee_node->file)
+                             : trn_walk_expr(callee_node);
+  std::vector<pcodell_t *> args;
+  for (const pcodehl *a = e->right; a && a->kind == H_ARG; a = a->right)
+    args.push_back(trn_walk_expr(a->left));
+  return trn_call(callee, args.data(), static_cast<int>(args.size()), direct, e->line, e->file);
+}
+
+pcodell_t *s_cast(const pcodehl *e) {
+  pcodell_t *x = trn_walk_expr(e->left);
+  TypeRecord *to = trn_keep(trnResolveType(e->u.decl.type, e->line, e->file));
+  if (!to)
+    return x;
+  return trnCast(x, to, e->line, e->file);
+}
+
+pcodell_t *s_constant(const pcodehl *e) {
+  int32_t code = e->u.cnst.type;
+  if (code < S8 || code > F32)
+    code = S16;
+  if (code == F32)
+    return trnConstant(F32, const_make_float(e->u.cnst.value.f), e->line, e->file);
+  long v = code % 2 == 0 ? static_cast<long>(e->u.cnst.value.i) : static_cast<long>(e->u.cnst.value.u);
+  return trnConstant(code, const_make(code, v), e->line, e->file);
+}
+
+pcodell_t *s_conditional(const pcodehl *e) {
+  pcodell_t *c = trn_walk_expr(e->left);
+  pcodell_t *t = trn_walk_expr(e->right->left);
+  pcodell_t *f = trn_walk_expr(e->right->right);
+  return trnConditional(c, t, f, e->line, e->file);
+}
+
+// A node kind the walk does not expect as an expression.
+pcodell_t *s_unexpected(const pcodehl *e) {
+  post_error(100, "unhandled opcode in constant expression");
+  return trn_int_constant(S8, 0, e->line, e->file);
+}
+
+pcodell_t *s_other(const pcodehl *e) {
+  long line = e->line;
+  const char *file = e->file;
+  switch (e->kind) {
+  case H_IDENT: return trnIdent(e->u.ident.name, e->u.ident.called != 0, line, file);
+  case H_CNST: return s_constant(e);
+  case H_STRING: return trnStringLiteral(e->u.string.bytes, e->u.string.count, line, file);
+  case H_CALL: return s_call(e);
+  case H_CAST: return s_cast(e);
+  case H_COND: return s_conditional(e);
+  case H_SIZEOFTYPE: return trn_sizeof_type(e->u.decl.type, line, file);
+  case H_SIZEOFEXPR: return trnSizeofExpression(trn_walk_lvalue(e->left), line, file);
+  case H_REF: return trnReference(trn_walk_lvalue(e->left), line, file);
+  case H_PREINC: case H_PSTINC: case H_PREDEC: case H_PSTDEC:
+    return trnIncDec(e->kind, trn_walk_lvalue(e->left), line, file);
+  case H_MEMBER:
+    return trnMemberAccess(trn_walk_expr(e->left), e->u.member.name, e->u.member.dot != 0, line, file);
+  case H_ASSIGN: {
+    pcodell_t *l = trn_walk_lvalue(e->left);
+    return trnAssign(l, trn_walk_expr(e->right), line, file);
+  }
+  default: break;
+  }
+  if (e->kind >= H_MULA && e->kind <= H_XORA) {
+    pcodell_t *l = trn_walk_lvalue(e->left);
+    return trnCompoundAssign(e->kind, l, trn_walk_expr(e->right), line, file);
+  }
+  return s_unexpected(e);
+}
+
+}  // namespace
+
+pcodell_t *trn_walk_lvalue(const pcodehl *e) {
+  VELC_ASSERT(e != nullptr);
+  if (Binary handler = s_binary(e->kind)) {
+    pcodell_t *l = trn_walk_expr(e->left);
+    pcodell_t *r = trn_walk_expr(e->right);
+    return handler(l, r, e->line, e->file);
+  }
+  if (Unary handler = s_unary(e->kind))
+    return handler(trn_walk_expr(e->left), e->line, e->file);
+  return s_other(e);
+}
+
+pcodell_t *trn_walk_expr(const pcodehl *e) { return trnLvalueToRvalue(trn_walk_lvalue(e)); }
