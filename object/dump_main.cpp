@@ -1,13 +1,15 @@
 // velcqx-dump: prints an object file as text. In: options and object file
 // paths. Out: the record dump of each file on standard output and, with -d,
 // a disassembly of its code sections. Exit status 0 when every file was
-// read, 1 for a bad option or a file that cannot be read (the reader's
-// message names it on standard error).
+// read and sound, 1 for a bad option, a file that cannot be read (the
+// reader's message names it on standard error) or a file whose tables refer
+// to entries that do not exist (listed on standard error after its dump).
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "object/coff.h"
+#include "object/dump_check.h"
 #include "object/dump_disasm.h"
 
 static void s_usage(FILE *out) {
@@ -19,7 +21,9 @@ static void s_usage(FILE *out) {
           "      symbols, line numbers and relocations at each address\n"
           "  -h  print this help and exit\n"
           "Exit status: 0 on success, 1 on a bad option or an unreadable or\n"
-          "malformed object file.\n");
+          "malformed object file (one whose string offsets, symbol indices or\n"
+          "relocation offsets point outside their tables; each is named on\n"
+          "standard error after the file's listing).\n");
 }
 
 static int s_dump_one(const char *path, bool disassemble) {
@@ -27,8 +31,10 @@ static int s_dump_one(const char *path, bool disassemble) {
   if (!file) return 1;
   coff_print(file);
   if (disassemble) dump_disassemble(stdout, file);
+  fflush(stdout);
+  int problems = dump_check(stderr, file);
   coff_free(file);
-  return 0;
+  return problems ? 1 : 0;
 }
 
 int main(int argc, char **argv) {

@@ -4,15 +4,17 @@
 #   ARGS          arguments of the dump tool, separated by |
 #   SAMPLE        name of the sample object to write first (optional)
 #   TRUNCATE      keep only this many bytes of the sample (optional)
+#   PATCH         "@OFFSET=VALUE" words to write over the sample, separated by | (optional)
 #   STATUS        expected exit status
 #   EXPECT_OUT    file holding the exact expected standard output (optional)
 #   EXPECT_ERR    exact expected standard error (optional, a string)
 #   ERR_CONTAINS  text that standard error must contain (optional)
 set(ENV{TZ} UTC)
 string(REPLACE "|" ";" ARGS "${ARGS}")
+string(REPLACE "|" ";" PATCH "${PATCH}")
 file(MAKE_DIRECTORY ${WORKDIR})
 if(SAMPLE)
-  execute_process(COMMAND ${MAKER} ${SAMPLE} ${TRUNCATE} WORKING_DIRECTORY ${WORKDIR} RESULT_VARIABLE made)
+  execute_process(COMMAND ${MAKER} ${SAMPLE} ${TRUNCATE} ${PATCH} WORKING_DIRECTORY ${WORKDIR} RESULT_VARIABLE made)
   if(NOT made EQUAL 0)
     message(FATAL_ERROR "could not write the sample object ${SAMPLE}")
   endif()

@@ -1,6 +1,6 @@
 // libFuzzer target for the object reader, the text dump and the disassembly
 // listing: each input is written to a file, read back with coff_read and, when
-// accepted, printed and disassembled. Not part of ctest; build and run it with
+// accepted, printed, disassembled and checked. Not part of ctest; build and run it with
 // tests/object/run_libfuzzer.sh (needs clang with -fsanitize=fuzzer).
 #include <cstdint>
 #include <cstdio>
@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "object/coff.h"
+#include "object/dump_check.h"
 #include "object/dump_disasm.h"
 
 static std::string s_input_path() {
@@ -26,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (file) {
     coff_fprint(sink, file);
     dump_disassemble(sink, file);
+    dump_check(sink, file);
     coff_free(file);
   }
   return 0;

@@ -14,7 +14,7 @@ build=${BUILD:-$root/build}
 srcs="$root/tests/object/fuzz_coff_read.cpp
   $root/object/coff_predicates.cpp $root/object/coff_codec.cpp $root/object/coff_aux_codec.cpp
   $root/object/coff_record.cpp $root/object/coff_layout.cpp $root/object/coff_write.cpp
-  $root/object/coff_read.cpp $root/object/coff_print.cpp $root/object/dump_disasm.cpp
+  $root/object/coff_read.cpp $root/object/coff_print.cpp $root/object/dump_disasm.cpp $root/object/dump_check.cpp
   $root/device/instset.cpp $root/device/inst_harrow.cpp $root/device/inst_disasm.cpp
   $root/device/inst_families.cpp $root/driver/cerror.cpp $root/driver/settings.cpp
   $root/driver/paths.cpp $root/util/hash.cpp $root/util/list.cpp $root/util/strcatdyn.cpp"

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "object/coff.h"
+#include "object/dump_check.h"
 #include "object/dump_disasm.h"
 #include "tests/object/object_test_util.h"
 #include "tests/object/sample_object.h"
@@ -107,6 +108,7 @@ TEST(CoffFuzz, MutatedObjectsNeverCrashTheReaderDumpOrWriter) {
       check_record(g);
       coff_fprint(sink, g);
       dump_disassemble(sink, g);
+      dump_check(sink, g);
       coff_set_filename(g, out.c_str());
       coff_preWrite(g);
       coff_write(g);

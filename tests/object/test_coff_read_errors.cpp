@@ -73,6 +73,8 @@ TEST_F(ReadErrors, WrongMagicIsNotAnObject) {
   b[1] = 0x13;
   EXPECT_EQ(read_bad(b, &ok), msg("File '%s', does not appear to be a valid COFF file.\n"));
   EXPECT_FALSE(ok);
+  EXPECT_EQ(read_bad(std::vector<uint8_t>(4096, 0), &ok), msg("File '%s', does not appear to be a valid COFF file.\n"));
+  EXPECT_FALSE(ok);
 }
 
 TEST_F(ReadErrors, TruncatedHeadersAreReported) {
