@@ -149,15 +149,15 @@ pcodell_t *trnIndex(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   return trnIndir(trnAdd(l, r, line, file), line, file);
 }
 
-// Member or bitfield node over the structure's address; a constant base
-// address takes the member offset into the constant instead.
-static pcodell_t *s_member_node(pcodell_t *base, const MemberRecord *m, const TypeRecord *su, long line,
+// Member or bitfield node over the structure object; a structure at a
+// constant address takes the member offset into that constant instead.
+static pcodell_t *s_member_node(pcodell_t *object, const MemberRecord *m, const TypeRecord *su, long line,
                                 const char *file) {
   int space = pcodell_space_index(su);
   TypeRecord *mtype = m->type;
   if (m->is_bitfield) {
     static const PcodellOp bitf[] = {I_BITFRAM8, I_BITFRAM16, I_BITFROM16, I_BITFROM24};
-    pcodell_t *b = trn_node(bitf[space], base, nullptr, line, file);
+    pcodell_t *b = trn_node(bitf[space], object, nullptr, line, file);
     b->data.expr.member.offset = m->offset;
     b->data.expr.member.bit_offset = m->bit_offset;
     b->data.expr.member.bit_size = m->bit_size;
@@ -165,13 +165,16 @@ static pcodell_t *s_member_node(pcodell_t *base, const MemberRecord *m, const Ty
     b->type = trn_pointer_to(mtype);
     return b;
   }
-  if (is_pcodell_constant(base)) {
-    ConstValue &v = base->data.expr.cnst.value;
+  if (isPcodellIndirection(object) && is_pcodell_constant(object->left)) {
+    pcodell_t *address = object->left;
+    object->left = nullptr;
+    trn_free(object);
+    ConstValue &v = address->data.expr.cnst.value;
     v = const_make(v.code, static_cast<long>(get_unsigned_constant_value(v.code, v) + m->offset));
-    base->type = trn_pointer_to(mtype);
-    return base;
+    address->type = trn_pointer_to(mtype);
+    return address;
   }
-  pcodell_t *p = trn_node(static_cast<PcodellOp>(I_MEMBERRAM8 + space), base, nullptr, line, file);
+  pcodell_t *p = trn_node(static_cast<PcodellOp>(I_MEMBERRAM8 + space), object, nullptr, line, file);
   p->data.expr.member.offset = m->offset;
   p->type = trn_pointer_to(mtype);
   return p;
@@ -179,50 +182,50 @@ static pcodell_t *s_member_node(pcodell_t *base, const MemberRecord *m, const Ty
 
 static bool s_is_su(const TypeRecord *t) { return t && t->type == SUE_TYPE; }
 
-pcodell_t *trnMemberAccess(pcodell_t *base, const char *member, bool dot, long line, const char *file) {
+// The structure object of s.m or p->m; the wrong operator is warned about
+// and the access made as if the right one had been written.
+static pcodell_t *s_structure_object(pcodell_t *base, bool dot, long line, const char *file) {
   const TypeRecord *t = base->type;
   bool is_pointer = t && t->type == POINTER_TYPE;
   if (dot && is_pointer && s_is_su(t->next))
     post_error(2062);
   else if (!dot && !is_pointer && s_is_su(t))
     post_error(2063);
-  pcodell_t *address = nullptr;
-  if (is_pointer && s_is_su(t->next)) {
-    address = base;
-  } else if (s_is_su(t) && isPcodellIndirection(base)) {
-    address = base->left;
-    base->left = nullptr;
-    trn_free(base);
-    address->type = trn_pointer_to(t);
-  } else if (s_is_su(t)) {
-    address = base;  // a structure value (a call's result): addressed as is
-    address->type = trn_pointer_to(t);
-  } else {
+  const TypeRecord *su = is_pointer ? t->next : t;
+  if (!s_is_su(su)) {
     post_error(1151);
-    return base;
+    return nullptr;
   }
-  const TypeRecord *su = address->type->next;
   const TagEntry *tag = su->data.sue.tag;
   if (!tag || !tag->definition) {
     post_error(1207, tag ? tag->name : "");
-    return s_indir(address, s_placeholder()->data.var.type, line, file);
+    return nullptr;
   }
+  return is_pointer ? trnIndir(base, line, file) : base;
+}
+
+pcodell_t *trnMemberAccess(pcodell_t *base, const char *member, bool dot, long line, const char *file) {
+  pcodell_t *object = s_structure_object(base, dot, line, file);
+  if (!object)
+    return base;
+  const TypeRecord *su = object->type;
+  const TagEntry *tag = su->data.sue.tag;
   const MemberRecord *m = type_lookup_su_member(tag->definition, member);
   if (!m) {
     post_error(1205, member, tag->name);
-    return s_indir(address, s_placeholder()->data.var.type, line, file);
+    return object;
   }
-  pcodell_t *node = s_member_node(address, m, su, line, file);
-  TypeRecord *mtype = m->type;
+  pcodell_t *node = s_member_node(object, m, su, line, file);
   // The member lives where its structure lives and shares its const.
-  TypeRecord *object = mtype;
+  TypeRecord *mtype = m->type;
+  TypeRecord *member_object = mtype;
   if ((su->is_const && !mtype->is_const) || su->location != mtype->location || su->range != mtype->range) {
-    object = trn_keep(type_copy(mtype));
-    object->is_const |= su->is_const;
-    object->location = su->location;
-    object->range = su->range;
+    member_object = trn_keep(type_copy(mtype));
+    member_object->is_const |= su->is_const;
+    member_object->location = su->location;
+    member_object->range = su->range;
   }
-  return s_indir(node, object, line, file);
+  return s_indir(node, member_object, line, file);
 }
 
 // Pre/post increment and decrement of a scalar modifiable lvalue; the step

@@ -129,6 +129,8 @@ pcodell_t *trnCommaExpression(pcodell_t *l, pcodell_t *r, long line, const char 
 TypeRecord *sGetPtrdiff_t(const TypeRecord *pointer);
 
 // ---- the tree walk (trans/trn_walk*.cpp) -----------------------------------------
+// Sets yylineno and yyfilename to a node's position (for diagnostics).
+void trn_set_position(const pcodehl *node);
 // Translates an expression of the syntax tree to an rvalue tree.
 pcodell_t *trn_walk_expr(const pcodehl *e);
 // The same without the final rvalue conversion (operands of &, sizeof, ++).

@@ -5,6 +5,8 @@
 // the frame-pointer byte), I_RET statements and I_ASM blocks.
 #include <cstdlib>
 #include <cstring>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 #include "driver/diag.h"
@@ -14,6 +16,7 @@
 #include "trans/trn_internal.h"
 
 void trn_check_forward_labels(const char *function);
+static void s_check_asm_names();
 bool trn_forward_labels_empty();
 
 static SymbolRecord *s_current_function, *sReturnLabel;
@@ -94,6 +97,7 @@ SList trnFunction(SymbolRecord *fsym, SList decls, SList body, long line, const 
   slist_add(out, s_function_marker(I_EFUNCT, fsym, end_line, end_file));
   sInFunctionFlag = sInFunctionBodyFlag = false;
   trn_check_forward_labels(fsym ? fsym->name : "");
+  s_check_asm_names();
   s_current_function = nullptr;
   return out;
 }
@@ -151,16 +155,62 @@ SList trnReturnStatement(pcodell_t *expr, long line, const char *file) {
   return out;
 }
 
-// Every symbol operand of the block must name a declared symbol.
+static const char *const s_core_registers[] = {
+#define CORE_REG(name, address, bytes) #name,
+#include "trans/core_registers.def"
+#undef CORE_REG
+};
+static_assert(sizeof s_core_registers / sizeof s_core_registers[0] == 43, "43 core register names");
+
+static bool s_is_core_register(const char *name) {
+  for (const char *r : s_core_registers)
+    if (strcmp(r, name) == 0)
+      return true;
+  return false;
+}
+
+// Operands naming no C symbol wait for the end of the function: they may
+// be labels of any assembly block of the function.
+struct PendingAsmName {
+  const char *name;
+  long line;
+  std::string file;
+};
+static std::vector<PendingAsmName> s_pending_asm_names;
+static std::vector<const asm_entry *> s_function_asm_blocks;
+
+static bool s_is_asm_label(const char *name) {
+  for (const asm_entry *block : s_function_asm_blocks)
+    for (const asm_entry *e = block; e; e = e->next)
+      if (e->type == LABEL_HINST && e->text && strcmp(e->text, name) == 0)
+        return true;
+  return false;
+}
+
+static void s_check_asm_names() {
+  for (const PendingAsmName &p : s_pending_asm_names) {
+    if (s_is_asm_label(p.name))
+      continue;
+    yylineno = p.line;
+    snprintf(yyfilename, sizeof yyfilename, "%s", p.file.c_str());
+    post_error(1105, p.name);
+  }
+  s_pending_asm_names.clear();
+  s_function_asm_blocks.clear();
+}
+
+// Every symbol operand of the block must name a declared symbol, a core
+// register or a label of an assembly block of the function.
 SList trnAssembly(asm_entry *entries, long line, const char *file) {
   for (asm_entry *e = entries; e; e = e->next) {
     VELC_ASSERT(e->type == LABEL_HINST || e->type == INST_HINST);
     if (e->type != INST_HINST)
       continue;
     for (asm_operand *o = e->operands; o; o = o->next)
-      if (o->symbol && !sym_lookup_sym(o->symbol, 0))
-        post_error(1105, o->symbol);
+      if (o->symbol && !sym_lookup_sym(o->symbol, 0) && !s_is_core_register(o->symbol))
+        s_pending_asm_names.push_back({o->symbol, e->line, e->file ? e->file : file});
   }
+  s_function_asm_blocks.push_back(entries);
   pcodell_t *p = trn_node(I_ASM, nullptr, nullptr, line, file);
   p->asm_block = entries;
   s_asm_blocks.push_back(entries);
@@ -170,6 +220,8 @@ SList trnAssembly(asm_entry *entries, long line, const char *file) {
 }
 
 void trn_function_reset() {
+  s_pending_asm_names.clear();
+  s_function_asm_blocks.clear();
   s_current_function = sReturnLabel = nullptr;
   type_free(sReturnType);
   sReturnType = nullptr;

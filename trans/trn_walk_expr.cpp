@@ -4,6 +4,7 @@
 // translated operands. Values are rvalue-converted where a value is
 // needed; the operands of &, sizeof, ++/--, assignments and member access
 // keep their object form.
+#include <cstdio>
 #include <vector>
 
 #include "driver/diag.h"
@@ -60,11 +61,13 @@ pcodell_t *s_call(const pcodehl *e) {
   std::vector<pcodell_t *> args;
   for (const pcodehl *a = e->right; a && a->kind == H_ARG; a = a->right)
     args.push_back(trn_walk_expr(a->left));
+  trn_set_position(e);
   return trn_call(callee, args.data(), static_cast<int>(args.size()), direct, e->line, e->file);
 }
 
 pcodell_t *s_cast(const pcodehl *e) {
   pcodell_t *x = trn_walk_expr(e->left);
+  trn_set_position(e);
   TypeRecord *to = trn_keep(trnResolveType(e->u.decl.type, e->line, e->file));
   if (!to)
     return x;
@@ -85,6 +88,7 @@ pcodell_t *s_conditional(const pcodehl *e) {
   pcodell_t *c = trn_walk_expr(e->left);
   pcodell_t *t = trn_walk_expr(e->right->left);
   pcodell_t *f = trn_walk_expr(e->right->right);
+  trn_set_position(e);
   return trnConditional(c, t, f, e->line, e->file);
 }
 
@@ -98,43 +102,71 @@ pcodell_t *s_other(const pcodehl *e) {
   long line = e->line;
   const char *file = e->file;
   switch (e->kind) {
-  case H_IDENT: return trnIdent(e->u.ident.name, e->u.ident.called != 0, line, file);
+  case H_IDENT: trn_set_position(e); return trnIdent(e->u.ident.name, e->u.ident.called != 0, line, file);
   case H_CNST: return s_constant(e);
   case H_STRING: return trnStringLiteral(e->u.string.bytes, e->u.string.count, line, file);
   case H_CALL: return s_call(e);
   case H_CAST: return s_cast(e);
   case H_COND: return s_conditional(e);
-  case H_SIZEOFTYPE: return trn_sizeof_type(e->u.decl.type, line, file);
-  case H_SIZEOFEXPR: return trnSizeofExpression(trn_walk_lvalue(e->left), line, file);
-  case H_REF: return trnReference(trn_walk_lvalue(e->left), line, file);
-  case H_PREINC: case H_PSTINC: case H_PREDEC: case H_PSTDEC:
-    return trnIncDec(e->kind, trn_walk_lvalue(e->left), line, file);
-  case H_MEMBER:
-    return trnMemberAccess(trn_walk_expr(e->left), e->u.member.name, e->u.member.dot != 0, line, file);
+  case H_SIZEOFTYPE: trn_set_position(e); return trn_sizeof_type(e->u.decl.type, line, file);
+  case H_SIZEOFEXPR: {
+    pcodell_t *x = trn_walk_lvalue(e->left);
+    trn_set_position(e);
+    return trnSizeofExpression(x, line, file);
+  }
+  case H_REF: {
+    pcodell_t *x = trn_walk_lvalue(e->left);
+    trn_set_position(e);
+    return trnReference(x, line, file);
+  }
+  case H_PREINC: case H_PSTINC: case H_PREDEC: case H_PSTDEC: {
+    pcodell_t *x = trn_walk_lvalue(e->left);
+    trn_set_position(e);
+    return trnIncDec(e->kind, x, line, file);
+  }
+  case H_MEMBER: {
+    pcodell_t *x = trn_walk_expr(e->left);
+    trn_set_position(e);
+    return trnMemberAccess(x, e->u.member.name, e->u.member.dot != 0, line, file);
+  }
   case H_ASSIGN: {
     pcodell_t *l = trn_walk_lvalue(e->left);
-    return trnAssign(l, trn_walk_expr(e->right), line, file);
+    pcodell_t *r = trn_walk_expr(e->right);
+    trn_set_position(e);
+    return trnAssign(l, r, line, file);
   }
   default: break;
   }
   if (e->kind >= H_MULA && e->kind <= H_XORA) {
     pcodell_t *l = trn_walk_lvalue(e->left);
-    return trnCompoundAssign(e->kind, l, trn_walk_expr(e->right), line, file);
+    pcodell_t *r = trn_walk_expr(e->right);
+    trn_set_position(e);
+    return trnCompoundAssign(e->kind, l, r, line, file);
   }
   return s_unexpected(e);
 }
 
 }  // namespace
 
+// Diagnostics of a handler carry the position of its construct.
+void trn_set_position(const pcodehl *node) {
+  yylineno = node->line;
+  snprintf(yyfilename, sizeof yyfilename, "%s", node->file ? node->file : "");
+}
+
 pcodell_t *trn_walk_lvalue(const pcodehl *e) {
   VELC_ASSERT(e != nullptr);
   if (Binary handler = s_binary(e->kind)) {
     pcodell_t *l = trn_walk_expr(e->left);
     pcodell_t *r = trn_walk_expr(e->right);
+    trn_set_position(e);
     return handler(l, r, e->line, e->file);
   }
-  if (Unary handler = s_unary(e->kind))
-    return handler(trn_walk_expr(e->left), e->line, e->file);
+  if (Unary handler = s_unary(e->kind)) {
+    pcodell_t *x = trn_walk_expr(e->left);
+    trn_set_position(e);
+    return handler(x, e->line, e->file);
+  }
   return s_other(e);
 }
 

@@ -36,6 +36,7 @@ SList s_if_else(const pcodehl *s) {
   SList then = trn_walk_stmt(else_node->left);
   SList otherwise = trn_walk_stmt(else_node->right);
   const pcodehl *e = else_node->right;
+  trn_set_position(s);
   return trnIfElseStatement(cond, then, otherwise, e ? e->line : else_node->line, e ? e->file : else_node->file,
                             s->line, s->file);
 }
@@ -45,6 +46,7 @@ SList s_while(const pcodehl *s) {
   SymbolRecord *cont, *brk;
   trnEnterLoopStatement("while", &cont, &brk);
   SList body = trn_walk_stmt(s->right);
+  trn_set_position(s);
   return trnWhileStatement(cond, body, s->line, s->file);
 }
 
@@ -53,6 +55,7 @@ SList s_do(const pcodehl *s) {
   trnEnterLoopStatement("do", &cont, &brk);
   SList body = trn_walk_stmt(s->right);
   pcodell_t *cond = trn_walk_expr(s->left);
+  trn_set_position(s);
   return trnDoWhileStatement(body, cond, s->line, s->file);
 }
 
@@ -64,18 +67,23 @@ SList s_for(const pcodehl *s) {
   SymbolRecord *cont, *brk;
   trnEnterLoopStatement("for", &cont, &brk);
   SList body = trn_walk_stmt(post->right);
+  trn_set_position(s);
   return trnForStatement(init, cond, step, body, s->line, s->file);
 }
 
 SList s_switch(const pcodehl *s) {
-  pcodell_t *expr = trnSwitchStatementBegin(trn_walk_expr(s->left), s->line, s->file);
+  pcodell_t *value = trn_walk_expr(s->left);
+  trn_set_position(s);
+  pcodell_t *expr = trnSwitchStatementBegin(value, s->line, s->file);
   SList body = trn_walk_stmt(s->right);
+  trn_set_position(s);
   return trnSwitchStatementEnd(expr, body, s->line, s->file);
 }
 
 SList s_case(const pcodehl *s) {
   pcodell_t *value = trn_walk_expr(s->left);
   SList stmt = trn_walk_stmt(s->right);
+  trn_set_position(s);
   return trnCaseStatement(value, stmt, s->line, s->file);
 }
 
@@ -104,9 +112,18 @@ SList s_list(const pcodehl *s) {
 
 }  // namespace
 
+// The handler runs at its statement's position (after the parts, which moved it).
+static SList s_statement(const pcodehl *s);
+
 SList trn_walk_stmt(const pcodehl *s) {
   if (!s)
     return {};
+  SList out = s_statement(s);
+  return out;
+}
+
+static SList s_statement(const pcodehl *s) {
+  trn_set_position(s);
   long line = s->line;
   const char *file = s->file;
   switch (s->kind) {
@@ -115,7 +132,9 @@ SList trn_walk_stmt(const pcodehl *s) {
   case H_CSTMT: return s_block(s);
   case H_IF: {
     pcodell_t *cond = trn_walk_expr(s->left);
-    return trnIfStatement(cond, trn_walk_stmt(s->right), line, file);
+    SList then = trn_walk_stmt(s->right);
+    trn_set_position(s);
+    return trnIfStatement(cond, then, line, file);
   }
   case H_IFE: return s_if_else(s);
   case H_WHILE: return s_while(s);
@@ -123,13 +142,22 @@ SList trn_walk_stmt(const pcodehl *s) {
   case H_FORPRE: return s_for(s);
   case H_SWITCH: return s_switch(s);
   case H_CASE: return s_case(s);
-  case H_DEFAULT: return trnDefaultStatement(trn_walk_stmt(s->left), line, file);
+  case H_DEFAULT: {
+    SList stmt = trn_walk_stmt(s->left);
+    trn_set_position(s);
+    return trnDefaultStatement(stmt, line, file);
+  }
   case H_BREAK: return trnBreakStatement(line, file);
   case H_CONTINUE: return trnContinueStatement(line, file);
-  case H_RETURN: return trnReturnStatement(s_optional(s->left), line, file);
+  case H_RETURN: {
+    pcodell_t *value = s_optional(s->left);
+    trn_set_position(s);
+    return trnReturnStatement(value, line, file);
+  }
   case H_JMP: return trnJumpStatement(s->left->u.ident.name, line, file);
   case H_LABEL: {
     SList stmt = trn_walk_stmt(s->left);
+    trn_set_position(s);
     return trnLabel(s->u.label.name, stmt, line, file);
   }
   case H_ASM: return s_asm(s);
