@@ -11,4 +11,6 @@ cd "$work"
 "$build/bin/make_sample_object" sample.o
 TZ=UTC "$build/bin/velcqx-dump" sample.o > "$here/sample_dump.expected"
 TZ=UTC "$build/bin/velcqx-dump" -d sample.o > "$here/sample_dump_d.expected"
-echo "regenerated sample_dump.expected and sample_dump_d.expected; review with git diff"
+"$build/bin/make_every_inst_object" every.o
+TZ=UTC "$build/bin/velcqx-dump" -d every.o > "$here/every_inst_dump_d.expected"
+echo "regenerated sample_dump.expected, sample_dump_d.expected and every_inst_dump_d.expected; review with git diff"

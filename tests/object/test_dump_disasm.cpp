@@ -4,8 +4,13 @@
 // absolute section whose symbols carry absolute addresses.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
+
 #include "device/instset.h"
 #include "object/dump_disasm.h"
+#include "tests/object/every_inst_object.h"
+#include "tests/object/object_test_util.h"
 
 namespace {
 
@@ -89,6 +94,44 @@ TEST(DumpDisasm, AbsoluteSectionsListAbsoluteAddresses) {
             std::string::npos)
       << out;
   EXPECT_EQ(out.find("elsewhere"), std::string::npos) << out;
+  coff_free(f);
+}
+
+// An object holding every instruction type, written and read back: each
+// mnemonic of the family is listed exactly once as an instruction, every
+// second word is joined to its instruction, and the listed sizes add up to
+// the section.
+TEST(DumpDisasm, EveryInstructionTypeIsListedOnceAndWhole) {
+  std::string path = test_path("every.o");
+  coff_file *built = every_inst_object_build(path.c_str());
+  ASSERT_NE(built, nullptr);
+  ASSERT_EQ(coff_write(built), 1);
+  coff_free(built);
+  coff_file *f = coff_read(path.c_str());
+  remove(path.c_str());
+  ASSERT_NE(f, nullptr);
+  std::istringstream lines(listing(f));
+  std::map<std::string, int> seen;
+  uint32_t bytes = 0, next = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.size() < 20 || line.compare(0, 2, "  ") != 0 || line[8] != ':') continue;
+    EXPECT_EQ(std::stoul(line.substr(2, 6), nullptr, 16), next) << line;
+    bool two = line[14] == ' ' && line[15] != ' ';
+    next += two ? 4 : 2;
+    bytes += two ? 4 : 2;
+    std::string text = line.substr(20);
+    seen[text.substr(0, text.find(' '))]++;
+    EXPECT_EQ(text.find("???"), std::string::npos) << line;
+  }
+  EXPECT_EQ(bytes, f->sections[0].header.s_size);
+  EXPECT_EQ(seen.count("DW"), 0u);
+  EXPECT_EQ(seen.count("WORD2"), 0u);
+  for (int type = 1; type <= INST_TYPE_MAX; type++) {
+    if (!isInstTypeOf(type, 4) || type == WORD2) continue;
+    // The frame-offset lines at the end repeat ADDWF, CLRF and BSF.
+    int expected = (type == ADDWF || type == CLRF || type == BSF) ? 2 : 1;
+    EXPECT_EQ(seen[getInstName(type)], expected) << getInstName(type);
+  }
   coff_free(f);
 }
 
