@@ -159,12 +159,11 @@ static void s_subst_paste(Pp &pp, s_subst_state &st, size_t &i, std::vector<Toke
   // ", ## __VA_ARGS__" drops the comma when the variable arguments are empty.
   bool va = r.kind == TK_PARAM && st.m.variadic && r.code + 1u == st.m.params.size();
   if (va && !out.empty() && s_is_punct(out.back(), P_COMMA)) {
-    Token glued = r;
-    glued.flags &= static_cast<uint8_t>(~TF_SPACE);
+    // The arguments keep the white space they were written with.
     if (st.args[r.code].empty())
       out.pop_back();
     else
-      s_append_arg(out, st.args[r.code], glued);
+      out.insert(out.end(), st.args[r.code].begin(), st.args[r.code].end());
     return;
   }
   std::vector<Token> rhs = s_paste_rhs(pp, st, i);
@@ -194,11 +193,16 @@ static void s_subst_param(Pp &pp, s_subst_state &st, size_t i, std::vector<Token
 }
 
 // Replacement list with parameters substituted, # and ## applied, the hide
-// set added and every token placed on the line of the invocation.
+// set added and every token placed on the line of the invocation; pushed
+// onto the source so that it is read next.
 static void s_subst(Pp &pp, const Macro &m, const Args &args, const HideSet *hs, const Token &inv,
-                    std::vector<Token> &out) {
+                    TokenSource &src) {
   s_subst_state st{m, args, Args(args.size()), std::vector<bool>(args.size()), static_cast<long>(inv.line)};
   std::vector<Token> raw;
+  size_t size = m.body.size();
+  for (const std::vector<Token> &a : args)
+    size += a.size();
+  raw.reserve(size);
   const std::vector<Token> &body = m.body;
   for (size_t i = 0; i < body.size(); i++) {
     const Token &b = body[i];
@@ -213,21 +217,19 @@ static void s_subst(Pp &pp, const Macro &m, const Args &args, const HideSet *hs,
       raw.push_back(b);
     }
   }
-  bool first = true;
-  for (Token &t : raw) {
+  size_t first = 0;
+  while (first < raw.size() && raw[first].kind == TK_PLACEMARKER)
+    first++;
+  for (size_t i = raw.size(); i-- > first;) {
+    Token &t = raw[i];
     if (t.kind == TK_PLACEMARKER)
       continue;
     t.hs = hs_union(pp, t.hs, hs);
     t.line = inv.line;
-    t.flags = static_cast<uint8_t>((t.flags & ~(TF_BOL | TF_SPACE)) | TF_MACRO |
-                                   (first ? inv.flags & TF_SPACE : t.flags & TF_SPACE));
-    first = false;
-    out.push_back(t);
+    uint8_t space = i == first ? inv.flags & TF_SPACE : t.flags & TF_SPACE;
+    t.flags = static_cast<uint8_t>((t.flags & ~(TF_BOL | TF_SPACE)) | TF_MACRO | space);
+    src.pending.push_back(t);
   }
-}
-
-static void s_push_result(TokenSource &src, const std::vector<Token> &result) {
-  src.pending.insert(src.pending.end(), result.rbegin(), result.rend());
 }
 
 bool mac_expandable(Token &t) {
@@ -318,10 +320,8 @@ bool mac_expand(Pp &pp, TokenSource &src, const Token &t) {
     s_expand_builtin(pp, src, t);
     return true;
   }
-  std::vector<Token> result;
   if (!m.function_like) {
-    s_subst(pp, m, Args(), hs_union(pp, t.hs, hs_single(pp, t.ident)), t, result);
-    s_push_result(src, result);
+    s_subst(pp, m, Args(), hs_union(pp, t.hs, hs_single(pp, t.ident)), t, src);
     return true;
   }
   Token next;
@@ -341,8 +341,7 @@ bool mac_expand(Pp &pp, TokenSource &src, const Token &t) {
   if (!s_collect_args(pp, src, m, t, args, rparen) || !s_check_count(pp, m, args, t.line))
     return true;
   const HideSet *hs = hs_union(pp, hs_inter(pp, t.hs, rparen.hs), hs_single(pp, t.ident));
-  s_subst(pp, m, args, hs, t, result);
-  s_push_result(src, result);
+  s_subst(pp, m, args, hs, t, src);
   return true;
 }
 
@@ -379,6 +378,7 @@ std::vector<Token> mac_expand_list(Pp &pp, const std::vector<Token> &in, bool in
   s.in_if = in_if;
   s.pending.assign(in.rbegin(), in.rend());
   std::vector<Token> out;
+  out.reserve(in.size());
   Token t;
   while (src_read(pp, s, t)) {
     if (t.kind == TK_IDENT && in_if && t.ident->builtin == BI_DEFINED) {

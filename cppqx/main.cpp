@@ -44,7 +44,9 @@ int main(int argc, char **argv) {
     suppress_message(n);
   if (!opts.error_file.empty() && error_init(opts.error_file.c_str()) != 0)
     fprintf(stderr, "cppqx: cannot open error file '%s'\n", opts.error_file.c_str());
-  auto pp = std::make_unique<Pp>();
+  // The run state lives until the process ends; freeing its many small
+  // records one by one would only delay the exit.
+  static Pp *pp = new Pp;
   pp->include_dirs = opts.include_dirs;
   pp->system_dirs = opts.system_dirs;
   pp->verbose = opts.verbose;

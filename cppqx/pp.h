@@ -61,6 +61,7 @@ struct Ident {
   uint32_t hash;
   Macro *macro;      // current definition, or null
   uint8_t builtin;   // BI_* for __FILE__, __LINE__ and defined
+  const HideSet *single;  // the hide set {this name}, made on first use
 };
 
 // Identifiers the program reserves: replaced by the program itself
@@ -90,6 +91,8 @@ struct Macro {
 // A sorted set of macro names, interned so that equal sets share one record.
 struct HideSet {
   std::vector<const Ident *> names;
+  // Unions already formed with this set on the left: (right, result).
+  mutable std::vector<std::pair<const HideSet *, const HideSet *>> unions;
 };
 
 // One loaded file after phases 1 and 2 (trigraphs, new lines, splices).
@@ -150,6 +153,21 @@ struct Output {
   bool prev_macro = false;
 };
 
+struct PairHash {
+  size_t operator()(const std::pair<const void *, const void *> &p) const {
+    return std::hash<const void *>()(p.first) * 31 + std::hash<const void *>()(p.second);
+  }
+};
+
+struct NamesHash {
+  size_t operator()(const std::vector<const Ident *> &names) const {
+    size_t h = names.size();
+    for (const Ident *id : names)
+      h = h * 1000003u ^ std::hash<const void *>()(id);
+    return h;
+  }
+};
+
 struct Pp {
   // options
   std::vector<std::string> include_dirs;  // --include, in order
@@ -161,9 +179,9 @@ struct Pp {
   size_t id_count = 0;
   std::vector<std::unique_ptr<Macro>> macros;
   // hide sets
-  std::map<std::vector<const Ident *>, std::unique_ptr<HideSet>> hs_intern;
-  std::map<std::pair<const void *, const void *>, const HideSet *> hs_union_cache;
-  std::map<std::pair<const void *, const void *>, const HideSet *> hs_inter_cache;
+  std::unordered_map<std::vector<const Ident *>, std::unique_ptr<HideSet>, NamesHash> hs_intern;
+  std::unordered_map<std::pair<const void *, const void *>, const HideSet *, PairHash> hs_inter_cache;
+  const HideSet *hs_last_union[3] = {};  // the latest union: a, b and a | b
   // text that no file holds: pasted, stringized and generated spellings
   std::vector<std::unique_ptr<char[]>> arena;
   size_t arena_left = 0;
@@ -210,7 +228,7 @@ const HideSet *hs_union(Pp &pp, const HideSet *a, const HideSet *b);
 // Intersection of two sets.
 const HideSet *hs_inter(Pp &pp, const HideSet *a, const HideSet *b);
 // The set {id}.
-const HideSet *hs_single(Pp &pp, const Ident *id);
+const HideSet *hs_single(Pp &pp, Ident *id);
 // Spelling of a punctuator.
 const char *punct_spelling(unsigned code);
 

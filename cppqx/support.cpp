@@ -51,7 +51,7 @@ Ident *pp_ident(Pp &pp, const char *text, size_t len) {
       return id;
     i = (i + 1) & mask;
   }
-  Ident *id = &pp.ident_store.emplace_back(Ident{pp_save(pp, text, len), static_cast<uint32_t>(len), h, nullptr, BI_NONE});
+  Ident *id = &pp.ident_store.emplace_back(Ident{pp_save(pp, text, len), static_cast<uint32_t>(len), h, nullptr, BI_NONE, nullptr});
   pp.id_slots[i] = id;
   pp.id_count++;
   return id;
@@ -138,22 +138,36 @@ bool hs_has(const HideSet *hs, const Ident *id) {
   return std::binary_search(hs->names.begin(), hs->names.end(), id, std::less<const Ident *>());
 }
 
-const HideSet *hs_single(Pp &pp, const Ident *id) { return s_intern(pp, {id}); }
+const HideSet *hs_single(Pp &pp, Ident *id) {
+  if (!id->single)
+    id->single = s_intern(pp, {id});
+  return id->single;
+}
 
 const HideSet *hs_union(Pp &pp, const HideSet *a, const HideSet *b) {
   if (!a || a == b)
     return b;
   if (!b)
     return a;
-  auto key = std::make_pair<const void *, const void *>(a, b);
-  auto it = pp.hs_union_cache.find(key);
-  if (it != pp.hs_union_cache.end())
-    return it->second;
-  std::vector<const Ident *> names;
-  std::set_union(a->names.begin(), a->names.end(), b->names.begin(), b->names.end(), std::back_inserter(names),
-                 std::less<const Ident *>());
-  const HideSet *result = s_intern(pp, std::move(names));
-  pp.hs_union_cache[key] = result;
+  // Neighbouring tokens of one replacement usually ask the same question,
+  // and a set meets only a few others: a short list beats a hash lookup.
+  if (a == pp.hs_last_union[0] && b == pp.hs_last_union[1])
+    return pp.hs_last_union[2];
+  const HideSet *result = nullptr;
+  for (const auto &u : a->unions)
+    if (u.first == b)
+      result = u.second;
+  if (!result) {
+    std::vector<const Ident *> names;
+    names.reserve(a->names.size() + b->names.size());
+    std::set_union(a->names.begin(), a->names.end(), b->names.begin(), b->names.end(), std::back_inserter(names),
+                   std::less<const Ident *>());
+    result = s_intern(pp, std::move(names));
+    a->unions.emplace_back(b, result);
+  }
+  pp.hs_last_union[0] = a;
+  pp.hs_last_union[1] = b;
+  pp.hs_last_union[2] = result;
   return result;
 }
 

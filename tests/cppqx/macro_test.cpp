@@ -63,7 +63,7 @@ TEST(Replacement, OutputNeverGluesTokens) {
 TEST(Replacement, EmptyAndVariableArguments) {
   EXPECT_EQ(s_pp("#define f(a,b,c) [a|b|c]\nf(,,) f( 1 , , 3 )\n"), "[| |] [1| |3]\n");
   EXPECT_EQ(s_pp("#define v(...) <__VA_ARGS__>\nv() v(1, 2 ,3)\n"), "<> <1, 2 ,3>\n");
-  EXPECT_EQ(s_pp("#define e(f, ...) g(f, ## __VA_ARGS__)\ne(1) e(1, 2)\n"), "g(1) g(1,2)\n");
+  EXPECT_EQ(s_pp("#define e(f, ...) g(f, ## __VA_ARGS__)\ne(1) e(1, 2) e(1,2)\n"), "g(1) g(1, 2) g(1,2)\n");
 }
 
 TEST(Definitions, RedefinitionAgreesOnlyWhenIdentical) {
