@@ -27,9 +27,19 @@ static hash_node **s_bucket(const hash_table *table, const void *key) {
   return &table->buckets[(h & 0xFFFF) % table->bucket_count];
 }
 
+// The header keeps sizes and counts in 32 bits, and hash_add copies key_size
+// bytes into a record of element_size bytes: anything else cannot be built.
+static bool s_shape_fits(size_t element_size, size_t key_size, size_t bucket_count) {
+  if (key_size > element_size || element_size > UINT32_MAX || bucket_count > UINT32_MAX)
+    return false;
+  return bucket_count <= (SIZE_MAX - sizeof(hash_table)) / sizeof(hash_node *);
+}
+
 hash_table *hash_create(size_t element_size, size_t key_size, size_t bucket_count) {
   if (bucket_count == 0)
     bucket_count = 1;
+  if (!s_shape_fits(element_size, key_size, bucket_count))
+    return nullptr;
   void *block = calloc(1, sizeof(hash_table) + bucket_count * sizeof(hash_node *));
   if (!block)
     return nullptr;
@@ -68,8 +78,11 @@ void *hash_find(const hash_table *table, const void *key) {
   return nullptr;
 }
 
+// A node already unlinked has no back link and is left alone.
 void hash_deletedirect(void *record) {
   hash_node *node = s_node_of(record);
+  if (!node->prev_link)
+    return;
   *node->prev_link = node->next;
   if (node->next)
     node->next->prev_link = node->prev_link;

@@ -19,7 +19,10 @@ static list_node *s_new_node(const list_t *list) {
   return static_cast<list_node *>(calloc(1, sizeof(list_node) + list->element_size));
 }
 
+// The header keeps the record size in 32 bits; a larger one is refused.
 list_t *list_create(size_t element_size) {
+  if (element_size > UINT32_MAX)
+    return nullptr;
   auto *list = static_cast<list_t *>(calloc(1, sizeof(list_t)));
   if (list)
     list->element_size = static_cast<uint32_t>(element_size);
@@ -100,6 +103,8 @@ void list_pop(list_t *list) {
 }
 
 void list_delete(list_t *list, void *record) {
+  if (!record)
+    return;
   list_node *wanted = s_node_of(record);
   list_node *prev = nullptr;
   for (list_node *n = list->head; n; prev = n, n = n->next) {

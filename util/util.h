@@ -26,7 +26,8 @@ struct hash_table {
   hash_node **buckets;      // lies directly behind the header
 };
 
-// Allocates header and buckets in one zero-filled block; null when out of memory.
+// Allocates header and buckets in one zero-filled block (0 buckets means 1); null when
+// out of memory, or when key_size exceeds element_size or a size does not fit 32 bits.
 hash_table *hash_create(size_t element_size, size_t key_size, size_t bucket_count);
 // Replace the compare or hash function.
 void hash_set_compare(hash_table *table, hash_compare_fn fn);
@@ -37,7 +38,7 @@ void *hash_add(hash_table *table, const void *key);
 void *hash_find(const hash_table *table, const void *key);
 // Deletes the record found for key; -1 when there is none.
 int hash_delete(hash_table *table, const void *key, record_destructor_fn destructor);
-// Unlinks a record's node from its bucket without freeing it.
+// Unlinks a record's node from its bucket without freeing it (again: no effect).
 void hash_deletedirect(void *record);
 // Destroys every record and node; the table stays usable.
 void hash_deleteall(hash_table *table, record_destructor_fn destructor);
@@ -60,6 +61,7 @@ struct list_t {
   list_node *tail;
 };
 
+// Empty list of element_size-byte records; null when out of memory or the size exceeds 32 bits.
 list_t *list_create(size_t element_size);
 void *list_append(list_t *list);   // zero-filled record at the tail
 void *list_insert(list_t *list);   // zero-filled record at the head
@@ -72,14 +74,15 @@ void *list_next(const void *record);
 // First record for which match(record, key) returns 0.
 void *list_find(const list_t *list, const void *key, int (*match)(const void *record, const void *key));
 void list_pop(list_t *list);                  // unlinks and frees the head
-void list_delete(list_t *list, void *record);  // unlinks and frees record's node
+void list_delete(list_t *list, void *record);  // unlinks and frees record's node; else no effect
 void list_clear(list_t *list, record_destructor_fn destructor);
 void list_free(list_t *list, record_destructor_fn destructor);
 
 // ---- growable string ----------------------------------------------------
 
 // Appends src to dest (null dest: a new 512-byte buffer); capacity grows in
-// whole blocks of 512 bytes. Returns the possibly moved buffer (free() it).
+// whole blocks of 512 bytes; src may lie inside dest. Returns the possibly moved
+// buffer (free() it); null only when a new buffer cannot be had.
 char *strcatdyn(char *dest, const char *src);
 
 #endif
