@@ -27,5 +27,7 @@ void phase_parser_uninit();
 // while no error has been counted. A fatal diagnostic or the error limit
 // unwinds out of this call (FatalUnwind).
 void run_phases();
+// Frees what the phases still hold after an error or an unwind.
+void phase_release();
 
 #endif

@@ -9,6 +9,8 @@
 #include "driver/compile.h"
 #include "driver/diag.h"
 #include "driver/settings.h"
+#include "front/front.h"
+#include "trans/type.h"
 
 static FILE *s_preprocessed_input;
 static bool s_parser_ready;
@@ -16,8 +18,8 @@ static bool s_parser_ready;
 FILE *driver_preprocessed_input() { return s_preprocessed_input; }
 void driver_set_preprocessed_input(FILE *file) { s_preprocessed_input = file; }
 
-// Translator's default ROM range (set_default_rom_range); not yet present.
-void phase_set_default_rom_range(bool) {}
+// The memory model chooses the width of program-memory addresses.
+void phase_set_default_rom_range(bool far_range) { set_default_rom_range(far_range ? FAR_RANGE : NEAR_RANGE); }
 
 // Configuration tables of the processor (pragma_config_initialize); not yet present.
 void phase_config_initialize() {}
@@ -28,25 +30,32 @@ void phase_config_help() {
   printf("Configuration settings available for processor %s\n", getDvsProcName(processor));
 }
 
+// The scanner and the typedef scopes are set up and torn down around the
+// parse itself (front_parse), so that a parse that unwinds leaves them clean.
 int phase_parser_init() {
-  // yyinitparse: scanner and file-level typedef scope; not yet present.
   s_parser_ready = true;
   return 0;
 }
 
-void phase_parser_uninit() {
-  if (!s_parser_ready)
-    return;
-  // yyuninitparse; not yet present.
-  s_parser_ready = false;
-}
+void phase_parser_uninit() { s_parser_ready = false; }
 
-// Parse the translation unit from driver_preprocessed_input() (yyparse).
-static void s_parse() {}
+// Parse the translation unit from driver_preprocessed_input(); with -l the
+// syntax tree is printed.
+static pcodehl *s_syntax_tree;  // held from the parse until it is freed
+
+static void s_parse() {
+  front_parse(driver_preprocessed_input());
+  s_syntax_tree = hl_get_ast();
+  if (debug_trans_flag)
+    hl_print_ast(s_syntax_tree);
+}
 // Translate the syntax tree into the statement list (trnTranslateAST(hl_get_ast())).
 static void s_translate() {}
-// Free the syntax tree (hl_free_ast(hl_get_ast())).
-static void s_free_syntax_tree() {}
+// Free the syntax tree.
+static void s_free_syntax_tree() {
+  hl_free_ast(s_syntax_tree);
+  s_syntax_tree = nullptr;
+}
 // Select instructions for the statement list (genTranslate).
 static void s_generate_code() {}
 // Free the statement list (stmtFreeList).
@@ -61,6 +70,10 @@ static void s_write_object() {}
 static void s_free_code_generator() {}
 
 static bool s_clean() { return get_error_count() == 0; }
+
+// Whatever a stopped compilation still holds (the phases after an error
+// do not run, so their frees do not either).
+void phase_release() { s_free_syntax_tree(); }
 
 void run_phases() {
   if (s_clean()) s_parse();

@@ -72,6 +72,7 @@ static int s_compile() {
   } catch (const FatalUnwind &) {
     // A fatal diagnostic or the error limit: the clean-up below still runs.
   }
+  phase_release();
   _uninitialize_compiler();
   fclose(driver_preprocessed_input());
   driver_set_preprocessed_input(nullptr);
