@@ -55,7 +55,7 @@ std::vector<MapSym> s_symbols(const Linker &l) {
     for (uint32_t i = 0; i < o.coff->file_hdr.f_nsyms; i += 1 + o.coff->symbols[i].sym.n_numaux) {
       const coff_syment &sym = o.coff->symbols[i].sym;
       bool kept = sym.n_scnum >= 1 && (sym.n_sclass == C_EXT || sym.n_sclass == C_STAT || sym.n_sclass == C_LABEL);
-      if (!kept) continue;
+      if (!kept || sym.n_scnum > (int)o.out_section.size()) continue;
       int out_id = o.out_section[sym.n_scnum - 1];
       MapSym m{link_symbol_name(o, i), out_id >= 0 && l.sections[out_id].in_program(), 0, s_symbol_size(o.coff, i)};
       std::string ignored;

@@ -193,8 +193,8 @@ bool link_symbol_address(const Linker &l, int object, uint32_t index, uint32_t &
     bool program;
     return link_lookup(l, name, address, program);
   }
-  int si = sym.n_scnum - 1;
-  if (si >= (int)o.out_section.size() || o.out_section[si] < 0) return false;
+  int si = sym.n_scnum - 1;  // debugging symbols (-2) and bad numbers have no address
+  if (si < 0 || si >= (int)o.out_section.size() || o.out_section[si] < 0) return false;
   const coff_scnhdr &h = o.coff->sections[si].header;
   address = l.sections[o.out_section[si]].address + o.offset[si] + (sym.n_value - h.s_paddr);
   return true;
