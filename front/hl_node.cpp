@@ -15,12 +15,14 @@
 
 static bool s_fatal_pending = false;
 
+// Out of memory is fatal (101): the run ends through the driver's unwind
+// at once, without the parser's clean-up, which would need memory itself.
 void *hl_alloc(size_t size) {
   void *block = calloc(1, size);
-  if (!block)
-    hl_post(101);
-  if (!block)
-    abort();  // unreachable: 101 is fatal; guards the null dereference
+  if (!block) {
+    post_error(101);
+    throw FatalUnwind{};
+  }
   return block;
 }
 

@@ -41,9 +41,10 @@ static void s_destroy(void *record) {
 
 void enter_typedef_scope() {
   hash_table *table = hash_create(sizeof(typedef_record), sizeof(char *), 128);
-  if (!table)
-    hl_post(101);
-  VELC_ASSERT(table != nullptr);
+  if (!table) {
+    post_error(101);  // out of memory is fatal
+    throw FatalUnwind{};
+  }
   hash_set_hash(table, s_hash);
   hash_set_compare(table, s_compare);
   s_typedef_scope.push_back(table);

@@ -1,0 +1,4 @@
+#pragma udata
+int x[] = { };
+int (*p)(void) { }
+int k(a) int a; { }

@@ -1,0 +1,2 @@
+struct s { int a;
+int f(int x) { return x +

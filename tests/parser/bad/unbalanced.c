@@ -1,0 +1,5 @@
+void f(void)
+{
+  if (x) {
+    x = 1;
+}
