@@ -190,7 +190,15 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
     return nullptr;
   }
   SymbolRecord *sym = sym_create_symbol(name, type, linkage, sclass);
-  sym_declare_symbol(sym, false, line, file);
+  if (in_prototype) {
+    // A prototype's parameters are no objects: they stay out of the master
+    // list, which only lists what the object file describes.
+    sym->data.var.sclass = EXTERN;
+    sym_declare_symbol(sym, false, line, file);
+    sym->data.var.sclass = sclass;
+  } else {
+    sym_declare_symbol(sym, false, line, file);
+  }
   s_check_main(name, sym);
   if (s_is_function(type))
     (linkage == LINKAGE_INTERNAL ? sStaticFunctionList : sNonStaticFunctionList).push_back(sym);
@@ -198,6 +206,8 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
     s_process_parameter(sym);
   return sym;
 }
+
+void trn_push_parameter(SymbolRecord *sym) { s_process_parameter(sym); }
 
 const std::vector<SymbolRecord *> &trn_parameter_list() { return s_param_list; }
 void trn_clear_parameter_list() {

@@ -9,6 +9,8 @@
 #include "trans/symtbl.h"
 
 const std::vector<SymbolRecord *> &trn_parameter_list();
+// Puts a definition's parameter on the list waiting for frame offsets.
+void trn_push_parameter(SymbolRecord *sym);
 void trn_clear_parameter_list();
 int trn_parameter_count();
 const std::vector<SymbolRecord *> &trn_static_functions();

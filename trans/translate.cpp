@@ -53,15 +53,23 @@ void s_add_source_file_entry() {
   sym_add_to_master_symbol_table(entry);
 }
 
-void s_declare_definition_parameters(const pcodehl *params) {
-  for (const pcodehl *p : s_items(params, H_DECLLST)) {
-    if (!p || p->kind != H_DECL || !p->left || p->left->kind != H_IDENT)
-      continue;
-    TypeRecord *type = trnResolveType(p->u.decl.type, p->line, p->file);
-    if (!type)
-      type = type_copy(int_type);
-    StorageClass sclass = trnResolveSclass(p->u.decl.type);
-    trn_declare_sym(p->left->u.ident.name, type, sclass, true, false, p->line, p->file);
+// The definition's parameters enter the function's scope with the types
+// and classes settled when its declarator was resolved (which reported
+// their diagnostics once); a name given twice was reported there too.
+void s_declare_definition_parameters(const typehl *ftype, const TypeRecord *f, long line, const char *file) {
+  if (!ftype || !ftype->head || ftype->head->kind != TH_FUNCTION || !f || f->type != FUNCTION_TYPE)
+    return;
+  const ParamRecord *param = f->data.function.params;
+  for (const pcodehl *p : s_items(ftype->head->u.func.params, H_DECLLST)) {
+    if (!param)
+      break;
+    const char *name = p && p->kind == H_DECL && p->left && p->left->kind == H_IDENT ? p->left->u.ident.name : nullptr;
+    if (name && !sym_lookup_sym(name, 1)) {
+      SymbolRecord *sym = sym_create_symbol(name, type_copy(param->type), LINKAGE_NONE, AUTO);
+      sym_declare_symbol(sym, false, p->line ? p->line : line, p->file ? p->file : file);
+      trn_push_parameter(sym);
+    }
+    param = param->next;
   }
 }
 
@@ -78,7 +86,7 @@ SList s_function_definition(const pcodehl *f) {
   trn_begin_function(name, f->line, f->file);
   fsym = trn_current_function();
   sym_begin_function(fsym, f->line, f->file);
-  s_declare_definition_parameters(f->left);
+  s_declare_definition_parameters(f->u.funct.type, fsym->data.var.type, f->line, f->file);
   trn_begin_function_body();
   const pcodehl *body = f->right;
   SList stmts = trn_walk_stmt(body);

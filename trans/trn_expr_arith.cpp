@@ -4,10 +4,21 @@
 // constants, or an operand unchanged after a diagnostic. Pointer addition
 // and subtraction scale the integer by the pointee size.
 #include <cmath>
+#include <string>
 
 #include "driver/diag.h"
 #include "trans/trans.h"
 #include "trans/trn_internal.h"
+
+// After a diagnostic the operation yields a neutral int 0, so that one
+// mistake does not cascade into more diagnostics.
+pcodell_t *trn_error_value(pcodell_t *l, pcodell_t *r) {
+  long line = l ? l->line : yylineno;
+  std::string file = l && l->file ? l->file : yyfilename;
+  trn_free(l);
+  trn_free(r);
+  return trn_int_constant(S16, 0, line, file.c_str());
+}
 
 namespace {
 
@@ -16,7 +27,6 @@ enum ArithOp { OP_ADD, OP_SUB, OP_MUL, OP_DIV, OP_MOD, OP_AND, OP_OR, OP_XOR, OP
 bool s_is_arith(const TypeRecord *t) { return is_type_integer(t) || is_type_float(t); }
 bool s_is_pointer(const TypeRecord *t) { return t && t->type == POINTER_TYPE; }
 
-// After a diagnostic: keep the left operand so later errors are still found.
 pcodell_t *s_keep_left(pcodell_t *l, pcodell_t *r) {
   trn_free(r);
   return l;
@@ -162,13 +172,13 @@ bool s_integer_operands(long msg, pcodell_t *l, pcodell_t *r) {
 
 pcodell_t *s_bitwise(ArithOp op, long msg, pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!s_integer_operands(msg, l, r))
-    return s_keep_left(l, r);
+    return trn_error_value(l, r);
   return s_arith(op, l, r, line, file);
 }
 
 pcodell_t *s_shift(ArithOp op, pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!s_integer_operands(1136, l, r))
-    return s_keep_left(l, r);
+    return trn_error_value(l, r);
   l = trn_integer_promotion(l);
   r = ll_cast(r, unsigned_char_type);
   return s_build(op, l, r, l->type, line, file);
@@ -199,18 +209,18 @@ pcodell_t *trnAdd(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (s_is_pointer(l->type)) {
     if (!is_type_integer(r->type)) {
       post_error(1141);
-      return s_keep_left(l, r);
+      return trn_error_value(l, r);
     }
     return s_pointer_add(OP_ADD, l, r, line, file);
   }
   post_error(1142);
-  return s_keep_left(l, r);
+  return trn_error_value(l, r);
 }
 
 static pcodell_t *s_pointer_difference(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!are_types_compatible(l->type->next, r->type->next, false)) {
     post_error(1143);
-    return s_keep_left(l, r);
+    return trn_error_value(l, r);
   }
   TypeRecord *offset = sGetPtrdiff_t(l->type);
   long size = ll_sizeof_type(l->type->next);
@@ -232,18 +242,18 @@ pcodell_t *trnSub(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (s_is_pointer(l->type)) {
     if (!is_type_integer(r->type)) {
       post_error(1144);
-      return s_keep_left(l, r);
+      return trn_error_value(l, r);
     }
     return s_pointer_add(OP_SUB, l, r, line, file);
   }
   post_error(1145);
-  return s_keep_left(l, r);
+  return trn_error_value(l, r);
 }
 
 pcodell_t *trnMul(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!s_is_arith(l->type) || !s_is_arith(r->type)) {
     post_error(1134);
-    return s_keep_left(l, r);
+    return trn_error_value(l, r);
   }
   if (s_is_one(r))
     return s_keep_left(l, r);
@@ -259,7 +269,7 @@ pcodell_t *trnMul(pcodell_t *l, pcodell_t *r, long line, const char *file) {
 pcodell_t *trnDiv(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!s_is_arith(l->type) || !s_is_arith(r->type)) {
     post_error(1158);
-    return s_keep_left(l, r);
+    return trn_error_value(l, r);
   }
   if (s_is_one(r))
     return s_keep_left(l, r);
@@ -268,7 +278,7 @@ pcodell_t *trnDiv(pcodell_t *l, pcodell_t *r, long line, const char *file) {
 
 pcodell_t *trnMod(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!s_integer_operands(1135, l, r))
-    return s_keep_left(l, r);
+    return trn_error_value(l, r);
   return s_arith(OP_MOD, l, r, line, file);
 }
 
@@ -291,7 +301,7 @@ pcodell_t *trnBitwiseXor(pcodell_t *l, pcodell_t *r, long line, const char *file
 pcodell_t *trnBitwiseNot(pcodell_t *x, long line, const char *file) {
   if (!is_type_integer(x->type)) {
     post_error(1140);
-    return x;
+    return trn_error_value(x, nullptr);
   }
   x = trn_integer_promotion(x);
   if (is_pcodell_constant(x)) {
@@ -306,8 +316,10 @@ pcodell_t *trnBitwiseNot(pcodell_t *x, long line, const char *file) {
 }
 
 pcodell_t *trnUnaryPlus(pcodell_t *x, long, const char *) {
-  if (!s_is_arith(x->type))
+  if (!s_is_arith(x->type)) {
     post_error(1149);
+    return trn_error_value(x, nullptr);
+  }
   return x;
 }
 
@@ -315,7 +327,7 @@ pcodell_t *trnUnaryPlus(pcodell_t *x, long, const char *) {
 pcodell_t *trnUnaryMinus(pcodell_t *x, long line, const char *file) {
   if (!s_is_arith(x->type)) {
     post_error(1150);
-    return x;
+    return trn_error_value(x, nullptr);
   }
   if (!is_type_signed(x->type))
     post_error(2059);

@@ -155,7 +155,7 @@ pcodell_t *trn_call(pcodell_t *callee, pcodell_t **args, int count, const char *
     post_error(1202);
     for (int i = 0; i < count; i++)
       trn_free(args[i]);
-    return callee;
+    return trn_error_value(callee, nullptr);
   }
   bool prototype = ft->flags.function.has_prototype;
   if (!prototype)

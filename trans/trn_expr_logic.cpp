@@ -69,8 +69,7 @@ pcodell_t *s_compare(CmpOp op, pcodell_t *l, pcodell_t *r, long line, const char
     l = ll_cast(l, r->type);
   } else {
     post_error(1128);
-    trn_free(r);
-    return l;
+    return trn_error_value(l, r);
   }
   if (is_pcodell_constant(l) && is_pcodell_constant(r)) {
     bool v = s_compare_constants(op, l, r);
@@ -107,7 +106,7 @@ pcodell_t *trnTest(pcodell_t *x, long line, const char *file) {
 pcodell_t *trnLogicalNot(pcodell_t *x, long line, const char *file) {
   if (!is_type_scalar(x->type)) {
     post_error(1122);
-    return x;
+    return trn_error_value(x, nullptr);
   }
   if (is_pcodell_constant(x)) {
     bool v = trn_constant_true(x);
@@ -143,8 +142,7 @@ pcodell_t *trnGreaterThanEqual(pcodell_t *l, pcodell_t *r, long line, const char
 static pcodell_t *s_logical(bool is_or, pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!is_type_scalar(l->type) || !is_type_scalar(r->type)) {
     post_error(is_or ? 1123 : 1124);
-    trn_free(r);
-    return l;
+    return trn_error_value(l, r);
   }
   if (is_pcodell_constant(l)) {
     bool v = trn_constant_true(l);
@@ -206,15 +204,13 @@ static TypeRecord *s_conditional_type(pcodell_t **t, pcodell_t **f) {
 pcodell_t *trnConditional(pcodell_t *c, pcodell_t *t, pcodell_t *f, long line, const char *file) {
   if (!is_type_scalar(c->type)) {
     post_error(1121);
-    trn_free(c);
     trn_free(f);
-    return t;
+    return trn_error_value(c, t);
   }
   TypeRecord *type = s_conditional_type(&t, &f);
   if (!type) {
-    trn_free(c);
     trn_free(f);
-    return t;
+    return trn_error_value(c, t);
   }
   if (is_pcodell_constant(c)) {
     bool v = trn_constant_true(c);

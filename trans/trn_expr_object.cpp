@@ -34,6 +34,16 @@ static pcodell_t *s_indir(pcodell_t *address, TypeRecord *object, long line, con
   return p;
 }
 
+static pcodell_t *s_ident(SymbolRecord *sym, long line, const char *file);
+
+// After a diagnostic where an object was expected: the placeholder object
+// stands in, so that an assignment to it raises nothing more.
+pcodell_t *trn_error_object(pcodell_t *x, long line, const char *file) {
+  trn_free(x);
+  SymbolRecord *sym = s_placeholder();
+  return s_indir(s_ident(sym, line, file), sym->data.var.type, line, file);
+}
+
 // ll_ident: the address of a variable, typed as a pointer to it.
 static pcodell_t *s_ident(SymbolRecord *sym, long line, const char *file) {
   pcodell_t *id = trn_node(pcodell_identifier_op(sym), nullptr, nullptr, line, file);
@@ -123,12 +133,12 @@ pcodell_t *trnReference(pcodell_t *x, long, const char *) {
 pcodell_t *trnIndir(pcodell_t *x, long line, const char *file) {
   if (!x->type || x->type->type != POINTER_TYPE) {
     post_error(1130);
-    return x;
+    return trn_error_object(x, line, file);
   }
   TypeRecord *object = x->type->next;
   if (is_type_void(object)) {
     post_error(1201);
-    return x;
+    return trn_error_object(x, line, file);
   }
   if (object->type == FUNCTION_TYPE) {
     x->type = object;  // *f designates the function again
@@ -144,7 +154,7 @@ pcodell_t *trnIndex(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!((lp && is_type_integer(r->type)) || (rp && is_type_integer(l->type)))) {
     post_error(1129);
     trn_free(r);
-    return l;
+    return trn_error_object(l, line, file);
   }
   return trnIndir(trnAdd(l, r, line, file), line, file);
 }
@@ -207,13 +217,13 @@ static pcodell_t *s_structure_object(pcodell_t *base, bool dot, long line, const
 pcodell_t *trnMemberAccess(pcodell_t *base, const char *member, bool dot, long line, const char *file) {
   pcodell_t *object = s_structure_object(base, dot, line, file);
   if (!object)
-    return base;
+    return trn_error_object(base, line, file);
   const TypeRecord *su = object->type;
   const TagEntry *tag = su->data.sue.tag;
   const MemberRecord *m = type_lookup_su_member(tag->definition, member);
   if (!m) {
     post_error(1205, member, tag->name);
-    return object;
+    return trn_error_object(object, line, file);
   }
   pcodell_t *node = s_member_node(object, m, su, line, file);
   // The member lives where its structure lives and shares its const.

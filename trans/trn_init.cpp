@@ -215,6 +215,15 @@ void s_scalar(const Target &t, TypeRecord *type, Items &items, bool bitfield) {
   s_scalar_value(t, type, item, bitfield);
 }
 
+// The first declared member of a union: the member of the union's own type
+// (members are kept sorted by name).
+const MemberRecord *s_union_first(const SuDefinition *d) {
+  for (const MemberRecord *m = d->members; m; m = m->next)
+    if (m->name && are_types_compatible(m->type, d->type, true))
+      return m;
+  return d->members;
+}
+
 // ---- zero filling of automatic objects -------------------------------------------
 
 void s_zero(const Target &t, TypeRecord *type) {
@@ -223,11 +232,13 @@ void s_zero(const Target &t, TypeRecord *type) {
       s_zero(s_element(t, type, i), type->next);
   } else if (type->type == SUE_TYPE) {
     const SuDefinition *d = type->data.sue.tag ? type->data.sue.tag->definition : nullptr;
-    for (const MemberRecord *m = d ? d->members : nullptr; m; m = m->next) {
-      if (m->name)
+    if (d && d->kind == UNION_TAG) {
+      if (const MemberRecord *m = s_union_first(d))
         s_zero(s_member(t, m), m->type);
-      if (d->kind == UNION_TAG)
-        break;
+    } else {
+      for (const MemberRecord *m = d ? d->members : nullptr; m; m = m->next)
+        if (m->name)
+          s_zero(s_member(t, m), m->type);
     }
   } else {
     pcodell_t *zero = ll_cast(trn_int_constant(S8, 0, t.object->line, t.object->file), type);
@@ -285,6 +296,12 @@ void s_struct(const Target &t, TypeRecord *type, Items &items) {
     items.pos = items.v.size();
     return;
   }
+  if (d->kind == UNION_TAG) {
+    const MemberRecord *m = s_union_first(d);  // only the first member is initialised
+    if (m && items.more())
+      s_fill(s_member(t, m), m->type, items);
+    return;
+  }
   for (const MemberRecord *m = d->members; m; m = m->next) {
     if (!m->name)
       continue;  // an unnamed bit-field takes no initialiser
@@ -300,8 +317,6 @@ void s_struct(const Target &t, TypeRecord *type, Items &items) {
     } else {
       s_fill(s_member(t, m), m->type, items);
     }
-    if (d->kind == UNION_TAG)
-      break;  // only the first member of a union is initialised
   }
 }
 

@@ -69,6 +69,11 @@ int trn_size_index(long size);
 int trn_value_index(const TypeRecord *t, bool has_float);
 // The indirection operator that reads an object of type t.
 PcodellOp trn_indirection_op(const TypeRecord *t);
+// After a diagnostic: frees both operands (either may be null), yields int 0.
+pcodell_t *trn_error_value(pcodell_t *l, pcodell_t *r);
+// After a diagnostic where an object was expected: frees x, yields the
+// placeholder object (a char lvalue).
+pcodell_t *trn_error_object(pcodell_t *x, long line, const char *file);
 // Integer constant tree of code and value.
 pcodell_t *trn_int_constant(int32_t code, long value, long line, const char *file);
 // Whether a tree is a constant (integer or float) and its value is non-zero.

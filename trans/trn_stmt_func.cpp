@@ -96,6 +96,8 @@ SList trnFunction(SymbolRecord *fsym, SList decls, SList body, long line, const 
   slist_add(out, ll_label(sReturnLabel, end_line, end_file));
   slist_add(out, s_function_marker(I_EFUNCT, fsym, end_line, end_file));
   sInFunctionFlag = sInFunctionBodyFlag = false;
+  yylineno = end_line;
+  snprintf(yyfilename, sizeof yyfilename, "%s", end_file ? end_file : "");
   trn_check_forward_labels(fsym ? fsym->name : "");
   s_check_asm_names();
   s_current_function = nullptr;

@@ -22,11 +22,14 @@ std::vector<const pcodehl *> s_items(const pcodehl *list, int kind) {
   return {out.rbegin(), out.rend()};
 }
 
+// The value of an expression statement is discarded: no conversion of it.
 SList s_expression_statement(const pcodehl *s) {
   SList out;
-  slist_add(out, trn_walk_expr(s));
+  slist_add(out, trn_walk_lvalue(s));
   return out;
 }
+
+pcodell_t *s_optional_effect(const pcodehl *e) { return e && e->kind != H_NOP ? trn_walk_lvalue(e) : nullptr; }
 
 pcodell_t *s_optional(const pcodehl *e) { return e && e->kind != H_NOP ? trn_walk_expr(e) : nullptr; }
 
@@ -61,9 +64,9 @@ SList s_do(const pcodehl *s) {
 
 SList s_for(const pcodehl *s) {
   const pcodehl *test = s->right, *post = test->right;
-  pcodell_t *init = s_optional(s->left);
+  pcodell_t *init = s_optional_effect(s->left);
   pcodell_t *cond = s_optional(test->left);
-  pcodell_t *step = s_optional(post->left);
+  pcodell_t *step = s_optional_effect(post->left);
   SymbolRecord *cont, *brk;
   trnEnterLoopStatement("for", &cont, &brk);
   SList body = trn_walk_stmt(post->right);

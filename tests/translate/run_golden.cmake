@@ -1,12 +1,12 @@
 # Runs trn-dump on one golden input and compares its output (diagnostics,
 # statement trees and exit status) with the expected file beside the input.
 #   -DDUMP=<trn-dump> -DDIR=<golden dir> -DNAME=<base name> -DOUT=<dir>
-#   The first line of the input may read "// flags: <trn-dump options>".
+#   Options for trn-dump may be given in <name>.flags beside the input.
 #   -DUPDATE=1 rewrites the expected file instead.
-file(STRINGS ${DIR}/${NAME}.c first LIMIT_COUNT 1)
 set(flags "")
-if(first MATCHES "^// flags: (.*)$")
-  separate_arguments(flags UNIX_COMMAND "${CMAKE_MATCH_1}")
+if(EXISTS ${DIR}/${NAME}.flags)
+  file(STRINGS ${DIR}/${NAME}.flags words LIMIT_COUNT 1)
+  separate_arguments(flags UNIX_COMMAND "${words}")
 endif()
 execute_process(COMMAND ${DUMP} ${flags} ${NAME}.c
   WORKING_DIRECTORY ${DIR}

@@ -6,6 +6,7 @@
 //   trn-dump [options] file
 //     -Oi+  integer promotion on        -Om-  no merging of equal strings
 //     -k    plain char is unsigned      -ls   stack spans several banks
+//     -w3   report messages too (diagnostic level 3)
 //     -m    print the master list and initial data after the trees
 //     -q    no trees (diagnostics and status only)
 // Exit status: the number of errors (at most 255); 1 for a usage error or
@@ -31,6 +32,8 @@ static bool s_option(const char *arg, bool *master, bool *quiet) {
     plain_char_signed_flag = 0;
   else if (strcmp(arg, "-ls") == 0)
     stack_multi_bank_flag = 1;
+  else if (strcmp(arg, "-w3") == 0)
+    error_level = 3;
   else if (strcmp(arg, "-m") == 0)
     *master = true;
   else if (strcmp(arg, "-q") == 0)
@@ -78,7 +81,7 @@ int main(int argc, char **argv) {
     if (!s_option(argv[i], &master, &quiet))
       file = file ? nullptr : argv[i];
   if (!file) {
-    fprintf(stderr, "usage: trn-dump [-Oi+] [-Om-] [-k] [-ls] [-m] [-q] file\n");
+    fprintf(stderr, "usage: trn-dump [-Oi+] [-Om-] [-k] [-ls] [-w3] [-m] [-q] file\n");
     return 1;
   }
   FILE *in = fopen(file, "rb");

@@ -1,0 +1,5 @@
+void f(char a, int b)
+{
+  char c;
+  c = a + b;
+}
