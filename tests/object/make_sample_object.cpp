@@ -13,12 +13,12 @@
 static int s_truncate(const char *path, long length) {
   FILE *fp = fopen(path, "rb");
   if (!fp) return 1;
-  std::vector<unsigned char> bytes(static_cast<size_t>(length));
-  size_t got = fread(bytes.data(), 1, bytes.size(), fp);
+  std::vector<unsigned char> bytes(static_cast<size_t>(length) + 1);  // never empty: data() is never null
+  size_t got = fread(bytes.data(), 1, static_cast<size_t>(length), fp);
   fclose(fp);
   fp = fopen(path, "wb");
   if (!fp) return 1;
-  fwrite(bytes.data(), 1, got, fp);
+  if (got) fwrite(bytes.data(), 1, got, fp);
   return fclose(fp) == 0 ? 0 : 1;
 }
 
