@@ -85,7 +85,9 @@ void coff_preWrite(coff_file *file) {
   fh->f_symptr = fh->f_nsyms ? uint32_t(cur.offset) : 0;
   s_figure("symbolStart=%s, ", cur.offset, "symbolLength=%s\n", uint64_t(SYMESZ) * fh->f_nsyms);
   cur.offset += uint64_t(SYMESZ) * fh->f_nsyms;
-  s_figure("stringStart=%s, ", cur.offset, "stringLength=%s\n", coff_string_table_length(file));
+  // The string table is always written; without strings it is the length word alone.
+  uint32_t strings = coff_string_table_length(file);
+  s_figure("stringStart=%s, ", cur.offset, "stringLength=%s\n", strings < 4 ? 4 : strings);
   fh->f_timdat = uint32_t(time(nullptr));
   fh->f_opthdr = OPTHSZ;
   fh->f_magic = COFF_MAGIC;
