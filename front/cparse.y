@@ -174,7 +174,7 @@ static asm_operand *s_operands(pcodehl *args, long line) {
 %type <type> type_qualifier_list pointer type_name declarator_suffix abstract_suffix
 %type <type> struct_or_union_specifier enum_specifier struct_declaration_list struct_declaration
 %type <type> enumerator_list enumerator
-%type <ident> member_name tag_name
+%type <ident> member_name tag_name enumerator_name
 %type <ival> struct_or_union assignment_operator unary_operator
 %type <open> block_open
 %type <entries> asm_items asm_item
@@ -425,9 +425,16 @@ enumerator_list
   | enumerator_list ',' enumerator   { $$ = typehl_append($1, $3); }
   ;
 
+/* An enumeration constant is an ordinary identifier: it hides a typedef
+   of the same name from here on. */
 enumerator
-  : TOK_IDENTIFIER                          { $$ = enumerator($1, nullptr); }
-  | TOK_IDENTIFIER '=' constant_expression  { $$ = enumerator($1, $3); }
+  : enumerator_name                          { override_typedef($1); $$ = enumerator($1, nullptr); }
+  | enumerator_name '=' constant_expression  { override_typedef($1); $$ = enumerator($1, $3); }
+  ;
+
+enumerator_name
+  : TOK_IDENTIFIER                   { $$ = $1; }
+  | TOK_TYPEDEF_NAME                 { $$ = $1.name; }
   ;
 
 /* ---- declarators --------------------------------------------------------- */

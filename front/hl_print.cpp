@@ -52,11 +52,8 @@ void hl_print_ast(const pcodehl *root) {
 }
 
 void hl_print_type(const typehl *type) {
-  for (const typenodehl *n = type ? type->head : nullptr; n; n = n->next) {
-    // The member kind never heads a declaration's chain; it prints as unknown.
-    const char *word = n->kind == TH_MEMBER ? "???" : s_type_word(n->kind);
-    printf("%s ", word);
-  }
+  for (const typenodehl *n = type ? type->head : nullptr; n; n = n->next)
+    printf("%s ", s_type_word(n->kind));
   printf("\n");
 }
 

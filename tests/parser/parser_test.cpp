@@ -177,6 +177,15 @@ TEST_F(Parser, EdgeCasesOfDeclarations) {
   drop();
 }
 
+TEST_F(Parser, EnumerationConstantsHideTypedefs) {
+  int errors = 0;
+  std::string d = parse_dump("typedef int T;\nvoid f(void) {\n enum { T = 2 };\n int x;\n x = T;\n}\nT y;\n", &errors);
+  EXPECT_EQ(errors, 0);
+  EXPECT_NE(d.find("member T \n"), std::string::npos);
+  EXPECT_NE(d.find("H_IDENT @5 T\n"), std::string::npos);  // an expression, not a type
+  EXPECT_NE(d.find("H_DECL @7 type: int\n    H_IDENT @7 y"), std::string::npos);  // T is a type again
+}
+
 TEST_F(Parser, CalledFlagOnlyForPlainIdentifiers) {
   std::string d = parse_dump("void f(void) { g(1); (*h)(2); s.m(3); g; }");
   EXPECT_NE(d.find("H_IDENT @1 g called"), std::string::npos);
