@@ -8,7 +8,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 for c in "$here"/golden/*.c; do
   name=$(basename "$c" .c)
   flags=-d
-  [ "$name" = trace ] && flags=
+  case "$name" in trace*) flags= ;; esac
   cmake -DDUMP="$build/bin/front-dump" -DDIR="$here/golden" -DNAME="$name" \
     -DFLAGS="$flags" -DUPDATE=1 -P "$here/run_golden.cmake"
 done
