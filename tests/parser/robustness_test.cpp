@@ -136,6 +136,17 @@ TEST_F(Robustness, PragmaOnlyAndEmptyFiles) {
   EXPECT_GE(run("#pragma interrupt\n").errors, 1);  // 1018, and nothing to parse
 }
 
+TEST_F(Robustness, EachParseStartsWithAFreshScannerAndScopes) {
+  // Input that ends inside an asm block or a block with a shadowing typedef
+  // must not leak into the next parse.
+  EXPECT_GE(run("typedef int NOP;\nvoid f(void) { int NOP; _asm NOP").errors, 1);
+  Outcome o = run("int NOP;\n");
+  EXPECT_EQ(o.errors, 0);
+  EXPECT_NE(o.tree.find("H_IDENT @1 NOP"), std::string::npos);
+  EXPECT_GE(run("typedef int T;\nvoid f(void) { int T;").errors, 1);
+  EXPECT_GE(run("T x;\n").errors, 1);  // T names no type here
+}
+
 // Mutations of the golden programs: spans deleted and duplicated, bytes
 // replaced, and tokens that stress the grammar's odd corners inserted.
 TEST_F(Robustness, BoundedMutationFuzz) {
