@@ -270,11 +270,9 @@ void s_fsr_op(SimMachine &m, const SimDecoded &d) {
   case SOP_LFSR: sim_fsr_store(m, d.x, d.arg); break;
   case SOP_ADDFSR: sim_fsr_store(m, d.x, (sim_fsr_fast(m, d.x) + d.arg) & 0xFFF); break;
   case SOP_SUBFSR: sim_fsr_store(m, d.x, (sim_fsr_fast(m, d.x) - d.arg) & 0xFFF); break;
-  case SOP_PUSHL: {
+  case SOP_PUSHL: {  // a store through FSR2: a virtual register there drops it
     unsigned p = sim_fsr_fast(m, 2);
-    SimAccess acc = sim_open(m, p);
-    sim_wr(m, acc.addr, (uint8_t)d.arg);
-    sim_close(m, acc, true);
+    sim_wr(m, sim_is_virtual(p) ? (unsigned)SIM_SINK : p, (uint8_t)d.arg);
     sim_fsr_store(m, 2, (sim_fsr_fast(m, 2) - 1) & 0xFFF);
     break;
   }

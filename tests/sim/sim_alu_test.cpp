@@ -247,3 +247,34 @@ TEST_F(Alu, DawAllBcdPairs) {
     }
   EXPECT_EQ(wrong, 0);
 }
+
+TEST_F(Alu, OrXorSetfAndClrwdt) {
+  a.op(IORWF, 0x60, TO_F, ACC);   // 0x0F | 0x30
+  a.op(XORWF, 0x61, TO_W, ACC);   // 0x30 ^ 0x30 = 0 -> W, Z
+  a.op(MOVFF, SFR_STATUS, 0x62);
+  a.op(SETF, 0x63, ACC);          // no flag change
+  a.op(CLRWDT);
+  a.op(MOVFF, SFR_STATUS, 0x64);
+  W() = 0x30;
+  D(0x60) = 0x0F;
+  D(0x61) = 0x30;
+  ST() = FLAG_C;
+  run();
+  EXPECT_EQ(D(0x60), 0x3F);
+  EXPECT_EQ(D(0x61), 0x30);
+  EXPECT_EQ(W(), 0);
+  EXPECT_EQ(D(0x62), FLAG_C | FLAG_Z);
+  EXPECT_EQ(D(0x63), 0xFF);
+  EXPECT_EQ(D(0x64), FLAG_C | FLAG_Z);
+}
+
+TEST_F(Alu, PushlOntoAVirtualRegisterIsDropped) {
+  a.op(PUSHL, 0x12);
+  sim_set_fsr(m, 2, 0xFEE);  // POSTINC0
+  sim_set_fsr(m, 0, 0x300);
+  D(0x300) = 0x77;
+  run();
+  EXPECT_EQ(D(0x300), 0x77);
+  EXPECT_EQ(sim_fsr(m, 0), 0x300u);
+  EXPECT_EQ(sim_fsr(m, 2), 0xFEDu);
+}

@@ -258,3 +258,21 @@ TEST_F(Memory, FillPatternShowsUnwrittenBytes) {
   EXPECT_EQ(D(SFR_FSR0H), 0x05);
   EXPECT_EQ(D(SFR_STATUS) & 0xE0, 0);
 }
+
+TEST_F(Memory, TableWritesWithDecrementAndPreIncrement) {
+  a.op(MOVLW, 0xA1);
+  a.op(MOVWF, SFR_TABLAT & 0xFF, ACC);
+  a.op(TBLWTPOSTDEC);  // 0x203 := A1, ptr 0x202
+  a.op(TBLWTPOSTDEC);  // 0x202 := A1, ptr 0x201
+  a.op(MOVLW, 0xB2);
+  a.op(MOVWF, SFR_TABLAT & 0xFF, ACC);
+  a.op(TBLWTPREINC);   // ptr 0x202, 0x202 := B2
+  D(SFR_TBLPTRH) = 0x02;
+  D(SFR_TBLPTRL) = 0x03;
+  run();
+  EXPECT_EQ(sim_pm_read(m, 0x201), 0xFF);
+  EXPECT_EQ(sim_pm_read(m, 0x202), 0xB2);
+  EXPECT_EQ(sim_pm_read(m, 0x203), 0xA1);
+  EXPECT_EQ(sim_tblptr(m), 0x202u);
+  EXPECT_EQ(m.cycles, 11u);
+}
