@@ -96,6 +96,9 @@ void s_declare_typedef(const char *name, const typehl *type) {
   typehl_make_references(r->type);
 }
 
+// A hidden record is only needed where it shadows a visible typedef of an
+// outer scope; other names already scan as identifiers, and outer scopes
+// cannot gain declarations while this one is open.
 void override_typedef(const char *name) {
   typedef_record *r = s_innermost(name);
   if (r) {
@@ -105,7 +108,7 @@ void override_typedef(const char *name) {
     r->type = nullptr;
     return;
   }
-  if (s_typedef_scope.empty())
+  if (s_typedef_scope.empty() || !lookup_typedef(name))
     return;
   char *key = hl_strdup(name);
   r = static_cast<typedef_record *>(hash_add(s_typedef_scope.back(), &key));
