@@ -24,6 +24,7 @@ struct Parser {
   bool failed;
   bool div_zero;
   int skip;  // >0 while inside an operand that is not evaluated
+  long line; // of the directive, for diagnostics
 };
 
 } // namespace
@@ -111,7 +112,7 @@ static uint32_t s_escape(Parser &ps, const char *&p, const char *end) {
       return v;
     }
     std::string seq = std::string("\\") + c;
-    pp_error(ps.pp, ps.toks[ps.i].line, 1103, seq.c_str());
+    pp_error(ps.pp, ps.line, 1103, seq.c_str());
     return static_cast<unsigned char>(c);
   }
 }
@@ -300,7 +301,7 @@ static Value s_conditional(Parser &ps) {
 }
 
 bool expr_eval(Pp &pp, const std::vector<Token> &toks, const char *directive, long line) {
-  Parser ps{pp, toks, 0, 0, false, false, 0};
+  Parser ps{pp, toks, 0, 0, false, false, 0, line};
   Value v = s_conditional(ps);
   if (ps.failed || ps.i != toks.size() || toks.empty()) {
     pp_error(pp, line, 1029, directive);

@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <regex>
 #include <sstream>
 
 #include "cppqx/pp.h"
@@ -50,6 +49,16 @@ static std::string s_read(const fs::path &path) {
   return ss.str();
 }
 
+// "#line N "FILE"" with N at least 1.
+static bool s_is_marker(const std::string &line) {
+  size_t i = 6;
+  if (line.compare(0, i, "#line ") != 0 || i >= line.size() || line[i] < '1' || line[i] > '9')
+    return false;
+  while (i < line.size() && isdigit(static_cast<unsigned char>(line[i])))
+    i++;
+  return line.size() >= i + 3 && line.compare(i, 2, " \"") == 0 && line.back() == '"';
+}
+
 TEST(CppqxFuzz, MutatedInputsPreprocessCleanly) {
   for (long n = 1000; n < 2000; n++)
     suppress_message(n);
@@ -63,7 +72,6 @@ TEST(CppqxFuzz, MutatedInputsPreprocessCleanly) {
       seeds.push_back(s_read(entry.path()));
   std::sort(seeds.begin(), seeds.end());
   ASSERT_FALSE(seeds.empty());
-  const std::regex marker(R"(#line [1-9][0-9]* ".*")");
   std::mt19937 rng(20260206);
   auto stop = std::chrono::steady_clock::now() + std::chrono::seconds(3);
   int runs = 0;
@@ -89,7 +97,7 @@ TEST(CppqxFuzz, MutatedInputsPreprocessCleanly) {
     std::istringstream out(s_read(dir / "f.i"));
     for (std::string line; std::getline(out, line);) {
       if (line.rfind("#line", 0) == 0) {
-        EXPECT_TRUE(std::regex_match(line, marker)) << line;
+        EXPECT_TRUE(s_is_marker(line)) << line;
       }
     }
     runs++;
