@@ -141,18 +141,26 @@ StatementRecord *trnTranslateAST(pcodehl *root) {
   trnInitialize();
   if (debug_trans_flag && hl_print_ast)
     hl_print_ast(root);
+  // The nodes of each finished external definition belong to the list; the
+  // record of live nodes only covers the definition being translated.
   try {
     s_add_source_file_entry();
-    if (root && root->kind != H_NOP)
-      for (const pcodehl *item : s_items(root, H_DEFLST))
-        slist_cat(sPcodeLL, s_external(item));
-    slist_cat(sPcodeLL, trnPostProcess());
+    if (root && root->kind != H_NOP) {
+      for (const pcodehl *item : s_items(root, H_DEFLST)) {
+        SList part = s_external(item);
+        trn_release_all();
+        slist_cat(sPcodeLL, part);
+      }
+    }
+    SList post = trnPostProcess();
+    trn_release_all();
+    slist_cat(sPcodeLL, post);
   } catch (const FatalUnwind &) {
     trn_discard_all();
+    stmtFreeList(sPcodeLL.head);
     sPcodeLL = SList{};
     throw;
   }
-  trn_release_all();
   if (debug_code_gen_flag && get_error_count() == 0)
     for (StatementRecord *s = sPcodeLL.head; s; s = s->next)
       pcodell_dbg_dump_tree(s->tree);
