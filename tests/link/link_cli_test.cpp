@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "tests/link/link_bench.h"
@@ -103,6 +104,7 @@ TEST(LinkCli, LinkAndRunPrograms) {
   EXPECT_NE(sim.out.find("count (data 0x"), std::string::npos) << sim.out;
   EXPECT_NE(sim.out.find(", 1 bytes): 06\n"), std::string::npos) << sim.out;
   EXPECT_NE(sim.out.find(", 1 bytes): 07\n"), std::string::npos) << sim.out;
+  std::filesystem::remove_all(d);
 }
 
 TEST(LinkCli, ErrorsAndExitStatuses) {
@@ -123,4 +125,5 @@ TEST(LinkCli, ErrorsAndExitStatuses) {
   EXPECT_EQ(dev.status, 2);
   EXPECT_NE(dev.out.find("unknown Harrow device 'nosuchchip'"), std::string::npos);
   EXPECT_EQ(s_run(std::string(HARROW_LINK) + " --stack 0 " + d + "/main.o").status, 2);
+  std::filesystem::remove_all(d);
 }
