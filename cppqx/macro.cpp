@@ -224,7 +224,10 @@ static void s_subst(Pp &pp, const Macro &m, const Args &args, const HideSet *hs,
     Token &t = raw[i];
     if (t.kind == TK_PLACEMARKER)
       continue;
-    t.hs = hs_union(pp, t.hs, hs);
+    // Only a name that is a macro can be stopped by its hide set, and only a
+    // closing parenthesis passes its set on (to the invocation it ends).
+    if ((t.kind == TK_IDENT && t.ident->macro) || s_is_punct(t, P_RPAREN))
+      t.hs = hs_union(pp, t.hs, hs);
     t.line = inv.line;
     uint8_t space = i == first ? inv.flags & TF_SPACE : t.flags & TF_SPACE;
     t.flags = static_cast<uint8_t>((t.flags & ~(TF_BOL | TF_SPACE)) | TF_MACRO | space);

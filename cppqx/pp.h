@@ -88,7 +88,7 @@ struct Macro {
   std::vector<Token> body;   // parameters appear as TK_PARAM
 };
 
-// A sorted set of macro names, interned so that equal sets share one record.
+// A sorted set of macro names.
 struct HideSet {
   std::vector<const Ident *> names;
   // Unions already formed with this set on the left: (right, result).
@@ -159,15 +159,6 @@ struct PairHash {
   }
 };
 
-struct NamesHash {
-  size_t operator()(const std::vector<const Ident *> &names) const {
-    size_t h = names.size();
-    for (const Ident *id : names)
-      h = h * 1000003u ^ std::hash<const void *>()(id);
-    return h;
-  }
-};
-
 struct Pp {
   // options
   std::vector<std::string> include_dirs;  // --include, in order
@@ -179,7 +170,7 @@ struct Pp {
   size_t id_count = 0;
   std::vector<std::unique_ptr<Macro>> macros;
   // hide sets
-  std::unordered_map<std::vector<const Ident *>, std::unique_ptr<HideSet>, NamesHash> hs_intern;
+  std::deque<HideSet> hide_sets;
   std::unordered_map<std::pair<const void *, const void *>, const HideSet *, PairHash> hs_inter_cache;
   const HideSet *hs_last_union[3] = {};  // the latest union: a, b and a | b
   // text that no file holds: pasted, stringized and generated spellings

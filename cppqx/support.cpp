@@ -119,17 +119,14 @@ void pp_warning(Pp &pp, long line, const char *format, ...) {
 
 // ---- hide sets ---------------------------------------------------------------
 
+// A new set. Equal sets met along different paths may get separate records:
+// membership is what counts, and each union is remembered on its left set.
 static const HideSet *s_intern(Pp &pp, std::vector<const Ident *> names) {
   if (names.empty())
     return nullptr;
-  auto it = pp.hs_intern.find(names);
-  if (it != pp.hs_intern.end())
-    return it->second.get();
-  auto set = std::make_unique<HideSet>();
-  set->names = names;
-  const HideSet *result = set.get();
-  pp.hs_intern.emplace(std::move(names), std::move(set));
-  return result;
+  HideSet &set = pp.hide_sets.emplace_back();
+  set.names = std::move(names);
+  return &set;
 }
 
 bool hs_has(const HideSet *hs, const Ident *id) {

@@ -2,23 +2,32 @@
 // redefinition and the line markers that keep tokens on their lines.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "pp_test_util.h"
 
 static std::string s_pp(const std::string &text, const std::vector<std::string> &defines = {}) {
   return pp_text_only(pp_run_text(text, defines).out);
 }
 
-TEST(HideSets, InternedUnionAndIntersection) {
+static std::vector<const Ident *> s_names(const HideSet *hs) { return hs ? hs->names : std::vector<const Ident *>{}; }
+
+TEST(HideSets, UnionAndIntersection) {
   Pp pp;
   Ident *a = pp_ident(pp, "a", 1), *b = pp_ident(pp, "b", 1), *c = pp_ident(pp, "c", 1);
   const HideSet *sa = hs_single(pp, a), *sb = hs_single(pp, b), *sc = hs_single(pp, c);
+  EXPECT_EQ(sa, hs_single(pp, a)) << "one singleton per name";
   const HideSet *ab = hs_union(pp, sa, sb);
-  EXPECT_EQ(ab, hs_union(pp, sb, sa)) << "equal sets share one record";
+  EXPECT_EQ(s_names(ab), s_names(hs_union(pp, sb, sa)));
+  EXPECT_EQ(ab, hs_union(pp, sa, sb)) << "a union asked twice is remembered";
   EXPECT_TRUE(hs_has(ab, a));
   EXPECT_TRUE(hs_has(ab, b));
   EXPECT_FALSE(hs_has(ab, c));
+  const HideSet *abc = hs_union(pp, ab, hs_union(pp, sc, sa));
+  EXPECT_EQ(abc->names.size(), 3u) << "no duplicates";
+  EXPECT_TRUE(std::is_sorted(abc->names.begin(), abc->names.end(), std::less<const Ident *>()));
   const HideSet *bc = hs_union(pp, sb, sc);
-  EXPECT_EQ(hs_inter(pp, ab, bc), sb);
+  EXPECT_EQ(s_names(hs_inter(pp, ab, bc)), std::vector<const Ident *>{b});
   EXPECT_EQ(hs_inter(pp, sa, sc), nullptr) << "the empty set is null";
   EXPECT_EQ(hs_union(pp, nullptr, sa), sa);
   EXPECT_EQ(hs_inter(pp, nullptr, sa), nullptr);
