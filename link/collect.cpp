@@ -114,6 +114,11 @@ static void s_add_section(Linker &l, int oi, int si) {
   }
   o.out_section[si] = out;
   if (out < 0) return;
+  if (in.header.s_size > LINK_CONFIG_END) {  // larger than any address space: a damaged object
+    link_error(l, "section '" + name + "' of '" + o.path + "' is too large");
+    o.out_section[si] = -1;
+    return;
+  }
   LinkSection &s = l.sections[out];
   if (s.in_program() && (s.size & 1)) s.size++, s.bytes.push_back(0xFF);  // instructions and tables stay word-aligned
   o.offset[si] = s.size;

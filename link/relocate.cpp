@@ -133,7 +133,7 @@ void s_apply(Linker &l, int oi, int si, const coff_reloc &r) {
               "' in section '" + coff_section_name(o.coff, &o.coff->sections[si].header, buf) + "' of '" + o.path + "'";
   bool code = s.kind == LK_CODE;
   uint32_t width = code ? 2 : 1;
-  if (r.r_vaddr + width > o.coff->sections[si].header.s_size || site.at + width > s.bytes.size()) {
+  if ((uint64_t)r.r_vaddr + width > o.coff->sections[si].header.s_size || (uint64_t)site.at + width > s.bytes.size()) {
     link_error(l, site.what + ": offset outside the section's contents");
     return;
   }

@@ -86,6 +86,7 @@ static void s_decode_range(SimMachine &m, uint32_t address, size_t count) {
 }
 
 void sim_load(SimMachine &m, uint32_t address, const uint8_t *bytes, size_t count) {
+  address &= 0x3FFFFF;  // program and configuration space together are 22 bits
   size_t in_pm = 0;
   for (size_t i = 0; i < count; ++i) {
     uint32_t a = (uint32_t)((address + i) & 0x3FFFFF);
