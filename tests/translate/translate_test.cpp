@@ -13,6 +13,7 @@
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "front/front.h"
+#include "front/pragma_config.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
 #include "trans/trn_internal.h"
@@ -414,4 +415,33 @@ TEST_F(Translate, ErrorLimitUnwindsAndFreesTheTranslation) {
   type_free_predefined();
   hl_free_ast(root);
   pragma_pool_clear();
+}
+
+namespace {
+const config_value s_osc_values[] = {{"HS", "high speed", 2}, {"RC", "resistor", 7}, {nullptr, nullptr, 0}};
+const config_value s_sw_values[] = {{"ON", "on", 0x00}, {"OFF", "off", 0x20}, {nullptr, nullptr, 0}};
+const config_setting s_settings[] = {{"OSC", "oscillator", 0x07, s_osc_values},
+                                     {"OSCS", "switch", 0x20, s_sw_values},
+                                     {nullptr, nullptr, 0, nullptr}};
+}  // namespace
+
+TEST_F(Translate, ConfigSettingsMergeOnceAndOnlyOutsideFunctions) {
+  config_byte bytes[1] = {{0x300001, 0, 0xFF, s_settings}};
+  int saved_generic = generic_processor_flag;
+  generic_processor_flag = 0;
+  config_bytes = bytes;
+  number_of_config_bytes = 1;
+  {
+    Unit u("#pragma config OSC=HS\n#pragma config OSCS=OFF\n#pragma config OSC=RC\nint x;\n");
+    EXPECT_EQ(u.errors, 1u);  // 1223 for the second OSC
+    EXPECT_EQ(bytes[0].specified, 0x27);
+    EXPECT_EQ(bytes[0].value, 0xFA);  // 0xFF with OSC = 2 and OSCS = 1
+  }
+  {
+    Unit u("void f(void)\n{\n#pragma config OSCS=ON\n}\n");
+    EXPECT_EQ(u.errors, 1u);  // 1222
+  }
+  config_bytes = nullptr;
+  number_of_config_bytes = 0;
+  generic_processor_flag = saved_generic;
 }
