@@ -146,22 +146,15 @@ pcodell_t *trnAssign(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   return p;
 }
 
-pcodell_t *trn_call(pcodell_t *callee, pcodell_t **args, int count, const char *direct_name, long line,
-                    const char *file) {
-  const TypeRecord *ft = callee->type;
-  if (ft && ft->type == POINTER_TYPE)
-    ft = ft->next;
-  if (!ft || ft->type != FUNCTION_TYPE) {
-    post_error(1202);
-    for (int i = 0; i < count; i++)
-      trn_free(args[i]);
-    return trn_error_value(callee, nullptr);
-  }
+// Each argument against its parameter in order, the rest promoted by
+// default; 1203/1204 when the counts do not match the prototype.
+static void s_convert_arguments(const TypeRecord *ft, pcodell_t **args, int count, const char *direct_name) {
   bool prototype = ft->flags.function.has_prototype;
-  if (!prototype)
-    post_error(2058);
   const ParamRecord *param = prototype ? ft->data.function.params : nullptr;
   bool printf_family = s_is_printf_family(direct_name);
+  int params = 0;
+  for (const ParamRecord *p = param; p; p = p->next)
+    params++;
   for (int i = 0; i < count; i++) {
     if (param) {
       args[i] = s_argument(args[i], param, i + 1);
@@ -170,13 +163,15 @@ pcodell_t *trn_call(pcodell_t *callee, pcodell_t **args, int count, const char *
       args[i] = s_default_promotion(args[i], printf_family);
     }
   }
-  int params = 0;
-  for (const ParamRecord *p = prototype ? ft->data.function.params : nullptr; p; p = p->next)
-    params++;
   if (prototype && count < params)
     post_error(1203);
   if (prototype && count > params && !ft->flags.function.is_ellipsis)
     post_error(1204);
+}
+
+// The call node over the argument chain (value right, next argument left).
+static pcodell_t *s_call_node(pcodell_t *callee, const TypeRecord *ft, pcodell_t **args, int count, long line,
+                              const char *file) {
   pcodell_t *chain = trn_node(I_NOP, nullptr, nullptr, line, file);
   long bytes = 0;
   for (int i = count - 1; i >= 0; i--) {
@@ -192,4 +187,21 @@ pcodell_t *trn_call(pcodell_t *callee, pcodell_t **args, int count, const char *
   call->arg_bytes = bytes;
   call->return_size = rsize;
   return call;
+}
+
+pcodell_t *trn_call(pcodell_t *callee, pcodell_t **args, int count, const char *direct_name, long line,
+                    const char *file) {
+  const TypeRecord *ft = callee->type;
+  if (ft && ft->type == POINTER_TYPE)
+    ft = ft->next;
+  if (!ft || ft->type != FUNCTION_TYPE) {
+    post_error(1202);
+    for (int i = 0; i < count; i++)
+      trn_free(args[i]);
+    return trn_error_value(callee, nullptr);
+  }
+  if (!ft->flags.function.has_prototype)
+    post_error(2058);
+  s_convert_arguments(ft, args, count, direct_name);
+  return s_call_node(callee, ft, args, count, line, file);
 }

@@ -121,41 +121,48 @@ void s_store_bitfield(std::vector<InitRecord> &image, long offset, const TypeRec
   }
 }
 
+// A constant's bytes, low byte first; floats by their IEEE single bits.
+void s_store_constant(const Target &t, const TypeRecord *type, const pcodell_t *value, bool bitfield) {
+  const ConstValue &c = value->data.expr.cnst.value;
+  unsigned long v;
+  if (c.code == F32) {
+    uint32_t bits;
+    memcpy(&bits, &c.value.f, sizeof bits);
+    v = bits;
+  } else {
+    v = get_unsigned_constant_value(c.code, c);
+  }
+  if (bitfield) {
+    s_store_bitfield(*t.image, t.offset, type, v);
+    return;
+  }
+  for (long i = 0; i < ll_sizeof_type(type); i++)
+    s_byte(*t.image, t.offset + i).value = static_cast<uint8_t>(v >> (8 * i));
+}
+
+// Address bytes for as many bytes as the address has; the rest stay zero.
+void s_store_address(const Target &t, const TypeRecord *type, SymbolRecord *sym, long offset) {
+  long width = s_address_width(sym);
+  for (long i = 0; i < ll_sizeof_type(type) && i < width; i++) {
+    InitRecord &r = s_byte(*t.image, t.offset + i);
+    r.kind = INIT_ADDRESS;
+    r.sym = sym;
+    r.offset = offset;
+    r.byte = static_cast<int>(i);
+  }
+}
+
 void s_store(const Target &t, const TypeRecord *type, pcodell_t *value, bool bitfield) {
-  std::vector<InitRecord> &image = *t.image;
-  long size = ll_sizeof_type(type);
   if (is_pcodell_constant(value)) {
-    const ConstValue &c = value->data.expr.cnst.value;
-    unsigned long v;
-    if (c.code == F32) {
-      uint32_t bits;
-      memcpy(&bits, &c.value.f, sizeof bits);
-      v = bits;
-    } else {
-      v = get_unsigned_constant_value(c.code, c);
-    }
-    if (bitfield) {
-      s_store_bitfield(image, t.offset, type, v);
-      return;
-    }
-    for (long i = 0; i < size; i++)
-      s_byte(image, t.offset + i).value = static_cast<uint8_t>(v >> (8 * i));
+    s_store_constant(t, type, value, bitfield);
     return;
   }
   SymbolRecord *sym = nullptr;
   long offset = 0;
-  if (!bitfield && s_address(value, &sym, &offset)) {
-    long width = s_address_width(sym);
-    for (long i = 0; i < size && i < width; i++) {
-      InitRecord &r = s_byte(image, t.offset + i);
-      r.kind = INIT_ADDRESS;
-      r.sym = sym;
-      r.offset = offset;
-      r.byte = static_cast<int>(i);
-    }
-    return;
-  }
-  post_error(1214);
+  if (!bitfield && s_address(value, &sym, &offset))
+    s_store_address(t, type, sym, offset);
+  else
+    post_error(1214);
 }
 
 // ---- one scalar --------------------------------------------------------------
