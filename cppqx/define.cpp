@@ -199,4 +199,5 @@ void mac_predefine(Pp &pp) {
   pp_ident(pp, "__FILE__", 8)->builtin = BI_FILE;
   pp_ident(pp, "__LINE__", 8)->builtin = BI_LINE;
   pp_ident(pp, "defined", 7)->builtin = BI_DEFINED;
+  pp_ident(pp, "_Pragma", 7)->builtin = BI_PRAGMA;
 }

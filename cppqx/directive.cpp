@@ -433,6 +433,35 @@ static bool s_pop_file(Pp &pp) {
   return true;
 }
 
+// _Pragma ( string-literal ): the string without its quotes and escapes
+// becomes a #pragma line.
+static void s_pragma_operator(Pp &pp, const Token &op) {
+  Token open, str, close;
+  int from = src_read(pp, pp.main, open);
+  if (from == 0 || !s_is_punct(open, P_LPAREN)) {
+    if (from == 2)
+      lex_unget(*pp.main.file, open);
+    else if (from == 1)
+      pp.main.pending.push_back(open);
+    pp_error(pp, op.line, 1000, "_Pragma takes a parenthesized string literal");
+    return;
+  }
+  bool ok = src_read(pp, pp.main, str) && str.kind == TK_STRING && !(str.flags & TF_UNTERMINATED) &&
+            src_read(pp, pp.main, close) && s_is_punct(close, P_RPAREN);
+  if (!ok) {
+    pp_error(pp, op.line, 1000, "_Pragma takes a parenthesized string literal");
+    return;
+  }
+  std::string text;
+  uint32_t start = str.text[0] == 'L' ? 2 : 1;
+  for (uint32_t i = start; i + 1 < str.len; i++) {
+    if (str.text[i] == '\\' && (str.text[i + 1] == '"' || str.text[i + 1] == '\\') && i + 2 < str.len)
+      i++;
+    text += str.text[i];
+  }
+  out_pragma(pp, op.line, text);
+}
+
 void pp_run(Pp &pp, const std::string &source) {
   bool is_dir = false;
   FileBuf *buf = lex_load(pp, source, &is_dir);
@@ -456,6 +485,10 @@ void pp_run(Pp &pp, const std::string &source) {
       }
       if (pp.main.file->guard_state != 1)
         pp.main.file->guard_state = 3;
+    }
+    if (t.kind == TK_IDENT && t.ident->builtin == BI_PRAGMA) {
+      s_pragma_operator(pp, t);
+      continue;
     }
     if (t.kind == TK_IDENT && mac_expandable(t) && mac_expand(pp, pp.main, t)) {
       pp.out.check_paste = true;

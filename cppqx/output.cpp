@@ -43,7 +43,9 @@ static void s_marker(Pp &pp, long line) {
 // Moves the output to the token's line.
 static void s_sync(Pp &pp, long line) {
   Output &o = pp.out;
-  if (o.cur_gen != pp.file_gen || line > o.cur_line + OUT_MAX_BLANK_LINES) {
+  // A token after a #pragma from _Pragma in the middle of its line must not
+  // land on the line below it.
+  if (o.cur_gen != pp.file_gen || line > o.cur_line + OUT_MAX_BLANK_LINES || (line < o.cur_line && o.at_bol)) {
     s_marker(pp, line);
   } else if (line > o.cur_line) {
     o.buf.append(static_cast<size_t>(line - o.cur_line), '\n');

@@ -66,8 +66,9 @@ struct Ident {
 
 // Identifiers the program reserves: replaced by the program itself
 // (__FILE__, __LINE__), an #if operator (defined), or fixed at start-up
-// (__DATE__, __TIME__, __STDC__); none may be defined or undefined.
-enum : uint8_t { BI_NONE, BI_FILE, BI_LINE, BI_DEFINED, BI_PROTECTED };
+// (__DATE__, __TIME__, __STDC__), or the _Pragma operator; none may be
+// defined or undefined.
+enum : uint8_t { BI_NONE, BI_FILE, BI_LINE, BI_DEFINED, BI_PROTECTED, BI_PRAGMA };
 
 struct Token {
   const char *text;    // spelling (not NUL-terminated)

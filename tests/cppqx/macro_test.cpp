@@ -99,3 +99,29 @@ TEST(LineMarkers, TokensKeepTheirLines) {
 TEST(LineMarkers, LineAndFileBuiltinsFollowLineDirectives) {
   EXPECT_EQ(s_pp("__LINE__\n#line 50 \"x\\\\y.c\"\n__LINE__ __FILE__\n__LINE__\n"), "1\n50 \"x\\\\y.c\"\n51\n");
 }
+
+TEST(Limits, NestedArgumentsAreBounded) {
+  std::string ok = "#define f(x) x\n", bad = ok;
+  for (int i = 0; i < 150; i++)
+    ok += "f(";
+  ok += "1" + std::string(150, ')') + "\n";
+  PpRun r = pp_run_text(ok);
+  EXPECT_EQ(r.errors, 0u);
+  EXPECT_EQ(pp_text_only(r.out), "1\n");
+  for (int i = 0; i < 5000; i++)
+    bad += "f(";
+  bad += "1" + std::string(5000, ')') + "\n";
+  PpRun deep = pp_run_text(bad);
+  EXPECT_GE(deep.errors, 1u) << "too deep: a clear error, not a stack overflow";
+}
+
+TEST(Limits, ExponentialDefinitionsStayWithinTheirSize) {
+  // Each level doubles: 2^12 tokens in the end, all produced without recursion.
+  std::string text = "#define L0 x\n";
+  for (int i = 1; i <= 12; i++)
+    text += "#define L" + std::to_string(i) + " L" + std::to_string(i - 1) + " L" + std::to_string(i - 1) + "\n";
+  PpRun r = pp_run_text(text + "L12\n");
+  EXPECT_EQ(r.errors, 0u);
+  std::string line = pp_text_only(r.out);
+  EXPECT_EQ(std::count(line.begin(), line.end(), 'x'), 4096);
+}
