@@ -57,7 +57,12 @@ static const message_record *s_find(long number) {
 int error_init(const char *name) {
   snprintf(efilename, sizeof efilename, "%s", name);
   ferrptr = fopen(name, "a");
-  return ferrptr ? 0 : 1;
+  if (!ferrptr) {
+    // Not this run's file: error_uninit must not delete what carries the name.
+    efilename[0] = '\0';
+    return 1;
+  }
+  return 0;
 }
 
 void error_uninit() {

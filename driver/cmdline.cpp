@@ -158,9 +158,83 @@ static poptContext s_context;
 // The file names taken from -fo and -fe (the settings point into these).
 static char *s_object_name;
 static char *s_error_name;
+// The first option word that is no row of the table (null when all are).
+static const char *s_unknown_word;
+
+static bool s_takes_argument(const struct poptOption &row) {
+  unsigned kind = row.argInfo & POPT_ARG_MASK;
+  return kind != POPT_ARG_NONE && kind != POPT_ARG_VAL;
+}
+
+// The row whose long name is the first len characters of name; one_dash
+// limits the search to rows that accept a single dash.
+static const struct poptOption *s_long_row(const char *name, size_t len, bool one_dash) {
+  for (const struct poptOption *row = options_table; row->longName || row->shortName; row++)
+    if (row->longName && strlen(row->longName) == len && strncmp(row->longName, name, len) == 0 &&
+        (!one_dash || (row->argInfo & POPT_ARGFLAG_ONEDASH)))
+      return row;
+  return nullptr;
+}
+
+static const struct poptOption *s_short_row(char letter) {
+  for (const struct poptOption *row = options_table; row->longName || row->shortName; row++)
+    if (row->shortName == letter)
+      return row;
+  return nullptr;
+}
+
+// Whether the option word (it starts with "-") names a row; *next_is_argument
+// tells whether the row takes the following word as its argument. popt alone
+// would read an unknown single-dash word as a group of one-letter options
+// (-Ox as -O -x); here a one-letter option stands alone or carries its
+// argument attached (-Iinc, -DX=1, -w3).
+static bool s_known_word(const char *word, bool *next_is_argument) {
+  *next_is_argument = false;
+  bool two_dashes = word[1] == '-';
+  const char *name = word + (two_dashes ? 2 : 1);
+  const char *equals = strchr(name, '=');
+  size_t len = equals ? static_cast<size_t>(equals - name) : strlen(name);
+  if (const struct poptOption *row = s_long_row(name, len, !two_dashes)) {
+    *next_is_argument = s_takes_argument(*row) && !equals;
+    return true;
+  }
+  if (two_dashes)
+    return false;
+  const struct poptOption *row = s_short_row(name[0]);
+  if (!row)
+    return false;
+  if (s_takes_argument(*row)) {
+    *next_is_argument = name[1] == '\0';
+    return true;
+  }
+  return name[1] == '\0';
+}
+
+// Index of the first option word that names no row, or argc. Words taken as
+// an option's argument, a lone "-" and everything behind "--" are not option
+// words.
+static int s_first_unknown_word(int argc, const char **argv) {
+  for (int i = 1; i < argc; i++) {
+    const char *word = argv[i];
+    if (strcmp(word, "--") == 0)
+      break;
+    if (word[0] != '-' || word[1] == '\0')
+      continue;
+    bool next_is_argument = false;
+    if (!s_known_word(word, &next_is_argument))
+      return i;
+    if (next_is_argument)
+      i++;
+  }
+  return argc;
+}
 
 bool cmd_init(int argc, const char **argv) {
-  s_context = poptGetContext(nullptr, argc, argv, options_table, 0);
+  // popt sees the words before the first unknown one; cmd_parse_args reports
+  // that one where popt would have stopped on it.
+  int known = s_first_unknown_word(argc, argv);
+  s_unknown_word = known < argc ? argv[known] : nullptr;
+  s_context = poptGetContext(nullptr, known, argv, options_table, 0);
   if (!s_context)
     return false;
   poptSetOtherOptionHelp(s_context, "[options] file [options]");
@@ -184,6 +258,7 @@ void cmd_free() {
   free(s_error_name);
   s_object_name = s_error_name = nullptr;
   _object_file_name = _error_file_name = _source_file_name = nullptr;
+  s_unknown_word = nullptr;
   if (s_context)
     s_context = poptFreeContext(s_context);
 }
@@ -369,6 +444,9 @@ int cmd_parse_args() {
   }
   if (code < -1) {
     printf("%s:  %s\n", poptBadOption(s_context, POPT_BADOPTION_NOALIAS), poptStrerror(code));
+    result = 0;
+  } else if (s_unknown_word) {
+    printf("%s:  %s\n", s_unknown_word, poptStrerror(POPT_ERROR_BADOPT));
     result = 0;
   } else {
     result = s_check_settings(result);

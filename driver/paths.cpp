@@ -17,7 +17,10 @@ size_t pathdir(char *buffer, const char *path, size_t size) {
   const char *sep = s_last_separator(path);
   size_t dirlen = sep ? static_cast<size_t>(sep - path) : 0;
   size_t needed = sep ? dirlen + 2 : 2;
-  if (!buffer || size < needed)
+  // Without a separator the result is "." and a separator: it needs three
+  // bytes with the terminator although the size reported for it is 2.
+  size_t room = sep ? needed : 3;
+  if (!buffer || size < room)
     return needed;
   if (!sep) {
     strcpy(buffer, "./");

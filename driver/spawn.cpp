@@ -113,7 +113,9 @@ const char *pp_spawn_error_text(int code, char *buffer, size_t size) {
   switch (code) {
   case E2BIG: return "Argument list exceeds 1024 bytes\n";
   case ENOENT: return "File or path is not found\n";
-  case ENOEXEC: return "Specified file is not executable or has invalid executable-file format\n";
+  case ENOEXEC:
+  case EACCES:  // a file without execute permission is not executable either
+    return "Specified file is not executable or has invalid executable-file format\n";
   case ENOMEM: return "Not enough memory is available to execute new process\n";
   case EINVAL: return "'mode' argument is invalid\n";
   default: snprintf(buffer, size, "Unknown error [errno = %d]\n", code); return buffer;

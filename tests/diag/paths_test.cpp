@@ -53,6 +53,19 @@ TEST(PathDir, SizeProtocol) {
   EXPECT_EQ(tiny[0], 'q');
 }
 
+// Without a separator the result is "." and a separator: three bytes with
+// the terminator. A buffer of two is too small, so nothing may be written,
+// and the size reported stays the documented 2.
+TEST(PathDir, NoDirectoryNeverOverrunsASmallBuffer) {
+  char guard[4];
+  memset(guard, 'q', sizeof guard);
+  EXPECT_EQ(pathdir(guard, "e.c", 2), 2u);
+  EXPECT_EQ(std::string(guard, sizeof guard), "qqqq");
+  char fits[3];
+  EXPECT_EQ(pathdir(fits, "e.c", sizeof fits), 2u);
+  EXPECT_STREQ(fits, "./");
+}
+
 TEST(PathFile, PartBehindTheLastSeparator) {
   EXPECT_STREQ(pathfile("src/drv/uart.c"), "uart.c");
   EXPECT_STREQ(pathfile("C:\\work\\uart.c"), "uart.c");

@@ -3,6 +3,7 @@
 // limit and fatal unwinding, the error file's deletion, and the
 // internal-error report. Each counting scenario runs in a fresh process.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -209,6 +210,19 @@ TEST(ErrorFile, AppendsToWhatThePreprocessorWrote) {
     REQUIRE_EQ(slurp("prog.err"), "Error[1027] prog.c 3 : unable to locate 'a.h'\nError[1105] " + dir +
                                       "/prog.c 12 : symbol 'y' has not been defined\n");
     REQUIRE(error_init("no/such/dir/x.err") != 0);
+  });
+}
+
+// An error file that could not be opened was never this run's: closing the
+// diagnostics must not delete whatever carries that name.
+TEST(ErrorFile, NameThatCannotBeOpenedIsNeverDeleted) {
+  IN_FRESH_PROCESS({
+    s_enter_temp_dir();
+    REQUIRE(mkdir("logs", 0755) == 0);
+    REQUIRE(error_init("logs") != 0);
+    REQUIRE(ferrptr == nullptr);
+    error_uninit();
+    REQUIRE(s_exists("logs"));
   });
 }
 

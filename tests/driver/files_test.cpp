@@ -124,6 +124,17 @@ TEST_F(FileRun, UnwritableErrorFile) {
   EXPECT_EQ(r.out, "unable to open file no/such/dir/e.err");
 }
 
+// -fe naming something that cannot be opened for appending: the run stops,
+// and the thing of that name is left alone.
+TEST_F(FileRun, ErrorFileNameOfADirectoryIsRefusedAndKept) {
+  add_input("prog.c", "prog.c");
+  std::filesystem::create_directories(work + "/logs");
+  run_result r = run({"-fe", "logs", "prog.c"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "unable to open file logs");
+  EXPECT_TRUE(std::filesystem::is_directory(work + "/logs"));
+}
+
 TEST_F(FileRun, PreprocessorCannotBeStarted) {
   add_input("prog.c", "prog.c");
   std::filesystem::remove(bin + "/cppqx");
@@ -139,11 +150,14 @@ TEST_F(FileRun, PreprocessorCannotBeStarted) {
   EXPECT_EQ(r.out, "Error executing " + bin +
                        "/cppqx.  Specified file is not executable or has invalid executable-file format\n");
 
-  // Not executable at all: a cause without a text of its own.
+  // Without execute permission the file is not executable either: the same
+  // cause gets the same text.
   std::filesystem::permissions(bin + "/cppqx", std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   r = run({"prog.c"});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "Error executing " + bin + "/cppqx.  Unknown error [errno = 13]\n");
+  EXPECT_EQ(r.out, "Error executing " + bin +
+                       "/cppqx.  Specified file is not executable or has invalid executable-file format\n");
+  EXPECT_FALSE(exists("prog.i"));
 }
 
 TEST_F(FileRun, ProgramFoundThroughSearchPath) {

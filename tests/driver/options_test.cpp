@@ -60,6 +60,50 @@ TEST_F(OptionRun, PoptErrorsStopParsing) {
   EXPECT_EQ(r.out, "two:  invalid numeric value\n");
 }
 
+// Every option word is one row of the table; the one-letter options take an
+// attached argument (-Iinc, -DX=1, -w3) but are not letter groups, so a
+// misspelt switch such as -Ox is refused rather than read as -O -x.
+TEST_F(OptionRun, UnknownWordsAreNotReadAsLetterGroups) {
+  add_input("prog.c", "prog.c");
+  for (const char *word : {"-Ox", "-Ov", "-kl", "-Os+x", "-help", "-Ek"}) {
+    run_result r = run({word, "prog.c"});
+    EXPECT_EQ(r.status, 1) << word;
+    EXPECT_EQ(r.out, std::string(word) + ":  unknown option\n") << word;
+  }
+  EXPECT_TRUE(pp_vectors().empty());
+
+  // Like any popt error: what came before acted, nothing behind is parsed.
+  run_result r = run({"--help", "-Ox", "-v"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find("this help screen"), std::string::npos);
+  EXPECT_TRUE(r.out.ends_with("\n-Ox:  unknown option\n")) << r.out;
+  EXPECT_EQ(r.out.find("v3.00"), std::string::npos);
+  r = run({"-kx", "--help"});
+  EXPECT_EQ(r.out, "-kx:  unknown option\n");
+}
+
+TEST_F(OptionRun, DocumentedWordFormsStillWork) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"-Iinc", "-DX=1", "-w3", "-pa=2", "-fo=out.o", "-nw=2066", "-p", " harrow ", "-O", "-k",
+                      "-D", "-Ox", "prog.c", "--", "-Oz"});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(r.out, "");
+  auto vectors = pp_vectors();
+  ASSERT_EQ(vectors.size(), 1u);
+  const std::vector<std::string> &v = vectors[0];
+  auto has = [&](const std::string &a, const std::string &b) {
+    for (size_t i = 0; i + 1 < v.size(); i++)
+      if (v[i] == a && v[i + 1] == b)
+        return true;
+    return false;
+  };
+  EXPECT_TRUE(has("--include", "\"inc\""));
+  EXPECT_TRUE(has("--define", "X=1"));
+  EXPECT_TRUE(has("--define", "-Ox"));  // an argument, not an option word
+  EXPECT_TRUE(has("\"prog.c\"", "--diagnostic-level=3"));
+  EXPECT_EQ(v.back(), "--suppress-message=2066");
+}
+
 TEST_F(OptionRun, HelpAliasesSucceed) {
   for (const char *option : {"-h", "-?", "--help"}) {
     run_result r = run({option});
