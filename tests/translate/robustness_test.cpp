@@ -69,7 +69,7 @@ std::string read_file(const std::string &path) {
   return s.str();
 }
 
-class Robustness : public ::testing::Test {
+class TranslateRobustness : public ::testing::Test {
 protected:
   void SetUp() override {
     maxerror = 1 << 30;
@@ -85,7 +85,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Robustness, TwentyFifthErrorStopsTheTranslation) {
+TEST_F(TranslateRobustness, TwentyFifthErrorStopsTheTranslation) {
   std::string src = "struct s { int a; } v;\nvoid f(void) {\n";
   for (int i = 0; i < 60; i++)
     src += "  v = v + " + std::to_string(i) + ";\n";
@@ -96,7 +96,7 @@ TEST_F(Robustness, TwentyFifthErrorStopsTheTranslation) {
   EXPECT_EQ(o.errors, 25u);
 }
 
-TEST_F(Robustness, IncompleteTypesEverywhere) {
+TEST_F(TranslateRobustness, IncompleteTypesEverywhere) {
   Outcome o = run("struct inc; struct inc *p; struct inc x; union u *q;\n"
                   "int f(struct inc a);\n"
                   "void g(void) { int n; n = sizeof(struct inc); n = p->m; p++; n = *p; n = q->x;"
@@ -105,7 +105,7 @@ TEST_F(Robustness, IncompleteTypesEverywhere) {
   EXPECT_GE(o.errors, 5u);
 }
 
-TEST_F(Robustness, RecursiveStructureDefinitions) {
+TEST_F(TranslateRobustness, RecursiveStructureDefinitions) {
   Outcome o = run("struct s { struct s inner; int a; } v;\n"
                   "struct t { struct t *next; struct t self; };\n"
                   "void f(void) { v.a = 1; v.inner.a = 2; }\n");
@@ -113,14 +113,14 @@ TEST_F(Robustness, RecursiveStructureDefinitions) {
   EXPECT_GE(o.errors, 1u);
 }
 
-TEST_F(Robustness, HugeArrayBounds) {
+TEST_F(TranslateRobustness, HugeArrayBounds) {
   Outcome o = run("char big[0x7fffffff]; long huge[0x40000000]; char init[0x7ffffff0] = {1};\n"
                   "void f(void) { char local[0x7fff] = {1}; local[0] = big[5]; }\n");
   EXPECT_FALSE(o.unwound);
   EXPECT_GE(o.errors, 1u);  // the local frame is far too large
 }
 
-TEST_F(Robustness, FiftyNestedDeclarators) {
+TEST_F(TranslateRobustness, FiftyNestedDeclarators) {
   std::string stars(50, '*');
   std::string brackets;
   for (int i = 0; i < 50; i++)
@@ -134,7 +134,7 @@ TEST_F(Robustness, FiftyNestedDeclarators) {
   EXPECT_EQ(o.errors, 0u);
 }
 
-TEST_F(Robustness, TenThousandCasesInOneSwitch) {
+TEST_F(TranslateRobustness, TenThousandCasesInOneSwitch) {
   std::string src = "int r; void f(int n) { switch (n) {\n";
   for (int i = 0; i < 10000; i++)
     src += "case " + std::to_string(i) + ": r = " + std::to_string(i % 7) + "; break;\n";
@@ -146,7 +146,7 @@ TEST_F(Robustness, TenThousandCasesInOneSwitch) {
   EXPECT_LT(seconds, 20.0);
 }
 
-TEST_F(Robustness, SelfReferencingInitialisers) {
+TEST_F(TranslateRobustness, SelfReferencingInitialisers) {
   Outcome o = run("int s = s; int *p = (int *)&p; struct n { struct n *next; } head = {&head};\n"
                   "void f(void) { int a = a; int b[2] = {b[1], b[0]}; a = b[0]; }\n");
   EXPECT_FALSE(o.unwound);
@@ -154,7 +154,7 @@ TEST_F(Robustness, SelfReferencingInitialisers) {
   EXPECT_GT(o.statements, 0);
 }
 
-TEST_F(Robustness, EveryKindOfWrongDeclaration) {
+TEST_F(TranslateRobustness, EveryKindOfWrongDeclaration) {
   Outcome o = run("void v; void a[3]; int x[0]; extern static int y; auto int z;\n"
                   "struct s { int a; int a; void f(void); int w : 99; } sv;\n"
                   "enum e { A = 1, B = 0x80000000, A = 2 };\n"
@@ -166,7 +166,7 @@ TEST_F(Robustness, EveryKindOfWrongDeclaration) {
   EXPECT_GE(o.errors, 8u);
 }
 
-TEST_F(Robustness, EveryKindOfWrongExpression) {
+TEST_F(TranslateRobustness, EveryKindOfWrongExpression) {
   const char *bodies[] = {
       "v = 1;", "v(1);", "1 = 2;", "&1;", "*v;", "v.x;", "v->x;", "p->x;", "v[0];", "0[0];",
       "f = 1;", "f++;", "--f;", "-f;", "!v;", "~v;", "v ? 1 : 2;", "i ? v : p;", "(struct s)1;",
@@ -186,7 +186,7 @@ TEST_F(Robustness, EveryKindOfWrongExpression) {
 
 // Bounded mutation loop over the golden programs: drop, repeat or swap
 // tokens-ish byte runs and translate whatever still parses.
-TEST_F(Robustness, MutatedProgramsTranslateOrAreDiagnosed) {
+TEST_F(TranslateRobustness, MutatedProgramsTranslateOrAreDiagnosed) {
   std::vector<std::string> programs;
   for (const char *name : {"loops", "static_data", "auto_init", "pointer_arith", "member_access", "calls",
                            "conditional", "switch_char", "sections", "logical"})
