@@ -7,6 +7,7 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -268,14 +269,16 @@ static void s_refuse(const char *reason) {
   printf("%s:  %s\n", poptBadOption(s_context, POPT_BADOPTION_NOALIAS), reason);
 }
 
-// Converts text with automatic base; false unless the whole text is a number.
+// Converts text with automatic base; false unless the whole text is a number
+// that fits in 32 bits (message numbers are 32-bit, and a wider value must
+// not wrap round onto one).
 static bool s_to_number(const char *text, long *out) {
   if (!text || !*text)
     return false;
   char *end = nullptr;
   errno = 0;
   long value = strtol(text, &end, 0);
-  if (*end != '\0' || errno == ERANGE)
+  if (*end != '\0' || errno == ERANGE || value < INT32_MIN || value > INT32_MAX)
     return false;
   *out = value;
   return true;

@@ -156,6 +156,22 @@ TEST_F(OptionRun, SuppressionRefusalsDoNotStopTheRun) {
   EXPECT_EQ(vectors[0][vectors[0].size() - 2], "-d__EXTENDEDqx__");
 }
 
+// Message numbers are 32-bit: a value beyond that range is not a number that
+// could name a message (it must not wrap round onto one either).
+TEST_F(OptionRun, MessageNumbersBeyondThirtyTwoBitsAreBadNumbers) {
+  add_input("prog.c", "prog.c");
+  run_result r = run({"-nw", "4294969362", "prog.c"});  // 2^32 + 2066
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "4294969362:  invalid numeric value\n");
+  auto vectors = pp_vectors();
+  ASSERT_EQ(vectors.size(), 1u);
+  EXPECT_EQ(vectors[0].back(), "-d__EXTENDEDqx__");
+
+  r = run({"--help-message=4294968401"});  // 2^32 + 1105
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "--help-message=4294968401:  invalid numeric value\n");
+}
+
 TEST_F(OptionRun, DefineAndIncludeLimits) {
   add_input("prog.c", "prog.c");
   std::vector<std::string> args;
