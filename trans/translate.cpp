@@ -15,9 +15,6 @@
 #include "trans/trans.h"
 #include "trans/trn_internal.h"
 
-// Printed with the translation trace; part of the front end.
-void hl_print_ast(const pcodehl *root) __attribute__((weak));
-
 void trn_loop_stacks_reset();
 void trn_switch_reset();
 void trn_switch_free();
@@ -139,7 +136,7 @@ StatementRecord *trnTranslateAST(pcodehl *root) {
   s_reset();
   sym_begin_module();
   trnInitialize();
-  if (debug_trans_flag && hl_print_ast)
+  if (debug_trans_flag)
     hl_print_ast(root);
   // The nodes of each finished external definition belong to the list; the
   // record of live nodes only covers the definition being translated.
