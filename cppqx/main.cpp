@@ -25,6 +25,9 @@ static void s_preprocess(Pp &pp, const CppOptions &opts) {
   mac_predefine(pp);
   for (const std::string &def : opts.defines)
     mac_define_option(pp, def);
+  // Read the source before the output is created, in case they are one file.
+  bool is_dir;
+  lex_load(pp, opts.sources[0], &is_dir);
   if (!out_open(pp, opts.output.c_str())) {
     post_error(1500, opts.output.c_str());
     return;
