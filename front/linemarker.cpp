@@ -38,8 +38,9 @@ void line_directive() {
     pragma_fail(1016, nullptr);
     return;
   }
-  // The newline that ends this directive counts the line up again.
-  yylineno = static_cast<long>(scan_directive_token()->constant.value.i) - 1;
+  // The constant is an unsigned 32-bit number (a line is never negative);
+  // the newline that ends this directive counts the line up again.
+  yylineno = static_cast<long>(scan_directive_token()->constant.value.u) - 1;
   resetlookahead();
   if (match(SCAN_STRING)) {
     snprintf(yyfilename, sizeof yyfilename, "%.*s", VELC_PATH_MAX - 1, scan_directive_token()->text);

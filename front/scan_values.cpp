@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "driver/diag.h"
 #include "front/scan.h"
@@ -112,10 +113,12 @@ hl_constant character_constant_value(const char *text) {
 
 hl_constant float_constant_value(const char *text) {
   double value = strtod(text, nullptr);
-  if (value > FLT_MAX)  // out of float range: keep the sign, as the conversion would
-    value = HUGE_VAL;
-  else if (value < -FLT_MAX)
-    value = -HUGE_VAL;
+  // The conversion to float rounds to the nearest value: up to half a unit
+  // in the last place beyond the largest float still rounds down to it, from
+  // there on the value is infinite (with its sign).
+  static const double overflow = 0x1.ffffffp127;
+  if (std::fabs(value) >= overflow)
+    value = std::copysign(HUGE_VAL, value);
   hl_constant constant{};
   constant.type = CT_FLOAT;
   constant.value.f = static_cast<float>(value);
@@ -172,9 +175,13 @@ size_t convert_escape_sequences(char *dst, const char *src) {
   return convert_escape_sequences(dst, src, strlen(src));
 }
 
+// The escapes are decoded from a copy of the text between the quotes, ended
+// by a zero byte, so that an escape at the end of the literal ("\^", "\x")
+// ends there and never takes the closing quote for one of its characters.
 size_t convert_escape_sequences(char *dst, const char *src, size_t length) {
-  const char *p = src + 1;
-  const char *end = src + (length ? length - 1 : 0);  // the closing quote
+  std::string body(src + (length ? 1 : 0), length >= 2 ? length - 2 : 0);
+  const char *p = body.c_str();
+  const char *end = p + body.size();
   size_t n = 0;
   while (p < end)
     dst[n++] = static_cast<char>(esc(&p));

@@ -2,6 +2,7 @@
 // character constants, string escapes, floats, columns.
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -133,6 +134,15 @@ TEST(StringEscapes, DigitHelpersAndEndOfText) {
   EXPECT_EQ(convert_escape_sequences(std::string(8, ' ').data(), "\"abc\""), 3u);
 }
 
+TEST(StringEscapes, AnEscapeAtTheEndNeverTakesTheClosingQuote) {
+  // "\^" with nothing after it inside the literal: no control character is
+  // made from the closing quote; the caret stays.
+  EXPECT_EQ(s_decode("\"\\^\""), "^");
+  EXPECT_EQ(s_decode("\"a\\^\""), "a^");
+  EXPECT_EQ(s_decode("\"\\x\""), std::string(1, '\0'));
+  EXPECT_EQ(s_decode("\"\\^@\""), std::string(1, '\0'));  // "@" is 0x40
+}
+
 TEST(FloatConstant, ThirtyTwoBitsAndOutOfRange) {
   hl_constant k = float_constant_value("1.5");
   EXPECT_EQ(k.type, CT_FLOAT);
@@ -141,6 +151,15 @@ TEST(FloatConstant, ThirtyTwoBitsAndOutOfRange) {
   EXPECT_EQ(float_constant_value("0.1").value.f, 0.1f);  // rounded to float, not double
   EXPECT_TRUE(std::isinf(float_constant_value("1e40").value.f));
   EXPECT_EQ(float_constant_value("1e-50").value.f, 0.0f);
+}
+
+TEST(FloatConstant, NearTheLargestFloatRoundsToNearest) {
+  // The largest float as it is usually written, 3.4028235e38, lies above
+  // FLT_MAX but within half a unit of it: the conversion rounds it down.
+  EXPECT_EQ(float_constant_value("3.4028235e38").value.f, FLT_MAX);
+  EXPECT_EQ(float_constant_value("3.40282356e38").value.f, FLT_MAX);
+  EXPECT_TRUE(std::isinf(float_constant_value("3.4028236e38").value.f));
+  EXPECT_EQ(float_constant_value("340282346638528859811704183484516925440.0").value.f, FLT_MAX);
 }
 
 TEST(Count, TabsStopEveryFourColumnsAndNewlinesReset) {
