@@ -6,6 +6,7 @@
 // bytes of a symbol plus offset); for an automatic object the assignment
 // statements that run where the declaration stands.
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -450,6 +451,50 @@ void s_translate(const Target &t, TypeRecord *type, const pcodehl *init) {
   s_fill(t, type, top);
 }
 
+// A leaf that is a plain constant (possibly negated) or a string.
+bool s_constant_leaf(const pcodehl *e) {
+  if (e->kind == H_MINUS || e->kind == H_PLUS)
+    e = e->left;
+  return e && (e->kind == H_CNST || e->kind == H_STRING);
+}
+
+// Whether every value of a braced initialiser is a constant leaf.
+bool s_all_constant(const pcodehl *init) {
+  if (init->kind != H_ILIST)
+    return s_constant_leaf(init);
+  for (const pcodehl *p = init; p && p->kind == H_ILIST; p = p->left)
+    if (!s_all_constant(p->right))
+      return false;
+  return true;
+}
+
+// An automatic aggregate whose initialiser is all constants is copied from
+// an image: I_INITX over the object's address, the image owned by the node.
+bool s_image_copy(SymbolRecord *sym, const pcodehl *init, SList &out) {
+  TypeRecord *type = sym->data.var.type;
+  bool string = init->kind == H_STRING && s_is_char_array(type);
+  if (!s_is_aggregate(type) || (init->kind != H_ILIST && !string) || !s_all_constant(init))
+    return false;
+  std::vector<InitRecord> image;
+  s_translate(Target{&image, 0, nullptr, nullptr}, type, init);
+  long size = std::min(ll_sizeof_type(type), IMAGE_LIMIT);
+  image.resize(static_cast<size_t>(size));
+  auto *bytes = static_cast<unsigned char *>(calloc(static_cast<size_t>(size > 0 ? size : 1), 1));
+  if (!bytes)
+    post_error(101);
+  for (long i = 0; i < size; i++)
+    bytes[i] = image[static_cast<size_t>(i)].value;
+  pcodell_t *object = trnIdent(sym->name, false, init->line, init->file);
+  pcodell_t *address = trnReference(object, init->line, init->file);
+  pcodell_t *copy = trn_node(I_INITX, address, nullptr, init->line, init->file);
+  copy->type = type;
+  copy->size = size;
+  copy->owned = bytes;
+  copy->owned_size = size;
+  slist_add(out, copy);
+  return true;
+}
+
 }  // namespace
 
 SList trnProcessInitializers(SymbolRecord *sym, const pcodehl *init) {
@@ -464,8 +509,10 @@ SList trnProcessInitializers(SymbolRecord *sym, const pcodehl *init) {
     has_init = false;
   bool automatic = sym->data.var.sclass == AUTO;
   if (has_init && automatic && trnInFunctionBody()) {
-    Target t{nullptr, 0, trnIdent(sym->name, false, init->line, init->file), &out};
-    s_translate(t, type, init);
+    if (!s_image_copy(sym, init, out)) {
+      Target t{nullptr, 0, trnIdent(sym->name, false, init->line, init->file), &out};
+      s_translate(t, type, init);
+    }
   } else if (has_init && !automatic) {
     std::vector<InitRecord> image;
     Target t{&image, 0, nullptr, nullptr};

@@ -445,3 +445,22 @@ TEST_F(Translate, ConfigSettingsMergeOnceAndOnlyOutsideFunctions) {
   number_of_config_bytes = 0;
   generic_processor_flag = saved_generic;
 }
+
+TEST_F(Translate, ConstantAutomaticAggregatesCopyAnImage) {
+  Unit u("struct pt { char x; int y; };\nvoid f(int n) { int v[3] = {1, 2}; char s[] = \"ab\";"
+         " struct pt p = {7, -2}; int w[2] = {n, 1}; v[0] = s[0] + p.x + w[0]; }");
+  ASSERT_EQ(u.errors, 0u);
+  auto copies = u.all(I_INITX);
+  ASSERT_EQ(copies.size(), 3u);  // w is computed at run time: assignments
+  auto image = [](const pcodell_t *p) {
+    const auto *b = static_cast<const unsigned char *>(p->owned);
+    return std::vector<int>(b, b + p->owned_size);
+  };
+  EXPECT_EQ(image(copies[0]), (std::vector<int>{1, 0, 2, 0, 0, 0}));
+  EXPECT_EQ(image(copies[1]), (std::vector<int>{'a', 'b', 0}));
+  EXPECT_EQ(image(copies[2]), (std::vector<int>{7, 0xfe, 0xff}));
+  EXPECT_EQ(copies[0]->left->opcode, I_IDSTK);
+  EXPECT_EQ(copies[0]->size, 6);
+  EXPECT_EQ(u.sym("s")->data.var.type->data.array.count, 3u);
+  EXPECT_EQ(u.all(I_MOV16).size(), 3u);  // w[0], w[1] and the final assignment
+}
