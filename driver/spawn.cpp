@@ -23,10 +23,11 @@ extern char **environ;
 static std::string s_quoted(const std::string &text) { return "\"" + text + "\""; }
 
 static std::string s_directory_of(const char *path) {
-  size_t size = pathdir(nullptr, path, 0);
+  // For a path without a directory the size pathdir reports (2) leaves out
+  // the terminator of "./"; one byte more always fits.
+  size_t size = pathdir(nullptr, path, 0) + 1;
   std::string dir(size, '\0');
-  size_t len = pathdir(dir.data(), path, size);
-  dir.resize(len);
+  dir.resize(pathdir(dir.data(), path, size));
   return dir;
 }
 
