@@ -7,6 +7,7 @@
 #include "front/hl.h"
 #include "trans/pcodell.h"
 #include "trans/symtbl.h"
+#include "trans/trn_records.h"
 #include "trans/type.h"
 
 // ---- types --------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "front/hl.h"
 #include "trans/pcodell.h"
 #include "trans/symtbl.h"
+#include "trans/trn_records.h"
 #include "trans/type.h"
 
 // ---- statement lists ------------------------------------------------------
@@ -146,18 +147,6 @@ SList trn_walk_stmt(const pcodehl *s);
 SList trn_walk_declarations(const pcodehl *d);
 
 // ---- statements (trans/trn_stmt*.cpp) ------------------------------------------
-struct SwitchCase {
-  long value;
-  SymbolRecord *label;
-  SwitchCase *next;
-};
-struct SwitchRecord {
-  TypeRecord *type;          // the promoted controlling expression's type (kept)
-  SymbolRecord *exit_label;
-  SymbolRecord *default_label;
-  SwitchCase *cases;         // newest first
-  SwitchRecord *enclosing;
-};
 SList trnIfStatement(pcodell_t *cond, SList then, long line, const char *file);
 SList trnIfElseStatement(pcodell_t *cond, SList then, SList otherwise, long else_line, const char *else_file,
                          long line, const char *file);
@@ -205,34 +194,5 @@ SList sPostProcessStringLiteralTable();
 void sPostProcessInterruptList();
 // Frees the initial data of every initialised symbol (end of the run).
 void trn_free_initial_data();
-
-// One byte of a static object's initial data.
-enum InitKind : int32_t { INIT_VALUE = 0, INIT_ADDRESS = 1, INIT_EXPRESSION = 2 };
-struct InitRecord {
-  InitKind kind;
-  uint8_t value;          // INIT_VALUE
-  SymbolRecord *sym;      // INIT_ADDRESS
-  long offset;            // INIT_ADDRESS: added to the symbol's address
-  int byte;               // INIT_ADDRESS: which byte of the address, 0 lowest
-  pcodell_t *expr;        // INIT_EXPRESSION (automatic objects)
-  InitRecord *next;
-};
-// The initial data of a symbol (data.var.init), or null.
-const InitRecord *trn_initial_data(const SymbolRecord *sym);
-
-// Interrupt records read by the code generator.
-struct InterruptRecord {
-  SymbolRecord *function;
-  char *tmp_section;        // owned
-  int high_priority;
-  uint32_t words[22];
-  struct SaveItem {
-    SymbolRecord *sym;      // a saved symbol, or a section symbol ".%s"
-    long size;
-    SaveItem *next;
-  } *saves;
-  InterruptRecord *next;
-};
-const InterruptRecord *trn_interrupt_list();
 
 #endif
