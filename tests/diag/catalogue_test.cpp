@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <set>
+#include <sstream>
 #include <string>
 
 #include "capture.h"
@@ -113,4 +114,25 @@ TEST(Listings, HelpOfAllRecords) {
       expected += std::to_string(message_table[i].number) + ": " + message_table[i].short_text + "\n" +
                   message_table[i].long_text + "\n\n";
   EXPECT_EQ(out, expected);
+}
+
+// The whole catalogue, in table order, against the reviewed listing of every
+// number and short text (tests/diag/expected/catalogue.txt); and the long
+// texts that are fixed word for word.
+TEST(Catalogue, MatchesTheReviewedListing) {
+  std::string listed;
+  for (int i = 0; i < MESSAGE_TABLE_SZ; i++)
+    listed += std::to_string(message_table[i].number) + ": " + message_table[i].short_text + "\n";
+  EXPECT_EQ(listed, slurp(DIAG_EXPECTED "/catalogue.txt"));
+
+  std::istringstream fixed(slurp(DIAG_EXPECTED "/long_texts.txt"));
+  int checked = 0;
+  for (std::string line; std::getline(fixed, line); checked++) {
+    size_t colon = line.find(": ");
+    ASSERT_NE(colon, std::string::npos) << line;
+    const message_record *rec = s_record(static_cast<uint32_t>(std::stoul(line.substr(0, colon))));
+    ASSERT_NE(rec, nullptr) << line;
+    EXPECT_EQ(std::string(rec->long_text), line.substr(colon + 2)) << rec->number;
+  }
+  EXPECT_EQ(checked, 16);
 }
