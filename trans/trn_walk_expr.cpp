@@ -154,8 +154,33 @@ void trn_set_position(const pcodehl *node) {
   snprintf(yyfilename, sizeof yyfilename, "%s", node->file ? node->file : "");
 }
 
+// Expressions nest at most this deep: deeper ones (a sum of thousands of
+// terms, say) are refused so that no later recursive pass over the tree can
+// exhaust the host stack.
+constexpr int MAX_EXPRESSION_DEPTH = 1000;
+static int s_depth;
+static bool s_too_deep_reported;  // once per outermost expression
+
+namespace {
+struct DepthGuard {
+  DepthGuard() { s_depth++; }
+  ~DepthGuard() {
+    if (--s_depth == 0)
+      s_too_deep_reported = false;
+  }
+};
+}  // namespace
+
 pcodell_t *trn_walk_lvalue(const pcodehl *e) {
   VELC_ASSERT(e != nullptr);
+  DepthGuard guard;
+  if (s_depth > MAX_EXPRESSION_DEPTH) {
+    trn_set_position(e);
+    if (!s_too_deep_reported)
+      post_error(1000, "expression too complex");
+    s_too_deep_reported = true;
+    return trn_int_constant(S16, 0, e->line, e->file);
+  }
   if (Binary handler = s_binary(e->kind)) {
     pcodell_t *l = trn_walk_expr(e->left);
     pcodell_t *r = trn_walk_expr(e->right);

@@ -215,3 +215,16 @@ TEST_F(TranslateRobustness, MutatedProgramsTranslateOrAreDiagnosed) {
   EXPECT_GT(runs, 50);
   EXPECT_GT(translated, 0);
 }
+
+TEST_F(TranslateRobustness, ExpressionsTooDeepAreRefusedOnce) {
+  std::string sum, commas;
+  for (int i = 0; i < 20000; i++) {
+    sum += i ? " + x" : "x";
+    commas += i ? ", x" : "x";
+  }
+  std::string parens = std::string(900, '(') + "x" + std::string(900, ')');
+  Outcome o = run("int x;\nvoid f(void) {\n  x = " + sum + ";\n  x = (" + commas + ");\n  x = " + parens +
+                  ";\n  x = x + x;\n}\n");
+  EXPECT_FALSE(o.unwound);
+  EXPECT_EQ(o.errors, 2u);  // one for the sum, one for the comma chain
+}
