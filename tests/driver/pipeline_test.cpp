@@ -4,6 +4,7 @@
 // a failed compilation leaves no object file.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -86,6 +87,50 @@ TEST_F(Pipeline, PreprocessOnlyLeavesTheExpandedText) {
   std::string i = read("prog.i");
   EXPECT_EQ(i.rfind("#line 2 \"", 0), 0u) << i;  // the marker names the line of the first text
   EXPECT_NE(i.find("char buf[4 * 2];"), std::string::npos) << i;
+}
+
+// Errors posted with a number stop the compilation at the 25th, which is
+// still reported; the exit status is the count.
+TEST_F(Pipeline, TwentyFifthNumberedErrorEndsTheCompilation) {
+  std::string text;
+  for (int i = 0; i < 30; i++)
+    text += "#pragma interrupt\n";
+  write("prog.c", text + "int x;\n");
+  std::string out;
+  int status = run("-verbose prog.c", &out);
+  EXPECT_EQ(status, 25) << out;
+  std::string source = (work / "prog.c").string();
+  size_t shown = 0;
+  for (size_t at = out.find(":Error [1018] "); at != std::string::npos; at = out.find(":Error [1018] ", at + 1))
+    shown++;
+  EXPECT_EQ(shown, 25u) << out;
+  EXPECT_NE(out.find(source + ":25:Error [1018] function name expected in 'interrupt' pragma\n"), std::string::npos);
+  EXPECT_EQ(out.find(source + ":26:"), std::string::npos);
+  EXPECT_NE(out.find("Errors:    25\nWarnings:  0\n"), std::string::npos) << out;
+  std::string err = read("prog.err");
+  EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 25) << err;
+  EXPECT_EQ(err.rfind("Error[1018] " + source + " 1 : function name expected in 'interrupt' pragma\n", 0), 0u);
+  EXPECT_FALSE(fs::exists(work / "prog.i"));
+  EXPECT_FALSE(fs::exists(work / "prog.o"));
+}
+
+// A suppressed warning is neither shown nor counted, and leaves no error file.
+TEST_F(Pipeline, SuppressedWarningIsNotCounted) {
+  write("prog.c", "#pragma frobnicate\n#pragma twiddle\nint b;\n");
+  std::string out;
+  EXPECT_EQ(run("-verbose -nw 2002 prog.c", &out), 0);
+  EXPECT_EQ(out.find("2002"), std::string::npos) << out;
+  EXPECT_NE(out.find("Errors:    0\nWarnings:  0\n"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(work / "prog.err"));
+  // Hidden by -w1 it is still counted, but only the error count is printed.
+  EXPECT_EQ(run("-verbose -w1 prog.c", &out), 0);
+  EXPECT_EQ(out.find("2002"), std::string::npos) << out;
+  EXPECT_NE(out.find("Errors:    0\n"), std::string::npos) << out;
+  EXPECT_EQ(out.find("Warnings:"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(work / "prog.err"));
+  EXPECT_EQ(run("-verbose prog.c", &out), 0);
+  EXPECT_NE(out.find("Errors:    0\nWarnings:  2\n"), std::string::npos) << out;
+  EXPECT_TRUE(fs::exists(work / "prog.err"));
 }
 
 }  // namespace
