@@ -75,7 +75,10 @@ void s_code(Linker &l, const Site &s, unsigned type, uint32_t v) {
   case RELOCT_GOTO2:
     if ((v & 1) || v >= 0x200000) return s_range_error(l, s, v);
     return s_field(s, 0xFFF, v >> 9);
-  case RELOCT_F: case RELOCT_LOW: return s_register(l, s, v);
+  case RELOCT_F: return s_register(l, s, v);
+  case RELOCT_LOW:  // a register field, or the 8-bit literal of MOVLW, ADDLW, PUSHL...: any address's low byte
+    if (!s_has_access_bit(s_word(s))) return s_field(s, 0xFF, v);
+    return s_register(l, s, v);
   case RELOCT_HIGH: case RELOCT_SCNSZ_HIGH: case RELOCT_SCNEND_HIGH: return s_field(s, 0xFF, v >> 8);
   case RELOCT_UPPER: case RELOCT_SCNSZ_UPPER: case RELOCT_SCNEND_UPPER: return s_field(s, 0xFF, v >> 16);
   case RELOCT_SCNSZ_LOW: case RELOCT_SCNEND_LOW: return s_field(s, 0xFF, v);

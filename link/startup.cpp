@@ -95,6 +95,13 @@ std::vector<uint16_t> s_code(uint32_t base, uint32_t stack, uint32_t table, uint
   return e.w;
 }
 
+// The linker's own section of that name (an object may use the same name).
+int s_generated(const Linker &l, const std::string &name) {
+  for (size_t i = 0; i < l.sections.size(); ++i)
+    if (l.sections[i].generated && l.sections[i].name == name) return (int)i;
+  return -1;
+}
+
 }  // namespace
 
 void link_startup_sections(Linker &l) {
@@ -123,7 +130,7 @@ void link_startup_code(Linker &l) {
   link_lookup(l, "_stack", stack, program);
   link_lookup(l, "__idata_table", table, program);
   LinkSection &code = l.sections[l.startup_section];
-  int data = link_find_section(l, ".startup_data");
+  int data = s_generated(l, ".startup_data");
   std::vector<uint16_t> words = s_code(code.address, stack, table, l.sections[data].address, main);
   for (size_t i = 0; i < words.size(); ++i) {
     code.bytes[2 * i] = (uint8_t)words[i];
@@ -131,7 +138,7 @@ void link_startup_code(Linker &l) {
   }
   Emitter jump{{}, 0};
   jump.go(code.address);
-  LinkSection &reset = l.sections[link_find_section(l, ".reset")];
+  LinkSection &reset = l.sections[s_generated(l, ".reset")];
   for (size_t i = 0; i < 2; ++i) {
     reset.bytes[2 * i] = (uint8_t)jump.w[i];
     reset.bytes[2 * i + 1] = (uint8_t)(jump.w[i] >> 8);
