@@ -52,14 +52,14 @@ static void s_write_pcl(SimMachine &m, uint8_t v) {
   m.pcl_target = (uint32_t)(m.dm[SFR_PCLATU] & 0x1F) << 16 | (uint32_t)m.dm[SFR_PCLATH] << 8 | (v & 0xFE);
 }
 
-static void s_output(SimMachine &m, uint8_t v) {
+void sim_print(SimMachine &m, uint8_t v) {
   m.output.push_back((char)v);
   if (m.echo) fputc(v, m.echo);
 }
 
 void sim_write_core(SimMachine &m, unsigned a, uint8_t v) {
   switch (a) {
-  case SIM_OUT_PORT: m.dm[a] = v; s_output(m, v); return;
+  case SIM_OUT_PORT: m.dm[a] = v; sim_print(m, v); return;
   case SIM_SINK: return;
   case SFR_TOSU: case SFR_TOSH: case SFR_TOSL: s_write_tos(m, a, v); return;
   case SFR_STKPTR: s_write_stkptr(m, v); return;

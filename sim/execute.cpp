@@ -359,7 +359,7 @@ void s_hook_op(SimMachine &m, uint8_t op) {
     sim_end(m, m.result == 0 ? SIM_PASS : SIM_HALT_NONZERO);
     break;
   case SOP_STOP: m.result = s_w(m); sim_end(m, SIM_STOPPED); break;
-  case SOP_LOG: sim_write_core(m, SIM_OUT_PORT, s_w(m)); break;
+  case SOP_LOG: sim_print(m, s_w(m)); break;  // prints W; the output port keeps its byte
   case SOP_PAUSE: if (m.pause_hook) m.pause_hook(m, m.pause_context); break;
   case SOP_SLEEP: s_sleep(m); break;
   default: break;  // NOP, CLRWDT, WORD2 on its own

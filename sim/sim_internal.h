@@ -15,6 +15,9 @@ const uint8_t *sim_cycle_table();
 // Ends the run with an outcome at the current instruction.
 void sim_end(SimMachine &m, SimOutcome outcome, const char *problem = nullptr);
 
+// Appends a byte to the run's output (and its echo) without touching memory.
+void sim_print(SimMachine &m, uint8_t v);
+
 // Reads and writes of core registers (and the output port and sink).
 uint8_t sim_read_core(SimMachine &m, unsigned a);
 void sim_write_core(SimMachine &m, unsigned a, uint8_t v);
