@@ -171,6 +171,11 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
     type = type_copy(int_type);
   }
   SymbolRecord *prior = sym_lookup_sym(name, 0);
+  if (prior && (prior->flags & 1) && prior->nesting_level == sym_get_nesting_level() && !parameter_context) {
+    post_error(1505, name);  // the name is an enumeration constant of this scope
+    type_free(type);
+    return nullptr;
+  }
   Linkage linkage = s_determine_linkage(type, sclass, file_scope, prior);
   if (prior && prior->type == VARIABLE && !(prior->flags & 1) &&
       (linkage != LINKAGE_NONE || prior->nesting_level == sym_get_nesting_level())) {

@@ -9,3 +9,8 @@ void g(int a)
   }
 }
 int h(int a, int a);
+enum { E };
+void E(void)
+{
+}
+int E;
