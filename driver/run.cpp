@@ -2,6 +2,8 @@
 // preprocessed, error and object files of one compilation, the console
 // output, and the exit status (help and version 0, refusals 1, unsupported
 // processor -1, otherwise the number of errors).
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -38,6 +40,19 @@ static int s_preprocess(const char *argv0) {
   return status == 0 ? 0 : 1;
 }
 
+// Opens the preprocessed file for reading. On this host a directory opens
+// as a stream that fails on the first read; it is refused here instead, as
+// a file that cannot be opened.
+static FILE *s_open_input(const char *name) {
+  FILE *input = fopen(name, "r");
+  struct stat info;
+  if (input && (fstat(fileno(input), &info) != 0 || S_ISDIR(info.st_mode))) {
+    fclose(input);
+    return nullptr;
+  }
+  return input;
+}
+
 // Opens the error file and the preprocessed input; 0 on success, else 1
 // with the reason reported.
 static int s_open_files() {
@@ -46,7 +61,7 @@ static int s_open_files() {
     fflush(stdout);
     return 1;
   }
-  FILE *input = fopen(pfile, "r");
+  FILE *input = s_open_input(pfile);
   if (!input) {
     try {
       post_error(1500, sfile);

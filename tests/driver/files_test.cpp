@@ -135,6 +135,18 @@ TEST_F(FileRun, ErrorFileNameOfADirectoryIsRefusedAndKept) {
   EXPECT_TRUE(std::filesystem::is_directory(work + "/logs"));
 }
 
+// A preprocessed-file name taken by a directory cannot be read as the
+// scanner's input: message 1500 names the source, and the run ends with 1.
+TEST_F(FileRun, PreprocessedFileThatIsADirectory) {
+  add_input("prog.c", "prog.c");
+  std::filesystem::create_directories(work + "/prog.i");
+  run_result r = run({"prog.c"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.out.find(":Error [1500] unable to open file '" + work + "/prog.c'\n"), std::string::npos) << r.out;
+  EXPECT_NE(read("prog.err").find("Error[1500] "), std::string::npos);
+  EXPECT_TRUE(std::filesystem::is_directory(work + "/prog.i"));
+}
+
 TEST_F(FileRun, PreprocessorCannotBeStarted) {
   add_input("prog.c", "prog.c");
   std::filesystem::remove(bin + "/cppqx");
