@@ -4,6 +4,7 @@
 
 #include "driver/diag.h"
 #include "driver/settings.h"
+#include "front/typedefs.h"
 #include "opt/opt.h"
 #include "scan_fixture.h"
 
@@ -239,4 +240,27 @@ TEST(PragmaPool, HandlesOwnTheirTextsAndLists) {
   pragma_pool_release(object);
   EXPECT_EQ(destroyed, 1);
   pragma_pool_clear();
+}
+
+TEST_F(ScanTest, TypedefNamesAreIdentifiersInsideDirectives) {
+  // A directive line reads plain names: a typedef of the same name does not
+  // turn the routine or section name into a type.
+  typedef_scopes_init();
+  typehl type{};
+  s_declare_typedef("isr", &type);
+  s_declare_typedef("code", &type);
+  pragma_run run = s_run("#pragma interrupt isr save=isr\n#pragma code isr\nisr code\n");
+  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"interrupt isr name=- save=[isr] nosave=[]",
+                                                   "section code name=isr overlay=0 access=0"}));
+  EXPECT_EQ(run.others, (Tokens{TOK_TYPEDEF_NAME, TOK_TYPEDEF_NAME}));  // outside, both are types
+  EXPECT_EQ(run.console, "");
+  typedef_scopes_free();
+}
+
+TEST_F(ScanTest, PragmasInsideAssemblyReadPlainNames) {
+  // Between _asm and _endasm a pragma line still sees identifiers, not
+  // mnemonics or labels, and the block goes on after it.
+  pragma_run run = s_run("_asm\n#pragma interruptlow movlw save=nop\nnop\n_endasm\n");
+  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"interruptlow movlw name=- save=[nop] nosave=[]"}));
+  EXPECT_EQ(run.others, (Tokens{TOK_ASM, TOK_ASM_MNEMONIC, TOK_ENDASM}));
 }
