@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -27,7 +28,7 @@ static int s_run(const fs::path &dir, const std::string &args) {
 }
 
 static fs::path s_setup(const std::string &name) {
-  fs::path dir = fs::path(testing::TempDir()) / name;
+  fs::path dir = fs::path(testing::TempDir()) / (name + "_" + std::to_string(getpid()));
   fs::remove_all(dir);
   fs::create_directories(dir / "inc");
   fs::create_directories(dir / "env");

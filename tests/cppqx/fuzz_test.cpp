@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -64,7 +65,7 @@ TEST(CppqxFuzz, MutatedInputsPreprocessCleanly) {
     suppress_message(n);
   maxerror = 1 << 30;
   const fs::path cases = CPPQX_CASES;
-  const fs::path dir = fs::path(testing::TempDir()) / "cppqx_fuzz";
+  const fs::path dir = fs::path(testing::TempDir()) / ("cppqx_fuzz" + std::string("_") + std::to_string(getpid()));
   fs::create_directories(dir);
   std::vector<std::string> seeds;
   for (const auto &entry : fs::directory_iterator(cases))

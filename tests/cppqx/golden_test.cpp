@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <sstream>
 #include <sys/wait.h>
@@ -68,7 +69,7 @@ class GoldenCase : public testing::TestWithParam<std::string> {};
 TEST_P(GoldenCase, MatchesExpectedFiles) {
   const std::string name = GetParam();
   const fs::path cases = fs::canonical(CPPQX_CASES);
-  const fs::path tmp = fs::path(testing::TempDir()) / ("cppqx_golden_" + name);
+  const fs::path tmp = fs::path(testing::TempDir()) / (("cppqx_golden_" + name) + std::string("_") + std::to_string(getpid()));
   fs::remove_all(tmp);
   fs::create_directories(tmp);
   std::string cmd = "cd " + s_shell_quote(cases.string()) + " && SOURCE_DATE_EPOCH=0 " + s_shell_quote(CPPQX_BIN) +
@@ -105,7 +106,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, GoldenCase, testing::ValuesIn(s_case_names()),
 
 // Option errors are reported on standard error with status 1 and no output.
 TEST(CppqxProgram, OptionErrorsFailWithStatusOne) {
-  const fs::path tmp = fs::path(testing::TempDir()) / "cppqx_options";
+  const fs::path tmp = fs::path(testing::TempDir()) / ("cppqx_options" + std::string("_") + std::to_string(getpid()));
   fs::create_directories(tmp);
   const std::string bin = s_shell_quote(CPPQX_BIN);
   const std::string out = s_shell_quote((tmp / "x.i").string());
@@ -127,7 +128,7 @@ TEST(CppqxProgram, OptionErrorsFailWithStatusOne) {
 
 // Arguments arrive as the compiler driver writes them: each wrapped in quotes.
 TEST(CppqxProgram, AcceptsDriverQuotedArguments) {
-  const fs::path tmp = fs::path(testing::TempDir()) / "cppqx_quoted";
+  const fs::path tmp = fs::path(testing::TempDir()) / ("cppqx_quoted" + std::string("_") + std::to_string(getpid()));
   fs::create_directories(tmp);
   std::ofstream(tmp / "q.c") << "__HARROW __LARGE__ X\n#include <h.h>\n";
   fs::create_directories(tmp / "d");

@@ -92,8 +92,8 @@ TEST(Definitions, CommandLineForms) {
 
 TEST(LineMarkers, TokensKeepTheirLines) {
   PpRun r = pp_run_text("a\n\n\nb\n" + std::string(20, '\n') + "c\n#define F(x) x\nF(\n1\n) d\n");
-  EXPECT_EQ(r.out, "#line 1 \"" + std::string(testing::TempDir()) + "cppqx_unit/t.c\"\na\n\n\nb\n#line 25 \"" +
-                       std::string(testing::TempDir()) + "cppqx_unit/t.c\"\nc\n\n1\n\nd\n");
+  const std::string name = (pp_test_dir() / "t.c").string();
+  EXPECT_EQ(r.out, "#line 1 \"" + name + "\"\na\n\n\nb\n#line 25 \"" + name + "\"\nc\n\n1\n\nd\n");
 }
 
 TEST(LineMarkers, LineAndFileBuiltinsFollowLineDirectives) {

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "cppqx/pp.h"
@@ -18,11 +19,20 @@ struct PpRun {
   uint32_t warnings;
 };
 
+// A scratch directory of the running test: ctest runs tests in parallel.
+inline std::filesystem::path pp_test_dir() {
+  const testing::TestInfo *info = testing::UnitTest::GetInstance()->current_test_info();
+  std::string name = "cppqx_unit_" + std::to_string(getpid());
+  if (info)
+    name += std::string("_") + info->test_suite_name() + "_" + info->name();
+  return std::filesystem::path(testing::TempDir()) / name;
+}
+
 inline PpRun pp_run_text(const std::string &text, const std::vector<std::string> &defines = {},
                          const std::string &name = "t.c") {
   namespace fs = std::filesystem;
   maxerror = INT_MAX;
-  fs::path dir = fs::path(testing::TempDir()) / "cppqx_unit";
+  fs::path dir = pp_test_dir();
   fs::create_directories(dir);
   fs::path src = dir / name, out = dir / "t.i";
   std::ofstream(src, std::ios::binary) << text;
@@ -39,9 +49,12 @@ inline PpRun pp_run_text(const std::string &text, const std::vector<std::string>
     }
     out_close(*pp);
   }
-  std::ifstream in(out, std::ios::binary);
   std::stringstream ss;
-  ss << in.rdbuf();
+  {
+    std::ifstream in(out, std::ios::binary);
+    ss << in.rdbuf();
+  }
+  fs::remove_all(dir);
   return {ss.str(), get_error_count() - errors, get_warning_count() - warnings};
 }
 
