@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <deque>
-#include <map>
 #include <memory>
 #include <string>
 #include <unordered_map>
