@@ -1,7 +1,8 @@
 // The preprocessed text. In: tokens after macro replacement with their
 // presumed file and line, and #pragma lines. Out: the output file, one source
 // line per output line, with a line marker "#line N \"FILE\"" at the start,
-// whenever the file changes (include, return, #line) and whenever the line
+// whenever the file changes (entering a file, even one that writes nothing,
+// so that the compiler records it; returning; #line) and whenever the line
 // would drift by more than a few blank lines. A blank goes between two tokens
 // where the source had white space, and wherever writing them side by side
 // would make them read back as a different token.
@@ -39,6 +40,8 @@ static void s_marker(Pp &pp, long line) {
   o.cur_gen = pp.file_gen;
   o.at_bol = true;
 }
+
+void out_file_start(Pp &pp) { s_marker(pp, 1 + pp.stack.back()->line_delta); }
 
 // Moves the output to the token's line.
 static void s_sync(Pp &pp, long line) {

@@ -281,6 +281,8 @@ void pp_directive(Pp &pp);
 
 // Opens the output file; false when it cannot be created.
 bool out_open(Pp &pp, const char *path);
+// Writes the line marker for line 1 of a file just entered.
+void out_file_start(Pp &pp);
 // Writes one token on its presumed line.
 void out_token(Pp &pp, const Token &t);
 // Writes a #pragma line (text after "#pragma") on its line.
