@@ -8,9 +8,26 @@
    typedef name can only be the name being declared (`int T;`), so the
    specifier lists come in two forms, "typed" and "untyped", and a
    declarator after typed specifiers accepts a typedef name as its name. */
+%define api.pure full
 %code requires {
 #include "front/hl.h"
 #include "front/parse_private.h"
+
+/* The scanner's token value (yylval): the full values as the scanner makes
+   them, a pragma's whole 88-byte record included. The parser's own value
+   stack (%union below) holds the same shapes except that a pragma is held
+   through a pointer, so that every shift and reduction copies a few words
+   instead of the record; s_next_token moves each value across. */
+union hl_token_value {
+  char *ident;             /* identifier, assembler label: owned name */
+  hl_typedef_name tname;   /* typedef name: owned name, scope-owned type */
+  hl_constant cnst;        /* integer, character and floating constants */
+  hl_bytes string;         /* string literal: owned bytes and count */
+  int chr;                 /* one-character punctuator */
+  hl_mnemonic mnemonic;    /* assembler mnemonic with its position */
+  pragma_record pragma;    /* pragma that takes part in the tree */
+};
+extern hl_token_value yylval;
 }
 %code {
 #include <cstdlib>
@@ -21,6 +38,8 @@
 
 int yylex();
 extern pcodehl *ast;
+
+hl_token_value yylval;
 
 /* The value stack holds at most this many entries; beyond it the parse
    ends with "yacc stack overflow". */
@@ -34,7 +53,7 @@ static const char *s_parser_text(const char *message) {
 /* A fatal message recorded during the parse ends the token stream, so the
    parser unwinds its own stack before the driver's unwind runs. A fatal
    message from the scanner's directive handlers is caught the same way. */
-static int s_next_token() {
+static int s_read_token() {
   if (hl_fatal_pending())
     return 0;
   try {
@@ -43,6 +62,32 @@ static int s_next_token() {
     hl_set_fatal_pending(true);
     return 0;
   }
+}
+
+/* The next token, with its value moved from the scanner's yylval onto the
+   parser's value; a pragma record moves to a block of its own. */
+static int s_next_token(YYSTYPE *value) {
+  int token = s_read_token();
+  switch (token) {
+  case TOK_CONSTANT:
+  case TOK_FLOAT_CONSTANT: value->cnst = yylval.cnst; break;
+  case TOK_IDENTIFIER:
+  case TOK_ASM_LABEL: value->ident = yylval.ident; break;
+  case TOK_STRING_LITERAL: value->string = yylval.string; break;
+  case TOK_TYPEDEF_NAME: value->tname = yylval.tname; break;
+  case TOK_ASM_MNEMONIC: value->mnemonic = yylval.mnemonic; break;
+  case TOK_PRAGMA:
+    value->pragma = static_cast<pragma_record *>(malloc(sizeof(pragma_record)));
+    if (!value->pragma) {
+      pragma_record_free(&yylval.pragma);
+      hl_post(101);  /* fatal: recorded, and the token stream ends */
+      return 0;
+    }
+    *value->pragma = yylval.pragma;
+    break;
+  default: break;
+  }
+  return token;
 }
 
 static void s_parser_error(const char *message) {
@@ -101,7 +146,7 @@ static asm_operand *s_operands(pcodehl *args, long line) {
   hl_bytes string;         /* string literal: owned bytes and count */
   int chr;                 /* one-character punctuator */
   hl_mnemonic mnemonic;    /* assembler mnemonic with its position */
-  pragma_record pragma;    /* pragma that takes part in the tree */
+  pragma_record *pragma;   /* pragma that takes part in the tree: owned block */
   pcodehl *node;
   typehl *type;
   int ival;
@@ -143,10 +188,10 @@ static asm_operand *s_operands(pcodehl *args, long line) {
 %destructor { free($$.name); } <tname>
 %destructor { free($$.bytes); } <string>
 %destructor { free($$.text); free($$.file); } <mnemonic>
-%destructor { pragma_record_free(&$$); } <pragma>
+%destructor { pragma_record_free($$); free($$); } <pragma>
 %destructor { hl_free_ast($$); } <node>
 %destructor { typehl_free($$); } <type>
-%destructor { free($$.file); } <open>
+%destructor { hl_file_release($$.file); } <open>
 %destructor { asm_entries_free($$); } <entries>
 
 %precedence LOWER_THAN_ELSE
@@ -208,7 +253,7 @@ translation_unit
 external_definition
   : function_definition              { $$ = $1; }
   | declaration                      { $$ = $1; }
-  | TOK_PRAGMA                       { $$ = pragma_node(&$1); }
+  | TOK_PRAGMA                       { $$ = pragma_node($1); free($1); }
   | error ';'                        { yyerrok; typedef_scope_restore(1); $$ = hl_nop(); }
   | error '}'                        { yyerrok; typedef_scope_restore(1); $$ = hl_nop(); }
   ;
@@ -571,21 +616,21 @@ labeled_statement
    at the brace, whatever error recovery left open inside. */
 compound_statement
   : '{' block_open block_items '}'
-      { typedef_scope_restore($2.depth); $$ = compound_statement($3, $2.line, $2.file); free($2.file); }
+      { typedef_scope_restore($2.depth); $$ = compound_statement($3, $2.line, $2.file); hl_file_release($2.file); }
   | '{' block_open block_items error '}'
-      { yyerrok; typedef_scope_restore($2.depth); $$ = compound_statement($3, $2.line, $2.file); free($2.file); }
+      { yyerrok; typedef_scope_restore($2.depth); $$ = compound_statement($3, $2.line, $2.file); hl_file_release($2.file); }
   ;
 
 block_open
   : %empty
-      { $$.line = yylineno; $$.file = hl_strdup(yyfilename); $$.depth = typedef_scope_depth(); enter_typedef_scope(); }
+      { $$.line = yylineno; $$.file = hl_file_ref(yyfilename); $$.depth = typedef_scope_depth(); enter_typedef_scope(); }
   ;
 
 block_items
   : %empty                           { $$ = block_items_new(); }
   | block_items declaration          { $$ = block_items_add_declaration($1, $2); }
   | block_items statement            { $$ = block_items_add_statement($1, $2); }
-  | block_items TOK_PRAGMA           { $$ = block_items_add_pragma($1, pragma_node(&$2)); }
+  | block_items TOK_PRAGMA           { $$ = block_items_add_pragma($1, pragma_node($2)); free($2); }
   ;
 
 expression_statement

@@ -143,7 +143,7 @@ union hl_payload {
   hl_bytes string;                               // H_STRING
   struct { typehl *type; } decl;                 // H_DECL, H_CAST, H_SIZEOFTYPE
   struct { char *name; typehl *type; } funct;    // H_FUNCT: name and complete type
-  struct { long line; char *file; } close;       // H_CSTMT: closing brace position
+  struct { long line; char *file; } close;       // H_CSTMT: closing brace position (shared name)
   struct { asm_entry *entries; } asmblock;       // H_ASM
   pragma_record pragma;                          // H_PRAGMA (owns its pool handles)
   unsigned char raw[88];
@@ -155,7 +155,7 @@ struct pcodehl {
   pcodehl *left;    // first child, or the list so far
   pcodehl *right;   // second child, or the newest item / rest of H_ARG
   long line;        // source line of the construct
-  char *file;       // owned copy of the file name
+  char *file;       // file name, shared among nodes (see hl_file_ref), released by hl_free_ast
   hl_payload u;
 };
 

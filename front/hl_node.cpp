@@ -58,12 +58,12 @@ void hl_set_fatal_pending(bool pending) {
 }
 
 pcodehl *new_pcodehl(int32_t kind, pcodehl *left, pcodehl *right, long line, const char *file) {
-  pcodehl *node = static_cast<pcodehl *>(hl_alloc(sizeof(pcodehl)));
+  pcodehl *node = hl_node_alloc();
   node->kind = kind;
   node->left = left;
   node->right = right;
   node->line = line;
-  node->file = hl_strdup(file);
+  node->file = hl_file_ref(file);
   return node;
 }
 
@@ -167,7 +167,7 @@ static void s_copy_payload(pcodehl *to, const pcodehl *from) {
     to->u.funct.name = hl_strdup(from->u.funct.name);
     to->u.funct.type = typehl_copy(from->u.funct.type);
     break;
-  case H_CSTMT: to->u.close.file = hl_strdup(from->u.close.file); break;
+  case H_CSTMT: to->u.close.file = hl_file_share(from->u.close.file); break;
   case H_ASM:
   case H_PRAGMA:
     // Copies serve the expressions inside type chains (array sizes, widths,
@@ -187,7 +187,10 @@ pcodehl *hl_copy_ast(const pcodehl *root) {
     work.pop_back();
     if (!from)
       continue;
-    pcodehl *to = new_pcodehl(from->kind, nullptr, nullptr, from->line, from->file);
+    pcodehl *to = hl_node_alloc();
+    to->kind = from->kind;
+    to->line = from->line;
+    to->file = hl_file_share(from->file);
     s_copy_payload(to, from);
     *slot = to;
     work.emplace_back(from->right, &to->right);
@@ -210,7 +213,7 @@ static void s_free_payload(pcodehl *node) {
     free(node->u.funct.name);
     typehl_free(node->u.funct.type);
     break;
-  case H_CSTMT: free(node->u.close.file); break;
+  case H_CSTMT: hl_file_release(node->u.close.file); break;
   case H_ASM: asm_entries_free(node->u.asmblock.entries); break;
   case H_PRAGMA: pragma_record_free(&node->u.pragma); break;
   default: break;
@@ -229,7 +232,7 @@ void hl_free_ast(pcodehl *root) {
     if (node->right)
       work.push_back(node->right);
     s_free_payload(node);
-    free(node->file);
-    free(node);
+    hl_file_release(node->file);
+    hl_node_release(node);
   }
 }

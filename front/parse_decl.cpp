@@ -332,9 +332,9 @@ pcodehl *compound_statement(pcodehl *items, long open_line, const char *open_fil
   if (!items->right)
     items->right = hl_nop();
   items->u.close.line = yylineno;
-  items->u.close.file = hl_strdup(yyfilename);
+  items->u.close.file = hl_file_ref(yyfilename);
   items->line = open_line;
-  free(items->file);
-  items->file = hl_strdup(open_file);
+  hl_file_release(items->file);
+  items->file = hl_file_ref(open_file);
   return items;
 }

@@ -21,6 +21,20 @@ void typehl_make_references(typehl *type);
 // Deep copy of a tree; iterative, so deep expression trees are safe.
 pcodehl *hl_copy_ast(const pcodehl *root);
 
+// ---- node storage and shared file names (front/hl_pool.cpp) -----------------
+
+// A zero-filled node from the node blocks; out of memory posts 101 (fatal).
+pcodehl *hl_node_alloc();
+// Gives a node back to its block (its payload must already be released).
+void hl_node_release(pcodehl *node);
+// A shared copy of a file name for a node (null for null); release it with
+// hl_file_release.
+char *hl_file_ref(const char *file);
+// One more holder of a name that hl_file_ref returned; returns it.
+char *hl_file_share(char *file);
+// Drops one holder of a shared file name; the last one frees it.
+void hl_file_release(char *file);
+
 // Posts a catalogue message during the parse. A fatal message or the error
 // limit does not unwind through the generated parser: it is recorded, the
 // token stream ends, and front_parse unwinds once the parser has cleaned up.
@@ -142,7 +156,8 @@ char *hl_fake_tag_name();
 // Restarts the made-up tags at "__tag_0" (start of a parse).
 void hl_reset_fake_tags();
 
-// Position and typedef-scope depth where a block opened; the file is owned.
+// Position and typedef-scope depth where a block opened; the file is a
+// shared name (hl_file_ref).
 struct hl_open {
   long line;
   char *file;

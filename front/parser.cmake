@@ -7,6 +7,7 @@ BISON_TARGET(velc_cparse ${CMAKE_CURRENT_SOURCE_DIR}/cparse.y
   COMPILE_FLAGS "-Wall")
 target_sources(front PRIVATE ${BISON_velc_cparse_OUTPUTS}
   ${CMAKE_CURRENT_SOURCE_DIR}/hl_node.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/hl_pool.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/hl_build.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/hl_type.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/hl_print.cpp

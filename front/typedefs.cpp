@@ -1,7 +1,10 @@
 // Typedef scopes: in come typedef declarations, declarator names and block
 // boundaries from the grammar; out goes the answer to "is this identifier a
 // typedef name here?" for the scanner. Each scope is a hash table of
-// records keyed by name; a hidden record shadows outer typedefs.
+// records keyed by name; a hidden record shadows outer typedefs. Most blocks
+// declare no typedef and shadow none, so a scope's table is only created
+// when its first record is added: opening and closing such a block costs
+// nothing, and lookups pass over its empty slot.
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -19,6 +22,7 @@ struct typedef_record {
 };
 }  // namespace
 
+// One slot per open scope, innermost last; null while the scope has no record.
 static std::vector<hash_table *> s_typedef_scope;
 // Types whose records went away; kept until the end of the parse because a
 // typedef-name token already scanned may still point at them.
@@ -39,7 +43,7 @@ static void s_destroy(void *record) {
     s_retired_types.push_back(r->type);
 }
 
-void enter_typedef_scope() {
+static hash_table *s_new_table() {
   hash_table *table = hash_create(sizeof(typedef_record), sizeof(char *), 128);
   if (!table) {
     post_error(101);  // out of memory is fatal
@@ -47,7 +51,19 @@ void enter_typedef_scope() {
   }
   hash_set_hash(table, s_hash);
   hash_set_compare(table, s_compare);
-  s_typedef_scope.push_back(table);
+  return table;
+}
+
+// The innermost scope's table, created on first use.
+static hash_table *s_innermost_table() {
+  hash_table *&table = s_typedef_scope.back();
+  if (!table)
+    table = s_new_table();
+  return table;
+}
+
+void enter_typedef_scope() {
+  s_typedef_scope.push_back(nullptr);
 }
 
 void exit_typedef_scope() {
@@ -81,7 +97,7 @@ void typedef_scopes_free() {
 }
 
 static typedef_record *s_innermost(const char *name) {
-  if (s_typedef_scope.empty())
+  if (s_typedef_scope.empty() || !s_typedef_scope.back())
     return nullptr;
   return static_cast<typedef_record *>(hash_find(s_typedef_scope.back(), &name));
 }
@@ -89,8 +105,9 @@ static typedef_record *s_innermost(const char *name) {
 void s_declare_typedef(const char *name, const typehl *type) {
   if (s_typedef_scope.empty())
     return;
+  hash_table *table = s_innermost_table();
   char *key = hl_strdup(name);
-  typedef_record *r = static_cast<typedef_record *>(hash_add(s_typedef_scope.back(), &key));
+  typedef_record *r = static_cast<typedef_record *>(hash_add(table, &key));
   r->hidden = 0;
   r->type = typehl_copy(type);
   typehl_make_references(r->type);
@@ -110,13 +127,16 @@ void override_typedef(const char *name) {
   }
   if (s_typedef_scope.empty() || !lookup_typedef(name))
     return;
+  hash_table *table = s_innermost_table();
   char *key = hl_strdup(name);
-  r = static_cast<typedef_record *>(hash_add(s_typedef_scope.back(), &key));
+  r = static_cast<typedef_record *>(hash_add(table, &key));
   r->hidden = 1;
 }
 
 typehl *lookup_typedef(const char *name) {
   for (auto it = s_typedef_scope.rbegin(); it != s_typedef_scope.rend(); ++it) {
+    if (!*it)
+      continue;
     const typedef_record *r = static_cast<const typedef_record *>(hash_find(*it, &name));
     if (r)
       return r->hidden ? nullptr : r->type;
