@@ -1,6 +1,11 @@
 // Review checks of the linker: address bytes of program addresses in
 // literals, fast calls, hand-computed placements at bank and access-RAM
 // limits, and objects whose section names clash with the linker's own.
+#include <unistd.h>
+
+#include <cstdio>
+#include <random>
+
 #include "tests/link/link_bench.h"
 
 using Review = LinkBench;
@@ -157,4 +162,73 @@ TEST_F(Review, ObjectSectionsNamedLikeTheLinkersOwn) {
   EXPECT_EQ(word(0), 0xEF00 | ((start >> 1) & 0xFF));
   EXPECT_EQ(word(2), 0xF000 | (start >> 9));
   EXPECT_EQ(run(), SIM_PASS);
+}
+
+// Object files damaged byte by byte (overwritten bytes, truncation) are read
+// and linked to a result or to errors, never to a crash or a stray access.
+TEST(ReviewHostile, DamagedObjectFilesGiveErrors) {
+  ObjBuilder b = main_returning(0);
+  int code = b.section(".code_x", 1);
+  Asm a;
+  a.op(MOVLW, 1);
+  a.op(CALL, 0, 0);
+  a.op(BRA, 0);
+  b.code(code, a);
+  int id = b.section(".idata_longer_name", 2);
+  b.data(id, {1, 2, 3, 4});
+  uint32_t v = b.symbol("variable_with_long_name", id, 1);
+  uint32_t ext = b.external("main");
+  b.reloc(code, 0, v, RELOCT_LOW);
+  b.reloc(code, 2, ext, RELOCT_CALL);
+  b.reloc(code, 4, ext, RELOCT_GOTO2);
+  b.reloc(code, 6, ext, RELOCT_BRA);
+  b.reloc(id, 3, v, RELOCT_HIGH);
+  std::string path = ::testing::TempDir() + "review_hostile_" + std::to_string(getpid()) + ".o";
+  coff_file *f = b.build(path.c_str());
+  coff_preWrite(f);
+  ASSERT_EQ(coff_write(f), 1);
+  coff_free(f);
+  std::vector<char> good;
+  {
+    FILE *in = fopen(path.c_str(), "rb");
+    ASSERT_NE(in, nullptr);
+    char buf[4096];
+    size_t n;
+    while ((n = fread(buf, 1, sizeof buf, in)) > 0) good.insert(good.end(), buf, buf + n);
+    fclose(in);
+  }
+  ASSERT_GT(good.size(), 100u);
+  std::mt19937 rng(4242);
+  int unreadable = 0, failed = 0, linked = 0;
+  for (int round = 0; round < 400; ++round) {
+    std::vector<char> bad = good;
+    int edits = 1 + (int)(rng() % 4);
+    for (int e = 0; e < edits; ++e) {
+      size_t at = rng() % bad.size();
+      bad[at] = (char)(rng() % 3 == 0 ? 0xFF : rng());
+    }
+    if (round % 10 == 0) bad.resize(rng() % bad.size());
+    FILE *out = fopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    fwrite(bad.data(), 1, bad.size(), out);
+    fclose(out);
+    Linker l;
+    link_init(l, LinkOptions{PROC_GENERIC_ID, 64, round % 2 == 0});
+    if (!link_add_object(l, path.c_str())) {
+      ++unreadable;
+      EXPECT_FALSE(l.errors.empty());
+    } else if (!link_run(l)) {
+      ++failed;
+      EXPECT_FALSE(l.errors.empty());
+      EXPECT_TRUE(l.image.empty());
+    } else {
+      ++linked;
+      EXPECT_FALSE(l.image.empty());
+    }
+    EXPECT_NE(link_map_text(l, "x.hex").find("Sections:"), std::string::npos);
+    link_free(l);
+  }
+  remove(path.c_str());
+  EXPECT_GT(unreadable + failed, 0);
+  EXPECT_GT(linked, 0);
 }
