@@ -40,6 +40,11 @@ static std::string s_replace_all(std::string text, const std::string &from, cons
   return text;
 }
 
+// Whether a run printed a sanitizer report (builds with sanitizers on).
+static bool s_sanitizer_report(const std::string &text) {
+  return text.find("Sanitizer") != std::string::npos || text.find("runtime error:") != std::string::npos;
+}
+
 // Compiles name in dir; reads at most a megabyte of output.
 static compile_result s_compile(const fs::path &dir, const std::string &name) {
   std::string command = "cd '" + dir.string() + "' && timeout 60 '" VELC_COMPILER "' " + name + " 2>&1";
@@ -98,6 +103,7 @@ TEST_P(ScanEndToEnd, MessagesAndStatusAsExpected) {
   EXPECT_EQ(got, expected) << run.text.substr(0, 4000);
   EXPECT_GE(run.status, expected_errors) << "the exit status counts the errors";
   EXPECT_LT(run.status, 124) << "a time-out or a signal";
+  EXPECT_FALSE(s_sanitizer_report(run.text)) << run.text.substr(0, 4000);
   EXPECT_FALSE(fs::exists(dir / (name + ".o"))) << "an object file after errors";
   fs::remove_all(dir);
 }
@@ -124,5 +130,6 @@ TEST(ScanEndToEndLarge, LinesOfEscapedQuotesCompileWithinTheTimeLimit) {
   compile_result run = s_compile(dir, "quotes.c");
   EXPECT_GE(run.status, 1) << run.text.substr(0, 2000);
   EXPECT_LT(run.status, 124) << "a time-out or a signal";
+  EXPECT_FALSE(s_sanitizer_report(run.text)) << run.text.substr(0, 4000);
   fs::remove_all(dir);
 }
