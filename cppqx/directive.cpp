@@ -259,7 +259,10 @@ static void s_push_file(Pp &pp, FileBuf *buf, const std::string &path) {
   pp.stack.push_back(std::move(f));
   pp.main.file = pp.stack.back().get();
   pp.file_gen++;
-  out_file_start(pp);
+  // The source's own marker waits for its first text; an include file's is
+  // written at once so that even a file of definitions is recorded.
+  if (pp.stack.size() > 1)
+    out_file_start(pp);
   if (pp.verbose)
     printf("cppqx: reading %s\n", path.c_str());
   if (buf->first_nul_line)

