@@ -130,6 +130,10 @@ static bool s_dump_request(const std::string &what, const std::map<std::string, 
     error = "unknown symbol '" + head + "' in dump" + (syms.empty() ? " (no map given)" : "");
     return false;
   }
+  if (!has_len && it->second.size > 0x10000) {  // no memory is that large: a damaged map
+    error = "bad size " + std::to_string(it->second.size) + " of symbol '" + head + "' in the map";
+    return false;
+  }
   r.program = it->second.program;
   r.address = it->second.address;
   r.length = has_len ? (uint32_t)len : (it->second.size ? it->second.size : 1);
