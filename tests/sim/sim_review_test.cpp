@@ -280,3 +280,63 @@ TEST_F(Review, LogChangesNoMemory) {
   EXPECT_EQ(m.output, "A");
   EXPECT_EQ(D(SIM_OUT_PORT), 0x33);
 }
+
+// A high-priority interrupt preempts a low-priority routine: each entry
+// pushes the next instruction's address, copies W, STATUS and BSR into the
+// shadows (the second entry overwriting the first) and clears its own
+// enable; each RETFIE sets the enable that is clear, the high one first.
+TEST_F(Review, HighInterruptPreemptsLowRoutine) {
+  a.go(0x40);
+  while (a.pc() < 0x08) a.op(NOP);
+  a.op(MOVLW, 0x99);  // 0x08: high-priority routine
+  a.op(MOVLB, 9);
+  a.op(RETFIE, 1);
+  while (a.pc() < 0x18) a.op(NOP);
+  a.op(MOVLW, 0x55);  // 0x18: low-priority routine
+  a.op(MOVLB, 7);
+  a.op(RETFIE, 0);    // 0x1C
+  while (a.pc() < 0x40) a.op(NOP);
+  a.op(NOP);
+  a.op(NOP);
+  load();
+  D(SFR_INTCON) = INT_ENABLE_HIGH | INT_ENABLE_LOW;
+  W() = 0x12;
+  D(SFR_BSR) = 3;
+  ST() = C;
+  sim_step(m);  // GOTO
+  sim_step(m);  // NOP at 0x40
+  sim_request_interrupt(m, false);
+  sim_step(m);  // low-priority entry
+  EXPECT_EQ(m.pc, 0x18u);
+  EXPECT_EQ(m.sp, 1);
+  EXPECT_EQ(m.stack[1], 0x42u);
+  EXPECT_EQ(D(SFR_INTCON) & 0xC0, INT_ENABLE_HIGH);
+  EXPECT_EQ(m.ws, 0x12);
+  EXPECT_EQ(m.bsrs, 3);
+  EXPECT_EQ(m.statuss, C);
+  sim_step(m);  // MOVLW 0x55
+  ST() = Z;
+  sim_step(m);  // MOVLB 7
+  sim_request_interrupt(m, true);
+  sim_step(m);  // high-priority entry, accepted with the low enable clear
+  EXPECT_EQ(m.pc, 0x08u);
+  EXPECT_EQ(m.stack[2], 0x1Cu);
+  EXPECT_EQ(D(SFR_INTCON) & 0xC0, 0);
+  EXPECT_EQ(m.ws, 0x55);
+  EXPECT_EQ(m.bsrs, 7);
+  EXPECT_EQ(m.statuss, Z);
+  sim_step(m);
+  sim_step(m);
+  sim_step(m);  // RETFIE 1
+  EXPECT_EQ(m.pc, 0x1Cu);
+  EXPECT_EQ(W(), 0x55);
+  EXPECT_EQ(D(SFR_BSR), 7);
+  EXPECT_EQ(ST(), Z);
+  EXPECT_EQ(D(SFR_INTCON) & 0xC0, INT_ENABLE_HIGH);
+  sim_step(m);  // RETFIE 0: no restore
+  EXPECT_EQ(m.pc, 0x42u);
+  EXPECT_EQ(W(), 0x55);
+  EXPECT_EQ(D(SFR_BSR), 7);
+  EXPECT_EQ(D(SFR_INTCON) & 0xC0, INT_ENABLE_HIGH | INT_ENABLE_LOW);
+  EXPECT_EQ(m.sp, 0);
+}
