@@ -232,3 +232,30 @@ TEST(ReviewHostile, DamagedObjectFilesGiveErrors) {
   EXPECT_GT(unreadable + failed, 0);
   EXPECT_GT(linked, 0);
 }
+
+// Start-up copies of initial data longer than a bank (a 16-bit count whose
+// low byte runs out several times), of exactly a bank, and in access RAM.
+TEST_F(Review, StartupCopiesLongInitialData) {
+  ObjBuilder b = main_returning(0);
+  const uint32_t sizes[] = {0x180, 0x100, 0x11};
+  const char *names[] = {".idata_big", ".idata_bank", ".idata_acs"};
+  for (int k = 0; k < 3; ++k) {
+    int s = b.section(names[k], 2, false, 0, k == 2);
+    std::vector<uint8_t> bytes(sizes[k]);
+    for (uint32_t i = 0; i < sizes[k]; ++i) bytes[i] = (uint8_t)(i * 7 + 3 + k);
+    b.data(s, bytes);
+    b.symbol(std::string("d") + std::to_string(k), s, 0);
+  }
+  add(b, "long.o");
+  ASSERT_TRUE(link()) << all_errors();
+  EXPECT_EQ(addr("d1") & 0xFF, 0u);  // a whole bank
+  uint32_t acs = addr("d2");
+  EXPECT_GE(acs, 0x060u);
+  EXPECT_LE(acs + 0x11, 0x080u);
+  ASSERT_EQ(run(), SIM_PASS);
+  for (int k = 0; k < 3; ++k) {
+    uint32_t at = addr(std::string("d") + std::to_string(k));
+    for (uint32_t i = 0; i < sizes[k]; ++i)
+      ASSERT_EQ(m->dm[at + i], (uint8_t)(i * 7 + 3 + k)) << names[k] << " byte " << i;
+  }
+}
