@@ -2,6 +2,8 @@
 // at once or are dropped, and their console messages.
 #include <gtest/gtest.h>
 
+#include <cstddef>
+
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "front/typedefs.h"
@@ -263,4 +265,30 @@ TEST_F(ScanTest, PragmasInsideAssemblyReadPlainNames) {
   pragma_run run = s_run("_asm\n#pragma interruptlow movlw save=nop\nnop\n_endasm\n");
   EXPECT_EQ(run.pragmas, (std::vector<std::string>{"interruptlow movlw name=- save=[nop] nosave=[]"}));
   EXPECT_EQ(run.others, (Tokens{TOK_ASM, TOK_ASM_MNEMONIC, TOK_ENDASM}));
+}
+
+// The record's words sit where the translator and the tree dump read them.
+static_assert(offsetof(pragma_record, kind) == 0 * 4 && offsetof(pragma_record, line) == 1 * 4 &&
+              offsetof(pragma_record, file) == 2 * 4);
+static_assert(offsetof(pragma_record, u.section.type) == 3 * 4 && offsetof(pragma_record, u.section.name) == 4 * 4 &&
+              offsetof(pragma_record, u.section.overlay) == 5 * 4 && offsetof(pragma_record, u.section.access) == 7 * 4 &&
+              offsetof(pragma_record, u.section.has_address) == 8 * 4 &&
+              offsetof(pragma_record, u.section.address) == 9 * 4);
+static_assert(offsetof(pragma_record, u.interrupt.function) == 3 * 4 &&
+              offsetof(pragma_record, u.interrupt.name) == 4 * 4 &&
+              offsetof(pragma_record, u.interrupt.high_priority) == 5 * 4 &&
+              offsetof(pragma_record, u.interrupt.save_list) == 6 * 4 &&
+              offsetof(pragma_record, u.interrupt.nosave) == 10 * 4);
+static_assert(offsetof(pragma_record, u.tmpdata.section) == 4 * 4 && offsetof(pragma_record, u.config.settings) == 3 * 4);
+static_assert(NOSAVE_WREG == 0 && NOSAVE_BSR == 1 && NOSAVE_STATUS == 2 && NOSAVE_FSR0 == 3 && NOSAVE_PROD == 4 &&
+              NOSAVE_TBLPTR == 5 && NOSAVE_TBLPTRU == 6 && NOSAVE_TABLAT == 7 && NOSAVE_TMPDATA == 8 &&
+              NOSAVE_RETVAL0 == 9 && NOSAVE_PCLATH == 10 && NOSAVE_PCLATU == 11);
+
+TEST(PragmaNames, CompilerManagedLocationsInTheirFixedOrder) {
+  const char *const expected[] = {"PROD",   "PRODL",  "PRODH", "TABLAT", "TBLPTR", "TBLPTRL",   "TBLPTRH", "TBLPTRU",
+                                  "PCLATH", "PCLATU", "STATUS", "WREG",  "BSR",    "__RETVAL0", "FSR0",    "FSR0L",
+                                  "FSR0H",  "FSR1",   "FSR1L", "FSR1H",  "FSR2",   "FSR2L",     "FSR2H",   "PCL"};
+  ASSERT_EQ(compiler_managed_locations_count, 24);
+  for (int i = 0; i < 24; i++)
+    EXPECT_STREQ(compiler_managed_locations[i], expected[i]) << i;
 }
