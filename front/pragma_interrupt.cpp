@@ -124,12 +124,13 @@ void s_set_nosave_flag(const char *name, uint32_t *flags, int high_priority) {
     post_error(2077, name);
     return;
   }
+  // A high-priority routine gets these back from the shadow registers, so
+  // its nosave cannot apply; a name in both clauses is still contradictory.
   int shadowed = row->nosave == NOSAVE_WREG || row->nosave == NOSAVE_BSR || row->nosave == NOSAVE_STATUS;
-  if (high_priority && shadowed) {
+  if (high_priority && shadowed)
     post_error(2076, name);
-    return;
-  }
-  flags[row->nosave] = 1;
+  else
+    flags[row->nosave] = 1;
   if (*row->saved)
     post_error(1228, name);
 }

@@ -292,3 +292,16 @@ TEST(PragmaNames, CompilerManagedLocationsInTheirFixedOrder) {
   for (int i = 0; i < 24; i++)
     EXPECT_STREQ(compiler_managed_locations[i], expected[i]) << i;
 }
+
+TEST_F(ScanTest, ShadowedNosaveStillConflictsWithASave) {
+  // A high-priority nosave of WREG is ignored (2076), but naming WREG in
+  // both clauses is still the contradiction that 1228 reports.
+  pragma_run run = s_run("#pragma interrupt isr save=WREG nosave=WREG\n#pragma interrupt h nosave=BSR\n");
+  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"interrupt isr name=- save=[WREG] nosave=[]",
+                                                   "interrupt h name=- save=[] nosave=[]"}));
+  EXPECT_EQ(run.console,
+            diag_line("Warning", 2074, 1, "location WREG specified in the interrupt save list is redundant") +
+                diag_line("Warning", 2076, 1, "WREG ignored in the interrupt nosave list, as it is preserved via shadow register") +
+                diag_line("Error", 1228, 1, "WREG cannot be specified in both interrupt save= and nosave= clauses") +
+                diag_line("Warning", 2076, 2, "BSR ignored in the interrupt nosave list, as it is preserved via shadow register"));
+}
