@@ -10,9 +10,7 @@
 
 // The same message twice (an undefined symbol used in many places) is kept once.
 void link_error(Linker &l, const std::string &message) {
-  for (const std::string &e : l.errors)
-    if (e == message) return;
-  l.errors.push_back(message);
+  if (l.error_seen.insert(message).second) l.errors.push_back(message);
 }
 
 void link_init(Linker &l, const LinkOptions &opt) {

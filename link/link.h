@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,7 @@ struct Linker {
   std::vector<LinkSection> sections;
   std::map<std::string, LinkDefinition> globals;
   std::vector<std::string> errors;
+  std::set<std::string> error_seen;     // the same message is reported once
   uint32_t program_size;                 // bytes of program memory of the device
   uint32_t data_end;                     // first data address past general-purpose RAM
   int idata_table;                       // output section of the initialisation table, -1 when none
