@@ -10,6 +10,8 @@
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "front/front.h"
+#include "trans/declare.h"
+#include "trans/trans.h"
 #include "trans/type.h"
 
 static FILE *s_preprocessed_input;
@@ -39,18 +41,21 @@ int phase_parser_init() {
 
 void phase_parser_uninit() { s_parser_ready = false; }
 
-// Parse the translation unit from driver_preprocessed_input(); with -l the
-// syntax tree is printed.
-static pcodehl *s_syntax_tree;  // held from the parse until it is freed
+static pcodehl *s_syntax_tree;        // held from the parse until it is freed
+static StatementRecord *s_statements;  // held from translation until code generation ends
+static bool s_translated;              // the symbol table and types are live
 
+// Parse the translation unit from driver_preprocessed_input().
 static void s_parse() {
   front_parse(driver_preprocessed_input());
   s_syntax_tree = hl_get_ast();
-  if (debug_trans_flag)
-    hl_print_ast(s_syntax_tree);
 }
-// Translate the syntax tree into the statement list (trnTranslateAST(hl_get_ast())).
-static void s_translate() {}
+// Translate the syntax tree into the statement list; -l prints the tree
+// first and -x every statement tree.
+static void s_translate() {
+  s_translated = true;
+  s_statements = trnTranslateAST(s_syntax_tree);
+}
 // Free the syntax tree.
 static void s_free_syntax_tree() {
   hl_free_ast(s_syntax_tree);
@@ -58,8 +63,11 @@ static void s_free_syntax_tree() {
 }
 // Select instructions for the statement list (genTranslate).
 static void s_generate_code() {}
-// Free the statement list (stmtFreeList).
-static void s_free_statements() {}
+// Free the statement list.
+static void s_free_statements() {
+  stmtFreeList(s_statements);
+  s_statements = nullptr;
+}
 // Optimise the output code and resolve branches (optimize_assembly).
 static void s_optimize() {}
 // Turn the configuration settings into data (pragma_config_generate_info).
@@ -73,7 +81,18 @@ static bool s_clean() { return get_error_count() == 0; }
 
 // Whatever a stopped compilation still holds (the phases after an error
 // do not run, so their frees do not either).
-void phase_release() { s_free_syntax_tree(); }
+void phase_release() {
+  s_free_syntax_tree();
+  s_free_statements();
+  if (s_translated) {
+    trnTerminate();
+    sym_end_module();
+    type_free_params();
+    ll_free_constant_types();
+    type_free_predefined();
+    s_translated = false;
+  }
+}
 
 void run_phases() {
   if (s_clean()) s_parse();

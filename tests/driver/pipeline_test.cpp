@@ -134,3 +134,27 @@ TEST_F(Pipeline, SuppressedWarningIsNotCounted) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Pipeline, TranslationDumpsWithDashXAndStopsOnSemanticErrors) {
+  write("prog.c", "int g;\nvoid main(void)\n{\n  g = 2;\n}\n");
+  std::string out;
+  EXPECT_EQ(run("-x prog.c", &out), 0) << out;
+  EXPECT_NE(out.find("   2: I_BFUNCT\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("   4:         I_IDRAM16(g)\n"), std::string::npos) << out;
+  EXPECT_NE(out.find("I_EFUNCT\n"), std::string::npos) << out;
+  write("bad.c", "void main(void)\n{\n  undeclared = 1;\n}\n");
+  EXPECT_EQ(run("-x bad.c", &out), 1) << out;
+  EXPECT_NE(out.find(":3:Error [1105] symbol 'undeclared' has not been defined"), std::string::npos) << out;
+  EXPECT_EQ(out.find("I_BFUNCT"), std::string::npos) << out;  // no dump once an error was counted
+}
+
+TEST_F(Pipeline, DashLPrintsTheSyntaxTree) {
+  write("prog.c", "int g;\n");
+  std::string out;
+  EXPECT_EQ(run("-l prog.c", &out), 0) << out;
+  EXPECT_NE(out.find("H_DECL"), std::string::npos) << out;
+}
+
+}  // namespace
