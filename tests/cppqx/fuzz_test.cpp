@@ -1,6 +1,7 @@
 // Bounded mutation fuzzing: every golden input, cut, spliced and sprinkled
-// with preprocessing punctuation, must preprocess to completion with a sane
-// output and a clean final state. The loop stops after a fixed time budget.
+// with preprocessing punctuation, and now and then plain random bytes, must
+// preprocess to completion with a sane output and a clean final state. The
+// loop stops after a fixed time budget.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -77,7 +78,15 @@ TEST(CppqxFuzz, MutatedInputsPreprocessCleanly) {
   auto stop = std::chrono::steady_clock::now() + std::chrono::seconds(3);
   int runs = 0;
   while (std::chrono::steady_clock::now() < stop && runs < 20000) {
-    std::string input = s_mutate(seeds[rng() % seeds.size()], rng);
+    std::string input;
+    if (runs % 10 == 9) {
+      // Now and then plain random bytes, of every value.
+      input.resize(rng() % 2048);
+      for (char &c : input)
+        c = static_cast<char>(rng() & 0xFF);
+    } else {
+      input = s_mutate(seeds[rng() % seeds.size()], rng);
+    }
     std::ofstream(dir / "f.c", std::ios::binary) << input;
     auto pp = std::make_unique<Pp>();
     pp->include_dirs = {(cases / "inc").string(), (cases / "sys").string()};
