@@ -306,6 +306,9 @@ static void s_do_include(Pp &pp, Line &line, long lineno) {
   std::string name = s_include_name(pp, line, quoted, lineno);
   if (name.empty())
     return;
+  // Sources written for the compiler's original host separate directories
+  // with backslashes; this host uses slashes.
+  std::replace(name.begin(), name.end(), '\\', '/');
   if (name.size() > static_cast<size_t>(VELC_PATH_MAX))
     return pp_error(pp, lineno, 1042, "#include");
   if (pp.in_args)
