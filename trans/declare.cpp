@@ -141,6 +141,20 @@ bool s_process_declaration(const char *name, TypeRecord *type, StorageClass *scl
   return false;
 }
 
+// `extern int x;` followed at file scope by `int x;` or `int x = 1;`: the
+// later declaration defines the object, which from then on is allocated
+// here and listed among the objects of the unit.
+void s_define_external_object(SymbolRecord *prior, StorageClass sclass, bool file_scope, long line,
+                              const char *file) {
+  if (!file_scope || sclass == EXTERN || prior->data.var.sclass != EXTERN || s_is_function(prior->data.var.type))
+    return;
+  prior->data.var.sclass = sclass;
+  prior->line = line;
+  free(prior->file);
+  prior->file = file ? strdup(file) : nullptr;
+  sym_add_to_master_symbol_table(prior);
+}
+
 void s_process_parameter(SymbolRecord *sym) {
   sym->data.var.type->is_const = 0;
   s_param_list.insert(s_param_list.begin(), sym);
@@ -186,6 +200,7 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
     s_process_redeclaration(name, prior, type);
     type_free(type);
     s_check_main(name, prior);
+    s_define_external_object(prior, sclass, file_scope, line, file);
     if (prior->nesting_level != sym_get_nesting_level() && sclass != EXTERN)
       sym_declare_symbol(prior, false, line, file);
     return prior;

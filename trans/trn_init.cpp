@@ -370,7 +370,9 @@ bool s_storage(SymbolRecord *sym, bool has_init) {
       post_error(1504, sym->name);
       keep = false;
     } else if (has_init) {
-      sym->decl_flags |= DECL_INITIALISED;
+      sym->decl_flags = static_cast<uint8_t>((sym->decl_flags | DECL_INITIALISED) & ~DECL_TENTATIVE);
+    } else if (sym->decl_flags & DECL_INITIALISED) {
+      return true;  // a declaration after the definition: data and section stay
     } else if (sclass == SC_NONE || sclass == STATIC) {
       sym->decl_flags |= DECL_TENTATIVE;
     }

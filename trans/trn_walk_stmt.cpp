@@ -55,7 +55,7 @@ SList s_while(const pcodehl *s) {
 
 SList s_do(const pcodehl *s) {
   SymbolRecord *cont, *brk;
-  trnEnterLoopStatement("do", &cont, &brk);
+  trnEnterLoopStatement("while", &cont, &brk);
   SList body = trn_walk_stmt(s->right);
   pcodell_t *cond = trn_walk_expr(s->left);
   trn_set_position(s);
@@ -68,7 +68,7 @@ SList s_for(const pcodehl *s) {
   pcodell_t *cond = s_optional(test->left);
   pcodell_t *step = s_optional_effect(post->left);
   SymbolRecord *cont, *brk;
-  trnEnterLoopStatement("for", &cont, &brk);
+  trnEnterLoopStatement("while", &cont, &brk);
   SList body = trn_walk_stmt(post->right);
   trn_set_position(s);
   return trnForStatement(init, cond, step, body, s->line, s->file);
