@@ -1,12 +1,10 @@
-// Macro definitions and replacement. In: #define/#undef lines, command-line
-// definitions, and identifiers met while scanning. Out: the macro table, and
-// replacement lists pushed back onto the token source so that they are
-// rescanned together with the rest of the text. Recursion is stopped by hide
-// sets: every token carries the names of the macros whose replacement made it,
-// and a name in its own token's hide set is never replaced again.
-#include <cstdlib>
+// Macro replacement. In: identifiers met while scanning, with the macro table
+// that define.cpp fills. Out: replacement lists pushed back onto the token
+// source so that they are rescanned together with the rest of the text.
+// Recursion is stopped by hide sets: a name carries the names of the macros
+// whose replacement made it, and a name in its own hide set is never
+// replaced again.
 #include <cstring>
-#include <ctime>
 
 #include "cppqx/pp.h"
 #include "driver/diag.h"
