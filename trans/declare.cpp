@@ -238,6 +238,7 @@ int trn_parameter_count() { return s_param_count; }
 const std::vector<SymbolRecord *> &trn_static_functions() { return sStaticFunctionList; }
 const std::vector<SymbolRecord *> &trn_non_static_functions() { return sNonStaticFunctionList; }
 void trn_declare_reset() {
+  trn_incomplete_objects_reset();
   trn_clear_parameter_list();
   sStaticFunctionList.clear();
   sNonStaticFunctionList.clear();

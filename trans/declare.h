@@ -16,6 +16,7 @@ int trn_parameter_count();
 const std::vector<SymbolRecord *> &trn_static_functions();
 const std::vector<SymbolRecord *> &trn_non_static_functions();
 void trn_declare_reset();  // start of a unit
+void trn_incomplete_objects_reset();  // start of a unit: the pending checks of file-scope objects
 // Frees the module-owned types of the value-type codes (end of the run).
 void ll_free_constant_types();
 

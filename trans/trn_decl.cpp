@@ -3,12 +3,37 @@
 // declared symbol with its storage settled, and the statements that
 // initialise an automatic object. At the end of the unit: static functions
 // that are referenced but not defined, or defined but never used.
+#include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "driver/diag.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
 #include "trans/trn_internal.h"
+
+// File-scope objects whose structure or union type was incomplete when
+// declared: the tag may still be defined later in the unit.
+static std::vector<SymbolRecord *> s_incomplete_objects;
+
+// Whether the type is, or is an array of, a structure or union whose tag
+// has no definition yet.
+static bool s_incomplete_tag(const TypeRecord *t) {
+  while (t && t->type == ARRAY_TYPE)
+    t = t->next;
+  return t && t->type == SUE_TYPE && !(t->data.sue.tag && t->data.sue.tag->definition);
+}
+
+// An object needs its size: at block scope its type must be complete now,
+// at file scope by the end of the unit.
+static void s_check_complete(SymbolRecord *sym) {
+  if (sym->data.var.sclass == EXTERN || (sym->flags & 1))
+    return;
+  if (sym_get_nesting_level() > 0)
+    trn_check_illegal_tag_reference(sym->data.var.type);
+  else if (s_incomplete_tag(sym->data.var.type))
+    s_incomplete_objects.push_back(sym);
+}
 
 SList trn_declaration(const pcodehl *decl) {
   yylineno = decl->line;
@@ -28,6 +53,7 @@ SList trn_declaration(const pcodehl *decl) {
   SymbolRecord *sym = trn_declare_sym(decl->left->u.ident.name, type, sclass, false, false, decl->line, decl->file);
   if (!sym || sym->data.var.type->type == FUNCTION_TYPE)
     return {};
+  s_check_complete(sym);
   return trnProcessInitializers(sym, decl->right);
 }
 
@@ -51,10 +77,27 @@ static void sPostProcessStaticFunctions() {
   }
 }
 
+// File-scope objects whose tag was never defined have no size (reported
+// once per object, at its declaration).
+static void s_check_incomplete_objects() {
+  std::vector<SymbolRecord *> seen;
+  for (SymbolRecord *sym : s_incomplete_objects) {
+    if (sym->data.var.sclass == EXTERN || std::find(seen.begin(), seen.end(), sym) != seen.end())
+      continue;
+    seen.push_back(sym);
+    s_at(sym);
+    trn_check_illegal_tag_reference(sym->data.var.type);
+  }
+  s_incomplete_objects.clear();
+}
+
+void trn_incomplete_objects_reset() { s_incomplete_objects.clear(); }
+
 SList trnPostProcess() {
   long line = yylineno;
   char file[sizeof yyfilename];
   snprintf(file, sizeof file, "%s", yyfilename);
+  s_check_incomplete_objects();
   sPostProcessInterruptList();
   sPostProcessStaticFunctions();
   SList out = sPostProcessStringLiteralTable();
