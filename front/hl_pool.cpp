@@ -1,7 +1,8 @@
-// Storage of syntax-tree nodes and of the file names they carry: in come
-// requests for a zero-filled node and for a node's file name, out go nodes
-// carved from large blocks and reference-counted shared file names; both are
-// given back one at a time by hl_free_ast.
+// Storage of syntax-tree nodes, type-chain records and the file names the
+// nodes carry: in come requests for a zero-filled record and for a node's
+// file name, out go records carved from large blocks and reference-counted
+// shared file names; all are given back one at a time by hl_free_ast and
+// typehl_free.
 //
 // A translation unit makes hundreds of thousands of nodes that all live
 // until the translator is done and then go together. Taking each from the
@@ -13,7 +14,9 @@
 // the size of a large page: where the system offers large pages on request,
 // a block is asked to be backed by one, which spares the hundreds of page
 // faults that filling it page by page would take. File names are shared:
-// nodes from the same file point at one counted copy.
+// nodes from the same file point at one counted copy. The type chains'
+// records (chain heads and type nodes) come from blocks of their own in the
+// same way.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -27,17 +30,23 @@
 #include "front/parse_private.h"
 
 namespace {
-constexpr size_t BLOCK_SIZE = 2 * 1024 * 1024;
-
-// Block header; the nodes follow it.
+// Block header; the objects follow it, OBJECT_OFFSET bytes from its start.
 struct s_block {
-  uint32_t live;  // nodes handed out and not yet released
-  uint32_t used;  // nodes handed out since the block was (re)started
+  uint32_t live;  // objects handed out and not yet released
+  uint32_t used;  // objects handed out since the block was (re)started
 };
+constexpr size_t OBJECT_OFFSET = 16;
+static_assert(sizeof(s_block) <= OBJECT_OFFSET);
 
-constexpr size_t NODE_OFFSET = (sizeof(s_block) + alignof(pcodehl) - 1) / alignof(pcodehl) * alignof(pcodehl);
-constexpr uint32_t NODES_PER_BLOCK = static_cast<uint32_t>((BLOCK_SIZE - NODE_OFFSET) / sizeof(pcodehl));
-static_assert(NODES_PER_BLOCK >= 256, "a block holds many nodes");
+// One kind of record: its size, its blocks' size, and the block being filled.
+struct s_class {
+  size_t object_size;
+  size_t block_size;  // a power of two; blocks are aligned to it
+  bool large_pages;   // ask for the block to be backed by one large page
+  s_block *current;
+
+  uint32_t per_block() const { return static_cast<uint32_t>((block_size - OBJECT_OFFSET) / object_size); }
+};
 
 // A shared file name: the count of its holders; the text follows the record.
 struct s_file_name {
@@ -45,7 +54,13 @@ struct s_file_name {
 };
 }  // namespace
 
-static s_block *s_current;       // the block being filled
+// Nodes fill large pages; the type records are smaller and fewer, and their
+// blocks are sized so that a short parse does not hold whole large pages.
+static s_class s_nodes{sizeof(pcodehl), 2 * 1024 * 1024, true, nullptr};
+static s_class s_types{sizeof(typehl), 64 * 1024, false, nullptr};
+static s_class s_type_nodes{sizeof(typenodehl), 64 * 1024, false, nullptr};
+static_assert(alignof(pcodehl) <= OBJECT_OFFSET && alignof(typenodehl) <= OBJECT_OFFSET);
+
 static s_file_name *s_last_file; // the name handed out last (holds one reference)
 
 [[noreturn]] static void s_out_of_memory() {
@@ -53,49 +68,58 @@ static s_file_name *s_last_file; // the name handed out last (holds one referenc
   throw FatalUnwind{};
 }
 
-static pcodehl *s_node_at(s_block *block, uint32_t index) {
-  return reinterpret_cast<pcodehl *>(reinterpret_cast<char *>(block) + NODE_OFFSET) + index;
+static char *s_object_at(const s_class &c, s_block *block, uint32_t index) {
+  return reinterpret_cast<char *>(block) + OBJECT_OFFSET + index * c.object_size;
 }
 
-static s_block *s_block_of(const pcodehl *node) {
-  return reinterpret_cast<s_block *>(reinterpret_cast<uintptr_t>(node) & ~static_cast<uintptr_t>(BLOCK_SIZE - 1));
+static s_block *s_block_of(const s_class &c, const void *object) {
+  return reinterpret_cast<s_block *>(reinterpret_cast<uintptr_t>(object) & ~static_cast<uintptr_t>(c.block_size - 1));
 }
 
-static s_block *s_new_block() {
-  void *memory = aligned_alloc(BLOCK_SIZE, BLOCK_SIZE);
+static s_block *s_new_block(const s_class &c) {
+  void *memory = aligned_alloc(c.block_size, c.block_size);
   if (!memory)
     s_out_of_memory();
 #ifdef MADV_HUGEPAGE
-  madvise(memory, BLOCK_SIZE, MADV_HUGEPAGE);  // a hint: refused or unsupported is fine
+  if (c.large_pages)
+    madvise(memory, c.block_size, MADV_HUGEPAGE);  // a hint: refused or unsupported is fine
 #endif
   s_block *block = static_cast<s_block *>(memory);
   block->live = 0;
   block->used = 0;
-  ASAN_POISON_MEMORY_REGION(s_node_at(block, 0), NODES_PER_BLOCK * sizeof(pcodehl));
+  ASAN_POISON_MEMORY_REGION(s_object_at(c, block, 0), c.per_block() * c.object_size);
   return block;
 }
 
-pcodehl *hl_node_alloc() {
-  if (!s_current || s_current->used == NODES_PER_BLOCK)
-    s_current = s_new_block();
-  pcodehl *node = s_node_at(s_current, s_current->used++);
-  s_current->live++;
-  ASAN_UNPOISON_MEMORY_REGION(node, sizeof(pcodehl));
-  memset(static_cast<void *>(node), 0, sizeof(pcodehl));
-  return node;
+// A zero-filled object of the class.
+static void *s_alloc(s_class &c) {
+  if (!c.current || c.current->used == c.per_block())
+    c.current = s_new_block(c);
+  void *object = s_object_at(c, c.current, c.current->used++);
+  c.current->live++;
+  ASAN_UNPOISON_MEMORY_REGION(object, c.object_size);
+  memset(object, 0, c.object_size);
+  return object;
 }
 
-void hl_node_release(pcodehl *node) {
-  s_block *block = s_block_of(node);
+static void s_release(s_class &c, void *object) {
+  s_block *block = s_block_of(c, object);
   VELC_ASSERT(block->live > 0);
-  ASAN_POISON_MEMORY_REGION(node, sizeof(pcodehl));
+  ASAN_POISON_MEMORY_REGION(object, c.object_size);
   if (--block->live > 0)
     return;
-  if (block == s_current)
+  if (block == c.current)
     block->used = 0;  // empty again: fill it from the start
   else
     free(block);
 }
+
+pcodehl *hl_node_alloc() { return static_cast<pcodehl *>(s_alloc(s_nodes)); }
+void hl_node_release(pcodehl *node) { s_release(s_nodes, node); }
+typehl *hl_type_alloc() { return static_cast<typehl *>(s_alloc(s_types)); }
+void hl_type_release(typehl *type) { s_release(s_types, type); }
+typenodehl *hl_type_node_alloc() { return static_cast<typenodehl *>(s_alloc(s_type_nodes)); }
+void hl_type_node_release(typenodehl *node) { s_release(s_type_nodes, node); }
 
 static char *s_text_of(s_file_name *name) {
   return reinterpret_cast<char *>(name + 1);

@@ -11,11 +11,11 @@
 #include "front/parse_private.h"
 
 typehl *new_typehl() {
-  return static_cast<typehl *>(hl_alloc(sizeof(typehl)));
+  return hl_type_alloc();
 }
 
 typenodehl *new_typenodehl(int32_t kind) {
-  typenodehl *node = static_cast<typenodehl *>(hl_alloc(sizeof(typenodehl)));
+  typenodehl *node = hl_type_node_alloc();
   node->kind = kind;
   return node;
 }
@@ -85,7 +85,7 @@ typehl *typehl_append(typehl *type, typehl *chain) {
       type->head = chain->head;
     type->tail = chain->tail;
   }
-  free(chain);
+  hl_type_release(chain);
   return type;
 }
 
@@ -102,7 +102,7 @@ typehl *typehl_insert(typehl *type, typehl *chain) {
       type->tail = chain->tail;
     type->head = chain->head;
   }
-  free(chain);
+  hl_type_release(chain);
   return type;
 }
 
@@ -149,7 +149,7 @@ void typenodehl_free(typenodehl *node) {
   default:
     break;
   }
-  free(node);
+  hl_type_node_release(node);
 }
 
 void typehl_free(typehl *type) {
@@ -161,7 +161,7 @@ void typehl_free(typehl *type) {
     typenodehl_free(n);
     n = next;
   }
-  free(type);
+  hl_type_release(type);
 }
 
 void hl_type_free(typehl *type) {

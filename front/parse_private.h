@@ -27,6 +27,11 @@ pcodehl *hl_copy_ast(const pcodehl *root);
 pcodehl *hl_node_alloc();
 // Gives a node back to its block (its payload must already be released).
 void hl_node_release(pcodehl *node);
+// The same for type-chain heads and type nodes (new_typehl, new_typenodehl).
+typehl *hl_type_alloc();
+void hl_type_release(typehl *type);
+typenodehl *hl_type_node_alloc();
+void hl_type_node_release(typenodehl *node);
 // A shared copy of a file name for a node (null for null); release it with
 // hl_file_release.
 char *hl_file_ref(const char *file);

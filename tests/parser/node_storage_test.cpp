@@ -152,6 +152,37 @@ TEST(NodeBlocks, ACopySpanningSeveralBlocksOutlivesItsOriginal) {
   hl_free_ast(root);
 }
 
+TEST(NodeBlocks, TypeRecordsAreZeroFilledAndCopiesStandAlone) {
+  // A long chain over several blocks of type records, written all over
+  // before it goes, then a copy made after the blocks were reused.
+  const int32_t kinds[] = {TH_CHAR, TH_INT, TH_POINTER, TH_CONST, TH_LONG};
+  for (int round = 0; round < 2; round++) {
+    typehl *chain = new_typehl();
+    ASSERT_EQ(chain->head, nullptr);
+    ASSERT_EQ(chain->tail, nullptr);
+    for (int i = 0; i < 5000; i++) {
+      typenodehl *n = new_typenodehl(kinds[i % 5]);
+      ASSERT_EQ(n->next, nullptr);
+      ASSERT_EQ(n->prev, nullptr);
+      ASSERT_EQ(n->u.word[0], nullptr);
+      ASSERT_EQ(n->u.word[1], nullptr);
+      ASSERT_EQ(n->u.word[2], nullptr);
+      typehl *one = new_typehl();
+      one->head = one->tail = n;
+      chain = typehl_append(chain, one);
+    }
+    typehl *copy = typehl_copy(chain);
+    for (typenodehl *n = chain->head; n; n = n->next)
+      n->kind = TH_VOID;
+    typehl_free(chain);
+    int i = 0;
+    for (typenodehl *n = copy->head; n; n = n->next, i++)
+      ASSERT_EQ(n->kind, kinds[i % 5]) << i;
+    EXPECT_EQ(i, 5000);
+    typehl_free(copy);
+  }
+}
+
 // ---- shared file names ----------------------------------------------------
 
 TEST(SharedFileNames, SameNameSharedDifferentNamesKept) {
