@@ -49,6 +49,12 @@ TEST(Pcodell, Predicates) {
   EXPECT_FALSE(is_pcodell_commutativeOperator(&n));
   n.opcode = I_IDSTK;
   EXPECT_TRUE(isPcodellIdentifier(&n));
+  EXPECT_TRUE(is_identifier(&n));
+  EXPECT_FALSE(isPcodellNop(&n));
+  n.opcode = I_IND8RAM8;
+  EXPECT_FALSE(is_identifier(&n));
+  n.opcode = I_NOP;
+  EXPECT_TRUE(isPcodellNop(&n));
   n.opcode = I_INDXROM24;
   EXPECT_TRUE(isPcodellIndirection(&n));
   n.opcode = I_MOVX;
