@@ -5,6 +5,7 @@
 // that are referenced but not defined, or defined but never used.
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "driver/diag.h"
@@ -22,6 +23,16 @@ static bool s_incomplete_tag(const TypeRecord *t) {
   while (t && t->type == ARRAY_TYPE)
     t = t->next;
   return t && t->type == SUE_TYPE && !(t->data.sue.tag && t->data.sue.tag->definition);
+}
+
+// No object can be larger than the 24-bit program-memory address space.
+constexpr long MAX_OBJECT_SIZE = 0x1000000L;
+
+static void s_check_size(const SymbolRecord *sym) {
+  if (ll_sizeof_type(sym->data.var.type) <= MAX_OBJECT_SIZE)
+    return;
+  std::string text = std::string("object '") + sym->name + "' is too large for the target's memory";
+  post_error(1000, text.c_str());
 }
 
 // An object needs its size: at block scope its type must be complete now,
@@ -54,6 +65,7 @@ SList trn_declaration(const pcodehl *decl) {
   if (!sym || sym->data.var.type->type == FUNCTION_TYPE)
     return {};
   s_check_complete(sym);
+  s_check_size(sym);
   return trnProcessInitializers(sym, decl->right);
 }
 

@@ -130,8 +130,13 @@ long ll_sizeof_type(const TypeRecord *t) {
   case BASIC_TYPE: return s_sizeof_basic(t);
   case SUE_TYPE: return s_sizeof_sue(t);
   case ARRAY_TYPE: {
-    long element = ll_sizeof_type(t->next);
-    return t->data.array.count ? element * t->data.array.count : element;
+    long element = ll_sizeof_type(t->next), size;
+    if (!t->data.array.count)
+      return element;
+    // Sizes beyond any address space saturate instead of overflowing.
+    if (__builtin_mul_overflow(element, static_cast<long>(t->data.array.count), &size) || size > 0x7FFFFFFFL)
+      return 0x7FFFFFFFL;
+    return size;
   }
   case POINTER_TYPE:
     VELC_ASSERT(t->next && t->next->location != NO_LOC);

@@ -69,8 +69,8 @@ int s_bitfield_width(const pcodehl *expr) {
 }
 
 void s_place_whole(MemberRecord *m, Cursor &c) {
-  m->offset = c.byte + (c.bit != 0 ? 1 : 0);
-  c.byte = m->offset + ll_sizeof_type(m->type);
+  m->offset = static_cast<int32_t>(std::min(c.byte + (c.bit != 0 ? 1 : 0), 0x7FFFFFFFL));  // saturates
+  c.byte = static_cast<long>(m->offset) + ll_sizeof_type(m->type);
   c.bit = 0;
 }
 
@@ -159,7 +159,7 @@ SuDefinition *sDefineStruct(const typehl *members) {
       link = &m->next;
     }
   }
-  d->size = static_cast<int32_t>(c.byte + (c.bit != 0 ? 1 : 0));
+  d->size = static_cast<int32_t>(std::min(c.byte + (c.bit != 0 ? 1 : 0), 0x7FFFFFFFL));  // saturates
   return d;
 }
 
@@ -178,7 +178,7 @@ SuDefinition *sDefineUnion(const typehl *members) {
     *link = m;
     link = &m->next;
   }
-  d->size = static_cast<int32_t>(size);
+  d->size = static_cast<int32_t>(std::min(size, 0x7FFFFFFFL));  // saturates
   // Sorted by name, unnamed members first.
   std::vector<MemberRecord *> sorted;
   for (MemberRecord *m = d->members; m; m = m->next)
