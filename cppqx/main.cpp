@@ -1,7 +1,8 @@
 // The preprocessor program. In: the command line of the compiler driver.
 // Out: the preprocessed file, diagnostics on standard output and appended to
 // the error file, and the exit status: 0 when no error was reported, 1 after
-// any error (the output is still written as far as it got).
+// any error (the output is still written as far as it got) and when the
+// error file cannot be opened (then nothing is written).
 #include <cstdio>
 
 #include "cppqx/options.h"
@@ -45,8 +46,13 @@ int main(int argc, char **argv) {
   error_level = opts.level;
   for (long n : opts.suppressed)
     suppress_message(n);
-  if (!opts.error_file.empty() && error_init(opts.error_file.c_str()) != 0)
+  // Diagnostics that cannot reach the error file would be lost to the
+  // compiler, which reads them from there: stop with a failure status before
+  // any output is written.
+  if (!opts.error_file.empty() && error_init(opts.error_file.c_str()) != 0) {
     fprintf(stderr, "cppqx: cannot open error file '%s'\n", opts.error_file.c_str());
+    return 1;
+  }
   // The run state lives until the process ends; freeing its many small
   // records one by one would only delay the exit.
   static Pp *pp = new Pp;

@@ -143,3 +143,25 @@ TEST(CppqxProgram, AcceptsDriverQuotedArguments) {
   EXPECT_FALSE(fs::exists(tmp / "q.err"));
   fs::remove_all(tmp);
 }
+
+// An error file that cannot be opened would swallow every diagnostic: the run
+// fails with status 1 and writes no output, even for a clean source.
+TEST(CppqxProgram, UnopenableErrorFileFails) {
+  const fs::path tmp = fs::path(testing::TempDir()) / ("cppqx_errfile" + std::string("_") + std::to_string(getpid()));
+  fs::create_directories(tmp);
+  std::ofstream(tmp / "ok.c") << "int ok;\n";
+  const std::string base = s_shell_quote(CPPQX_BIN) + " -o " + s_shell_quote((tmp / "ok.i").string());
+  const std::string src = " " + s_shell_quote((tmp / "ok.c").string()) + " > /dev/null 2>&1";
+  int raw = std::system((base + " -e " + s_shell_quote((tmp / "ok.err").string()) + src).c_str());
+  ASSERT_TRUE(WIFEXITED(raw));
+  EXPECT_EQ(WEXITSTATUS(raw), 0) << "a writable error file and a clean source succeed";
+  EXPECT_TRUE(fs::exists(tmp / "ok.i"));
+  fs::remove(tmp / "ok.i");
+  for (const fs::path &bad : {tmp / "no_such_dir" / "ok.err", tmp}) {
+    raw = std::system((base + " -e " + s_shell_quote(bad.string()) + src).c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 1) << bad;
+    EXPECT_FALSE(fs::exists(tmp / "ok.i")) << bad;
+  }
+  fs::remove_all(tmp);
+}
