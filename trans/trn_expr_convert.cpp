@@ -156,6 +156,10 @@ static void s_convert_arguments(const TypeRecord *ft, pcodell_t **args, int coun
   for (const ParamRecord *p = param; p; p = p->next)
     params++;
   for (int i = 0; i < count; i++) {
+    if (!param && args[i]->type && is_type_void(args[i]->type)) {
+      post_error(1146, i + 1);  // a void value cannot be passed
+      continue;
+    }
     if (param) {
       args[i] = s_argument(args[i], param, i + 1);
       param = param->next;
