@@ -278,12 +278,16 @@ static std::string s_include_name(Pp &pp, Line &line, bool &quoted, long lineno)
   if (t.kind == TK_HEADER || (t.kind == TK_STRING && t.text[0] == '"')) {
     if (t.flags & TF_UNTERMINATED)
       return pp_error(pp, lineno, 1025, t.kind == TK_HEADER ? '>' : '"'), "";
+    if (t.len <= 2)
+      return pp_error(pp, lineno, 1026), "";
     s_extra(pp, line, 1, "#include", lineno);
     quoted = t.kind == TK_STRING;
     return std::string(t.text + 1, t.len - 2);
   }
   Line x = mac_expand_list(pp, line, false);
   if (!x.empty() && x[0].kind == TK_STRING && x[0].text[0] == '"' && !(x[0].flags & TF_UNTERMINATED)) {
+    if (x[0].len <= 2)
+      return pp_error(pp, lineno, 1026), "";
     s_extra(pp, x, 1, "#include", lineno);
     quoted = true;
     return std::string(x[0].text + 1, x[0].len - 2);
@@ -295,6 +299,8 @@ static std::string s_include_name(Pp &pp, Line &line, bool &quoted, long lineno)
     close++;
   if (close >= x.size())
     return pp_error(pp, lineno, 1025, '>'), "";
+  if (close == 1)
+    return pp_error(pp, lineno, 1026), "";
   s_extra(pp, x, close + 1, "#include", lineno);
   quoted = false;
   Line inner(x.begin() + 1, x.begin() + static_cast<long>(close));
