@@ -91,8 +91,11 @@ bool s_address(const pcodell_t *p, SymbolRecord **sym, long *offset) {
   if (is_opcode_cast(p->opcode))
     return s_address(p->left, sym, offset);
   if (isPcodellMember(p)) {
+    // The member node stands over the structure object: its address is
+    // the operand of that object's indirection.
     *offset += p->data.expr.member.offset;
-    return s_address(p->left, sym, offset);
+    const pcodell_t *base = p->left;
+    return base && isPcodellIndirection(base) ? s_address(base->left, sym, offset) : false;
   }
   bool add = (p->opcode >= I_cop8 && p->opcode <= I_cop32 && p->data.expr.cop == B_ADD);
   bool sub = p->opcode == I_SUB16 || p->opcode == I_SUB24;
