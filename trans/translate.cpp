@@ -61,6 +61,7 @@ void s_declare_definition_parameters(const typehl *ftype, const TypeRecord *f, l
     if (!param)
       break;
     const char *name = p && p->kind == H_DECL && p->left && p->left->kind == H_IDENT ? p->left->u.ident.name : nullptr;
+    trn_check_illegal_tag_reference(param->type);  // a parameter's size is needed for its offset
     if (name && !sym_lookup_sym(name, 1)) {
       SymbolRecord *sym = sym_create_symbol(name, type_copy(param->type), LINKAGE_NONE, AUTO);
       sym_declare_symbol(sym, false, p->line ? p->line : line, p->file ? p->file : file);
