@@ -3,10 +3,12 @@
 // directives, interrupt records (function, temporary-data section, save
 // list) checked against the function's declaration, configuration
 // settings merged into their bytes, and I_PRAGMA for anything else.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "driver/diag.h"
 #include "front/pragma.h"
@@ -179,12 +181,16 @@ SList trnPragma(const pragma_record *record, long line, const char *file) {
 
 // Every interrupt function must be defined in the unit.
 void sPostProcessInterruptList() {
-  for (InterruptRecord *rec = s_interrupts; rec; rec = rec->next) {
-    if (rec->function->decl_flags & DECL_DEFINED)
-      continue;
-    yylineno = rec->function->line;
-    snprintf(yyfilename, sizeof yyfilename, "%s", rec->function->file ? rec->function->file : "");
-    post_error(1211, rec->function->name);
+  std::vector<SymbolRecord *> named, missing;  // source order, each function once
+  for (InterruptRecord *rec = s_interrupts; rec; rec = rec->next)
+    named.push_back(rec->function);
+  for (auto it = named.rbegin(); it != named.rend(); ++it)
+    if (!((*it)->decl_flags & DECL_DEFINED) && std::find(missing.begin(), missing.end(), *it) == missing.end())
+      missing.push_back(*it);
+  for (SymbolRecord *function : missing) {
+    yylineno = function->line;
+    snprintf(yyfilename, sizeof yyfilename, "%s", function->file ? function->file : "");
+    post_error(1211, function->name);
   }
 }
 

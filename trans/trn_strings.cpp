@@ -5,6 +5,7 @@
 // still referenced.
 #include <cstring>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "driver/diag.h"
@@ -21,12 +22,13 @@ struct StringEntry {
   StringEntry *next;
 };
 StringEntry *sStringLiteralTable;  // newest first
+// The table's literals by their bytes, so that merging stays linear in
+// the number of literals of the unit.
+std::unordered_map<std::string, SymbolRecord *> s_by_bytes;
 
 SymbolRecord *s_find(const char *bytes, long length) {
-  for (StringEntry *e = sStringLiteralTable; e; e = e->next)
-    if (e->sym->literal_length == length && memcmp(e->sym->literal, bytes, static_cast<size_t>(length)) == 0)
-      return e->sym;
-  return nullptr;
+  auto it = s_by_bytes.find(std::string(bytes, static_cast<size_t>(length)));
+  return it == s_by_bytes.end() ? nullptr : it->second;
 }
 
 SymbolRecord *s_new_literal(const char *bytes, long length) {
@@ -42,6 +44,7 @@ SymbolRecord *s_new_literal(const char *bytes, long length) {
   e->sym = sym;
   e->next = sStringLiteralTable;
   sStringLiteralTable = e;
+  s_by_bytes.emplace(std::string(bytes, static_cast<size_t>(length)), sym);  // the oldest is kept
   return sym;
 }
 
@@ -73,8 +76,9 @@ SList sPostProcessStringLiteralTable() {
   slist_add(out, section);
   std::vector<SymbolRecord *> order;
   for (StringEntry *e = sStringLiteralTable; e; e = e->next)
-    order.insert(order.begin(), e->sym);
-  for (SymbolRecord *sym : order) {
+    order.push_back(e->sym);
+  for (auto it = order.rbegin(); it != order.rend(); ++it) {
+    SymbolRecord *sym = *it;
     if (sym->refcount <= 0)
       continue;
     ll_initialize_string_literal(sym);
@@ -85,6 +89,7 @@ SList sPostProcessStringLiteralTable() {
 }
 
 void trn_strings_reset() {
+  s_by_bytes.clear();
   while (sStringLiteralTable) {
     StringEntry *next = sStringLiteralTable->next;
     free(sStringLiteralTable);

@@ -146,6 +146,19 @@ TEST_F(TranslateRobustness, TenThousandCasesInOneSwitch) {
   EXPECT_LT(seconds, 20.0);
 }
 
+TEST_F(TranslateRobustness, ThirtyThousandStringLiteralsStayFast) {
+  std::string src = "void use(const char *s);\nvoid f(void) {\n";
+  for (int i = 0; i < 30000; i++)
+    src += "  use(\"literal number " + std::to_string(i) + "\"); use(\"same\");\n";
+  src += "}\n";
+  auto start = std::chrono::steady_clock::now();
+  Outcome o = run(src);
+  double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  EXPECT_EQ(o.errors, 0u);
+  EXPECT_FALSE(o.unwound);
+  EXPECT_LT(seconds, 20.0);  // a search of the whole table per literal grows quadratically
+}
+
 TEST_F(TranslateRobustness, SelfReferencingInitialisers) {
   Outcome o = run("int s = s; int *p = (int *)&p; struct n { struct n *next; } head = {&head};\n"
                   "void f(void) { int a = a; int b[2] = {b[1], b[0]}; a = b[0]; }\n");
