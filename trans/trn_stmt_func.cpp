@@ -128,8 +128,12 @@ SList trnReturnStatement(pcodell_t *expr, long line, const char *file) {
   SList out;
   bool returns_void = !sReturnType || is_type_void(sReturnType);
   if (expr && returns_void) {
+    // The value is not returned, but it is still evaluated for its effects.
     post_error(2052);
-    trn_free(expr);
+    if (is_pcodell_constant(expr))
+      trn_free(expr);
+    else
+      slist_add(out, expr);
     expr = nullptr;
   } else if (!expr && !returns_void) {
     post_error(2053);
