@@ -5,7 +5,8 @@
 // so that the compiler records it; returning; #line) and whenever the line
 // would drift by more than a few blank lines. A blank goes between two tokens
 // where the source had white space, and wherever writing them side by side
-// would make them read back as a different token.
+// would make them read back as a different token. A '#' that starts a line of
+// text stays alone on its line, so it never reads back as a directive.
 #include <cstring>
 
 #include "cppqx/pp.h"
@@ -77,6 +78,12 @@ static bool s_would_paste(Pp &pp, const Output &o, const Token &t) {
 void out_token(Pp &pp, const Token &t) {
   Output &o = pp.out;
   s_sync(pp, t.line);
+  // A line of text that starts with '#' (left there by macro replacement)
+  // would read back as "#line" or "#pragma" if the next token were one of
+  // those names; the rest of the line moves below a marker for the same line.
+  if (o.hash_first && !o.at_bol)
+    s_marker(pp, t.line);
+  o.hash_first = o.at_bol && t.kind == TK_PUNCT && t.code == P_HASH;
   if (!o.at_bol) {
     if (t.flags & TF_SPACE)
       o.buf += ' ';

@@ -151,6 +151,7 @@ struct Output {
   const char *prev_text = nullptr;  // the previous token on the line
   uint32_t prev_len = 0;
   bool prev_macro = false;
+  bool hash_first = false;      // the line so far is a lone '#' token
 };
 
 struct PairHash {
