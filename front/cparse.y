@@ -196,6 +196,16 @@ static asm_operand *s_operands(pcodehl *args, long line) {
 
 %precedence LOWER_THAN_ELSE
 %precedence TOK_ELSE
+/* Binary operators from "+" on, lowest precedence first (see binary_expression). */
+%left TOK_OR_OP
+%left TOK_AND_OP
+%left '|'
+%left '^'
+%left '&'
+%left TOK_EQ_OP TOK_NE_OP
+%left '<' '>' TOK_LE_OP TOK_GE_OP
+%left TOK_LEFT_OP TOK_RIGHT_OP
+%left '+' '-'
 
 %type <node> translation_unit external_definition function_definition declaration
 %type <node> init_declarator_list init_declarator_list_td init_declarator init_declarator_td
@@ -208,10 +218,8 @@ static asm_operand *s_operands(pcodehl *args, long line) {
 %type <node> selection_statement iteration_statement jump_statement asm_statement
 %type <node> block_items else_mark
 %type <node> primary_expression string_literal postfix_expression argument_list
-%type <node> unary_expression cast_expression multiplicative_expression additive_expression
-%type <node> shift_expression relational_expression equality_expression and_expression
-%type <node> exclusive_or_expression inclusive_or_expression logical_and_expression
-%type <node> logical_or_expression conditional_expression assignment_expression
+%type <node> unary_expression cast_expression multiplicative_expression binary_expression
+%type <node> conditional_expression assignment_expression
 %type <node> expression expression_opt constant_expression
 %type <node> struct_declarator_list struct_declarator_list_td struct_declarator struct_declarator_td
 %type <type> decl_specs_typed decl_specs_untyped storage_or_qual storage_class type_qualifier
@@ -769,60 +777,34 @@ multiplicative_expression
   | multiplicative_expression '%' cast_expression  { $$ = multiplicative_expression('%', $1, $3); }
   ;
 
-additive_expression
-  : multiplicative_expression                          { $$ = $1; }
-  | additive_expression '+' multiplicative_expression  { $$ = additive_expression('+', $1, $3); }
-  | additive_expression '-' multiplicative_expression  { $$ = additive_expression('-', $1, $3); }
-  ;
-
-shift_expression
-  : additive_expression                                { $$ = $1; }
-  | shift_expression TOK_LEFT_OP additive_expression   { $$ = shift_expression(TOK_LEFT_OP, $1, $3); }
-  | shift_expression TOK_RIGHT_OP additive_expression  { $$ = shift_expression(TOK_RIGHT_OP, $1, $3); }
-  ;
-
-relational_expression
-  : shift_expression                                   { $$ = $1; }
-  | relational_expression '<' shift_expression         { $$ = comparison_expression('<', $1, $3); }
-  | relational_expression '>' shift_expression         { $$ = comparison_expression('>', $1, $3); }
-  | relational_expression TOK_LE_OP shift_expression   { $$ = comparison_expression(TOK_LE_OP, $1, $3); }
-  | relational_expression TOK_GE_OP shift_expression   { $$ = comparison_expression(TOK_GE_OP, $1, $3); }
-  ;
-
-equality_expression
-  : relational_expression                                { $$ = $1; }
-  | equality_expression TOK_EQ_OP relational_expression  { $$ = comparison_expression(TOK_EQ_OP, $1, $3); }
-  | equality_expression TOK_NE_OP relational_expression  { $$ = comparison_expression(TOK_NE_OP, $1, $3); }
-  ;
-
-and_expression
-  : equality_expression                     { $$ = $1; }
-  | and_expression '&' equality_expression  { $$ = binary_bitwise_expression('&', $1, $3); }
-  ;
-
-exclusive_or_expression
-  : and_expression                              { $$ = $1; }
-  | exclusive_or_expression '^' and_expression  { $$ = binary_bitwise_expression('^', $1, $3); }
-  ;
-
-inclusive_or_expression
-  : exclusive_or_expression                              { $$ = $1; }
-  | inclusive_or_expression '|' exclusive_or_expression  { $$ = binary_bitwise_expression('|', $1, $3); }
-  ;
-
-logical_and_expression
-  : inclusive_or_expression                                   { $$ = $1; }
-  | logical_and_expression TOK_AND_OP inclusive_or_expression { $$ = logical_expression(TOK_AND_OP, $1, $3); }
-  ;
-
-logical_or_expression
-  : logical_and_expression                                 { $$ = $1; }
-  | logical_or_expression TOK_OR_OP logical_and_expression { $$ = logical_expression(TOK_OR_OP, $1, $3); }
+/* The binary operators from "+" to "||" form one rule set whose precedence
+   and left associativity come from the %left declarations: the trees are
+   those of one rule level per precedence level, but an operand climbs to
+   an operator in one reduction instead of one per level. The
+   multiplicative level keeps its own rules, so that a product ending in
+   "sizeof (type)" is still built before the next token is read. */
+binary_expression
+  : multiplicative_expression                              { $$ = $1; }
+  | binary_expression '+' binary_expression                { $$ = additive_expression('+', $1, $3); }
+  | binary_expression '-' binary_expression                { $$ = additive_expression('-', $1, $3); }
+  | binary_expression TOK_LEFT_OP binary_expression        { $$ = shift_expression(TOK_LEFT_OP, $1, $3); }
+  | binary_expression TOK_RIGHT_OP binary_expression       { $$ = shift_expression(TOK_RIGHT_OP, $1, $3); }
+  | binary_expression '<' binary_expression                { $$ = comparison_expression('<', $1, $3); }
+  | binary_expression '>' binary_expression                { $$ = comparison_expression('>', $1, $3); }
+  | binary_expression TOK_LE_OP binary_expression          { $$ = comparison_expression(TOK_LE_OP, $1, $3); }
+  | binary_expression TOK_GE_OP binary_expression          { $$ = comparison_expression(TOK_GE_OP, $1, $3); }
+  | binary_expression TOK_EQ_OP binary_expression          { $$ = comparison_expression(TOK_EQ_OP, $1, $3); }
+  | binary_expression TOK_NE_OP binary_expression          { $$ = comparison_expression(TOK_NE_OP, $1, $3); }
+  | binary_expression '&' binary_expression                { $$ = binary_bitwise_expression('&', $1, $3); }
+  | binary_expression '^' binary_expression                { $$ = binary_bitwise_expression('^', $1, $3); }
+  | binary_expression '|' binary_expression                { $$ = binary_bitwise_expression('|', $1, $3); }
+  | binary_expression TOK_AND_OP binary_expression         { $$ = logical_expression(TOK_AND_OP, $1, $3); }
+  | binary_expression TOK_OR_OP binary_expression          { $$ = logical_expression(TOK_OR_OP, $1, $3); }
   ;
 
 conditional_expression
-  : logical_or_expression                                           { $$ = $1; }
-  | logical_or_expression '?' expression ':' conditional_expression { $$ = conditional_expression($1, $3, $5); }
+  : binary_expression                                           { $$ = $1; }
+  | binary_expression '?' expression ':' conditional_expression { $$ = conditional_expression($1, $3, $5); }
   ;
 
 assignment_expression
