@@ -274,7 +274,10 @@ void s_string(const Target &t, TypeRecord *array, const pcodehl *str) {
   long count = array->data.array.count;
   if (length + 1 > count)
     post_error(2073);
-  for (long i = 0; i < count; i++) {
+  // Bytes after the terminating NUL are zero: an image starts zeroed, and
+  // an automatic array too large for the frame has been reported (1300).
+  long last = !t.image && count <= 256 ? count : std::min(count, length + 1);
+  for (long i = 0; i < last; i++) {
     unsigned char byte = i < length ? static_cast<unsigned char>(str->u.string.bytes[i]) : 0;
     if (t.image) {
       s_byte(*t.image, t.offset + i).value = byte;
