@@ -459,11 +459,13 @@ void s_translate(const Target &t, TypeRecord *type, const pcodehl *init) {
   s_fill(t, type, top);
 }
 
-// A leaf that is a plain constant (possibly negated) or a string.
+// A leaf that is a plain constant (possibly negated). A string inside
+// braces may initialise a pointer, whose bytes are an address that an
+// image of plain bytes cannot hold, so it is assigned instead.
 bool s_constant_leaf(const pcodehl *e) {
   if (e->kind == H_MINUS || e->kind == H_PLUS)
     e = e->left;
-  return e && (e->kind == H_CNST || e->kind == H_STRING);
+  return e && e->kind == H_CNST;
 }
 
 // Whether every value of a braced initialiser is a constant leaf.
@@ -481,7 +483,7 @@ bool s_all_constant(const pcodehl *init) {
 bool s_image_copy(SymbolRecord *sym, const pcodehl *init, SList &out) {
   TypeRecord *type = sym->data.var.type;
   bool string = init->kind == H_STRING && s_is_char_array(type);
-  if (!s_is_aggregate(type) || (init->kind != H_ILIST && !string) || !s_all_constant(init))
+  if (!s_is_aggregate(type) || !(string || (init->kind == H_ILIST && s_all_constant(init))))
     return false;
   std::vector<InitRecord> image;
   s_translate(Target{&image, 0, nullptr, nullptr}, type, init);

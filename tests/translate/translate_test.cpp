@@ -464,3 +464,19 @@ TEST_F(Translate, ConstantAutomaticAggregatesCopyAnImage) {
   EXPECT_EQ(u.sym("s")->data.var.type->data.array.count, 3u);
   EXPECT_EQ(u.all(I_MOV16).size(), 3u);  // w[0], w[1] and the final assignment
 }
+
+TEST_F(Translate, AutomaticPointersFromStringsAreAssignedTheirAddresses) {
+  Unit u("void use(const char **p);\nvoid f(void) { const char *names[2] = {\"a\", \"b\"}; char s[3] = {1, 2};"
+         " use(names); }");
+  ASSERT_EQ(u.errors, 0u);
+  ASSERT_EQ(u.all(I_INITX).size(), 1u);  // only s: an image of bytes cannot hold an address
+  auto moves = u.all(I_MOV16);
+  ASSERT_EQ(moves.size(), 2u);
+  for (size_t i = 0; i < 2; i++) {
+    const pcodell_t *value = moves[i]->right;
+    ASSERT_TRUE(isPcodellIdentifier(value));
+    const SymbolRecord *literal = value->data.expr.var.sym;
+    ASSERT_EQ(literal->literal_length, 1);
+    EXPECT_EQ(literal->literal[0], i == 0 ? 'a' : 'b');
+  }
+}
