@@ -70,8 +70,9 @@ static std::string s_quote(const char *text, size_t len, bool escape_all) {
   return s + '"';
 }
 
-// The # operator: the argument's spelling as a string literal.
-static Token s_stringize(Pp &pp, const std::vector<Token> &arg, const Token &at) {
+// The # operator: the argument's spelling as a string literal; line is the
+// invocation's, for the warning.
+static Token s_stringize(Pp &pp, const std::vector<Token> &arg, const Token &at, long line) {
   std::string s = "\"";
   for (size_t i = 0; i < arg.size(); i++) {
     if (i > 0 && (arg[i].flags & TF_SPACE))
@@ -79,6 +80,13 @@ static Token s_stringize(Pp &pp, const std::vector<Token> &arg, const Token &at)
     bool literal = arg[i].kind == TK_STRING || arg[i].kind == TK_CHAR;
     std::string q = s_quote(arg[i].text, arg[i].len, literal);
     s.append(q, 1, q.size() - 2);
+  }
+  // A stray backslash at the end would escape the closing quote and leave
+  // the string open to the end of the line.
+  size_t tail = s.size() - 1 - s.find_last_not_of('\\');
+  if (tail % 2 == 1) {
+    pp_warning(pp, line, "'#' operand ends in a backslash; the backslash is dropped");
+    s.pop_back();
   }
   s += '"';
   return s_make(pp, TK_STRING, s, at);
@@ -145,7 +153,7 @@ static std::vector<Token> s_paste_rhs(Pp &pp, s_subst_state &st, size_t &i) {
   }
   if (st.m.function_like && s_is_punct(r, P_HASH) && i + 1 < body.size() && body[i + 1].kind == TK_PARAM) {
     i++;
-    return {s_stringize(pp, st.args[body[i].code], r)};
+    return {s_stringize(pp, st.args[body[i].code], r, st.line)};
   }
   return {r};
 }
@@ -205,7 +213,7 @@ static void s_subst(Pp &pp, const Macro &m, const Args &args, const HideSet *hs,
   for (size_t i = 0; i < body.size(); i++) {
     const Token &b = body[i];
     if (m.function_like && s_is_punct(b, P_HASH) && i + 1 < body.size() && body[i + 1].kind == TK_PARAM) {
-      raw.push_back(s_stringize(pp, args[body[i + 1].code], b));
+      raw.push_back(s_stringize(pp, args[body[i + 1].code], b, st.line));
       i++;
     } else if (s_is_punct(b, P_HASHHASH) && i + 1 < body.size()) {
       s_subst_paste(pp, st, i, raw);

@@ -49,7 +49,9 @@ TEST(Replacement, FunctionLikeNameWithoutArguments) {
 }
 
 TEST(Replacement, StringizingEscapesLiteralsOnly) {
-  EXPECT_EQ(s_pp("#define s(x) #x\ns(  a   +  \"b\\n\"  'c'  '\\'' \\ )\n"), "\"a + \\\"b\\\\n\\\" 'c' '\\\\'' \\\"\n");
+  EXPECT_EQ(s_pp("#define s(x) #x\ns(  a   +  \"b\\n\"  'c'  '\\'' \\ z)\n"), "\"a + \\\"b\\\\n\\\" 'c' '\\\\'' \\ z\"\n");
+  // A stray backslash at the very end would escape the closing quote.
+  EXPECT_EQ(s_pp("#define s(x) #x\ns(a \\)\n"), "\"a \"\n");
   EXPECT_EQ(s_pp("#define s(x) #x\ns(a\n b)\n"), "\"a b\"\n") << "a new line in an argument is white space";
   EXPECT_EQ(s_pp("#define s(x, y) #x #y\ns(,)\n"), "\"\" \"\"\n");
 }
