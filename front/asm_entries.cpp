@@ -49,6 +49,18 @@ void asm_entries_free(asm_entry *entries) {
 // risking the host stack; no hand-written operand comes near it.
 static const int S_MAX_DEPTH = 1000;
 
+// A floating constant truncated toward zero; values beyond the 32-bit range
+// saturate and a NaN gives 0, since converting those is undefined in C++.
+static int32_t s_float_value(float f) {
+  if (f != f)
+    return 0;
+  if (f >= 2147483648.0f)
+    return INT32_MAX;
+  if (f < -2147483648.0f)
+    return INT32_MIN;
+  return static_cast<int32_t>(f);
+}
+
 // The value of a constant as a signed number of its constant type.
 static int32_t s_constant_value(const hl_constant &c) {
   switch (c.type) {
@@ -61,7 +73,7 @@ static int32_t s_constant_value(const hl_constant &c) {
     return static_cast<int32_t>((v ^ 0x800000u) - 0x800000u);
   }
   case CT_USHORTLONG: return static_cast<int32_t>(c.value.u & 0xFFFFFF);
-  case CT_FLOAT: return static_cast<int32_t>(c.value.f);
+  case CT_FLOAT: return s_float_value(c.value.f);
   default: return c.value.i;
   }
 }

@@ -4,7 +4,9 @@
 // posting of diagnostics that must not unwind through the generated parser.
 #include <cstdarg>
 #include <cstdlib>
+#include <cstdio>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -40,13 +42,35 @@ char *hl_memdup(const char *bytes, size_t count) {
 void hl_post(long number, ...) {
   va_list args;
   va_start(args, number);
+  hl_vpost(number, args);
+  va_end(args);
+}
+
+void hl_vpost(long number, va_list args) {
   try {
     if (!s_fatal_pending)
       vpost_error(number, args);
   } catch (const FatalUnwind &) {
     s_fatal_pending = true;
   }
+}
+
+// The message takes the construct's own position: by the time a
+// declaration or definition is reduced, the scanner may be lines further on.
+void hl_post_at(const pcodehl *where, long number, ...) {
+  long line = yylineno;
+  std::string file = yyfilename;
+  if (where) {
+    yylineno = where->line;
+    if (where->file)
+      snprintf(yyfilename, sizeof yyfilename, "%s", where->file);
+  }
+  va_list args;
+  va_start(args, number);
+  hl_vpost(number, args);
   va_end(args);
+  yylineno = line;
+  snprintf(yyfilename, sizeof yyfilename, "%s", file.c_str());
 }
 
 bool hl_fatal_pending() {

@@ -103,7 +103,7 @@ pcodehl *new_declaring_list(const typehl *specs, pcodehl *declarator, pcodehl *i
   if (name)
     s_declare_typedef(name, type);
   if (init) {
-    hl_post(1220, name ? name : "");
+    hl_post_at(declarator, 1220, name ? name : "");
     hl_free_ast(declarator->left);
     declarator->left = hl_nop();
   }
@@ -271,7 +271,7 @@ static pcodehl *s_definition_parameters(const typenodehl *function, const char *
     if (declarator_get_name(params[i]))
       list = pcodehl_tail_list(H_DECLLST, list, hl_copy_ast(params[i]));
     else
-      hl_post(1154, static_cast<int>(i + 1), name ? name : "");
+      hl_post_at(params[i], 1154, static_cast<int>(i + 1), name ? name : "");
   }
   return list ? list : hl_nop();
 }
@@ -279,7 +279,7 @@ static pcodehl *s_definition_parameters(const typenodehl *function, const char *
 pcodehl *function_definition(typehl *specs, pcodehl *declarator, pcodehl *body) {
   typehl *type = declarator->u.decl.type;
   if (!type || !type->head || type->head->kind != TH_FUNCTION) {
-    hl_post(1100);
+    hl_post_at(declarator, 1100);
     typehl_free(specs);
     hl_free_ast(declarator);
     hl_free_ast(body);

@@ -4,6 +4,7 @@
 #ifndef VELC_FRONT_PARSE_PRIVATE_H
 #define VELC_FRONT_PARSE_PRIVATE_H
 
+#include <cstdarg>
 #include <cstddef>
 
 #include "front/hl.h"
@@ -44,6 +45,9 @@ void hl_file_release(char *file);
 // limit does not unwind through the generated parser: it is recorded, the
 // token stream ends, and front_parse unwinds once the parser has cleaned up.
 void hl_post(long number, ...);
+void hl_vpost(long number, va_list args);
+// hl_post at the position of node where (the current position for null).
+void hl_post_at(const pcodehl *where, long number, ...);
 // A fatal unwind is waiting for the parser to return.
 bool hl_fatal_pending();
 void hl_set_fatal_pending(bool pending);

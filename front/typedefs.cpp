@@ -96,6 +96,17 @@ void typedef_scopes_free() {
   s_retired_types.clear();
 }
 
+// A new record keyed by the owned name; out of memory is fatal (101).
+static typedef_record *s_add_record(hash_table *table, char *key) {
+  auto *r = static_cast<typedef_record *>(hash_add(table, &key));
+  if (!r) {
+    free(key);
+    post_error(101);
+    throw FatalUnwind{};
+  }
+  return r;
+}
+
 static typedef_record *s_innermost(const char *name) {
   if (s_typedef_scope.empty() || !s_typedef_scope.back())
     return nullptr;
@@ -107,7 +118,7 @@ void s_declare_typedef(const char *name, const typehl *type) {
     return;
   hash_table *table = s_innermost_table();
   char *key = hl_strdup(name);
-  typedef_record *r = static_cast<typedef_record *>(hash_add(table, &key));
+  typedef_record *r = s_add_record(table, key);
   r->hidden = 0;
   r->type = typehl_copy(type);
   typehl_make_references(r->type);
@@ -129,7 +140,7 @@ void override_typedef(const char *name) {
     return;
   hash_table *table = s_innermost_table();
   char *key = hl_strdup(name);
-  r = static_cast<typedef_record *>(hash_add(table, &key));
+  r = s_add_record(table, key);
   r->hidden = 1;
 }
 

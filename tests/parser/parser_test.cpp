@@ -177,6 +177,31 @@ TEST_F(Parser, EdgeCasesOfDeclarations) {
   drop();
 }
 
+// A declaration or definition is reduced only when its last token is read,
+// so its messages must carry the declarator's line, not the scanner's.
+TEST_F(Parser, StructuralMessagesCarryTheDeclaratorsLine) {
+  testing::internal::CaptureStdout();
+  int errors = parse("void f(int,\n char)\n{\n  int x;\n\n}\n"
+                     "int (*p)(void)\n{\n\n}\n"
+                     "typedef int T =\n  3;\n");
+  std::string out = testing::internal::GetCapturedStdout();
+  drop();
+  EXPECT_EQ(errors, 4);
+  EXPECT_NE(out.find("t.c:1:Error [1154] parameter 1 in 'f' must have a name"), std::string::npos) << out;
+  EXPECT_NE(out.find("t.c:2:Error [1154] parameter 2 in 'f' must have a name"), std::string::npos) << out;
+  EXPECT_NE(out.find("t.c:7:Error [1100] syntax error"), std::string::npos) << out;
+  EXPECT_NE(out.find("t.c:11:Error [1220] initializer detected in typedef declaration of 'T'"), std::string::npos)
+      << out;
+  // The scanner's own position is back in place for the messages after them.
+  testing::internal::CaptureStdout();
+  errors = parse("void f(int)\n{\n}\nint a = ;\n");
+  out = testing::internal::GetCapturedStdout();
+  drop();
+  EXPECT_EQ(errors, 2);
+  EXPECT_NE(out.find("t.c:1:Error [1154]"), std::string::npos) << out;
+  EXPECT_NE(out.find("t.c:4:Error: syntax error"), std::string::npos) << out;
+}
+
 TEST_F(Parser, EnumerationConstantsHideTypedefs) {
   int errors = 0;
   std::string d = parse_dump("typedef int T;\nvoid f(void) {\n enum { T = 2 };\n int x;\n x = T;\n}\nT y;\n", &errors);
@@ -249,6 +274,26 @@ TEST_F(Parser, AsmConstantsUseTheConstantTypeAndCArithmetic) {
   for (Case &c : cases) {
     EXPECT_EQ(s_compute_asm_constant(c.e), c.want);
     hl_free_ast(c.e);
+  }
+  EXPECT_EQ(get_error_count(), before);
+}
+
+// A floating operand truncates toward zero; out of range it saturates
+// instead of relying on an undefined conversion.
+TEST_F(Parser, FloatAsmOperandsTruncateAndSaturate) {
+  struct Case {
+    float f;
+    int32_t want;
+  } cases[] = {{2.9f, 2}, {-2.9f, -2}, {1e30f, INT32_MAX}, {-1e30f, INT32_MIN}, {2147483648.0f, INT32_MAX},
+               {-2147483648.0f, INT32_MIN}, {__builtin_nanf(""), 0}};
+  uint32_t before = get_error_count();
+  for (const Case &c : cases) {
+    hl_constant k{};
+    k.type = CT_FLOAT;
+    k.value.f = c.f;
+    pcodehl *e = constant_primary_expression(k);
+    EXPECT_EQ(s_compute_asm_constant(e), c.want) << c.f;
+    hl_free_ast(e);
   }
   EXPECT_EQ(get_error_count(), before);
 }
