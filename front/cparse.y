@@ -690,8 +690,12 @@ jump_statement
 
 /* ---- in-line assembly ---------------------------------------------------- */
 
+/* A syntax error inside the brackets resumes after "_endasm", so that the
+   statements after the block are still parsed. */
 asm_statement
   : TOK_ASM asm_open asm_items TOK_ENDASM  { $$ = asm_statement(s_reverse_entries($3), $2); }
+  | TOK_ASM asm_open asm_items error TOK_ENDASM
+      { yyerrok; $$ = asm_statement(s_reverse_entries($3), $2); }
   ;
 
 asm_open

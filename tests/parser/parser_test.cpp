@@ -353,6 +353,15 @@ TEST_F(Parser, AsmBlockEntriesInSourceOrder) {
   EXPECT_NE(d.find("H_LABEL @8 loop"), std::string::npos);  // outside: a C label
 }
 
+TEST_F(Parser, SyntaxErrorInsideAsmResumesAfterEndasm) {
+  int errors = 0;
+  std::string d = parse_dump("void f(void) {\n_asm\n NOP\n ) ;\n MOVLW 2\n_endasm\n y = 2;\n}\nint z;\n", &errors);
+  EXPECT_EQ(errors, 1);
+  EXPECT_NE(d.find("inst NOP @3"), std::string::npos) << d;
+  EXPECT_NE(d.find("H_ASSIGN @7\n          H_IDENT @7 y"), std::string::npos) << d;
+  EXPECT_NE(d.find("H_IDENT @9 z"), std::string::npos) << d;
+}
+
 // ---- dumps ----------------------------------------------------------------
 
 TEST(Dump, TypeWordsInChainOrder) {
