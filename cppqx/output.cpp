@@ -2,11 +2,12 @@
 // presumed file and line, and #pragma lines. Out: the output file, one source
 // line per output line, with a line marker "#line N \"FILE\"" at the start,
 // whenever the file changes (entering a file, even one that writes nothing,
-// so that the compiler records it; returning; #line) and whenever the line
-// would drift by more than a few blank lines. A blank goes between two tokens
-// where the source had white space, and wherever writing them side by side
-// would make them read back as a different token. A '#' that starts a line of
-// text stays alone on its line, so it never reads back as a directive.
+// so that the compiler records it; returning, also at the very end; #line)
+// and whenever the line would drift by more than a few blank lines. A blank
+// goes between two tokens where the source had white space, and wherever
+// writing them side by side would make them read back as a different token.
+// A '#' that starts a line of text stays alone on its line, so it never reads
+// back as a directive.
 #include <cstring>
 
 #include "cppqx/pp.h"
@@ -119,6 +120,13 @@ void out_close(Pp &pp) {
   Output &o = pp.out;
   if (o.cur_gen == 0 && !pp.stack.empty())
     s_marker(pp, 1);
+  // Back in the source after an include (or a #line) with no text left to
+  // write: a closing marker still names it, so that what the compiler reports
+  // at the end of the unit is placed in the source, not in the last header.
+  if (o.cur_gen != 0 && o.cur_gen != pp.file_gen && pp.stack.size() == 1) {
+    const SrcFile &f = *pp.stack.back();
+    s_marker(pp, static_cast<long>(f.line) + f.line_delta);
+  }
   if (!o.at_bol)
     o.buf += '\n';
   s_flush(o);

@@ -139,7 +139,7 @@ TEST(CppqxProgram, AcceptsDriverQuotedArguments) {
   int raw = std::system(cmd.c_str());
   ASSERT_TRUE(WIFEXITED(raw));
   EXPECT_EQ(WEXITSTATUS(raw), 0);
-  EXPECT_EQ(s_read(tmp / "q.i"), "#line 1 \"q.c\"\n1 1 3\n#line 1 \"d/h.h\"\nint from_h;\n");
+  EXPECT_EQ(s_read(tmp / "q.i"), "#line 1 \"q.c\"\n1 1 3\n#line 1 \"d/h.h\"\nint from_h;\n#line 3 \"q.c\"\n");
   EXPECT_FALSE(fs::exists(tmp / "q.err"));
   fs::remove_all(tmp);
 }
