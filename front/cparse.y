@@ -614,10 +614,15 @@ statement
   | error ';'                        { yyerrok; $$ = hl_nop(); }
   ;
 
+/* A label takes the line of its own ":" or keyword, not that of the token
+   read after its statement. */
 labeled_statement
-  : TOK_IDENTIFIER ':' statement                 { $$ = label_statement($1, $3); }
-  | TOK_CASE constant_expression ':' statement   { $$ = case_label_statement($2, $4); }
-  | TOK_DEFAULT ':' statement                    { $$ = default_label_statement($3); }
+  : TOK_IDENTIFIER ':' line_mark statement
+      { $$ = label_statement($1, $4); $$->line = $3; }
+  | TOK_CASE line_mark constant_expression ':' statement
+      { $$ = case_label_statement($3, $5); $$->line = $2; }
+  | TOK_DEFAULT line_mark ':' statement
+      { $$ = default_label_statement($4); $$->line = $2; }
   ;
 
 /* A block opens a typedef scope; its end pops back to the depth recorded

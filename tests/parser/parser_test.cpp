@@ -202,6 +202,20 @@ TEST_F(Parser, StructuralMessagesCarryTheDeclaratorsLine) {
   EXPECT_NE(out.find("t.c:4:Error: syntax error"), std::string::npos) << out;
 }
 
+// A labelled statement is reduced after its statement, which may end lines
+// later (an if without else even reads the next token): the label itself
+// keeps the line where it is written.
+TEST_F(Parser, LabelsCarryTheLineWhereTheyAreWritten) {
+  int errors = 0;
+  std::string d = parse_dump("void f(void)\n{\n  switch (x) {\n  case 1:\n    if (a)\n      b;\n\n  default:\n"
+                             "    while (c)\n      d;\n\n  }\n again:\n  if (e)\n    g;\n\n  h;\n}\n",
+                             &errors);
+  EXPECT_EQ(errors, 0);
+  EXPECT_NE(d.find("H_CASE @4\n"), std::string::npos) << d;
+  EXPECT_NE(d.find("H_DEFAULT @8\n"), std::string::npos) << d;
+  EXPECT_NE(d.find("H_LABEL @13 again\n"), std::string::npos) << d;
+}
+
 TEST_F(Parser, EnumerationConstantsHideTypedefs) {
   int errors = 0;
   std::string d = parse_dump("typedef int T;\nvoid f(void) {\n enum { T = 2 };\n int x;\n x = T;\n}\nT y;\n", &errors);

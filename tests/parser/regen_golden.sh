@@ -3,7 +3,8 @@
 # front-dump. Read every diff (git diff tests/parser/golden) before committing.
 #   tests/parser/regen_golden.sh <build dir>
 set -e
-build=${1:?build directory}
+# The dump runs inside the golden folder, so the build folder must be absolute.
+build=$(cd "${1:?build directory}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 for c in "$here"/golden/*.c; do
   name=$(basename "$c" .c)
