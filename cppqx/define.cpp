@@ -25,7 +25,8 @@ static Ident *s_macro_name(Pp &pp, const std::vector<Token> &line, long lineno) 
     return nullptr;
   }
   Ident *name = line[0].ident;
-  if (name->builtin != BI_NONE) {
+  // __VA_ARGS__ only ever names the variable arguments of a macro with "...".
+  if (name->builtin != BI_NONE || name == pp_ident(pp, "__VA_ARGS__", 11)) {
     pp_error(pp, lineno, 1035, name->name);
     return nullptr;
   }
@@ -115,7 +116,12 @@ void mac_define(Pp &pp, const std::vector<Token> &line, long lineno) {
     return;
   }
   m->body.assign(line.begin() + static_cast<long>(i), line.end());
+  Ident *va = pp_ident(pp, "__VA_ARGS__", 11);
   for (Token &t : m->body) {
+    if (!m->variadic && t.kind == TK_IDENT && t.ident == va) {
+      pp_error(pp, lineno, 1000, "'__VA_ARGS__' can only appear in the replacement of a macro with '...'");
+      return;
+    }
     t.flags &= TF_SPACE;
     int index = t.kind == TK_IDENT ? s_param_index(*m, t.ident) : -1;
     if (index >= 0) {
