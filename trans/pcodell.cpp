@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "driver/diag.h"
@@ -36,6 +38,13 @@ bool s_in(const pcodell_t *p, int first, int last) { return p && p->opcode >= fi
 
 }  // namespace
 
+// Every node of a construct names the same file: one interned copy per
+// distinct name serves them all and is never freed before the run ends.
+static const char *s_intern_file(const char *file) {
+  static std::unordered_set<std::string> names;
+  return names.insert(file ? file : "").first->c_str();
+}
+
 const char *pcodell_get_opcode_name(int opcode) {
   if (opcode < I_NOP || opcode > I_SECTION)
     return nullptr;
@@ -50,7 +59,7 @@ pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, l
   p->left = left;
   p->right = right;
   p->line = line;
-  p->file = strdup(file ? file : "");
+  p->file = s_intern_file(file);
   return p;
 }
 
@@ -62,7 +71,6 @@ void pcodellFreeTree(pcodell_t *tree) {
     pcodellFreeTree(tree->left);
     pcodell_t *right = tree->right;
     free(tree->owned);
-    free(tree->file);
     free(tree);
     tree = right;
   }
@@ -75,7 +83,6 @@ pcodell_t *pcodell_copy(const pcodell_t *tree) {
   if (!p)
     post_error(101);
   *p = *tree;
-  p->file = strdup(tree->file ? tree->file : "");
   if (tree->owned) {
     p->owned = malloc(static_cast<size_t>(tree->owned_size > 0 ? tree->owned_size : 1));
     if (!p->owned)

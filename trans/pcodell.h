@@ -26,7 +26,7 @@ struct asm_entry;     // an in-line assembly block's entry list
 
 struct pcodell_t {
   long line;           // source position of the construct
-  char *file;          // owned copy
+  const char *file;    // interned: one copy per distinct name, kept for the run
   pcodell_t *left, *right;
   TypeRecord *type;    // the value's type; shared, not freed with the node
   PcodellOp opcode;

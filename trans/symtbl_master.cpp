@@ -5,6 +5,7 @@
 // removed from the driver's dependent-file list.
 #include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "driver/diag.h"
 #include "driver/paths.h"
@@ -13,12 +14,17 @@
 
 list_t *master_symbol_list;
 static char s_last_file[VELC_PATH_MAX + 1];
+// The last file name as written and its full path: consecutive entries
+// almost always come from the same file, and resolving a path asks the host.
+static std::string s_last_written, s_last_resolved;
 
 void sym_master_begin_module() {
   master_symbol_list = list_create(sizeof(SymbolRecord *));
   if (!master_symbol_list)
     post_error(101);
   s_last_file[0] = '\0';
+  s_last_written.clear();
+  s_last_resolved.clear();
 }
 
 void sym_master_end_module() {
@@ -52,7 +58,12 @@ void sym_add_to_master_symbol_table(SymbolRecord *entry) {
   const char *file = entry->type == SYM_FILE ? entry->name : entry->file;
   if (file && file[0]) {
     char path[VELC_PATH_MAX + 1];
-    velc_fullpath(path, file, sizeof path);
+    if (s_last_written != file) {
+      velc_fullpath(path, file, sizeof path);
+      s_last_written = file;
+      s_last_resolved = path;
+    }
+    snprintf(path, sizeof path, "%s", s_last_resolved.c_str());
     if (strcmp(path, s_last_file) != 0) {
       snprintf(s_last_file, sizeof s_last_file, "%s", path);
       s_remove_dependent_file(path);

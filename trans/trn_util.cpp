@@ -202,7 +202,6 @@ void trn_release_all() {
 void trn_discard_all() {
   for (pcodell_t *p : s_live_nodes) {
     free(p->owned);
-    free(p->file);
     free(p);
   }
   for (StatementRecord *s : s_live_statements)
