@@ -379,14 +379,19 @@ sq_typed
   | sq_typed type_spec_nontd         { $$ = typehl_append($1, $2); }
   ;
 
+/* A typedef name is declared as soon as its declarator is complete, so the
+   later declarators of the same declaration can use it; $<type>0 is the
+   declaration's specifier list, which always precedes these lists. */
 init_declarator_list
   : init_declarator                                  { $$ = $1; }
-  | init_declarator_list ',' init_declarator_td      { $$ = pcodehl_tail_list(H_DECLLST, $1, $3); }
+  | init_declarator_list ',' { declarator_early_typedef($<type>0, $1); } init_declarator_td
+      { $$ = pcodehl_tail_list(H_DECLLST, $1, $4); }
   ;
 
 init_declarator_list_td
   : init_declarator_td                               { $$ = $1; }
-  | init_declarator_list_td ',' init_declarator_td   { $$ = pcodehl_tail_list(H_DECLLST, $1, $3); }
+  | init_declarator_list_td ',' { declarator_early_typedef($<type>0, $1); } init_declarator_td
+      { $$ = pcodehl_tail_list(H_DECLLST, $1, $4); }
   ;
 
 /* The initialiser waits in the declarator's right child until the

@@ -143,6 +143,19 @@ static std::vector<pcodehl *> s_list_items(pcodehl *list, int32_t kind, std::vec
   return {items.rbegin(), items.rend()};
 }
 
+void declarator_early_typedef(const typehl *specs, const pcodehl *list) {
+  if (!typehl_find(specs, TH_TYPEDEF))
+    return;
+  const pcodehl *newest = list->kind == H_DECLLST ? list->right : list;
+  const char *name = declarator_get_name(newest);
+  if (!name)
+    return;
+  typehl *type = typehl_append(typehl_copy(newest->u.decl.type), typehl_copy(specs));
+  typehl_remove(type, typehl_find(type, TH_TYPEDEF));
+  s_declare_typedef(name, type);
+  typehl_free(type);
+}
+
 pcodehl *declaration_complete(typehl *specs, pcodehl *declarators) {
   std::vector<pcodehl *> cells;
   std::vector<pcodehl *> items = s_list_items(declarators, H_DECLLST, &cells);

@@ -127,6 +127,9 @@ typehl *pointer_part(typehl *qualifiers);
 // parts; typedef declarators are declared (1220 for an initialiser).
 pcodehl *new_declaring_list(const typehl *specs, pcodehl *declarator, pcodehl *init);
 pcodehl *declaring_list(pcodehl *previous, const typehl *specs, pcodehl *declarator, pcodehl *init);
+// When specs hold typedef: declares the newest declarator of list (not yet
+// completed) as a typedef name at once, for the declarators after it.
+void declarator_early_typedef(const typehl *specs, const pcodehl *list);
 // Completes every declarator of a list built without the specifiers; frees specs.
 pcodehl *declaration_complete(typehl *specs, pcodehl *declarators);
 // A parameter declaration: declarator (or abstract) completed with specs; frees specs.

@@ -216,6 +216,22 @@ TEST_F(Parser, LabelsCarryTheLineWhereTheyAreWritten) {
   EXPECT_NE(d.find("H_LABEL @13 again\n"), std::string::npos) << d;
 }
 
+// A typedef name is in scope from the end of its own declarator, so the
+// later declarators of the same declaration see it as a type.
+TEST_F(Parser, TypedefNameUsableLaterInItsOwnDeclaration) {
+  int errors = 0;
+  std::string d = parse_dump("typedef char B, C[sizeof(B)], (*F)(B);\nB b;\nC c;\n", &errors);
+  EXPECT_EQ(errors, 0);
+  EXPECT_NE(d.find("array size:\n            H_SIZEOFTYPE @1 type: char\n          H_IDENT @1 C"), std::string::npos) << d;
+  EXPECT_NE(d.find("parameters:\n          H_DECL @1 type: char\n            H_NOP @1"), std::string::npos)
+      << d;  // an unnamed parameter of type B
+  EXPECT_NE(d.find("H_DECL @3 type: [] char\n"), std::string::npos) << d;
+  // Without typedef the same shape stays an expression.
+  d = parse_dump("int n, m[sizeof(n)];\n", &errors);
+  EXPECT_EQ(errors, 0);
+  EXPECT_NE(d.find("H_SIZEOFEXPR @1\n"), std::string::npos) << d;
+}
+
 TEST_F(Parser, EnumerationConstantsHideTypedefs) {
   int errors = 0;
   std::string d = parse_dump("typedef int T;\nvoid f(void) {\n enum { T = 2 };\n int x;\n x = T;\n}\nT y;\n", &errors);

@@ -104,6 +104,25 @@ TEST_F(Robustness, UnbalancedBracesAreDiagnosed) {
     EXPECT_GE(run(c).errors, 1) << c;
 }
 
+// Errors inside assembly brackets resume at "_endasm"; without one, the
+// parse ends at the end of the input. Either way the entries already built
+// are released (the sanitizer build checks for leaks).
+TEST_F(Robustness, AsmErrorsResumeOrEndCleanly) {
+  const char *cases[] = {
+      "void f(void) { _asm NOP ) ",
+      "void f(void) { _asm loop: MOVLW 1, ) NOP _endasm }",
+      "void f(void) { _asm _asm _endasm }",
+      "void f(void) { _asm MOVLW ( _endasm x = 1; }",
+      "_asm ) _endasm int x;",
+      "void f(void) { _asm } _endasm",
+  };
+  for (const char *c : cases)
+    EXPECT_GE(run(c).errors, 1) << c;
+  Outcome o = run("void f(void) { _asm MOVLW ( _endasm x = 1; }\nint y;\n");
+  EXPECT_EQ(o.errors, 1);
+  EXPECT_NE(o.tree.find("H_IDENT @2 y"), std::string::npos) << o.tree;
+}
+
 TEST_F(Robustness, MegabyteIdentifier) {
   std::string name(1 << 20, 'q');
   name[0] = '_';
