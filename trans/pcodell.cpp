@@ -4,11 +4,16 @@
 // the builders choose operators by.
 #include "trans/pcodell.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unordered_set>
 #include <vector>
+
+#include <sys/mman.h>
+
+#include <sanitizer/asan_interface.h>
 
 #include "driver/diag.h"
 
@@ -51,10 +56,86 @@ const char *pcodell_get_opcode_name(int opcode) {
   return s_op_names[opcode - I_NOP].name;
 }
 
-pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, long line, const char *file) {
-  auto *p = static_cast<pcodell_t *>(calloc(1, sizeof(pcodell_t)));
-  if (!p)
+// ---- node storage ----------------------------------------------------------
+// A unit makes hundreds of thousands of nodes and statement records; taking
+// each from the general allocator cost more than the translation itself.
+// Records come from blocks aligned to their size, so a record's block is
+// found by masking its address; a block counts its live records and goes
+// back to the system when the count drops to zero (the block being filled
+// is kept and restarted). Records are zero-filled when handed out and, in
+// sanitizer builds, poisoned while not in use.
+namespace {
+struct s_block {
+  uint32_t live;  // records handed out and not yet released
+  uint32_t used;  // records handed out since the block was (re)started
+};
+constexpr size_t OBJECT_OFFSET = 16;
+static_assert(sizeof(s_block) <= OBJECT_OFFSET);
+static_assert(alignof(pcodell_t) <= OBJECT_OFFSET && alignof(StatementRecord) <= OBJECT_OFFSET);
+
+struct s_class {
+  size_t object_size;
+  size_t block_size;  // a power of two; blocks are aligned to it
+  bool large_pages;   // ask for the block to be backed by one large page
+  s_block *current;
+
+  uint32_t per_block() const { return static_cast<uint32_t>((block_size - OBJECT_OFFSET) / object_size); }
+};
+}  // namespace
+
+static s_class s_nodes{sizeof(pcodell_t), 2 * 1024 * 1024, true, nullptr};
+static s_class s_statements{sizeof(StatementRecord), 64 * 1024, false, nullptr};
+
+static char *s_object_at(const s_class &c, s_block *block, uint32_t index) {
+  return reinterpret_cast<char *>(block) + OBJECT_OFFSET + index * c.object_size;
+}
+
+static s_block *s_block_of(const s_class &c, const void *object) {
+  return reinterpret_cast<s_block *>(reinterpret_cast<uintptr_t>(object) & ~static_cast<uintptr_t>(c.block_size - 1));
+}
+
+static s_block *s_new_block(const s_class &c) {
+  void *memory = aligned_alloc(c.block_size, c.block_size);
+  if (!memory) {
     post_error(101);
+    throw FatalUnwind{};
+  }
+#ifdef MADV_HUGEPAGE
+  if (c.large_pages)
+    madvise(memory, c.block_size, MADV_HUGEPAGE);  // a hint: refused or unsupported is fine
+#endif
+  s_block *block = static_cast<s_block *>(memory);
+  block->live = 0;
+  block->used = 0;
+  ASAN_POISON_MEMORY_REGION(s_object_at(c, block, 0), c.per_block() * c.object_size);
+  return block;
+}
+
+// A zero-filled record of the class.
+static void *s_alloc(s_class &c) {
+  if (!c.current || c.current->used == c.per_block())
+    c.current = s_new_block(c);
+  void *object = s_object_at(c, c.current, c.current->used++);
+  c.current->live++;
+  ASAN_UNPOISON_MEMORY_REGION(object, c.object_size);
+  memset(object, 0, c.object_size);
+  return object;
+}
+
+static void s_release(s_class &c, void *object) {
+  s_block *block = s_block_of(c, object);
+  VELC_ASSERT(block->live > 0);
+  ASAN_POISON_MEMORY_REGION(object, c.object_size);
+  if (--block->live > 0)
+    return;
+  if (block == c.current)
+    block->used = 0;  // empty again: fill it from the start
+  else
+    free(block);
+}
+
+pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, long line, const char *file) {
+  auto *p = static_cast<pcodell_t *>(s_alloc(s_nodes));
   p->opcode = opcode;
   p->left = left;
   p->right = right;
@@ -70,19 +151,65 @@ void pcodellFreeTree(pcodell_t *tree) {
   while (tree) {
     pcodellFreeTree(tree->left);
     pcodell_t *right = tree->right;
-    free(tree->owned);
-    free(tree);
+    pcodell_release_node(tree);
     tree = right;
   }
+}
+
+void pcodell_release_node(pcodell_t *p) {
+  pcodell_live_remove(p);
+  free(p->owned);
+  s_release(s_nodes, p);
+}
+
+// The record of live nodes is a list threaded through the nodes. Emptying
+// it starts a new record with a new mark, so a node still carrying an older
+// mark is in no list and needs no unlinking.
+static pcodell_t *s_live_head;
+static uint32_t s_live_mark = 1;
+
+void pcodell_live_add(pcodell_t *p) {
+  if (p->live_mark == s_live_mark)
+    return;
+  p->live_mark = s_live_mark;
+  p->live_prev = nullptr;
+  p->live_next = s_live_head;
+  if (s_live_head)
+    s_live_head->live_prev = p;
+  s_live_head = p;
+}
+
+void pcodell_live_remove(pcodell_t *p) {
+  if (p->live_mark != s_live_mark)
+    return;
+  if (p->live_prev)
+    p->live_prev->live_next = p->live_next;
+  else
+    s_live_head = p->live_next;
+  if (p->live_next)
+    p->live_next->live_prev = p->live_prev;
+  p->live_prev = p->live_next = nullptr;
+  p->live_mark = 0;
+}
+
+void pcodell_live_forget_all() {
+  s_live_head = nullptr;
+  if (++s_live_mark == 0)
+    s_live_mark = 1;  // 0 marks a node outside any record
+}
+
+void pcodell_live_free_all() {
+  while (s_live_head)
+    pcodell_release_node(s_live_head);  // unlinks it
 }
 
 pcodell_t *pcodell_copy(const pcodell_t *tree) {
   if (!tree)
     return nullptr;
-  auto *p = static_cast<pcodell_t *>(malloc(sizeof(pcodell_t)));
-  if (!p)
-    post_error(101);
+  auto *p = static_cast<pcodell_t *>(s_alloc(s_nodes));
   *p = *tree;
+  p->live_prev = p->live_next = nullptr;
+  p->live_mark = 0;
   if (tree->owned) {
     p->owned = malloc(static_cast<size_t>(tree->owned_size > 0 ? tree->owned_size : 1));
     if (!p->owned)
@@ -166,9 +293,7 @@ PcodellOp pcodell_indirection_op(const TypeRecord *object) {
 }
 
 StatementRecord *stmtCreate(pcodell_t *tree) {
-  auto *s = static_cast<StatementRecord *>(calloc(1, sizeof(StatementRecord)));
-  if (!s)
-    post_error(101);
+  auto *s = static_cast<StatementRecord *>(s_alloc(s_statements));
   s->tree = tree;
   return s;
 }
@@ -193,11 +318,13 @@ void stmtInsertAfter(StatementRecord *a, StatementRecord *b) {
   a->next = b;
 }
 
+void stmtRelease(StatementRecord *s) { s_release(s_statements, s); }
+
 void stmtFreeList(StatementRecord *list) {
   while (list) {
     StatementRecord *next = list->next;
     pcodellFreeTree(list->tree);
-    free(list);
+    stmtRelease(list);
     list = next;
   }
 }

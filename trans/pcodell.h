@@ -24,6 +24,12 @@ enum : int32_t { B_ADD = 0, B_AND = 1, B_OR = 2, B_XOR = 3 };
 struct SwitchRecord;  // the translator's switch record (cases, default and exit labels)
 struct asm_entry;     // an in-line assembly block's entry list
 
+// A function's frame, carried by its begin and end operators.
+struct PcodellFunction {
+  SymbolRecord *sym;
+  long param_size, local_size, return_size;
+};
+
 struct pcodell_t {
   long line;           // source position of the construct
   const char *file;    // interned: one copy per distinct name, kept for the run
@@ -49,16 +55,22 @@ struct pcodell_t {
   long step;           // increments and decrements
   SymbolRecord *label;      // I_JMP, I_IF, I_LABEL, I_LOR/I_LAND, returns: the target
   SymbolRecord *end_label;  // I_COND*: the end label (label holds the false one)
-  struct {
-    SymbolRecord *sym;
-    long param_size, local_size, return_size;
-  } function;               // I_BFUNCT/I_EFUNCT
-  SwitchRecord *switch_data;  // I_SWITCH*
-  int32_t pragma_args[22];    // I_PRAGMA
-  SectionRecord *section;     // I_SECTION
-  asm_entry *asm_block;       // I_ASM
+  // Statement-level payloads: each belongs to operators of its own, so they
+  // share storage.
+  union {
+    PcodellFunction function;   // I_BFUNCT/I_EFUNCT; returns: param_size
+    SwitchRecord *switch_data;  // I_SWITCH*
+    int32_t pragma_args[22];    // I_PRAGMA
+    SectionRecord *section;     // I_SECTION
+    asm_entry *asm_block;       // I_ASM
+  };
   void *owned;                // freed with the node (initialiser images and similar)
   long owned_size;
+  // The translator's record of the nodes it has made and not yet handed on:
+  // a list threaded through the nodes; live_mark names the record holding
+  // the node (0: none).
+  pcodell_t *live_prev, *live_next;
+  uint32_t live_mark;
 };
 
 #define LEFT_CHILD(p) ((p)->left)
@@ -74,9 +86,17 @@ struct StatementRecord {
 pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, long line, const char *file);
 pcodell_t *pcodell_copy(const pcodell_t *tree);  // nodes copied; types and symbols shared
 void pcodellFreeTree(pcodell_t *tree);
+void pcodell_release_node(pcodell_t *p);         // one node and what it owns, not its operands
 void set_pcodell_lvalue(pcodell_t *p);           // p must be an indirection
 const char *pcodell_get_opcode_name(int opcode); // null for an unknown opcode
 void pcodell_dbg_dump_tree(const pcodell_t *tree);  // on standard output
+
+// ---- the record of live nodes ------------------------------------------
+// Nodes a caller wants freed after an unwind; releasing a node removes it.
+void pcodell_live_add(pcodell_t *p);     // no effect when already recorded
+void pcodell_live_remove(pcodell_t *p);  // no effect when not recorded
+void pcodell_live_forget_all();          // empties the record, nodes stay
+void pcodell_live_free_all();            // frees every recorded node
 
 // ---- classification -----------------------------------------------------
 bool is_pcodell_constant(const pcodell_t *p);
@@ -107,5 +127,6 @@ StatementRecord *stmtCreate(pcodell_t *tree);
 void stmtAppend(StatementRecord **list, StatementRecord *stmt);
 void stmtInsertAfter(StatementRecord *a, StatementRecord *b);
 void stmtFreeList(StatementRecord *list);
+void stmtRelease(StatementRecord *s);            // one record, not its tree
 
 #endif

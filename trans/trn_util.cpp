@@ -45,7 +45,7 @@ void slist_free(SList &list) {
     StatementRecord *next = s->next;
     trn_free(s->tree);
     trn_forget_statement(s);
-    free(s);
+    stmtRelease(s);
     s = next;
   }
   list.head = list.tail = nullptr;
@@ -147,29 +147,29 @@ bool trn_constant_true(const pcodell_t *c) {
 // Every node and statement made during the translation is recorded until
 // the translation hands its list over. A fatal diagnostic unwinds through
 // half-built trees; the record lets the translation free exactly the nodes
-// that are still alive, once each.
+// that are still alive, once each. The nodes' record is kept with the nodes
+// themselves (pcodell_live_*).
 #include <unordered_set>
 
-static std::unordered_set<pcodell_t *> s_live_nodes;
 static std::unordered_set<StatementRecord *> s_live_statements;
 
 pcodell_t *trn_node(PcodellOp op, pcodell_t *left, pcodell_t *right, long line, const char *file) {
   pcodell_t *p = pcodell_create(op, left, right, line, file);
-  s_live_nodes.insert(p);
+  pcodell_live_add(p);
   return p;
 }
 
 static void s_forget(pcodell_t *tree) {
   for (; tree; tree = tree->right) {
     s_forget(tree->left);
-    s_live_nodes.erase(tree);
+    pcodell_live_remove(tree);
   }
 }
 
 static void s_remember(pcodell_t *tree) {
   for (; tree; tree = tree->right) {
     s_remember(tree->left);
-    s_live_nodes.insert(tree);
+    pcodell_live_add(tree);
   }
 }
 
@@ -195,16 +195,13 @@ StatementRecord *trn_statement(pcodell_t *tree) {
 void trn_forget_statement(StatementRecord *s) { s_live_statements.erase(s); }
 
 void trn_release_all() {
-  s_live_nodes.clear();
+  pcodell_live_forget_all();
   s_live_statements.clear();
 }
 
 void trn_discard_all() {
-  for (pcodell_t *p : s_live_nodes) {
-    free(p->owned);
-    free(p);
-  }
+  pcodell_live_free_all();
   for (StatementRecord *s : s_live_statements)
-    free(s);
+    stmtRelease(s);
   trn_release_all();
 }
