@@ -45,7 +45,10 @@ Scope *s_open(Scope *outer) {
   auto *scope = static_cast<Scope *>(calloc(1, sizeof(Scope)));
   if (!scope)
     post_error(101);
-  scope->table = hash_create(sizeof(NameEntry), sizeof(const char *), 128);
+  // A block declares a handful of names; a table's buckets are cleared on
+  // creation and scanned when it is freed, so only the outermost scopes,
+  // which hold a unit's globals, get many.
+  scope->table = hash_create(sizeof(NameEntry), sizeof(const char *), outer ? 16 : 128);
   if (!scope->table)
     post_error(101);
   hash_set_hash(scope->table, s_hash_name);

@@ -73,9 +73,33 @@ void trn_free_kept_types() {
 
 // Labels are unique in the run: the counter is never reset between functions.
 const char *sGetInternalLabelName(const char *prefix) {
-  static char buffer[256];
+  static char buffer[3 + 242 + 4 + 24];  // room for the longest prefix and any counter
   VELC_ASSERT(strlen(prefix) <= 242);
-  snprintf(buffer, sizeof buffer, "___%s_lbl%05ld", prefix, s_label_counter++);
+  long number = s_label_counter++;
+  if (number < 0) {
+    snprintf(buffer, sizeof buffer, "___%s_lbl%05ld", prefix, number);
+    return buffer;
+  }
+  // "___<prefix>_lbl" and the number in at least five digits, written by
+  // hand: labels are made for every branch of every function.
+  memcpy(buffer, "___", 3);
+  size_t at = 3;
+  size_t length = strlen(prefix);
+  memcpy(buffer + at, prefix, length);
+  at += length;
+  memcpy(buffer + at, "_lbl", 4);
+  at += 4;
+  char digits[24];
+  int count = 0;
+  do {
+    digits[count++] = static_cast<char>('0' + number % 10);
+    number /= 10;
+  } while (number > 0);
+  for (int pad = count; pad < 5; pad++)
+    buffer[at++] = '0';
+  while (count > 0)
+    buffer[at++] = digits[--count];
+  buffer[at] = '\0';
   return buffer;
 }
 

@@ -5,6 +5,7 @@
 // needed; the operands of &, sizeof, ++/--, assignments and member access
 // keep their object form.
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "driver/diag.h"
@@ -149,9 +150,16 @@ pcodell_t *s_other(const pcodehl *e) {
 }  // namespace
 
 // Diagnostics of a handler carry the position of its construct.
+// Consecutive constructs nearly always come from the same file, so the
+// name is copied only when it changes.
 void trn_set_position(const pcodehl *node) {
   yylineno = node->line;
-  snprintf(yyfilename, sizeof yyfilename, "%s", node->file ? node->file : "");
+  const char *file = node->file ? node->file : "";
+  if (strcmp(yyfilename, file) == 0)
+    return;
+  size_t n = strnlen(file, sizeof yyfilename - 1);
+  memcpy(yyfilename, file, n);
+  yyfilename[n] = '\0';
 }
 
 // Expressions nest at most this deep: deeper ones (a sum of thousands of
