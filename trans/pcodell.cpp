@@ -11,11 +11,8 @@
 #include <unordered_set>
 #include <vector>
 
-#include <sys/mman.h>
-
-#include <sanitizer/asan_interface.h>
-
 #include "driver/diag.h"
+#include "trans/record_pool.h"
 
 namespace {
 
@@ -45,9 +42,17 @@ bool s_in(const pcodell_t *p, int first, int last) { return p && p->opcode >= fi
 
 // Every node of a construct names the same file: one interned copy per
 // distinct name serves them all and is never freed before the run ends.
+// Nodes come in runs from one file, so the name handed out last is tried
+// before the table.
 static const char *s_intern_file(const char *file) {
   static std::unordered_set<std::string> names;
-  return names.insert(file ? file : "").first->c_str();
+  static const char *last;
+  if (!file)
+    file = "";
+  if (last && strcmp(last, file) == 0)
+    return last;
+  last = names.insert(file).first->c_str();
+  return last;
 }
 
 const char *pcodell_get_opcode_name(int opcode) {
@@ -56,86 +61,14 @@ const char *pcodell_get_opcode_name(int opcode) {
   return s_op_names[opcode - I_NOP].name;
 }
 
-// ---- node storage ----------------------------------------------------------
 // A unit makes hundreds of thousands of nodes and statement records; taking
 // each from the general allocator cost more than the translation itself.
-// Records come from blocks aligned to their size, so a record's block is
-// found by masking its address; a block counts its live records and goes
-// back to the system when the count drops to zero (the block being filled
-// is kept and restarted). Records are zero-filled when handed out and, in
-// sanitizer builds, poisoned while not in use.
-namespace {
-struct s_block {
-  uint32_t live;  // records handed out and not yet released
-  uint32_t used;  // records handed out since the block was (re)started
-};
-constexpr size_t OBJECT_OFFSET = 16;
-static_assert(sizeof(s_block) <= OBJECT_OFFSET);
-static_assert(alignof(pcodell_t) <= OBJECT_OFFSET && alignof(StatementRecord) <= OBJECT_OFFSET);
-
-struct s_class {
-  size_t object_size;
-  size_t block_size;  // a power of two; blocks are aligned to it
-  bool large_pages;   // ask for the block to be backed by one large page
-  s_block *current;
-
-  uint32_t per_block() const { return static_cast<uint32_t>((block_size - OBJECT_OFFSET) / object_size); }
-};
-}  // namespace
-
-static s_class s_nodes{sizeof(pcodell_t), 2 * 1024 * 1024, true, nullptr};
-static s_class s_statements{sizeof(StatementRecord), 64 * 1024, false, nullptr};
-
-static char *s_object_at(const s_class &c, s_block *block, uint32_t index) {
-  return reinterpret_cast<char *>(block) + OBJECT_OFFSET + index * c.object_size;
-}
-
-static s_block *s_block_of(const s_class &c, const void *object) {
-  return reinterpret_cast<s_block *>(reinterpret_cast<uintptr_t>(object) & ~static_cast<uintptr_t>(c.block_size - 1));
-}
-
-static s_block *s_new_block(const s_class &c) {
-  void *memory = aligned_alloc(c.block_size, c.block_size);
-  if (!memory) {
-    post_error(101);
-    throw FatalUnwind{};
-  }
-#ifdef MADV_HUGEPAGE
-  if (c.large_pages)
-    madvise(memory, c.block_size, MADV_HUGEPAGE);  // a hint: refused or unsupported is fine
-#endif
-  s_block *block = static_cast<s_block *>(memory);
-  block->live = 0;
-  block->used = 0;
-  ASAN_POISON_MEMORY_REGION(s_object_at(c, block, 0), c.per_block() * c.object_size);
-  return block;
-}
-
-// A zero-filled record of the class.
-static void *s_alloc(s_class &c) {
-  if (!c.current || c.current->used == c.per_block())
-    c.current = s_new_block(c);
-  void *object = s_object_at(c, c.current, c.current->used++);
-  c.current->live++;
-  ASAN_UNPOISON_MEMORY_REGION(object, c.object_size);
-  memset(object, 0, c.object_size);
-  return object;
-}
-
-static void s_release(s_class &c, void *object) {
-  s_block *block = s_block_of(c, object);
-  VELC_ASSERT(block->live > 0);
-  ASAN_POISON_MEMORY_REGION(object, c.object_size);
-  if (--block->live > 0)
-    return;
-  if (block == c.current)
-    block->used = 0;  // empty again: fill it from the start
-  else
-    free(block);
-}
+static_assert(alignof(pcodell_t) <= RECORD_OFFSET && alignof(StatementRecord) <= RECORD_OFFSET);
+static RecordPool s_nodes{sizeof(pcodell_t), 2 * 1024 * 1024, true, nullptr};
+static RecordPool s_statements{sizeof(StatementRecord), 64 * 1024, false, nullptr};
 
 pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, long line, const char *file) {
-  auto *p = static_cast<pcodell_t *>(s_alloc(s_nodes));
+  auto *p = static_cast<pcodell_t *>(record_pool_alloc(s_nodes));
   p->opcode = opcode;
   p->left = left;
   p->right = right;
@@ -159,7 +92,7 @@ void pcodellFreeTree(pcodell_t *tree) {
 void pcodell_release_node(pcodell_t *p) {
   pcodell_live_remove(p);
   free(p->owned);
-  s_release(s_nodes, p);
+  record_pool_release(s_nodes, p);
 }
 
 // The record of live nodes is a list threaded through the nodes. Emptying
@@ -206,7 +139,7 @@ void pcodell_live_free_all() {
 pcodell_t *pcodell_copy(const pcodell_t *tree) {
   if (!tree)
     return nullptr;
-  auto *p = static_cast<pcodell_t *>(s_alloc(s_nodes));
+  auto *p = static_cast<pcodell_t *>(record_pool_alloc(s_nodes));
   *p = *tree;
   p->live_prev = p->live_next = nullptr;
   p->live_mark = 0;
@@ -293,7 +226,7 @@ PcodellOp pcodell_indirection_op(const TypeRecord *object) {
 }
 
 StatementRecord *stmtCreate(pcodell_t *tree) {
-  auto *s = static_cast<StatementRecord *>(s_alloc(s_statements));
+  auto *s = static_cast<StatementRecord *>(record_pool_alloc(s_statements));
   s->tree = tree;
   return s;
 }
@@ -318,7 +251,7 @@ void stmtInsertAfter(StatementRecord *a, StatementRecord *b) {
   a->next = b;
 }
 
-void stmtRelease(StatementRecord *s) { s_release(s_statements, s); }
+void stmtRelease(StatementRecord *s) { record_pool_release(s_statements, s); }
 
 void stmtFreeList(StatementRecord *list) {
   while (list) {

@@ -7,6 +7,7 @@
 
 #include "driver/diag.h"
 #include "driver/settings.h"
+#include "trans/record_pool.h"
 #include "trans/symtbl.h"
 #include "trans/type.h"
 
@@ -19,10 +20,13 @@ static std::vector<ParamRecord *> s_params;
 void set_default_rom_range(TypeRange range) { s_default_rom_range = range; }
 TypeRange get_default_rom_range() { return s_default_rom_range; }
 
+// Every expression node copies its type chain, so chains come and go by the
+// hundred thousand: their records come from a pool.
+static_assert(alignof(TypeRecord) <= RECORD_OFFSET);
+static RecordPool s_type_records{sizeof(TypeRecord), 64 * 1024, false, nullptr};
+
 TypeRecord *type_create(TypeKind kind) {
-  auto *t = static_cast<TypeRecord *>(calloc(1, sizeof(TypeRecord)));
-  if (!t)
-    post_error(101);
+  auto *t = static_cast<TypeRecord *>(record_pool_alloc(s_type_records));
   t->type = kind;
   return t;
 }
@@ -42,7 +46,7 @@ TypeRecord *type_copy(const TypeRecord *t) {
 void type_free(TypeRecord *t) {
   while (t) {
     TypeRecord *next = t->next;
-    free(t);
+    record_pool_release(s_type_records, t);
     t = next;
   }
 }
