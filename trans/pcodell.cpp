@@ -251,7 +251,49 @@ void stmtInsertAfter(StatementRecord *a, StatementRecord *b) {
   a->next = b;
 }
 
-void stmtRelease(StatementRecord *s) { record_pool_release(s_statements, s); }
+void stmtRelease(StatementRecord *s) {
+  stmt_live_remove(s);
+  record_pool_release(s_statements, s);
+}
+
+// The record of live statements works as the nodes' one does.
+static StatementRecord *s_live_statements;
+static uint32_t s_live_statement_mark = 1;
+
+void stmt_live_add(StatementRecord *s) {
+  if (s->live_mark == s_live_statement_mark)
+    return;
+  s->live_mark = s_live_statement_mark;
+  s->live_prev = nullptr;
+  s->live_next = s_live_statements;
+  if (s_live_statements)
+    s_live_statements->live_prev = s;
+  s_live_statements = s;
+}
+
+void stmt_live_remove(StatementRecord *s) {
+  if (s->live_mark != s_live_statement_mark)
+    return;
+  if (s->live_prev)
+    s->live_prev->live_next = s->live_next;
+  else
+    s_live_statements = s->live_next;
+  if (s->live_next)
+    s->live_next->live_prev = s->live_prev;
+  s->live_prev = s->live_next = nullptr;
+  s->live_mark = 0;
+}
+
+void stmt_live_forget_all() {
+  s_live_statements = nullptr;
+  if (++s_live_statement_mark == 0)
+    s_live_statement_mark = 1;
+}
+
+void stmt_live_free_all() {
+  while (s_live_statements)
+    stmtRelease(s_live_statements);  // unlinks it
+}
 
 void stmtFreeList(StatementRecord *list) {
   while (list) {

@@ -80,6 +80,8 @@ struct pcodell_t {
 struct StatementRecord {
   pcodell_t *tree;
   StatementRecord *next, *previous;
+  StatementRecord *live_prev, *live_next;  // the translator's record, as for nodes
+  uint32_t live_mark;
 };
 
 // ---- nodes --------------------------------------------------------------
@@ -97,6 +99,11 @@ void pcodell_live_add(pcodell_t *p);     // no effect when already recorded
 void pcodell_live_remove(pcodell_t *p);  // no effect when not recorded
 void pcodell_live_forget_all();          // empties the record, nodes stay
 void pcodell_live_free_all();            // frees every recorded node
+// The same for statement records; freeing one does not free its tree.
+void stmt_live_add(StatementRecord *s);
+void stmt_live_remove(StatementRecord *s);
+void stmt_live_forget_all();
+void stmt_live_free_all();
 
 // ---- classification -----------------------------------------------------
 bool is_pcodell_constant(const pcodell_t *p);

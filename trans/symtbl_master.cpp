@@ -63,8 +63,9 @@ void sym_add_to_master_symbol_table(SymbolRecord *entry) {
       s_last_written = file;
       s_last_resolved = path;
     }
-    snprintf(path, sizeof path, "%s", s_last_resolved.c_str());
-    if (strcmp(path, s_last_file) != 0) {
+    // The file changes rarely: compare before copying.
+    if (strcmp(s_last_resolved.c_str(), s_last_file) != 0) {
+      snprintf(path, sizeof path, "%s", s_last_resolved.c_str());
       snprintf(s_last_file, sizeof s_last_file, "%s", path);
       s_remove_dependent_file(path);
       if (entry->type != SYM_FILE) {

@@ -171,11 +171,8 @@ bool trn_constant_true(const pcodell_t *c) {
 // Every node and statement made during the translation is recorded until
 // the translation hands its list over. A fatal diagnostic unwinds through
 // half-built trees; the record lets the translation free exactly the nodes
-// that are still alive, once each. The nodes' record is kept with the nodes
-// themselves (pcodell_live_*).
-#include <unordered_set>
-
-static std::unordered_set<StatementRecord *> s_live_statements;
+// that are still alive, once each. The records are kept with the nodes and
+// statements themselves (pcodell_live_*, stmt_live_*).
 
 pcodell_t *trn_node(PcodellOp op, pcodell_t *left, pcodell_t *right, long line, const char *file) {
   pcodell_t *p = pcodell_create(op, left, right, line, file);
@@ -212,20 +209,19 @@ void trn_disown(pcodell_t *tree) { s_forget(tree); }
 
 StatementRecord *trn_statement(pcodell_t *tree) {
   StatementRecord *s = stmtCreate(tree);
-  s_live_statements.insert(s);
+  stmt_live_add(s);
   return s;
 }
 
-void trn_forget_statement(StatementRecord *s) { s_live_statements.erase(s); }
+void trn_forget_statement(StatementRecord *s) { stmt_live_remove(s); }
 
 void trn_release_all() {
   pcodell_live_forget_all();
-  s_live_statements.clear();
+  stmt_live_forget_all();
 }
 
 void trn_discard_all() {
   pcodell_live_free_all();
-  for (StatementRecord *s : s_live_statements)
-    stmtRelease(s);
+  stmt_live_free_all();
   trn_release_all();
 }
