@@ -232,6 +232,11 @@ static const char *s_long_text(const message_record &rec) {
   return rec.long_text ? rec.long_text : "";
 }
 
+void fatal_out_of_memory() {
+  post_error(101);
+  throw FatalUnwind{};  // 101 is fatal; this only covers a suppressed report
+}
+
 void show_message_list() {
   for (int i = 0; i < MESSAGE_TABLE_SZ; i++)
     if (message_table[i].number >= 500)

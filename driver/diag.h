@@ -51,6 +51,8 @@ void print_error(FILE *file, const char *format, ...);
 void vprint_error(FILE *file, const char *format, va_list args);
 void _err_output(FILE *file, const char *format, ...);
 void show_message_list();
+// Reports message 101 and unwinds: the compilation cannot go on.
+[[noreturn]] void fatal_out_of_memory();
 void show_message_help(long number);
 
 // Internal-error report: prints "Internal compiler error..." and aborts.

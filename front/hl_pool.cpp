@@ -17,37 +17,15 @@
 // nodes from the same file point at one counted copy. The type chains'
 // records (chain heads and type nodes) come from blocks of their own in the
 // same way.
-#include <cstdint>
 #include <cstdlib>
 #include <cstring>
-
-#include <sys/mman.h>
-
-#include <sanitizer/asan_interface.h>
 
 #include "driver/diag.h"
 #include "front/hl.h"
 #include "front/parse_private.h"
+#include "util/record_pool.h"
 
 namespace {
-// Block header; the objects follow it, OBJECT_OFFSET bytes from its start.
-struct s_block {
-  uint32_t live;  // objects handed out and not yet released
-  uint32_t used;  // objects handed out since the block was (re)started
-};
-constexpr size_t OBJECT_OFFSET = 16;
-static_assert(sizeof(s_block) <= OBJECT_OFFSET);
-
-// One kind of record: its size, its blocks' size, and the block being filled.
-struct s_class {
-  size_t object_size;
-  size_t block_size;  // a power of two; blocks are aligned to it
-  bool large_pages;   // ask for the block to be backed by one large page
-  s_block *current;
-
-  uint32_t per_block() const { return static_cast<uint32_t>((block_size - OBJECT_OFFSET) / object_size); }
-};
-
 // A shared file name: the count of its holders; the text follows the record.
 struct s_file_name {
   size_t refs;
@@ -56,69 +34,20 @@ struct s_file_name {
 
 // Nodes fill large pages; the type records are smaller and fewer, and their
 // blocks are sized so that a short parse does not hold whole large pages.
-static s_class s_nodes{sizeof(pcodehl), 2 * 1024 * 1024, true, nullptr};
-static s_class s_types{sizeof(typehl), 64 * 1024, false, nullptr};
-static s_class s_type_nodes{sizeof(typenodehl), 64 * 1024, false, nullptr};
-static_assert(alignof(pcodehl) <= OBJECT_OFFSET && alignof(typenodehl) <= OBJECT_OFFSET);
+static RecordPool s_nodes{sizeof(pcodehl), 2 * 1024 * 1024, true, fatal_out_of_memory, nullptr};
+static RecordPool s_types{sizeof(typehl), 64 * 1024, false, fatal_out_of_memory, nullptr};
+static RecordPool s_type_nodes{sizeof(typenodehl), 64 * 1024, false, fatal_out_of_memory, nullptr};
+static_assert(alignof(pcodehl) <= RECORD_OFFSET && alignof(typenodehl) <= RECORD_OFFSET);
 
 static s_file_name *s_last_file; // the name handed out last (holds one reference)
 
-[[noreturn]] static void s_out_of_memory() {
-  post_error(101);
-  throw FatalUnwind{};
-}
+static void s_release(RecordPool &pool, void *record) { VELC_ASSERT(record_pool_release(pool, record)); }
 
-static char *s_object_at(const s_class &c, s_block *block, uint32_t index) {
-  return reinterpret_cast<char *>(block) + OBJECT_OFFSET + index * c.object_size;
-}
-
-static s_block *s_block_of(const s_class &c, const void *object) {
-  return reinterpret_cast<s_block *>(reinterpret_cast<uintptr_t>(object) & ~static_cast<uintptr_t>(c.block_size - 1));
-}
-
-static s_block *s_new_block(const s_class &c) {
-  void *memory = aligned_alloc(c.block_size, c.block_size);
-  if (!memory)
-    s_out_of_memory();
-#ifdef MADV_HUGEPAGE
-  if (c.large_pages)
-    madvise(memory, c.block_size, MADV_HUGEPAGE);  // a hint: refused or unsupported is fine
-#endif
-  s_block *block = static_cast<s_block *>(memory);
-  block->live = 0;
-  block->used = 0;
-  ASAN_POISON_MEMORY_REGION(s_object_at(c, block, 0), c.per_block() * c.object_size);
-  return block;
-}
-
-// A zero-filled object of the class.
-static void *s_alloc(s_class &c) {
-  if (!c.current || c.current->used == c.per_block())
-    c.current = s_new_block(c);
-  void *object = s_object_at(c, c.current, c.current->used++);
-  c.current->live++;
-  ASAN_UNPOISON_MEMORY_REGION(object, c.object_size);
-  memset(object, 0, c.object_size);
-  return object;
-}
-
-static void s_release(s_class &c, void *object) {
-  s_block *block = s_block_of(c, object);
-  VELC_ASSERT(block->live > 0);
-  ASAN_POISON_MEMORY_REGION(object, c.object_size);
-  if (--block->live > 0)
-    return;
-  if (block == c.current)
-    block->used = 0;  // empty again: fill it from the start
-  else
-    free(block);
-}
-
-pcodehl *hl_node_alloc() { return static_cast<pcodehl *>(s_alloc(s_nodes)); }
+pcodehl *hl_node_alloc() { return static_cast<pcodehl *>(record_pool_alloc(s_nodes)); }
 void hl_node_release(pcodehl *node) { s_release(s_nodes, node); }
-typehl *hl_type_alloc() { return static_cast<typehl *>(s_alloc(s_types)); }
+typehl *hl_type_alloc() { return static_cast<typehl *>(record_pool_alloc(s_types)); }
 void hl_type_release(typehl *type) { s_release(s_types, type); }
-typenodehl *hl_type_node_alloc() { return static_cast<typenodehl *>(s_alloc(s_type_nodes)); }
+typenodehl *hl_type_node_alloc() { return static_cast<typenodehl *>(record_pool_alloc(s_type_nodes)); }
 void hl_type_node_release(typenodehl *node) { s_release(s_type_nodes, node); }
 
 static char *s_text_of(s_file_name *name) {
@@ -142,7 +71,7 @@ char *hl_file_ref(const char *file) {
   size_t length = strlen(file);
   s_file_name *name = static_cast<s_file_name *>(malloc(sizeof(s_file_name) + length + 1));
   if (!name)
-    s_out_of_memory();
+    fatal_out_of_memory();
   name->refs = 2;  // the caller's and the cache's
   memcpy(s_text_of(name), file, length + 1);
   if (s_last_file)

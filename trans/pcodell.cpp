@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "driver/diag.h"
-#include "trans/record_pool.h"
+#include "util/record_pool.h"
 
 namespace {
 
@@ -64,8 +64,8 @@ const char *pcodell_get_opcode_name(int opcode) {
 // A unit makes hundreds of thousands of nodes and statement records; taking
 // each from the general allocator cost more than the translation itself.
 static_assert(alignof(pcodell_t) <= RECORD_OFFSET && alignof(StatementRecord) <= RECORD_OFFSET);
-static RecordPool s_nodes{sizeof(pcodell_t), 2 * 1024 * 1024, true, nullptr};
-static RecordPool s_statements{sizeof(StatementRecord), 64 * 1024, false, nullptr};
+static RecordPool s_nodes{sizeof(pcodell_t), 2 * 1024 * 1024, true, fatal_out_of_memory, nullptr};
+static RecordPool s_statements{sizeof(StatementRecord), 64 * 1024, false, fatal_out_of_memory, nullptr};
 
 pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, long line, const char *file) {
   auto *p = static_cast<pcodell_t *>(record_pool_alloc(s_nodes));
@@ -92,7 +92,7 @@ void pcodellFreeTree(pcodell_t *tree) {
 void pcodell_release_node(pcodell_t *p) {
   pcodell_live_remove(p);
   free(p->owned);
-  record_pool_release(s_nodes, p);
+  VELC_ASSERT(record_pool_release(s_nodes, p));
 }
 
 // The record of live nodes is a list threaded through the nodes. Emptying
@@ -253,7 +253,7 @@ void stmtInsertAfter(StatementRecord *a, StatementRecord *b) {
 
 void stmtRelease(StatementRecord *s) {
   stmt_live_remove(s);
-  record_pool_release(s_statements, s);
+  VELC_ASSERT(record_pool_release(s_statements, s));
 }
 
 // The record of live statements works as the nodes' one does.

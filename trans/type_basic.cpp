@@ -7,7 +7,7 @@
 
 #include "driver/diag.h"
 #include "driver/settings.h"
-#include "trans/record_pool.h"
+#include "util/record_pool.h"
 #include "trans/symtbl.h"
 #include "trans/type.h"
 
@@ -23,7 +23,7 @@ TypeRange get_default_rom_range() { return s_default_rom_range; }
 // Every expression node copies its type chain, so chains come and go by the
 // hundred thousand: their records come from a pool.
 static_assert(alignof(TypeRecord) <= RECORD_OFFSET);
-static RecordPool s_type_records{sizeof(TypeRecord), 64 * 1024, false, nullptr};
+static RecordPool s_type_records{sizeof(TypeRecord), 64 * 1024, false, fatal_out_of_memory, nullptr};
 
 TypeRecord *type_create(TypeKind kind) {
   auto *t = static_cast<TypeRecord *>(record_pool_alloc(s_type_records));
@@ -46,7 +46,7 @@ TypeRecord *type_copy(const TypeRecord *t) {
 void type_free(TypeRecord *t) {
   while (t) {
     TypeRecord *next = t->next;
-    record_pool_release(s_type_records, t);
+    VELC_ASSERT(record_pool_release(s_type_records, t));
     t = next;
   }
 }
