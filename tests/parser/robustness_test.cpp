@@ -16,6 +16,7 @@
 
 #include "driver/diag.h"
 #include "front/front.h"
+#include "tests/support/quiet_diagnostics.h"
 
 namespace {
 
@@ -48,20 +49,7 @@ std::string read_golden(const char *name) {
   return s.str();
 }
 
-// Quiet diagnostics (still counted) and no error limit for the whole suite.
-class Robustness : public ::testing::Test {
-protected:
-  void SetUp() override {
-    maxerror = 1 << 30;
-    saved_level = error_level;
-    error_level = 0;
-  }
-  void TearDown() override {
-    maxerror = 25;
-    error_level = saved_level;
-  }
-  int saved_level = 2;
-};
+class Robustness : public QuietDiagnostics {};
 
 }  // namespace
 

@@ -20,6 +20,7 @@
 #include "front/front.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
+#include "tests/support/quiet_diagnostics.h"
 
 namespace {
 
@@ -69,19 +70,7 @@ std::string read_file(const std::string &path) {
   return s.str();
 }
 
-class TranslateRobustness : public ::testing::Test {
-protected:
-  void SetUp() override {
-    maxerror = 1 << 30;
-    saved_level = error_level;
-    error_level = 0;
-  }
-  void TearDown() override {
-    maxerror = 25;
-    error_level = saved_level;
-  }
-  int saved_level = 2;
-};
+class TranslateRobustness : public QuietDiagnostics {};
 
 }  // namespace
 
