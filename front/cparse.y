@@ -222,8 +222,8 @@ static asm_operand *s_operands(pcodehl *args, long line) {
 %type <node> conditional_expression assignment_expression
 %type <node> expression expression_opt constant_expression
 %type <node> struct_declarator_list struct_declarator_list_td struct_declarator struct_declarator_td
-%type <type> decl_specs_typed decl_specs_untyped storage_or_qual storage_class type_qualifier
-%type <type> type_word type_spec_nontd typedef_spec sq_typed sq_untyped
+%type <type> decl_specifiers_typed decl_specifiers_untyped storage_or_qual storage_class type_qualifier
+%type <type> type_word type_specifier_nontd typedef_specifier sq_typed sq_untyped
 %type <type> type_qualifier_list pointer type_name declarator_suffix abstract_suffix
 %type <type> struct_or_union_specifier enum_specifier struct_declaration_list struct_declaration
 %type <type> enumerator_list enumerator
@@ -269,11 +269,11 @@ external_definition
 /* The function's parameter names hide typedefs of the same names in its
    body; the body's own block opens a further scope. */
 function_definition
-  : decl_specs_typed declarator_td_done
+  : decl_specifiers_typed declarator_td_done
       { $<ival>$ = typedef_scope_depth(); enter_typedef_scope(); declarator_override_parameters($2); }
     compound_statement
       { typedef_scope_restore($<ival>3); $$ = function_definition($1, $2, $4); }
-  | decl_specs_untyped declarator_done
+  | decl_specifiers_untyped declarator_done
       { $<ival>$ = typedef_scope_depth(); enter_typedef_scope(); declarator_override_parameters($2); }
     compound_statement
       { typedef_scope_restore($<ival>3); $$ = function_definition($1, $2, $4); }
@@ -281,9 +281,9 @@ function_definition
       { $<ival>$ = typedef_scope_depth(); enter_typedef_scope(); declarator_override_parameters($1); }
     compound_statement
       { typedef_scope_restore($<ival>2); $$ = function_definition(nullptr, $1, $3); }
-  | decl_specs_typed declarator_td_done kr_declaration_list compound_statement
+  | decl_specifiers_typed declarator_td_done kr_declaration_list compound_statement
       { typehl_free($1); hl_free_ast($2); hl_free_ast($3); hl_free_ast($4); $$ = hl_nop(); }
-  | decl_specs_untyped declarator_done kr_declaration_list compound_statement
+  | decl_specifiers_untyped declarator_done kr_declaration_list compound_statement
       { typehl_free($1); hl_free_ast($2); hl_free_ast($3); hl_free_ast($4); $$ = hl_nop(); }
   | declarator_done kr_declaration_list compound_statement
       { hl_free_ast($1); hl_free_ast($2); hl_free_ast($3); $$ = hl_nop(); }
@@ -299,24 +299,24 @@ kr_declaration_list
 /* ---- declarations -------------------------------------------------------- */
 
 declaration
-  : decl_specs_typed ';'                          { $$ = sue_specifier($1); }
-  | decl_specs_untyped ';'                        { $$ = sue_specifier($1); }
-  | decl_specs_typed init_declarator_list_td ';'  { $$ = declaration_complete($1, $2); }
-  | decl_specs_untyped init_declarator_list ';'   { $$ = declaration_complete($1, $2); }
+  : decl_specifiers_typed ';'                          { $$ = sue_specifier($1); }
+  | decl_specifiers_untyped ';'                        { $$ = sue_specifier($1); }
+  | decl_specifiers_typed init_declarator_list_td ';'  { $$ = declaration_complete($1, $2); }
+  | decl_specifiers_untyped init_declarator_list ';'   { $$ = declaration_complete($1, $2); }
   ;
 
-decl_specs_untyped
+decl_specifiers_untyped
   : storage_or_qual                     { $$ = $1; }
-  | decl_specs_untyped storage_or_qual  { $$ = typehl_append($1, $2); }
+  | decl_specifiers_untyped storage_or_qual  { $$ = typehl_append($1, $2); }
   ;
 
-decl_specs_typed
-  : type_spec_nontd                     { $$ = $1; }
-  | typedef_spec                        { $$ = $1; }
-  | decl_specs_untyped type_spec_nontd  { $$ = typehl_append($1, $2); }
-  | decl_specs_untyped typedef_spec     { $$ = typehl_append($1, $2); }
-  | decl_specs_typed storage_or_qual    { $$ = typehl_append($1, $2); }
-  | decl_specs_typed type_spec_nontd    { $$ = typehl_append($1, $2); }
+decl_specifiers_typed
+  : type_specifier_nontd                     { $$ = $1; }
+  | typedef_specifier                        { $$ = $1; }
+  | decl_specifiers_untyped type_specifier_nontd  { $$ = typehl_append($1, $2); }
+  | decl_specifiers_untyped typedef_specifier     { $$ = typehl_append($1, $2); }
+  | decl_specifiers_typed storage_or_qual    { $$ = typehl_append($1, $2); }
+  | decl_specifiers_typed type_specifier_nontd    { $$ = typehl_append($1, $2); }
   ;
 
 storage_or_qual
@@ -354,13 +354,13 @@ type_word
   | TOK_VOID                         { $$ = typehl_of(TH_VOID); }
   ;
 
-type_spec_nontd
+type_specifier_nontd
   : type_word                        { $$ = $1; }
   | struct_or_union_specifier        { $$ = $1; }
   | enum_specifier                   { $$ = $1; }
   ;
 
-typedef_spec
+typedef_specifier
   : TOK_TYPEDEF_NAME                 { $$ = typehl_copy($1.type); if (!$$) $$ = new_typehl(); free($1.name); }
   ;
 
@@ -371,12 +371,12 @@ sq_untyped
   ;
 
 sq_typed
-  : type_spec_nontd                  { $$ = $1; }
-  | typedef_spec                     { $$ = $1; }
-  | sq_untyped type_spec_nontd       { $$ = typehl_append($1, $2); }
-  | sq_untyped typedef_spec          { $$ = typehl_append($1, $2); }
+  : type_specifier_nontd                  { $$ = $1; }
+  | typedef_specifier                     { $$ = $1; }
+  | sq_untyped type_specifier_nontd       { $$ = typehl_append($1, $2); }
+  | sq_untyped typedef_specifier          { $$ = typehl_append($1, $2); }
   | sq_typed type_qualifier          { $$ = typehl_append($1, $2); }
-  | sq_typed type_spec_nontd         { $$ = typehl_append($1, $2); }
+  | sq_typed type_specifier_nontd         { $$ = typehl_append($1, $2); }
   ;
 
 /* A typedef name is declared as soon as its declarator is complete, so the
@@ -565,12 +565,12 @@ parameter_list
   ;
 
 parameter_declaration
-  : decl_specs_typed declarator_td_done       { $$ = parameter_declaration($1, $2); }
-  | decl_specs_typed abstract_declarator      { $$ = parameter_declaration($1, $2); }
-  | decl_specs_typed                          { $$ = parameter_declaration($1, declarator_abstract()); }
-  | decl_specs_untyped declarator_done        { $$ = parameter_declaration($1, $2); }
-  | decl_specs_untyped abstract_declarator    { $$ = parameter_declaration($1, $2); }
-  | decl_specs_untyped                        { $$ = parameter_declaration($1, declarator_abstract()); }
+  : decl_specifiers_typed declarator_td_done       { $$ = parameter_declaration($1, $2); }
+  | decl_specifiers_typed abstract_declarator      { $$ = parameter_declaration($1, $2); }
+  | decl_specifiers_typed                          { $$ = parameter_declaration($1, declarator_abstract()); }
+  | decl_specifiers_untyped declarator_done        { $$ = parameter_declaration($1, $2); }
+  | decl_specifiers_untyped abstract_declarator    { $$ = parameter_declaration($1, $2); }
+  | decl_specifiers_untyped                        { $$ = parameter_declaration($1, declarator_abstract()); }
   ;
 
 type_name

@@ -91,8 +91,8 @@ typehl *function_part(pcodehl *params, int prototype, int ellipsis) {
 
 // ---- declaring lists --------------------------------------------------------
 
-pcodehl *new_declaring_list(const typehl *specs, pcodehl *declarator, pcodehl *init) {
-  typehl *type = typehl_append(declarator->u.decl.type, typehl_copy(specs));
+pcodehl *new_declaring_list(const typehl *specifiers, pcodehl *declarator, pcodehl *init) {
+  typehl *type = typehl_append(declarator->u.decl.type, typehl_copy(specifiers));
   declarator->u.decl.type = type;
   declarator->right = init ? init : hl_nop();
   typenodehl *td = typehl_find(type, TH_TYPEDEF);
@@ -126,8 +126,8 @@ static pcodehl *s_splice(int32_t kind, pcodehl *list, pcodehl *items) {
   return items;
 }
 
-pcodehl *declaring_list(pcodehl *previous, const typehl *specs, pcodehl *declarator, pcodehl *init) {
-  return s_splice(H_DECLLST, previous, new_declaring_list(specs, declarator, init));
+pcodehl *declaring_list(pcodehl *previous, const typehl *specifiers, pcodehl *declarator, pcodehl *init) {
+  return s_splice(H_DECLLST, previous, new_declaring_list(specifiers, declarator, init));
 }
 
 // The items of a left-growing list in source order.
@@ -143,20 +143,20 @@ static std::vector<pcodehl *> s_list_items(pcodehl *list, int32_t kind, std::vec
   return {items.rbegin(), items.rend()};
 }
 
-void declarator_early_typedef(const typehl *specs, const pcodehl *list) {
-  if (!typehl_find(specs, TH_TYPEDEF))
+void declarator_early_typedef(const typehl *specifiers, const pcodehl *list) {
+  if (!typehl_find(specifiers, TH_TYPEDEF))
     return;
   const pcodehl *newest = list->kind == H_DECLLST ? list->right : list;
   const char *name = declarator_get_name(newest);
   if (!name)
     return;
-  typehl *type = typehl_append(typehl_copy(newest->u.decl.type), typehl_copy(specs));
+  typehl *type = typehl_append(typehl_copy(newest->u.decl.type), typehl_copy(specifiers));
   typehl_remove(type, typehl_find(type, TH_TYPEDEF));
   s_declare_typedef(name, type);
   typehl_free(type);
 }
 
-pcodehl *declaration_complete(typehl *specs, pcodehl *declarators) {
+pcodehl *declaration_complete(typehl *specifiers, pcodehl *declarators) {
   std::vector<pcodehl *> cells;
   std::vector<pcodehl *> items = s_list_items(declarators, H_DECLLST, &cells);
   for (pcodehl *cell : cells) {
@@ -169,16 +169,16 @@ pcodehl *declaration_complete(typehl *specs, pcodehl *declarators) {
   for (pcodehl *d : items) {
     pcodehl *init = d->right;
     d->right = nullptr;
-    result = declaring_list(result, specs, d, init);
-    typehl_make_references(specs);
+    result = declaring_list(result, specifiers, d, init);
+    typehl_make_references(specifiers);
   }
-  typehl_free(specs);
+  typehl_free(specifiers);
   return result;
 }
 
-pcodehl *parameter_declaration(typehl *specs, pcodehl *declarator) {
-  pcodehl *decl = new_declaring_list(specs, declarator, nullptr);
-  typehl_free(specs);
+pcodehl *parameter_declaration(typehl *specifiers, pcodehl *declarator) {
+  pcodehl *decl = new_declaring_list(specifiers, declarator, nullptr);
+  typehl_free(specifiers);
   return decl;
 }
 
@@ -191,22 +191,22 @@ typehl *declarator_take_type(pcodehl *declarator) {
   return type;
 }
 
-typehl *member_declaring_list(const typehl *specs, pcodehl *declarator, pcodehl *width) {
+typehl *member_declaring_list(const typehl *specifiers, pcodehl *declarator, pcodehl *width) {
   typehl *member = typehl_of(TH_MEMBER);
   typenodehl *node = member->head;
   if (declarator) {
     node->u.member.name = hl_strdup(declarator_get_name(declarator));
-    node->u.member.type = typehl_append(declarator->u.decl.type, typehl_copy(specs));
+    node->u.member.type = typehl_append(declarator->u.decl.type, typehl_copy(specifiers));
     declarator->u.decl.type = nullptr;
     hl_free_ast(declarator);
   } else {
-    node->u.member.type = typehl_copy(specs);
+    node->u.member.type = typehl_copy(specifiers);
   }
   node->u.member.expr = width;
   return member;
 }
 
-typehl *member_declaration_complete(typehl *specs, pcodehl *declarators) {
+typehl *member_declaration_complete(typehl *specifiers, pcodehl *declarators) {
   std::vector<pcodehl *> cells;
   std::vector<pcodehl *> items = s_list_items(declarators, H_DECLLST, &cells);
   for (pcodehl *cell : cells) {
@@ -217,10 +217,10 @@ typehl *member_declaration_complete(typehl *specs, pcodehl *declarators) {
   for (pcodehl *d : items) {
     pcodehl *width = d->right;
     d->right = nullptr;
-    members = typehl_append(members, member_declaring_list(specs, d, width));
-    typehl_make_references(specs);
+    members = typehl_append(members, member_declaring_list(specifiers, d, width));
+    typehl_make_references(specifiers);
   }
-  typehl_free(specs);
+  typehl_free(specifiers);
   return members;
 }
 
@@ -289,11 +289,11 @@ static pcodehl *s_definition_parameters(const typenodehl *function, const char *
   return list ? list : hl_nop();
 }
 
-pcodehl *function_definition(typehl *specs, pcodehl *declarator, pcodehl *body) {
+pcodehl *function_definition(typehl *specifiers, pcodehl *declarator, pcodehl *body) {
   typehl *type = declarator->u.decl.type;
   if (!type || !type->head || type->head->kind != TH_FUNCTION) {
     hl_post_at(declarator, 1100);
-    typehl_free(specs);
+    typehl_free(specifiers);
     hl_free_ast(declarator);
     hl_free_ast(body);
     return hl_nop();
@@ -302,7 +302,7 @@ pcodehl *function_definition(typehl *specs, pcodehl *declarator, pcodehl *body) 
   pcodehl *params = s_definition_parameters(type->head, name);
   pcodehl *def = new_pcodehl(H_FUNCT, params, body, declarator->line, declarator->file);
   def->u.funct.name = hl_strdup(name);
-  def->u.funct.type = typehl_append(type, specs ? specs : new_typehl());
+  def->u.funct.type = typehl_append(type, specifiers ? specifiers : new_typehl());
   declarator->u.decl.type = nullptr;
   hl_free_ast(declarator);
   return def;

@@ -123,19 +123,19 @@ typehl *array_part(pcodehl *size);
 // The pointer part "*" with its qualifiers in front: quals then "*".
 typehl *pointer_part(typehl *qualifiers);
 
-// Completes one declarator of a declaration: a copy of specs appended to its
+// Completes one declarator of a declaration: a copy of specifiers appended to its
 // parts; typedef declarators are declared (1220 for an initialiser).
-pcodehl *new_declaring_list(const typehl *specs, pcodehl *declarator, pcodehl *init);
-pcodehl *declaring_list(pcodehl *previous, const typehl *specs, pcodehl *declarator, pcodehl *init);
-// When specs hold typedef: declares the newest declarator of list (not yet
+pcodehl *new_declaring_list(const typehl *specifiers, pcodehl *declarator, pcodehl *init);
+pcodehl *declaring_list(pcodehl *previous, const typehl *specifiers, pcodehl *declarator, pcodehl *init);
+// When specifiers hold typedef: declares the newest declarator of list (not yet
 // completed) as a typedef name at once, for the declarators after it.
-void declarator_early_typedef(const typehl *specs, const pcodehl *list);
-// Completes every declarator of a list built without the specifiers; frees specs.
-pcodehl *declaration_complete(typehl *specs, pcodehl *declarators);
-// A parameter declaration: declarator (or abstract) completed with specs; frees specs.
-pcodehl *parameter_declaration(typehl *specs, pcodehl *declarator);
+void declarator_early_typedef(const typehl *specifiers, const pcodehl *list);
+// Completes every declarator of a list built without the specifiers; frees specifiers.
+pcodehl *declaration_complete(typehl *specifiers, pcodehl *declarators);
+// A parameter declaration: declarator (or abstract) completed with specifiers; frees specifiers.
+pcodehl *parameter_declaration(typehl *specifiers, pcodehl *declarator);
 // One structure member (TH_MEMBER chain of one node); declarator may be null.
-typehl *member_declaring_list(const typehl *specs, pcodehl *declarator, pcodehl *width);
+typehl *member_declaring_list(const typehl *specifiers, pcodehl *declarator, pcodehl *width);
 // A chain of one struct or union node; a null tag gets a made-up one. Takes tag, members.
 typehl *aggregate_name(int is_union, char *tag, typehl *members, int defined);
 typehl *enum_name(char *tag, typehl *enumerators, int defined);
@@ -143,16 +143,16 @@ typehl *enumerator(char *name, pcodehl *value);
 // A declaration without declarators: an H_DECL for its struct, union or enum
 // specifier, else an H_NOP. Frees type.
 pcodehl *sue_specifier(typehl *type);
-// A function definition; 1100 when the declarator is not a function. Frees specs.
-pcodehl *function_definition(typehl *specs, pcodehl *declarator, pcodehl *body);
+// A function definition; 1100 when the declarator is not a function. Frees specifiers.
+pcodehl *function_definition(typehl *specifiers, pcodehl *declarator, pcodehl *body);
 // Name of a declarator, or null for an abstract one.
 const char *declarator_get_name(const pcodehl *declarator);
 // Takes the type out of a declarator and frees the declarator node.
 typehl *declarator_take_type(pcodehl *declarator);
 // The members of one structure declaration: each declarator of the list (an
-// H_DECL whose right holds the bit-field width or null) completed with specs.
-// Frees specs and the list.
-typehl *member_declaration_complete(typehl *specs, pcodehl *declarators);
+// H_DECL whose right holds the bit-field width or null) completed with specifiers.
+// Frees specifiers and the list.
+typehl *member_declaration_complete(typehl *specifiers, pcodehl *declarators);
 // Runs override_typedef for every named parameter of a function declarator.
 void declarator_override_parameters(const pcodehl *declarator);
 // The initialiser list: H_ILIST chain growing to the left from an H_NOP.

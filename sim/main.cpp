@@ -108,14 +108,14 @@ struct DumpRequest {
 // Turns one --dump argument into a request; false with a message.
 static bool s_dump_request(const std::string &what, const std::map<std::string, MapSymbol> &syms, DumpRequest &r,
                            std::string &error) {
-  std::string spec = what;
+  std::string request = what;
   r.program = false;
-  if (spec.rfind("p:", 0) == 0) { r.program = true; spec = spec.substr(2); }
-  size_t colon = spec.find(':');
-  std::string head = spec.substr(0, colon);
+  if (request.rfind("p:", 0) == 0) { r.program = true; request = request.substr(2); }
+  size_t colon = request.find(':');
+  std::string head = request.substr(0, colon);
   uint64_t v = 0, len = 0;
   bool has_len = colon != std::string::npos;
-  if (has_len && (!s_parse_u64(spec.c_str() + colon + 1, len) || len == 0 || len > 0x10000)) {
+  if (has_len && (!s_parse_u64(request.c_str() + colon + 1, len) || len == 0 || len > 0x10000)) {
     error = "bad length in dump '" + what + "'";
     return false;
   }
