@@ -11,5 +11,5 @@ for c in "$here"/golden/*.c; do
   flags=-d
   case "$name" in trace*) flags= ;; esac
   cmake -DDUMP="$build/bin/front-dump" -DDIR="$here/golden" -DNAME="$name" \
-    -DFLAGS="$flags" -DUPDATE=1 -P "$here/run_golden.cmake"
+    -DFLAGS="$flags" -DUPDATE=1 -P "$here/../support/run_golden.cmake"
 done

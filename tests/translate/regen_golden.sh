@@ -9,5 +9,5 @@ names=$*
 [ -n "$names" ] || names=$(cd "$dir" && ls *.c | sed 's/\.c$//')
 for name in $names; do
   cmake -DDUMP="$build/bin/trn-dump" -DDIR="$dir" -DNAME="$name" -DOUT=/tmp -DUPDATE=1 \
-    -P "$dir/../run_golden.cmake"
+    -P "$dir/../../support/run_golden.cmake"
 done

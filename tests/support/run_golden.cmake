@@ -1,20 +1,24 @@
-# Runs trn-dump on one golden input and compares its output (diagnostics,
-# statement trees and exit status) with the expected file beside the input.
-#   -DDUMP=<trn-dump> -DDIR=<golden dir> -DNAME=<base name> -DOUT=<dir>
-#   Options for trn-dump may be given in <name>.flags beside the input.
-#   -DUPDATE=1 rewrites the expected file instead.
-set(flags "")
+# Runs a dump program on one golden input and compares its output
+# (diagnostics, dump and exit status) with the expected file beside it.
+#   -DDUMP=<program> -DDIR=<golden dir> -DNAME=<base name> -DOUT=<dir>
+#   -DFLAGS=<options>, and options in <name>.flags beside the input.
+#   -DUPDATE=1 rewrites the expected file instead (the regen scripts).
+set(flags ${FLAGS})
 if(EXISTS ${DIR}/${NAME}.flags)
   file(STRINGS ${DIR}/${NAME}.flags words LIMIT_COUNT 1)
-  separate_arguments(flags UNIX_COMMAND "${words}")
+  separate_arguments(more UNIX_COMMAND "${words}")
+  list(APPEND flags ${more})
 endif()
 execute_process(COMMAND ${DUMP} ${flags} ${NAME}.c
   WORKING_DIRECTORY ${DIR}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
-# Diagnostics and file entries name the file by its absolute path.
+# Diagnostics name the file by its absolute path; keep the files portable.
 string(REPLACE "${DIR}/" "" out "${out}")
 set(actual "${out}${err}status ${rc}\n")
 set(expected_file ${DIR}/${NAME}.expected)
+if(NOT rc MATCHES "^[0-9]+$")
+  message(FATAL_ERROR "${NAME}: ${DUMP} did not run or did not exit normally: ${rc}\n${err}")
+endif()
 if(UPDATE)
   file(WRITE ${expected_file} "${actual}")
   return()
