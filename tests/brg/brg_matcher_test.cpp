@@ -36,9 +36,12 @@ static bool tinyIsAllOnes(TinyNode *p) { return p->right->value == 255; }
 static bool tinyIsIdentity(TinyNode *p) { return p->right->value == (p->cop == B_AND ? 255 : 0); }
 static bool tinyIsAndZero(TinyNode *p) { return p->cop == B_AND && p->right->value == 0; }
 
-// Words of an in-place byte shift by the constant operand.
+// Words of an in-place byte shift by the constant operand; a shift by 0
+// says -4, which the matcher must count as 0.
 static int tinyShiftCost(TinyNode *p) {
   switch (p->right->value) {
+  case 0:
+    return -4;
   case 1:
     return 2;
   case 4:
@@ -153,6 +156,8 @@ const Selection s_selections[] = {
     {"shift_by_2_takes_the_general_rule", [](Trees &t) { return t.op(I_SHL8, t.var(), t.cnst(2)); }, reg_NT, 4,
      {31, 13, 11, 10, 12}, "tinyLoad "},
     {"shift_by_4_ties_and_keeps_the_earlier", [](Trees &t) { return t.op(I_SHL8, t.var(), t.cnst(4)); }, reg_NT, 4,
+     {30, 13, 11, 10}, "tinyLoad "},
+    {"negative_cost_counts_as_0", [](Trees &t) { return t.op(I_SHL8, t.var(), t.cnst(0)); }, reg_NT, 1,
      {30, 13, 11, 10}, "tinyLoad "},
     {"sequence_runs_the_in_order_action", [](Trees &t) { return t.op(I_RIGHT, t.op(I_LABEL), t.var()); }, reg_NT, 1,
      {15, 1, 13, 11, 10}, "tinyLabel tinySequence tinyLoad "},

@@ -50,6 +50,14 @@ const std::string GOOD =
     "2 addr: I_IDRAM8 0\n"
     "3 reg: I_CNST8 1\n";
 
+// A pattern of n indirections around addr.
+std::string s_nested(int n) {
+  std::string rule = "4 reg: ";
+  for (int i = 0; i < n; i++)
+    rule += "I_IND8RAM8(";
+  return rule + "addr" + std::string(static_cast<size_t>(n), ')') + " 1\n";
+}
+
 struct Refusal {
   const char *name;
   std::string grammar;   // g.brg
@@ -79,6 +87,7 @@ const Refusal s_refusals[] = {
      "g.brg:8: nonterminal reg is declared twice (first at "},
     {"nonterminal_named_as_an_operator", GOOD + "%nonterm I_NOP\n", "",
      "g.brg:8: nonterminal I_NOP has the name of an operator"},
+    {"nonterminal_named_as_a_keyword", GOOD + "%nonterm int\n", "", "g.brg:8: nonterminal int is a C++ keyword"},
     {"terminal_declared_twice", GOOD + "%term leaf I_CNST8\n", "", "g.brg:8: operator I_CNST8 is declared twice"},
     {"terminal_no_rule_uses", "%term leaf I_LABEL\n" + GOOD, "",
      "g.brg:1: operator I_LABEL is declared but no rule uses it"},
@@ -114,6 +123,7 @@ const Refusal s_refusals[] = {
     {"option_twice", GOOD + "4 reg: I_IND8RAM8(addr) 1 post a post b\n", "", "g.brg:8: 'post' is given twice"},
     {"unclosed_pattern", GOOD + "4 reg: I_IND8RAM8(addr 1\n", "",
      "g.brg:8: expected ',' or ')' in the pattern, not '1'"},
+    {"pattern_too_deep", GOOD + s_nested(40), "", "g.brg:8: pattern nests deeper than 32 operators"},
     {"missing_colon", GOOD + "4 reg I_IND8RAM8(addr) 1\n", "", "g.brg:8: expected ':' after reg, not 'I_IND8RAM8'"},
     {"unknown_directive", GOOD + "%terminal leaf I_NOP\n", "",
      "g.brg:8: expected a rule, %include, %term, %nonterm or %underivable, not '%terminal'"},

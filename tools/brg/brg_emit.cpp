@@ -257,7 +257,10 @@ static void s_emit_helpers(std::string &out) {
 
 // The rule's own cost: literal words or the cost function, plus the guard penalty.
 static std::string s_own_cost(const BrgRule &rule) {
-  std::string cost = rule.cost_function.empty() ? std::to_string(rule.cost) : rule.cost_function + "(p)";
+  // A negative cost function result counts as 0: closures over chain
+  // cycles end only because costs never fall.
+  std::string cost =
+      rule.cost_function.empty() ? std::to_string(rule.cost) : "burg_clamp(" + rule.cost_function + "(p))";
   if (!rule.guard.empty())
     cost += " + (" + rule.guard + "(p) ? 0 : burg_guard_penalty)";
   return cost;

@@ -155,6 +155,24 @@ static void s_declare_terminals(Reader &r, Lexer &lex, const BrgPlace &at) {
   }
 }
 
+// Nonterminal names become names in the generated C++.
+static bool s_is_cpp_keyword(const std::string &name) {
+  static const char *const keywords[] = {
+      "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case", "catch",
+      "char", "char8_t", "char16_t", "char32_t", "class", "compl", "concept", "const", "consteval", "constexpr",
+      "constinit", "const_cast", "continue", "co_await", "co_return", "co_yield", "decltype", "default", "delete",
+      "do", "double", "dynamic_cast", "else", "enum", "explicit", "export", "extern", "false", "float", "for",
+      "friend", "goto", "if", "inline", "int", "long", "mutable", "namespace", "new", "noexcept", "not", "not_eq",
+      "nullptr", "operator", "or", "or_eq", "private", "protected", "public", "register", "reinterpret_cast",
+      "requires", "return", "short", "signed", "sizeof", "static", "static_assert", "static_cast", "struct",
+      "switch", "template", "this", "thread_local", "throw", "true", "try", "typedef", "typeid", "typename",
+      "union", "unsigned", "using", "virtual", "void", "volatile", "wchar_t", "while", "xor", "xor_eq"};
+  for (const char *k : keywords)
+    if (name == k)
+      return true;
+  return false;
+}
+
 static void s_declare_nonterminals(Reader &r, Lexer &lex, const BrgPlace &at, bool placeholder) {
   for (Token t = lex.next(); t.kind != T_END; t = lex.next()) {
     if (t.kind != T_NAME) {
@@ -163,6 +181,10 @@ static void s_declare_nonterminals(Reader &r, Lexer &lex, const BrgPlace &at, bo
     }
     if (r.g.op_by_name.count(t.text)) {
       brg_error(r.errors, at, "nonterminal " + t.text + " has the name of an operator");
+      continue;
+    }
+    if (s_is_cpp_keyword(t.text)) {
+      brg_error(r.errors, at, "nonterminal " + t.text + " is a C++ keyword");
       continue;
     }
     auto found = r.g.nt_by_name.find(t.text);
