@@ -37,7 +37,8 @@ struct Token {
   long number = 0;
 };
 
-// Splits one line; a token it cannot read ends the line as T_BAD.
+// Splits one line. A token it cannot read comes back as T_BAD, and the
+// line is refused.
 struct Lexer {
   const std::string &line;
   size_t pos = 0;
