@@ -162,8 +162,8 @@ SList trnReturnStatement(pcodell_t *expr, long line, const char *file) {
 }
 
 static const char *const s_core_registers[] = {
-#define CORE_REG(name, address, bytes) #name,
-#include "trans/core_registers.def"
+#define CORE_REG(name, address, bytes, group) #name,
+#include "device/core_registers.def"
 #undef CORE_REG
 };
 static_assert(sizeof s_core_registers / sizeof s_core_registers[0] == 43, "43 core register names");
