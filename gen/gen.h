@@ -43,5 +43,7 @@ bool gen_is_math_symbol(const SymbolRecord *sym);
 bool gen_register_info(const SymbolRecord *sym, long *address, int *bytes, SymbolRecord **group);
 // The special register symbol of a name, or null.
 SymbolRecord *gen_register_symbol(const char *name);
+// The symbol of the one-byte core register at a data address, or null.
+SymbolRecord *gen_register_at(long address);
 
 #endif

@@ -13,8 +13,20 @@
 #include "trans/symtbl.h"
 
 struct asm_entry;
-struct basic_block;  // the optimiser's block record (BLOCK_BRANCH targets)
-struct ocode_dfa;    // the optimiser's data-flow sets of one node
+struct ocode;
+struct ocode_dfa;   // the optimiser's data-flow sets of one node
+struct block_edge;  // the optimiser's successor or predecessor entry
+struct bitset;      // the optimiser's bit sets
+
+// A basic block of the optimiser (the target of a BLOCK_BRANCH).
+struct basic_block {
+  int number;             // from 0 in code order
+  ocode *first, *last;
+  uint8_t immutable;      // holds an immutable node: never removed or rewritten
+  block_edge *successors, *predecessors;
+  bitset *gen, *kill, *reach_in, *reach_out;  // reaching definitions
+  basic_block *next, *previous;
+};
 
 // Node kinds; OC_BRANCH .. OC_BTFBC are the branch pseudo-instructions.
 enum OcodeKind : int32_t {

@@ -19,11 +19,17 @@ void opt_normalize_symref(inst_operand *op);
 // Normalises every symbol operand of every code section's instructions.
 void opt_normalize_all_symrefs();
 // Generated branch instructions become branch nodes; literal branch targets
-// become labels.
-void opt_convert_literal_branches(ocode *list);
+// become labels. Returns the list's head.
+ocode *opt_convert_literal_branches(ocode *list);
 // Resolves every branch node of a section list into BRA, Bcc, GOTO or an
 // inverted Bcc around one of them; turns near CALLs into RCALL; removes the
-// labels nothing refers to.
-void opt_resolve_branches(ocode *list);
+// labels nothing refers to. Returns the list's head.
+ocode *opt_resolve_branches(ocode *list);
+// The node size in program words that branch resolution assumes: the
+// largest size a branch node of its resolution state may take.
+int opt_max_instruction_size(const ocode *oc);
+// Distance in words from a branch node (or CALL) to its target, 0xFFFF when
+// the target is unknown or too far; *forward tells the direction.
+long opt_max_distance_to_branch_target(const ocode *oc, bool *forward);
 
 #endif
