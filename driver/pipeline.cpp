@@ -11,6 +11,7 @@
 #include "driver/settings.h"
 #include "front/front.h"
 #include "gen/gen.h"
+#include "object/emit.h"
 #include "opt/opt.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
@@ -79,8 +80,8 @@ static void s_free_statements() {
 static void s_optimize() { optimize_assembly(); }
 // Turn the configuration settings into data (pragma_config_generate_info).
 static void s_generate_config() {}
-// Write the object file: the object emitter's call, emit_write_object_file(ofile), goes here.
-static void s_write_object() {}
+// Write the object file.
+static void s_write_object() { emit_write_object_file(ofile); }
 // Release the code generator's state: special symbols and output code.
 static void s_free_code_generator() {
   if (s_generator_ready)
