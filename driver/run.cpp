@@ -77,6 +77,7 @@ static int s_open_files() {
 static int s_compile() {
   if (s_open_files() != 0) {
     _uninitialize_compiler();
+    remove(pfile);
     return 1;
   }
   if (phase_parser_init() != 0)
@@ -102,11 +103,17 @@ static int s_run_source(const char *argv0) {
   int status = _initialize_compiler(_source_file_name, _error_file_name, _object_file_name, processor);
   if (status != 0)
     return status;
-  int pp_status = s_preprocess(argv0);
+  int pp_status = 1;
+  if (preprocess_only || _make_private_preprocessed_file() == 0)
+    pp_status = s_preprocess(argv0);
   if (pp_status != 0 || preprocess_only) {
     // Nothing was compiled: no line marker has filled the list yet.
     list_free(dependent_file_list, nullptr);
     dependent_file_list = nullptr;
+    // A failed run's private preprocessed file is of no use to anyone;
+    // with -E the file is the user's.
+    if (!preprocess_only && pfile[0])
+      remove(pfile);
     return pp_status;
   }
   return s_compile();

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -17,6 +18,12 @@ std::string read_file(const std::string &path) {
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+bool is_private_pfile(const std::string &arg, const std::string &dir, const std::string &base) {
+  std::string prefix = "\"" + dir + "/" + base + "-";
+  return arg.rfind(prefix, 0) == 0 &&
+         std::regex_match(arg.substr(prefix.size()), std::regex("[A-Za-z0-9]{6}\\.i\""));
 }
 
 std::string replace_all(std::string text, const std::string &from, const std::string &to) {
@@ -32,13 +39,17 @@ void DriverRun::SetUp() {
   bin = root + "/bin";
   work = root + "/work";
   log = root + "/pp.log";
+  tmp = root + "/tmp";
   fs::create_directories(bin);
   fs::create_directories(work);
+  fs::create_directories(tmp);
   fs::copy_file(VELC_COMPILER, bin + "/velcqx-extended");
   fs::copy_file(STANDIN_CPPQX, bin + "/cppqx");
 }
 
 void DriverRun::TearDown() {
+  // Every run deletes its private preprocessed file, whichever way it ends.
+  EXPECT_TRUE(fs::is_empty(tmp)) << fs::directory_iterator(tmp)->path();
   std::error_code ignored;
   fs::remove_all(root, ignored);
 }
@@ -73,6 +84,7 @@ run_result DriverRun::run(const std::vector<std::string> &args, const std::map<s
                           const std::string &argv0) {
   std::map<std::string, std::string> all = env;
   all.emplace("STANDIN_LOG", log);
+  all.emplace("TMPDIR", tmp);
   std::string out = root + "/stdout", err = root + "/stderr";
   fflush(stdout);
   fflush(stderr);
