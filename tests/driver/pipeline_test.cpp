@@ -133,6 +133,47 @@ TEST_F(Pipeline, SuppressedWarningIsNotCounted) {
   EXPECT_TRUE(fs::exists(work / "prog.err"));
 }
 
+// The bundled example compiles without a single diagnostic at every level.
+TEST_F(Pipeline, BundledExampleIsCleanAtEveryLevel) {
+  fs::copy_file(fs::path(VELC_EXAMPLES) / "blink.c", work / "blink.c");
+  for (const char *level : {"1", "2", "3"}) {
+    std::string out;
+    EXPECT_EQ(run(std::string("-w ") + level + " blink.c", &out), 0) << out;
+    EXPECT_EQ(out, "") << "-w " << level;
+    EXPECT_FALSE(fs::exists(work / "blink.err"));
+  }
+}
+
+// Firmware builds compile one source several times at once, with different
+// definitions into different object and error files: each run reports its
+// own variant's errors only, and leaves no preprocessed file behind.
+TEST_F(Pipeline, ConcurrentCompilationsOfOneSourceKeepTheirVariants) {
+  std::string text;
+  for (int i = 0; i < 2000; i++)
+    text += "int filler_" + std::to_string(i) + "(int a) { return a * " + std::to_string(i) + "; }\n";
+  // Line 2002 is an error of TEST1 only, line 2005 one of TEST2 only.
+  text += "#ifdef TEST1\nint only_test1 = ;\n#endif\n#ifdef TEST2\nvoid g(void) { only_test2 = 1; }\n#endif\n";
+  write("prog.c", text);
+  fs::create_directories(work / "tmp");
+  std::string source = (work / "prog.c").string();
+  for (int round = 0; round < 3; round++) {
+    std::string one = "'" + std::string(VELC_COMPILER) + "' -DTEST1 -fo v1.o -fe v1.err prog.c > out1.txt 2>&1";
+    std::string two = "'" + std::string(VELC_COMPILER) + "' -DTEST2 -fo v2.o -fe v2.err prog.c > out2.txt 2>&1";
+    std::string cmd = "cd '" + work.string() + "' && export TMPDIR=tmp && { (" + one + "; echo $? > st1.txt) & (" +
+                      two + "; echo $? > st2.txt) & wait; }";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    std::string out1 = read("out1.txt"), out2 = read("out2.txt");
+    EXPECT_EQ(read("st1.txt"), "1\n") << out1;
+    EXPECT_EQ(read("st2.txt"), "1\n") << out2;
+    EXPECT_EQ(out1, source + ":2002:Error: syntax error\n");
+    EXPECT_EQ(out2, source + ":2005:Error [1105] symbol 'only_test2' has not been defined\n");
+    EXPECT_NE(read("v1.err").find(" 2002 : syntax error"), std::string::npos);
+    EXPECT_NE(read("v2.err").find(" 2005 : symbol 'only_test2'"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(work / "tmp"));
+    EXPECT_FALSE(fs::exists(work / "prog.i"));
+  }
+}
+
 }  // namespace
 
 namespace {
