@@ -2,7 +2,11 @@
 // it: diagnostics of the front end carry the true file and line through
 // line markers (headers included), the exit status is the error count, and
 // a failed compilation leaves no object file.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -131,6 +135,31 @@ TEST_F(Pipeline, SuppressedWarningIsNotCounted) {
   EXPECT_EQ(run("-verbose prog.c", &out), 0);
   EXPECT_NE(out.find("Errors:    0\nWarnings:  2\n"), std::string::npos) << out;
   EXPECT_TRUE(fs::exists(work / "prog.err"));
+}
+
+// -fe naming a pipe or a device (/dev/null, to discard the messages): neither
+// the preprocessor nor the compiler deletes it at the end of a clean run.
+TEST_F(Pipeline, ErrorFileThatIsNoPlainFileIsKept) {
+  write("prog.c", "int a;\n");
+  std::string out;
+  ASSERT_EQ(mkfifo((work / "pipe.err").c_str(), 0600), 0);
+  int reader = open((work / "pipe.err").c_str(), O_RDONLY | O_NONBLOCK);  // lets the writers open it
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(run("-fe pipe.err prog.c", &out), 0) << out;
+  close(reader);
+  ASSERT_TRUE(fs::is_fifo(work / "pipe.err"));
+  // /dev/null only where this run could not delete it, or once a device
+  // node of the work folder's own (root only) was kept.
+  bool safe = geteuid() != 0;
+  if (!safe && mknod((work / "null.err").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+      run("-fe null.err prog.c", &out) == 0) {
+    ASSERT_TRUE(fs::is_character_file(work / "null.err")) << out;
+    safe = true;
+  }
+  if (safe) {
+    EXPECT_EQ(run("-fe /dev/null prog.c", &out), 0) << out;
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  }
 }
 
 // The bundled example compiles without a single diagnostic at every level.
