@@ -46,8 +46,8 @@ struct Pipeline : ::testing::Test {
 };
 
 TEST_F(Pipeline, SyntaxErrorsNameTheirFileAndLineThroughHeaders) {
-  write("inc/regs.h", "#ifndef REGS_H\n#define REGS_H\nextern volatile near unsigned char PORTA;\nint broken = ;\n#endif\n");
-  write("prog.c", "#include \"regs.h\"\n#define SET(r, b) ((r) |= (1 << (b)))\nvoid main(void)\n{\n  SET(PORTA, 3)\n}\n");
+  write("inc/regs.h", "#ifndef REGS_H\n#define REGS_H\nextern volatile near unsigned char OUTA;\nint broken = ;\n#endif\n");
+  write("prog.c", "#include \"regs.h\"\n#define SET(r, b) ((r) |= (1 << (b)))\nvoid main(void)\n{\n  SET(OUTA, 3)\n}\n");
   std::string out;
   int status = run("-Iinc prog.c", &out);
   EXPECT_EQ(status, 2) << out;
