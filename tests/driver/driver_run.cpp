@@ -5,10 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -22,8 +23,10 @@ std::string read_file(const std::string &path) {
 
 bool is_private_pfile(const std::string &arg, const std::string &dir, const std::string &base) {
   std::string prefix = "\"" + dir + "/" + base + "-";
-  return arg.rfind(prefix, 0) == 0 &&
-         std::regex_match(arg.substr(prefix.size()), std::regex("[A-Za-z0-9]{6}\\.i\""));
+  if (arg.rfind(prefix, 0) != 0 || arg.size() != prefix.size() + 9 || arg.compare(prefix.size() + 6, 3, ".i\"") != 0)
+    return false;
+  return std::all_of(arg.begin() + static_cast<long>(prefix.size()), arg.begin() + static_cast<long>(prefix.size()) + 6,
+                     [](char c) { return isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 std::string replace_all(std::string text, const std::string &from, const std::string &to) {
