@@ -312,8 +312,8 @@ static void s_do_include(Pp &pp, Line &line, long lineno) {
   std::string name = s_include_name(pp, line, quoted, lineno);
   if (name.empty())
     return;
-  // Sources written for the compiler's original host separate directories
-  // with backslashes; this host uses slashes.
+  // Include names may separate directories with backslashes
+  // ("drivers\uart.h"); they are accepted and read as slashes.
   std::replace(name.begin(), name.end(), '\\', '/');
   if (name.size() > static_cast<size_t>(VELC_PATH_MAX))
     return pp_error(pp, lineno, 1042, "#include");

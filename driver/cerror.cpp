@@ -3,6 +3,8 @@
 // the error file, the error/warning/message counts, and the fatal unwind.
 #include "driver/diag.h"
 
+#include <sys/stat.h>
+
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
@@ -65,6 +67,13 @@ int error_init(const char *name) {
   return 0;
 }
 
+// Only a plain file is this run's to delete: a device (-e /dev/null to
+// discard the messages), a pipe or a symbolic link stays as it is.
+static bool s_is_regular_file(const char *name) {
+  struct stat info;
+  return lstat(name, &info) == 0 && S_ISREG(info.st_mode);
+}
+
 void error_uninit() {
   if (ferrptr) {
     fclose(ferrptr);
@@ -74,7 +83,7 @@ void error_uninit() {
   suppressed_messages_table = nullptr;
   bool reported = error_count > 0 || (warning_count > 0 && error_level > 1) ||
                   (message_count > 0 && error_level > 2);
-  if (!reported && efilename[0])
+  if (!reported && efilename[0] && s_is_regular_file(efilename))
     remove(efilename);
 }
 

@@ -110,7 +110,8 @@ static struct poptOption options_table[] = {
     {"help-message", 0, POPT_ARG_INT, nullptr, CMD_MESSAGE_HELP, "Display help on diagnostic number <n>", "<n>"},
     {"help-config", 0, POPT_ARG_NONE, &show_pragma_config_help, 0,
      "Display the configuration settings available for the device selected on the command line", nullptr},
-    {nullptr, 'v', POPT_ARG_NONE, &dump_version_only, 0, "Display version and exit", nullptr},
+    // --version is the spelling users of other compilers type; it is -v.
+    {"version", 'v', POPT_ARG_NONE, &dump_version_only, 0, "Display version and exit", nullptr},
     {nullptr, 'l', POPT_ARG_NONE | HID, &debug_trans_flag, 0, "Debug translator", nullptr},
     {"bs", 0, POPT_ARG_NONE | ONE | HID, &stack_multi_bank_flag, 0, "Large stack (can span multiple banks)", nullptr},
     {"lfsr", 0, POPT_ARG_NONE | ONE | HID, &lfsr_valid, 0, "Enable LFSR code generation", nullptr},

@@ -1,7 +1,8 @@
 // Set-up and tear-down of one compilation. In: the source name as given,
 // the -fe/-fo names and the processor. Out: the file names of the
 // compilation (sfile, yyfilename, basefilename, pfile, efile, ofile), the
-// dependent-file list, the banner and the closing counts.
+// private preprocessed file of a run that compiles, the dependent-file list,
+// the banner and the closing counts.
 #include "driver/driver.h"
 
 #include <unistd.h>
@@ -96,6 +97,31 @@ int _initialize_compiler(const char *source, const char *error_file, const char 
     return 1;
   }
   dependent_file_list = list_create(sizeof(char *));
+  return 0;
+}
+
+// A compilation that goes on past preprocessing reads its preprocessed text
+// from a file of its own in the temporary directory ($TMPDIR, else /tmp),
+// BASE-XXXXXX.i, created here so that the name is unique: several
+// compilations of one source (with different -D, -fo and -fe) may run at
+// once in one directory. Only -E keeps BASE.i in the current directory.
+int _make_private_preprocessed_file() {
+  const char *dir = getenv("TMPDIR");
+  if (!dir || !*dir)
+    dir = "/tmp";
+  std::string name = std::string(dir) + "/" + basefilename + "-XXXXXX.i";
+  pfile[0] = '\0';  // on failure no name is left that clean-up could delete
+  if (!s_store(pfile, name)) {
+    fprintf(stderr, "Error: file name too long '%s'\n", name.c_str());
+    return 1;
+  }
+  int fd = mkstemps(pfile, 2);
+  if (fd < 0) {
+    fprintf(stderr, "Error: unable to create a temporary file in '%s'\n", dir);
+    pfile[0] = '\0';
+    return 1;
+  }
+  close(fd);
   return 0;
 }
 

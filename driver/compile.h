@@ -15,7 +15,8 @@ extern list_t *dependent_file_list;
 // The file names of one compilation (each a buffer of VELC_PATH_MAX bytes).
 extern char sfile[VELC_PATH_MAX];         // absolute path of the source file
 extern char basefilename[VELC_PATH_MAX];  // file name without directory or extension
-extern char pfile[VELC_PATH_MAX];         // preprocessed file, base name + ".i"
+extern char pfile[VELC_PATH_MAX];         // preprocessed file: base name + ".i" with -E, else a
+                                          // private file in the temporary directory
 extern char efile[VELC_PATH_MAX];         // error file
 extern char ofile[VELC_PATH_MAX];         // object file
 

@@ -11,6 +11,9 @@ int driver_main(int argc, const char **argv);
 // error and object names may be null. 0 on success, -1 for an unsupported
 // processor, 1 when the source cannot be found (the reason is printed).
 int _initialize_compiler(const char *source, const char *error_file, const char *object_file, int proc);
+// Creates this run's own preprocessed file in the temporary directory and
+// names it in pfile; 0 on success, else 1 with the reason on standard error.
+int _make_private_preprocessed_file();
 // Releases the parser state, closes the diagnostics (deleting an empty
 // error file) and frees the dependent-file list.
 void _uninitialize_compiler();

@@ -18,6 +18,12 @@
 #include "driver/settings.h"
 #include "driver/spawn.h"
 
+// What a compilation covers today, shown with -verbose before the counts.
+// Keep it true as phases land (the README's "What runs today" says the same).
+static const char *const s_phases_today =
+    "Phases run: preprocessing, parsing, translation, code generation (functions written as "
+    "in-line assembly so far), branch resolution, object file.\n";
+
 // --help-config: the refusals, else the listing; always status 0.
 static int s_help_config() {
   if (!processor_specified_on_cmdline)
@@ -78,6 +84,7 @@ static int s_open_files() {
 static int s_compile() {
   if (s_open_files() != 0) {
     _uninitialize_compiler();
+    remove(pfile);
     return 1;
   }
   if (phase_parser_init() != 0)
@@ -95,8 +102,14 @@ static int s_compile() {
   fclose(driver_preprocessed_input());
   driver_set_preprocessed_input(nullptr);
   remove(pfile);
-  if (verbose)
+  if (verbose) {
+    fputs(s_phases_today, stdout);
+    if (access(ofile, F_OK) == 0)
+      printf("Object file written: %s\n", ofile);
+    else
+      fputs("No object file written.\n", stdout);
     signoff();
+  }
   return static_cast<int>(get_error_count());
 }
 
@@ -105,11 +118,17 @@ static int s_run_source(const char *argv0) {
   int status = _initialize_compiler(_source_file_name, _error_file_name, _object_file_name, processor);
   if (status != 0)
     return status;
-  int pp_status = s_preprocess(argv0);
+  int pp_status = 1;
+  if (preprocess_only || _make_private_preprocessed_file() == 0)
+    pp_status = s_preprocess(argv0);
   if (pp_status != 0 || preprocess_only) {
     // Nothing was compiled: no line marker has filled the list yet.
     list_free(dependent_file_list, nullptr);
     dependent_file_list = nullptr;
+    // A failed run's private preprocessed file is of no use to anyone;
+    // with -E the file is the user's.
+    if (!preprocess_only && pfile[0])
+      remove(pfile);
     return pp_status;
   }
   return s_compile();

@@ -7,9 +7,9 @@
 #define LED_MASK   0x01
 #define DELAY_LOOPS 2500
 
-/* Port B latch and direction registers, placed by the linker script. */
-extern volatile near unsigned char LATB;
-extern volatile near unsigned char TRISB;
+/* Port B output latch and direction registers, placed by the linker script. */
+extern volatile near unsigned char OUTB;
+extern volatile near unsigned char DIRB;
 
 static unsigned char blink_count;
 
@@ -18,21 +18,21 @@ static void delay(unsigned int loops)
 {
   volatile unsigned char inner;
 
-  while (loops-- != 0)
+  while (loops-- != 0u)
   {
-    for (inner = 0; inner < 10; inner++)
+    for (inner = 0; inner < 10u; inner++)
       ;
   }
 }
 
 void main(void)
 {
-  TRISB &= (unsigned char)~LED_MASK;    /* bit 0 is an output */
-  LATB &= (unsigned char)~LED_MASK;
+  DIRB &= (unsigned char)~LED_MASK;     /* 0 = output: bit 0 drives the LED */
+  OUTB &= (unsigned char)~LED_MASK;
 
   for (;;)
   {
-    LATB ^= LED_MASK;
+    OUTB ^= LED_MASK;
     blink_count++;
     delay(DELAY_LOOPS);
   }

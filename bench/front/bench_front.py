@@ -25,7 +25,7 @@ struct sample { uint8 channel; int16 value; uint24 stamp; };
 typedef struct sample sample_t;
 union word { uint16 w; struct { uint8 lo, hi; } b; };
 enum mode { MODE_IDLE, MODE_RUN = 4, MODE_STOP };
-extern volatile near uint8 PORTA, PORTB, STATUS;
+extern volatile near uint8 PINA, OUTB, STATUS;
 extern rom const char far banner[];
 int16 scale(int16 v, int8 shift);
 """
@@ -69,8 +69,8 @@ int16 filter{n}(int16 x, enum mode m)
     acc = scale(acc, (int8)-1);
   }}
   w.w = (uint16)acc;
-  PORTB = w.b.hi ^ w.b.lo;
-  while (PORTA & 0x01)
+  OUTB = w.b.hi ^ w.b.lo;
+  while (PINA & 0x01)
     ;
 {asm}  return sum / 8 + acc;
 }}
@@ -78,7 +78,7 @@ int16 filter{n}(int16 x, enum mode m)
 
 ASM = """  _asm
     MOVLW {n}
-    MOVWF PORTB, 0
+    MOVWF OUTB, 0
   _endasm
 """
 

@@ -3,7 +3,9 @@
 // limit and fatal unwinding, the error file's deletion, and the
 // internal-error report. Each counting scenario runs in a fresh process.
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -105,8 +107,12 @@ TEST(PostError, LevelFilterStillCounts) {
     REQUIRE_EQ(get_warning_count(), 2u);
     REQUIRE_EQ(get_message_count(), 2u);
     // Numbers from 4000 on are shown as messages but never counted.
+    REQUIRE_EQ(s_post(4000, nullptr), "");
     error_level = 3;
+    REQUIRE(s_post(4000, nullptr).find(":Message [4000] ") != std::string::npos);
     REQUIRE_EQ(get_error_count(), 0u);
+    REQUIRE_EQ(get_warning_count(), 2u);
+    REQUIRE_EQ(get_message_count(), 2u);
   });
 }
 
@@ -243,6 +249,56 @@ TEST(ErrorFile, DeletedWhenNothingWasShown) {
   IN_FRESH_PROCESS(REQUIRE(s_error_file_kept(3, 3002)));   // a message shown by -w3
   IN_FRESH_PROCESS(REQUIRE(s_error_file_kept(1, 1105)));   // errors always stay
   IN_FRESH_PROCESS(REQUIRE(s_error_file_kept(2, 2066)));
+}
+
+// The error file is deleted only when it is a plain file: a device, a pipe
+// or a symbolic link (and what it points to) stays. Each row opens the name
+// as the error file of a run that reports nothing.
+static void s_close_quietly(const char *name) {
+  error_level = 2;
+  REQUIRE(error_init(name) == 0);
+  error_uninit();
+}
+
+static bool s_has_type(const char *name, mode_t type) {
+  struct stat info;
+  return lstat(name, &info) == 0 && (info.st_mode & S_IFMT) == type;
+}
+
+TEST(ErrorFile, OnlyAPlainFileIsDeleted) {
+  IN_FRESH_PROCESS({
+    s_enter_temp_dir();
+    REQUIRE(mkfifo("pipe.err", 0600) == 0);
+    // A reader keeps opening the pipe for appending from blocking.
+    int reader = open("pipe.err", O_RDONLY | O_NONBLOCK);
+    REQUIRE(reader >= 0);
+    s_close_quietly("pipe.err");
+    close(reader);
+    REQUIRE(s_has_type("pipe.err", S_IFIFO));
+
+    { std::ofstream("target.txt") << "kept\n"; }
+    REQUIRE(symlink("target.txt", "link.err") == 0);
+    s_close_quietly("link.err");
+    REQUIRE(s_has_type("link.err", S_IFLNK));
+    REQUIRE_EQ(slurp("target.txt"), "kept\n");
+
+    s_close_quietly("plain.err");
+    REQUIRE(!s_exists("plain.err"));
+
+    // /dev/null itself is used only where the run could not delete it (not
+    // root), or after a device node of this folder's own (the same device;
+    // creating it needs root) was kept.
+    bool safe = geteuid() != 0;
+    if (!safe && mknod("null.err", S_IFCHR | 0666, makedev(1, 3)) == 0 && error_init("null.err") == 0) {
+      error_uninit();
+      REQUIRE(s_has_type("null.err", S_IFCHR));
+      safe = true;
+    }
+    if (safe) {
+      s_close_quietly("/dev/null");
+      REQUIRE(s_has_type("/dev/null", S_IFCHR));
+    }
+  });
 }
 
 TEST(InternalErrorDeathTest, NamesThePositionUntilTranslationEnds) {

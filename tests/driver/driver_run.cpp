@@ -5,6 +5,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -17,6 +19,14 @@ std::string read_file(const std::string &path) {
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
+}
+
+bool is_private_pfile(const std::string &arg, const std::string &dir, const std::string &base) {
+  std::string prefix = "\"" + dir + "/" + base + "-";
+  if (arg.rfind(prefix, 0) != 0 || arg.size() != prefix.size() + 9 || arg.compare(prefix.size() + 6, 3, ".i\"") != 0)
+    return false;
+  return std::all_of(arg.begin() + static_cast<long>(prefix.size()), arg.begin() + static_cast<long>(prefix.size()) + 6,
+                     [](char c) { return isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 std::string replace_all(std::string text, const std::string &from, const std::string &to) {
@@ -32,13 +42,17 @@ void DriverRun::SetUp() {
   bin = root + "/bin";
   work = root + "/work";
   log = root + "/pp.log";
+  tmp = root + "/tmp";
   fs::create_directories(bin);
   fs::create_directories(work);
+  fs::create_directories(tmp);
   fs::copy_file(VELC_COMPILER, bin + "/velcqx-extended");
   fs::copy_file(STANDIN_CPPQX, bin + "/cppqx");
 }
 
 void DriverRun::TearDown() {
+  // Every run deletes its private preprocessed file, whichever way it ends.
+  EXPECT_TRUE(fs::is_empty(tmp)) << fs::directory_iterator(tmp)->path();
   std::error_code ignored;
   fs::remove_all(root, ignored);
 }
@@ -73,6 +87,7 @@ run_result DriverRun::run(const std::vector<std::string> &args, const std::map<s
                           const std::string &argv0) {
   std::map<std::string, std::string> all = env;
   all.emplace("STANDIN_LOG", log);
+  all.emplace("TMPDIR", tmp);
   std::string out = root + "/stdout", err = root + "/stderr";
   fflush(stdout);
   fflush(stderr);

@@ -22,11 +22,12 @@ class DriverRun : public ::testing::Test {
   std::string bin;   // compiler and cppqx
   std::string work;  // current directory of the runs
   std::string log;   // the stand-in's record of its argument vectors
+  std::string tmp;   // TMPDIR of the runs, checked to be empty after each test
 
   void SetUp() override;
   void TearDown() override;
   // Runs the compiler with args in work; env entries are set for the run
-  // (VELC_INCLUDE is unset unless given). argv0 replaces the program path
+  // (VELC_INCLUDE is unset unless given, TMPDIR is tmp unless given). argv0 replaces the program path
   // as argv[0] when not empty (the program is then found through PATH=bin).
   run_result run(const std::vector<std::string> &args, const std::map<std::string, std::string> &env = {},
                  const std::string &argv0 = "");
@@ -39,6 +40,9 @@ class DriverRun : public ::testing::Test {
   void write(const std::string &path_in_work, const std::string &text) const;
 };
 
+// Whether arg is the quoted name of a private preprocessed file of the
+// source base in the folder dir: "DIR/BASE-XXXXXX.i".
+bool is_private_pfile(const std::string &arg, const std::string &dir, const std::string &base);
 // The whole content of a file ("" when it cannot be read).
 std::string read_file(const std::string &path);
 // Every occurrence of from in text replaced by to.

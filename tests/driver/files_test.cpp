@@ -22,11 +22,16 @@ TEST_F(FileRun, FullVectorDump) {
   expected = replace_all(expected, "@BIN@", bin);
   expected = replace_all(expected, "@WORK@", work);
   expected = replace_all(expected, "@GENERIC@", getDvsProcName(PROC_GENERIC_ID));
+  // The preprocessed file's name is unique to the run.
+  auto vectors = pp_vectors();
+  ASSERT_EQ(vectors.size(), 1u);
+  ASSERT_GE(vectors[0].size(), 11u);
+  ASSERT_EQ(vectors[0][9], "-o");
+  EXPECT_TRUE(is_private_pfile(vectors[0][10], tmp, "prog")) << vectors[0][10];
+  expected = replace_all(expected, "@PFILE@", vectors[0][10]);
   EXPECT_EQ(r.out, expected);
 
   // The preprocessor still ran and received exactly the dumped vector.
-  auto vectors = pp_vectors();
-  ASSERT_EQ(vectors.size(), 1u);
   std::string received;
   for (const std::string &arg : vectors[0])
     received += "\t\t" + arg + "\n";
@@ -52,8 +57,10 @@ TEST_F(FileRun, SourceInAnotherDirectoryKeepsOutputsHere) {
   EXPECT_EQ(r.status, 0) << r.out;
   auto v = pp_vectors().at(0);
   ASSERT_GE(v.size(), 6u);
-  EXPECT_EQ(std::vector<std::string>(v.begin() + 1, v.begin() + 6),
-            (std::vector<std::string>{"-o", "\"prog.i\"", "-e", "\"" + work + "/prog.err\"", "\"src/prog.c\""}));
+  EXPECT_TRUE(is_private_pfile(v.at(2), tmp, "prog")) << v.at(2);
+  v.erase(v.begin() + 2);
+  EXPECT_EQ(std::vector<std::string>(v.begin() + 1, v.begin() + 5),
+            (std::vector<std::string>{"-o", "-e", "\"" + work + "/prog.err\"", "\"src/prog.c\""}));
   EXPECT_FALSE(exists("prog.i"));
   EXPECT_FALSE(exists("prog.err"));
   ASSERT_TRUE(exists("prog.o"));       // this run's object replaces the old one here
@@ -67,7 +74,7 @@ TEST_F(FileRun, SourceNamedWithoutExtension) {
   EXPECT_EQ(r.status, 0);
   auto v = pp_vectors().at(0);
   EXPECT_EQ(v.at(5), "\"prog.c\"");
-  EXPECT_EQ(v.at(2), "\"prog.i\"");
+  EXPECT_TRUE(is_private_pfile(v.at(2), tmp, "prog")) << v.at(2);
 
   r = run({"missing"});
   EXPECT_EQ(r.status, 1);
@@ -95,6 +102,7 @@ TEST_F(FileRun, PreprocessOnlyKeepsThePreprocessedFile) {
   add_input("prog.c", "prog.c");
   run_result r = run({"-E", "prog.c"});
   EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(pp_vectors().at(0).at(2), "\"prog.i\"");
   ASSERT_TRUE(exists("prog.i"));
   EXPECT_NE(read("prog.i").find("INCF counter, 1, 0"), std::string::npos);
   EXPECT_FALSE(exists("prog.err"));
@@ -137,16 +145,40 @@ TEST_F(FileRun, ErrorFileNameOfADirectoryIsRefusedAndKept) {
   EXPECT_TRUE(std::filesystem::is_directory(work + "/logs"));
 }
 
-// A preprocessed-file name taken by a directory cannot be read as the
+// A preprocessed file that turned into a directory cannot be read as the
 // scanner's input: message 1500 names the source, and the run ends with 1.
 TEST_F(FileRun, PreprocessedFileThatIsADirectory) {
   add_input("prog.c", "prog.c");
-  std::filesystem::create_directories(work + "/prog.i");
-  run_result r = run({"prog.c"});
+  run_result r = run({"prog.c"}, {{"STANDIN_OUTPUT_DIR", "1"}});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.out.find(":Error [1500] unable to open file '" + work + "/prog.c'\n"), std::string::npos) << r.out;
   EXPECT_NE(read("prog.err").find("Error[1500] "), std::string::npos);
+}
+
+// Without -E the preprocessed text goes to a file of the run's own, so a
+// BASE.i in the current directory (another run's, or the user's) is neither
+// read, written nor deleted. Without a usable temporary directory the run
+// stops before the preprocessor.
+TEST_F(FileRun, PreprocessedFileIsPrivateToTheRun) {
+  add_input("prog.c", "prog.c");
+  write("prog.i", "int a = ;\n");
+  run_result r = run({"prog.c"});
+  EXPECT_EQ(r.status, 0) << r.out;
+  EXPECT_EQ(read("prog.i"), "int a = ;\n");
+  std::filesystem::remove(work + "/prog.i");
+  std::filesystem::create_directories(work + "/prog.i");
+  r = run({"prog.c"});
+  EXPECT_EQ(r.status, 0) << r.out;
   EXPECT_TRUE(std::filesystem::is_directory(work + "/prog.i"));
+  // A preprocessor failure or an error file that cannot be opened leaves no
+  // private file behind either (TearDown checks the temporary directory).
+  EXPECT_EQ(run({"prog.c"}, {{"STANDIN_EXIT", "2"}}).status, 1);
+  EXPECT_EQ(run({"-fe", "no/such/dir/e.err", "prog.c"}).status, 1);
+
+  r = run({"prog.c"}, {{"TMPDIR", work + "/missing"}});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Error: unable to create a temporary file in '" + work + "/missing'\n");
+  EXPECT_EQ(pp_vectors().size(), 4u);
 }
 
 TEST_F(FileRun, PreprocessorCannotBeStarted) {

@@ -251,11 +251,25 @@ TEST_F(OptionRun, VersionAndVerboseCounts) {
   EXPECT_NE(r.out.find("v3.00"), std::string::npos);
   EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 1);
   EXPECT_TRUE(pp_vectors().empty());
+  // --version is the same option.
+  run_result same = run({"prog.c", "--version"});
+  EXPECT_EQ(same.status, 0);
+  EXPECT_EQ(same.out, r.out);
+  EXPECT_TRUE(pp_vectors().empty());
+  EXPECT_NE(run({"--help"}).out.find("-v, --version"), std::string::npos);
+  EXPECT_EQ(run({"-version"}).status, 1);
 
+  // -verbose says which phases ran, then the counts.
   r = run({"-verbose", "prog.c"});
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("v3.00"), std::string::npos);
-  EXPECT_NE(r.out.find("Errors:    0\nWarnings:  0\n"), std::string::npos);
+  EXPECT_NE(r.out.find("Phases run: preprocessing, parsing, translation, code generation (functions "
+                       "written as in-line assembly so far), branch resolution, object file.\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find(" file written"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("\nErrors:    0\nWarnings:  0\n"), std::string::npos) << r.out;
+  EXPECT_EQ(run({"prog.c"}).out, "");
   EXPECT_EQ(r.out.find("Messages:"), std::string::npos);
   EXPECT_EQ(pp_vectors().at(0).back(), "--verbose");
 

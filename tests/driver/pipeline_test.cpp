@@ -2,7 +2,11 @@
 // it: diagnostics of the front end carry the true file and line through
 // line markers (headers included), the exit status is the error count, and
 // a failed compilation leaves no object file.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -42,8 +46,8 @@ struct Pipeline : ::testing::Test {
 };
 
 TEST_F(Pipeline, SyntaxErrorsNameTheirFileAndLineThroughHeaders) {
-  write("inc/regs.h", "#ifndef REGS_H\n#define REGS_H\nextern volatile near unsigned char PORTA;\nint broken = ;\n#endif\n");
-  write("prog.c", "#include \"regs.h\"\n#define SET(r, b) ((r) |= (1 << (b)))\nvoid main(void)\n{\n  SET(PORTA, 3)\n}\n");
+  write("inc/regs.h", "#ifndef REGS_H\n#define REGS_H\nextern volatile near unsigned char OUTA;\nint broken = ;\n#endif\n");
+  write("prog.c", "#include \"regs.h\"\n#define SET(r, b) ((r) |= (1 << (b)))\nvoid main(void)\n{\n  SET(OUTA, 3)\n}\n");
   std::string out;
   int status = run("-Iinc prog.c", &out);
   EXPECT_EQ(status, 2) << out;
@@ -131,6 +135,72 @@ TEST_F(Pipeline, SuppressedWarningIsNotCounted) {
   EXPECT_EQ(run("-verbose prog.c", &out), 0);
   EXPECT_NE(out.find("Errors:    0\nWarnings:  2\n"), std::string::npos) << out;
   EXPECT_TRUE(fs::exists(work / "prog.err"));
+}
+
+// -fe naming a pipe or a device (/dev/null, to discard the messages): neither
+// the preprocessor nor the compiler deletes it at the end of a clean run.
+TEST_F(Pipeline, ErrorFileThatIsNoPlainFileIsKept) {
+  write("prog.c", "int a;\n");
+  std::string out;
+  ASSERT_EQ(mkfifo((work / "pipe.err").c_str(), 0600), 0);
+  int reader = open((work / "pipe.err").c_str(), O_RDONLY | O_NONBLOCK);  // lets the writers open it
+  ASSERT_GE(reader, 0);
+  EXPECT_EQ(run("-fe pipe.err prog.c", &out), 0) << out;
+  close(reader);
+  ASSERT_TRUE(fs::is_fifo(work / "pipe.err"));
+  // /dev/null only where this run could not delete it, or once a device
+  // node of the work folder's own (root only) was kept.
+  bool safe = geteuid() != 0;
+  if (!safe && mknod((work / "null.err").c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0 &&
+      run("-fe null.err prog.c", &out) == 0) {
+    ASSERT_TRUE(fs::is_character_file(work / "null.err")) << out;
+    safe = true;
+  }
+  if (safe) {
+    EXPECT_EQ(run("-fe /dev/null prog.c", &out), 0) << out;
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
+  }
+}
+
+// The bundled example compiles without a single diagnostic at every level.
+TEST_F(Pipeline, BundledExampleIsCleanAtEveryLevel) {
+  fs::copy_file(fs::path(VELC_EXAMPLES) / "blink.c", work / "blink.c");
+  for (const char *level : {"1", "2", "3"}) {
+    std::string out;
+    EXPECT_EQ(run(std::string("-w ") + level + " blink.c", &out), 0) << out;
+    EXPECT_EQ(out, "") << "-w " << level;
+    EXPECT_FALSE(fs::exists(work / "blink.err"));
+  }
+}
+
+// Firmware builds compile one source several times at once, with different
+// definitions into different object and error files: each run reports its
+// own variant's errors only, and leaves no preprocessed file behind.
+TEST_F(Pipeline, ConcurrentCompilationsOfOneSourceKeepTheirVariants) {
+  std::string text;
+  for (int i = 0; i < 2000; i++)
+    text += "int filler_" + std::to_string(i) + "(int a) { return a * " + std::to_string(i) + "; }\n";
+  // Line 2002 is an error of TEST1 only, line 2005 one of TEST2 only.
+  text += "#ifdef TEST1\nint only_test1 = ;\n#endif\n#ifdef TEST2\nvoid g(void) { only_test2 = 1; }\n#endif\n";
+  write("prog.c", text);
+  fs::create_directories(work / "tmp");
+  std::string source = (work / "prog.c").string();
+  for (int round = 0; round < 3; round++) {
+    std::string one = "'" + std::string(VELC_COMPILER) + "' -DTEST1 -fo v1.o -fe v1.err prog.c > out1.txt 2>&1";
+    std::string two = "'" + std::string(VELC_COMPILER) + "' -DTEST2 -fo v2.o -fe v2.err prog.c > out2.txt 2>&1";
+    std::string cmd = "cd '" + work.string() + "' && export TMPDIR=tmp && { (" + one + "; echo $? > st1.txt) & (" +
+                      two + "; echo $? > st2.txt) & wait; }";
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    std::string out1 = read("out1.txt"), out2 = read("out2.txt");
+    EXPECT_EQ(read("st1.txt"), "1\n") << out1;
+    EXPECT_EQ(read("st2.txt"), "1\n") << out2;
+    EXPECT_EQ(out1, source + ":2002:Error: syntax error\n");
+    EXPECT_EQ(out2, source + ":2005:Error [1105] symbol 'only_test2' has not been defined\n");
+    EXPECT_NE(read("v1.err").find(" 2002 : syntax error"), std::string::npos);
+    EXPECT_NE(read("v2.err").find(" 2005 : symbol 'only_test2'"), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(work / "tmp"));
+    EXPECT_FALSE(fs::exists(work / "prog.i"));
+  }
 }
 
 }  // namespace

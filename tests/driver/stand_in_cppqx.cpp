@@ -2,7 +2,11 @@
 // vector the compiler passes to cppqx. Out: the vector, one argument per
 // line, appended to $STANDIN_LOG; the source copied into the "-o" file; an
 // optional diagnostic line ($STANDIN_DIAG) appended to the "-e" file; exit
-// status $STANDIN_EXIT (default 0).
+// status $STANDIN_EXIT (default 0). With $STANDIN_OUTPUT_DIR set, the "-o"
+// file is replaced by an empty directory of that name instead.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -52,6 +56,10 @@ int main(int argc, char **argv) {
     return 2;
   std::stringstream text;
   text << in.rdbuf();
+  if (getenv("STANDIN_OUTPUT_DIR")) {
+    unlink(output.c_str());
+    return mkdir(output.c_str(), 0755) == 0 ? 0 : 2;
+  }
   std::ofstream out(output);
   out << "#line 1 \"" << source << "\"\n" << text.str();
   const char *status = getenv("STANDIN_EXIT");

@@ -116,7 +116,7 @@ TEST(LinkSfr, AddressesMatchTheCore) {
       EXPECT_EQ(a, base[n] - k) << name;
     }
   uint32_t a;
-  EXPECT_FALSE(link_sfr_address("INTCON", a));
+  EXPECT_FALSE(link_sfr_address("INTCTL", a));
 }
 
 TEST_F(LinkRun, MapListsSectionsAndSymbols) {

@@ -4,8 +4,20 @@
 # sample object. Outside ctest: a deliberate, longer search.
 #   tests/object/run_libfuzzer.sh [SECONDS]   (default 60)
 # BUILD names the build folder whose make_sample_object writes the seed
-# (default: build).
+# (default: build). Needs clang++ (Debian package clang), which the project's
+# dependency script leaves out; it is installed here when missing.
 set -eu
+if ! command -v clang++ >/dev/null 2>&1; then
+  echo "run_libfuzzer.sh: clang++ not found; installing the clang package" >&2
+  SUDO=""
+  [ "$(id -u)" -ne 0 ] && SUDO=sudo
+  APT="$SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600"
+  $APT update -qq && $APT install -y -qq clang || true
+  if ! command -v clang++ >/dev/null 2>&1; then
+    echo "run_libfuzzer.sh: needs clang++ with libFuzzer (Debian package clang)" >&2
+    exit 1
+  fi
+fi
 seconds=${1:-60}
 root=$(cd "$(dirname "$0")/../.." && pwd)
 work=${TMPDIR:-/tmp}/velc_object_libfuzzer

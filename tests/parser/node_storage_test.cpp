@@ -207,9 +207,9 @@ TEST(SharedFileNames, SameNameSharedDifferentNamesKept) {
 }
 
 TEST(SharedFileNames, NodesKeepTheirFileAcrossLineMarkersAndCopies) {
-  std::string text = "#line 1 \"board.h\"\ntypedef unsigned char u8;\nextern u8 PORTB;\n"
+  std::string text = "#line 1 \"board.h\"\ntypedef unsigned char u8;\nextern u8 OUTB;\n"
                      "#line 10 \"main.c\"\nvoid f(void)\n{\n"
-                     "#line 3 \"inc.h\"\n  PORTB = 1;\n#line 13 \"main.c\"\n  PORTB = 2;\n}\n";
+                     "#line 3 \"inc.h\"\n  OUTB = 1;\n#line 13 \"main.c\"\n  OUTB = 2;\n}\n";
   ASSERT_EQ(parse(text), 0);
   pcodehl *root = hl_get_ast();
   pcodehl *copy = hl_copy_ast(root);

@@ -1,9 +1,9 @@
 #line 1 "board.h"
 typedef unsigned char uint8;
-extern volatile near uint8 PORTB;
+extern volatile near uint8 OUTB;
 #line 40 "main.c"
 void main(void)
 {
 #pragma tmpdata
-  PORTB = 0x55;
+  OUTB = 0x55;
 }
