@@ -7,8 +7,11 @@
 //
 // Frame of __divmod32, FSR2-relative: [0] to [3] the dividend (which becomes the
 // quotient), [4] to [7] the divisor, [8] and [9] the caller's FSR2, [10] to [13] the
-// remainder; PRODL counts the steps. Shift and subtract, one quotient bit per
-// step; whole zero bytes at the top of the dividend are skipped eight steps at
+// remainder; PRODL counts the steps. A divisor below 256 divides the
+// dividend byte by byte from the top (each byte reached through PLUSW2, the
+// byte's number in the first remainder byte), with an 8-bit remainder in
+// PRODH. A wider divisor: shift and subtract, one quotient bit per step,
+// after skipping whole zero bytes at the top of the dividend eight steps at
 // a time. Signed operands are divided as magnitudes: the quotient is negative
 // when the signs differ, the remainder takes the dividend's sign. A divisor of
 // 0 gives a quotient with every bit of its magnitude set and the dividend as
@@ -60,11 +63,10 @@ void __divmod32(void)
     BTFSC   BSR, 1, 0
     BRA     signs
   start:
-    MOVF    4, 0, 0                     // a divisor of 0 has its own result
-    IORWF   5, 0, 0
+    MOVF    5, 0, 0                     // a divisor below 256 divides byte by byte
     IORWF   6, 0, 0
     IORWF   7, 0, 0
-    BZ      byzero
+    BZ      short
     CLRF    10, 0
     CLRF    11, 0
     CLRF    12, 0
@@ -150,6 +152,47 @@ void __divmod32(void)
     MOVFF   INDF1, FSR2L
     SUBFSR  1, 4                        // the result stays: FSR1 just past it
     RETURN  0
+  short:
+    MOVF    4, 0, 0                     // a divisor of 0 has its own result
+    BZ      byzero
+    CLRF    PRODH, 0                    // the remainder, below 256
+    MOVLW   3
+    MOVWF   10, 0                       // the dividend byte, from the top, through PLUSW2
+  byte:
+    MOVF    PRODH, 1, 0                 // remainder and byte 0: quotient byte 0
+    BNZ     bits
+    MOVF    10, 0, 0
+    MOVF    PLUSW2, 1, 0
+    BZ      nextbyte
+  bits:
+    CLRF    PRODL, 0
+    BSF     PRODL, 3, 0                 // eight steps
+  bit:
+    MOVF    10, 0, 0
+    RLCF    PLUSW2, 1, 0                // quotient bit in, dividend bit out
+    RLCF    PRODH, 1, 0                 // into the remainder
+    MOVF    4, 0, 0
+    BC      over                        // past 8 bits: above the divisor
+    CPFSLT  PRODH, 0                    // below the divisor: quotient bit 0 (C is 0)
+    SUBWF   PRODH, 1, 0                 // else subtract; no borrow: quotient bit 1
+  nextbit:
+    DECFSZ  PRODL, 1, 0
+    BRA     bit
+    MOVF    10, 0, 0
+    RLCF    PLUSW2, 1, 0                // the byte's last quotient bit
+  nextbyte:
+    DECF    10, 1, 0
+    BNN     byte
+    MOVF    PRODH, 0, 0
+    MOVWF   10, 0
+    CLRF    11, 0
+    CLRF    12, 0
+    CLRF    13, 0
+    BRA     result
+  over:
+    SUBWF   PRODH, 1, 0
+    BSF     STATUS, 0, 0                // quotient bit 1
+    BRA     nextbit
   byzero:
     MOVF    0, 0, 0                     // remainder: the dividend
     MOVWF   10, 0
