@@ -152,7 +152,7 @@ void __divmod32(void)
     MOVFF   INDF1, FSR2L
     SUBFSR  1, 4                        // the result stays: FSR1 just past it
     RETURN  0
-  short:
+  small:
     MOVF    4, 0, 0                     // a divisor of 0 has its own result
     BZ      byzero
     CLRF    PRODH, 0                    // the remainder, below 256
