@@ -64,7 +64,7 @@ void __divmod16(void)
     BRA     signs
   start:
     MOVF    3, 0, 0                     // a divisor below 256 divides byte by byte
-    BZ      short
+    BZ      small
     CLRF    6, 0
     CLRF    7, 0
     MOVLW   16

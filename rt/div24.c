@@ -65,7 +65,7 @@ void __divmod24(void)
   start:
     MOVF    4, 0, 0                     // a divisor below 256 divides byte by byte
     IORWF   5, 0, 0
-    BZ      short
+    BZ      small
     CLRF    8, 0
     CLRF    9, 0
     CLRF    10, 0

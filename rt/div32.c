@@ -66,7 +66,7 @@ void __divmod32(void)
     MOVF    5, 0, 0                     // a divisor below 256 divides byte by byte
     IORWF   6, 0, 0
     IORWF   7, 0, 0
-    BZ      short
+    BZ      small
     CLRF    10, 0
     CLRF    11, 0
     CLRF    12, 0
