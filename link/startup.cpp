@@ -23,7 +23,7 @@ enum : uint32_t {
 enum { CNT = 0, SRC = 2, LEN = 5, TP = 7, SCRATCH_SIZE = 10 };
 
 // Where main leaves its result, from the type of its symbol.
-enum MainResult { MR_AS_IS, MR_NONE, MR_WREG, MR_PROD, MR_RETVAL3, MR_RETVAL4 };
+enum MainResult { MR_AS_IS, MR_WREG, MR_PROD, MR_RETVAL3, MR_RETVAL4 };
 
 struct Emitter {
   std::vector<uint16_t> w;
@@ -130,7 +130,6 @@ void s_fold_result(Emitter &e, const Layout &at) {
   switch (at.result) {
   case MR_AS_IS:
   case MR_WREG: break;
-  case MR_NONE: e.op(MOVLW, 0); break;
   case MR_PROD:
     e.access(MOVF, R_PRODL, 0);
     e.access(IORWF, R_PRODH, 0);
@@ -177,8 +176,9 @@ bool s_cleared(const Linker &l, const LinkSection &s) {
 }
 
 // Reads main's result width from the type word of its symbol: a function
-// returning void, an 8-bit, 16-bit, 24-bit or 32-bit value. A symbol without
-// a function type (hand-made objects) keeps W as main left it.
+// returning an 8-bit, 16-bit, 24-bit or 32-bit value. A void main, and a
+// symbol without a function type (hand-made objects), leave W as main left
+// it: a main written in in-line assembly sets W to pass or fail.
 MainResult s_main_result(const Linker &l) {
   auto it = l.globals.find("main");
   if (it == l.globals.end() || it->second.object < 0) return MR_AS_IS;
@@ -194,7 +194,6 @@ MainResult s_main_result(const Linker &l) {
   default: return MR_AS_IS;
   }
   switch (type & N_BTMASK) {
-  case T_VOID: return MR_NONE;
   case T_CHAR:
   case T_UCHAR: return MR_WREG;
   case T_SHORT:

@@ -2,7 +2,8 @@
    simulator's output port and counts itself in check_failures; main then
    fails: an int main returns CHECK_RESULT(), and a program written in
    in-line assembly ends with CHECK_DONE_ASM, which stops the run when a check
-   failed. The support object (support/check.c) is linked with every test. */
+   failed and otherwise leaves W = 0, the result of a void main. The support
+   object (support/check.c) is linked with every test. */
 #ifndef VELC_TESTS_EXEC_CHECK_H
 #define VELC_TESTS_EXEC_CHECK_H
 
@@ -12,7 +13,7 @@ extern unsigned int check_value;      /* number check_put_u16 prints */
 
 void check_fail(void);     /* prints "FAIL line <check_line>" and counts */
 void check_put_u16(void);  /* prints check_value in decimal */
-void check_done(void);     /* STOP with W = check_failures when nonzero */
+void check_done(void);     /* STOP with W = check_failures when nonzero, else W = 0 */
 
 #define CHECK(cond) do { if (!(cond)) { check_line = __LINE__; check_fail(); } } while (0)
 #define CHECK_RESULT() ((int)check_failures)

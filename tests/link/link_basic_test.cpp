@@ -207,7 +207,8 @@ TEST_F(LinkRun, MainResultDecidesTheOutcome) {
       {T_INT, 0, 0x0100, 0, SIM_HALT_NONZERO},   // 256 does not pass for 0
       {T_UINT, 0, 0x0001, 0, SIM_HALT_NONZERO},
       {T_INT, 5, 0, 7, SIM_PASS},                // W and __RETVAL0 do not count
-      {T_VOID, 7, 3, 3, SIM_PASS},
+      {T_VOID, 7, 0, 0, SIM_HALT_NONZERO},      // void: W as main left it
+      {T_VOID, 0, 3, 3, SIM_PASS},
       {T_UCHAR, 0, 1, 1, SIM_PASS},
       {T_CHAR, 3, 0, 0, SIM_HALT_NONZERO},
       {T_LONG, 0, 0, 0x01000000, SIM_HALT_NONZERO},
