@@ -20,8 +20,19 @@ namespace {
 SectionRecord *s_code_section;  // the current code section
 std::string s_tmpdata_name;     // the current temporary-data section name
 std::unordered_map<SectionRecord *, ocode *> s_section_tails;
+ocode *s_function_code;  // the function being generated (freed by genFree after an unwind)
 
 }  // namespace
+
+// Appends code behind the last node of a list; the new last node.
+static ocode *s_append_behind(ocode *last, ocode *code) {
+  if (!code)
+    return last;
+  objAppend(last, code);
+  for (last = code; last->next; last = last->next) {
+  }
+  return last;
+}
 
 static void s_append_to_section(SectionRecord *scn, ocode *code) {
   if (!code)
@@ -29,11 +40,11 @@ static void s_append_to_section(SectionRecord *scn, ocode *code) {
   ocode *&tail = s_section_tails[scn];
   if (!scn->code) {
     scn->code = code;
+    for (tail = code; tail->next; tail = tail->next) {
+    }
   } else {
     VELC_ASSERT(tail && !tail->next);
-    objAppend(tail, code);
-  }
-  for (tail = code; tail->next; tail = tail->next) {
+    tail = s_append_behind(tail, code);
   }
 }
 
@@ -111,14 +122,16 @@ static StatementRecord *s_function(StatementRecord *s) {
   s_begin_function(begin);
   SectionRecord *section = s_code_section;
   SymbolRecord *fsym = begin->function.sym;
-  ocode *code = objBeginFunct(fsym, begin->line, begin->file);
+  s_function_code = objBeginFunct(fsym, begin->line, begin->file);
+  ocode *last = s_function_code;
   for (s = s->next; s && s->tree->opcode != I_EFUNCT; s = s->next)
-    code = objAppend(code, s_body_statement(s->tree));
+    last = s_append_behind(last, s_body_statement(s->tree));
   VELC_ASSERT(s != nullptr);
   const pcodell_t *end = s->tree;
-  code = objAppend(code, objInst(iqx_RETURN(0), end->line, end->file));
-  code = objAppend(code, objEndFunct(fsym, end->line, end->file));
-  s_append_to_section(section, code);
+  last = s_append_behind(last, objInst(iqx_RETURN(0), end->line, end->file));
+  s_append_behind(last, objEndFunct(fsym, end->line, end->file));
+  s_append_to_section(section, s_function_code);
+  s_function_code = nullptr;
   return s;
 }
 
@@ -163,6 +176,8 @@ void genFree() {
       scn->code = nullptr;
     }
   }
+  objFree(s_function_code);
+  s_function_code = nullptr;
   s_section_tails.clear();
   s_code_section = nullptr;
   gen_free_symbols();

@@ -142,21 +142,33 @@ static const asm_entry *s_label_position(const asm_entry *label, const asm_entry
   return previous ? previous : label;
 }
 
+// Appends behind the last node, so that a long block is not walked again.
+static void s_append(ocode *&list, ocode *&last, ocode *code) {
+  if (!code)
+    return;
+  if (list)
+    objAppend(last, code);
+  else
+    list = code;
+  for (last = code; last->next; last = last->next) {
+  }
+}
+
 ocode *objInlineAssembly(const asm_entry *hlist) {
-  ocode *list = nullptr;
+  ocode *list = nullptr, *last = nullptr;
   const asm_entry *previous = nullptr;
   for (const asm_entry *e = hlist; e; e = e->next) {
     if (e->type == LABEL_HINST) {
       VELC_ASSERT(e->label != nullptr);
       const asm_entry *at = s_label_position(e, previous);
-      list = objAppend(list, objLabel(e->label, e->line > 0 ? e->line : at->line, at->file));
+      s_append(list, last, objLabel(e->label, e->line > 0 ? e->line : at->line, at->file));
       continue;
     }
     previous = e;
     yylineno = e->line;
     if (e->file)
       snprintf(yyfilename, sizeof yyfilename, "%s", e->file);
-    list = objAppend(list, s_instruction(e));
+    s_append(list, last, s_instruction(e));
   }
   return list;
 }
