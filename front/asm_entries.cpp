@@ -8,10 +8,11 @@
 #include "front/hl.h"
 #include "front/parse_private.h"
 
-asm_entry *asmLabel(char *name, long) {
+asm_entry *asmLabel(char *name, long line) {
   asm_entry *entry = static_cast<asm_entry *>(hl_alloc(sizeof(asm_entry)));
   entry->type = LABEL_HINST;
   entry->text = name;
+  entry->line = line;  // kept for the messages and the listing of the label
   return entry;
 }
 

@@ -130,7 +130,7 @@ struct asm_entry {
   int32_t type;          // asm_entry_type
   char *text;            // label name or mnemonic as written (owned)
   asm_operand *operands; // instruction operands in source order, or null
-  long line;             // instruction: position of the mnemonic
+  long line;             // instruction: position of the mnemonic; label: its line
   char *file;            // owned, null for a label
   SymbolRecord *label;   // label entry: the function's label symbol (set by translation)
   asm_entry *next;
@@ -206,7 +206,7 @@ void hl_print_type(const typehl *type);
 
 // ---- in-line assembly (front/asm_entries.cpp) -------------------------------
 
-// A new label entry (the position is not kept); takes name.
+// A new label entry at its line; takes name.
 asm_entry *asmLabel(char *name, long line);
 // A new instruction entry; takes mnemonic, operands and file.
 asm_entry *asmInstruction(char *mnemonic, asm_operand *operands, long line, char *file);

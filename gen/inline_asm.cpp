@@ -133,8 +133,8 @@ static ocode *s_instruction(const asm_entry *e) {
   return code;
 }
 
-// Label entries keep no position: a label takes the position of the
-// instruction it stands before (or after, at the end of a block).
+// A label takes the file of the instruction it stands before (or after, at
+// the end of a block), and that instruction's line when it has none.
 static const asm_entry *s_label_position(const asm_entry *label, const asm_entry *previous) {
   for (const asm_entry *e = label; e; e = e->next)
     if (e->type == INST_HINST)
@@ -149,7 +149,7 @@ ocode *objInlineAssembly(const asm_entry *hlist) {
     if (e->type == LABEL_HINST) {
       VELC_ASSERT(e->label != nullptr);
       const asm_entry *at = s_label_position(e, previous);
-      list = objAppend(list, objLabel(e->label, at->line, at->file));
+      list = objAppend(list, objLabel(e->label, e->line > 0 ? e->line : at->line, at->file));
       continue;
     }
     previous = e;

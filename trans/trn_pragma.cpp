@@ -40,7 +40,8 @@ SList s_section(const pragma_record *r, long line, const char *file) {
                               s.has_address != 0, static_cast<long>(s.address));
   }
   pcodell_t *p = trn_node(I_SECTION, nullptr, nullptr, line, file);
-  p->section = entry ? entry->data.section : nullptr;
+  // The default code section has no entry of its own; it is current now.
+  p->section = entry ? entry->data.section : sym_get_current_code_scn();
   return s_one(p);
 }
 

@@ -222,6 +222,8 @@ SList trnAssembly(asm_entry *entries, long line, const char *file) {
   for (asm_entry *e = entries; e; e = e->next) {
     VELC_ASSERT(e->type == LABEL_HINST || e->type == INST_HINST);
     if (e->type == LABEL_HINST) {
+      if (e->line > 0)
+        yylineno = e->line;
       e->label = trn_define_label(e->text);
       continue;
     }

@@ -49,12 +49,19 @@ struct EmitRun : ::testing::Test {
     *out = read("stdout.txt");
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
-  // Compiles without errors and reads the object back.
+  // Compiles without errors and reads the object back; written again from
+  // what was read (same time stamp), it must give the same bytes.
   void compile_ok(const std::string &source, const std::string &args = "", const std::string &env = "") {
     std::string out;
     ASSERT_EQ(compile(source, args, &out, env), 0) << out;
     object = coff_read((work / "prog.o").c_str());
     ASSERT_NE(object, nullptr);
+    uint32_t stamp = object->file_hdr.f_timdat;
+    ASSERT_TRUE(coff_set_filename(object, (work / "again.o").c_str()));
+    coff_preWrite(object);
+    object->file_hdr.f_timdat = stamp;
+    ASSERT_EQ(coff_write(object), 1);
+    EXPECT_EQ(read("again.o"), read("prog.o"));
   }
   // The index of the first symbol of that name, or -1.
   long find(const std::string &name) {
@@ -106,6 +113,19 @@ TEST_F(EmitRun, EntriesOfFunctionsStaticsAndExternals) {
     EXPECT_EQ(sym(i).n_sclass, row.sclass);
     EXPECT_EQ(sym(i).n_type, row.type);
   }
+}
+
+// Code whose line marker names no file still gets line numbers, naming the
+// .file entry that the marker's (empty) name resolves to.
+TEST_F(EmitRun, LineMarkerWithAnEmptyName) {
+  compile_ok("#line 1 \"\"\nvoid main(void)\n{\n  _asm\n    MOVLW 0\n  _endasm\n}\n");
+  if (HasFatalFailure()) return;
+  const coff_section &code = object->sections[0];
+  ASSERT_EQ(code.header.s_nlnno, 2);
+  EXPECT_EQ(code.lines[0].l_lnno, 4);
+  uint32_t file = code.lines[0].l_srcndx;
+  ASSERT_LT(file, object->file_hdr.f_nsyms);
+  EXPECT_EQ(object->symbols[file].sym.n_sclass, C_FILE);
 }
 
 // A named device clears the generic flag; the time stamp is the time of

@@ -1,0 +1,6 @@
+void f(unsigned char a)
+{
+  _asm
+    NOP
+  _endasm
+}

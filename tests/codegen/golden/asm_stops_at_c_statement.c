@@ -1,0 +1,8 @@
+unsigned char v;
+void f(void)
+{
+  _asm
+    NOP
+  _endasm
+  v = 3;
+}
