@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "tests/link/link_bench.h"
 
@@ -125,5 +126,46 @@ TEST(LinkCli, ErrorsAndExitStatuses) {
   EXPECT_EQ(dev.status, 2);
   EXPECT_NE(dev.out.find("unknown Harrow device 'nosuchchip'"), std::string::npos);
   EXPECT_EQ(s_run(std::string(HARROW_LINK) + " --stack 0 " + d + "/main.o").status, 2);
+  std::filesystem::remove_all(d);
+}
+
+// Configuration bytes arrive as the compiler writes them: one absolute romdata
+// section per byte, named after the address and the object, holding one
+// static one-byte symbol. The linker puts them at their addresses in the
+// configuration space and the image carries them; the simulator reads them
+// back as program memory. Two objects that set the same byte overlap.
+TEST(LinkCli, ConfigurationBytesReachTheImage) {
+  auto config = [](const std::string &object, std::vector<std::pair<uint32_t, uint8_t>> bytes) {
+    ObjBuilder b;
+    int n = 0;
+    for (auto [address, value] : bytes) {
+      char name[64];
+      snprintf(name, sizeof name, ".config_%x_%s", address, object.c_str());
+      int s = b.section(name, 4, true, address);
+      b.data(s, {value});
+      b.symbol("__config_" + std::to_string(n++), s, 0, C_STAT, T_CHAR);
+    }
+    return b;
+  };
+  std::string d = s_dir();
+  ASSERT_TRUE(s_write(s_printer(), d + "/main.o"));
+  ASSERT_TRUE(s_write(s_text(), d + "/text.o"));
+  ASSERT_TRUE(s_write(config("main.o", {{0x300001, 0x22}, {0x300006, 0xC5}}), d + "/cfg.o"));
+  Outcome link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/main.o " + d +
+                       "/text.o " + d + "/cfg.o");
+  ASSERT_EQ(link.status, 0) << link.out;
+  std::ifstream hex(d + "/p.hex");
+  std::string image((std::istreambuf_iterator<char>(hex)), std::istreambuf_iterator<char>());
+  EXPECT_NE(image.find(":020000040030CA\n"), std::string::npos) << image;  // upper address 0x0030
+  Outcome sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:8 " + d + "/p.hex");
+  EXPECT_EQ(sim.status, 0) << sim.out;
+  EXPECT_NE(sim.out.find("0x300000 (program 0x300000, 8 bytes): FF 22 FF FF FF FF C5 FF\n"), std::string::npos)
+      << sim.out;
+
+  ASSERT_TRUE(s_write(config("other.o", {{0x300006, 0x85}}), d + "/other.o"));
+  Outcome twice = s_run(std::string(HARROW_LINK) + " -o " + d + "/t.hex " + d + "/main.o " + d + "/text.o " + d +
+                        "/cfg.o " + d + "/other.o");
+  EXPECT_EQ(twice.status, 1);
+  EXPECT_NE(twice.out.find("overlap at 0x300006"), std::string::npos) << twice.out;
   std::filesystem::remove_all(d);
 }
