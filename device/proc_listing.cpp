@@ -101,16 +101,14 @@ static std::string s_config_section() {
   int layouts = 0, devices = 0;
   const config_template *t = get_config_templates(&layouts);
   for (int id = 1; id <= PROC_COUNT; ++id) devices += get_config_template(id) != nullptr;
-  std::string out = s_format(
-      "\n## Configuration settings\n\n"
-      "%ld Harrow devices have configuration bytes at 0x300000 and up, in one of the\n"
-      "layouts below. A source selects their settings with\n"
-      "`#pragma config SETTING=VALUE, ...`; setting and value names are case-sensitive.\n"
-      "`velcqx-extended --help-config -p DEVICE` lists the settings of a device.\n"
-      "The bits of a byte that no pragma sets keep the device's erased default;\n"
-      "a byte that no pragma touches is not written into the object file at all.\n"
-      "A value is given in the bits of its setting (the mask).\n\n",
-      devices);
+  std::string out = s_format("\n## Configuration settings\n\n%ld", devices) +
+                    " Harrow devices have configuration bytes at 0x300000 and up, in one of the\n"
+                    "layouts below. A source selects their settings with\n"
+                    "`#pragma config SETTING=VALUE, ...`; setting and value names are case-sensitive.\n"
+                    "`velcqx-extended --help-config -p DEVICE` lists the settings of a device.\n"
+                    "The bits of a byte that no pragma sets keep the device's erased default;\n"
+                    "a byte that no pragma touches is not written into the object file at all.\n"
+                    "A value is given in the bits of its setting (the mask).\n\n";
   for (int i = 0; i < layouts; ++i) out += s_layout_table(t[i]);
   std::string without;
   for (int id = 1; id <= PROC_COUNT; ++id)
