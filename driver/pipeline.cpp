@@ -11,6 +11,7 @@
 #include "driver/settings.h"
 #include "front/front.h"
 #include "front/pragma_config.h"
+#include "object/emit.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
 #include "trans/type.h"
@@ -70,8 +71,8 @@ static void s_free_statements() {
 static void s_optimize() {}
 // Turn the configuration settings into data (pragma_config_generate_info).
 static void s_generate_config() { pragma_config_generate_info(); }
-// Write the object file (emit_write_object_file(ofile)).
-static void s_write_object() {}
+// Write the object file.
+static void s_write_object() { emit_write_object_file(ofile); }
 // Release the code generator's state (genFree).
 static void s_free_code_generator() {}
 

@@ -3,6 +3,7 @@
 // output, and the exit status (help and version 0, refusals 1, unsupported
 // processor -1, otherwise the number of errors).
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -81,7 +82,9 @@ static int s_compile() {
   }
   if (phase_parser_init() != 0)
     VELC_ASSERT(!"the parser could not be initialised");
-  remove(ofile);
+  // An old object goes, so a failed run leaves none; unlink never removes a
+  // directory that happens to carry the object's name.
+  unlink(ofile);
   try {
     run_phases();
   } catch (const FatalUnwind &) {

@@ -4,7 +4,9 @@
 // stamp, f_opthdr and f_magic, and each function's auxiliary entry pointing
 // at its first line-number entry. The offsets follow exactly the order in
 // which coff_write puts the pieces, with no gaps.
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 
 #include "driver/diag.h"
@@ -71,6 +73,20 @@ static void s_layout_lines(coff_file *file, s_cursor *cur) {
   s_figure("lineStart=%s, ", start, "lineLength=%s\n", cur->offset - start);
 }
 
+// The time of writing, or the fixed time SOURCE_DATE_EPOCH gives (seconds
+// since 1970 as a decimal number), so that a build can be reproduced byte
+// for byte. A value that is no such number is ignored.
+static uint32_t s_timestamp() {
+  const char *fixed = getenv("SOURCE_DATE_EPOCH");
+  if (fixed && fixed[0] >= '0' && fixed[0] <= '9') {
+    char *end = nullptr;
+    errno = 0;
+    unsigned long long seconds = strtoull(fixed, &end, 10);
+    if (errno == 0 && *end == 0 && seconds <= UINT32_MAX) return uint32_t(seconds);
+  }
+  return uint32_t(time(nullptr));
+}
+
 void coff_preWrite(coff_file *file) {
   coff_filehdr *fh = &file->file_hdr;
   // The counts in the header must describe arrays the record holds.
@@ -88,7 +104,7 @@ void coff_preWrite(coff_file *file) {
   // The string table is always written; without strings it is the length word alone.
   uint32_t strings = coff_string_table_length(file);
   s_figure("stringStart=%s, ", cur.offset, "stringLength=%s\n", strings < 4 ? 4 : strings);
-  fh->f_timdat = uint32_t(time(nullptr));
+  fh->f_timdat = s_timestamp();
   fh->f_opthdr = OPTHSZ;
   fh->f_magic = COFF_MAGIC;
   coff_fixupAuxFcns(file);

@@ -56,8 +56,9 @@ TEST_F(FileRun, SourceInAnotherDirectoryKeepsOutputsHere) {
             (std::vector<std::string>{"-o", "\"prog.i\"", "-e", "\"" + work + "/prog.err\"", "\"src/prog.c\""}));
   EXPECT_FALSE(exists("prog.i"));
   EXPECT_FALSE(exists("prog.err"));
-  EXPECT_FALSE(exists("prog.o"));      // the old object file is deleted before compiling
-  EXPECT_TRUE(exists("src/prog.o"));   // only the current directory's one is this run's
+  ASSERT_TRUE(exists("prog.o"));       // this run's object replaces the old one here
+  EXPECT_EQ(read("prog.o").substr(0, 2), "\x40\x12");
+  EXPECT_EQ(read("src/prog.o"), "stale");  // the source's directory is left alone
 }
 
 TEST_F(FileRun, SourceNamedWithoutExtension) {
@@ -84,7 +85,8 @@ TEST_F(FileRun, ExplicitErrorAndObjectNames) {
   EXPECT_EQ(r.status, 0);
   auto v = pp_vectors().at(0);
   EXPECT_EQ(v.at(4), "\"logs/e.txt\"");
-  EXPECT_FALSE(exists("out/x.o"));
+  ASSERT_TRUE(exists("out/x.o"));
+  EXPECT_EQ(read("out/x.o").substr(0, 2), "\x40\x12");  // an object, not the stale file
   EXPECT_FALSE(exists("logs/e.txt"));
   EXPECT_FALSE(exists("prog.err"));
 }

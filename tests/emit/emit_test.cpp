@@ -1,0 +1,150 @@
+// End-to-end checks of single facts of the objects the compiler writes, read
+// back with the project's reader: entries of locals, parameters and
+// functions, the header for a named device and the time stamp, the near
+// check against the section (1303, no object), and output paths that cannot
+// be written (1500, exit status 1, no file left behind).
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "object/coff.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct EmitRun : ::testing::Test {
+  fs::path work;
+  coff_file *object = nullptr;
+
+  void SetUp() override {
+    work = fs::temp_directory_path() / ("velc_emit_" + std::to_string(::getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(work);
+    fs::create_directories(work);
+  }
+  void TearDown() override {
+    coff_free(object);
+    fs::remove_all(work);
+  }
+  void write(const std::string &name, const std::string &text) { std::ofstream(work / name) << text; }
+  std::string read(const std::string &name) {
+    std::ifstream in(work / name);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // Compiles prog.c with args in the work folder; the exit status, and the console output in *out.
+  int compile(const std::string &source, const std::string &args, std::string *out, const std::string &env = "") {
+    write("prog.c", source);
+    std::string cmd = "cd '" + work.string() + "' && " + env + " '" + VELC_COMPILER + "' " + args +
+                      " prog.c > stdout.txt 2>&1";
+    int status = std::system(cmd.c_str());
+    *out = read("stdout.txt");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  // Compiles without errors and reads the object back.
+  void compile_ok(const std::string &source, const std::string &args = "", const std::string &env = "") {
+    std::string out;
+    ASSERT_EQ(compile(source, args, &out, env), 0) << out;
+    object = coff_read((work / "prog.o").c_str());
+    ASSERT_NE(object, nullptr);
+  }
+  // The index of the first symbol of that name, or -1.
+  long find(const std::string &name) {
+    char buf[9];
+    for (uint32_t i = 0; i < object->file_hdr.f_nsyms; i += 1 + object->symbols[i].sym.n_numaux)
+      if (name == coff_symbol_name(object, &object->symbols[i].sym, buf)) return long(i);
+    return -1;
+  }
+  const coff_syment &sym(long index) { return object->symbols[index].sym; }
+};
+
+struct EntryRow {
+  const char *source;
+  const char *name;
+  int16_t scnum;      // -1 absolute (frame offset), 0 external, 1 and up a section
+  uint32_t value;
+  uint8_t sclass;
+  uint32_t type;
+};
+
+// Locals live in the stack frame (their value is the frame offset) unless
+// static; functions are external unless static; a function used but never
+// defined is an external entry.
+TEST_F(EmitRun, EntriesOfLocalsParametersAndFunctions) {
+  const EntryRow rows[] = {
+      {"void f(char a, int b) { }", "a", -1, 2, C_AUTO, T_CHAR},
+      {"void f(char a, int b) { }", "b", -1, 0, C_AUTO, T_INT},
+      {"void f(void) { long x; char y; }", "y", -1, 5, C_AUTO, T_CHAR},
+      {"void f(void) { static int s = 3; }", "s", 2, 0, C_STAT, T_INT},
+      {"static void g(void) { }\nvoid f(void) { g(); }", "g", 1, 0, C_STAT, T_VOID | DT_FCN << N_TBSHFT},
+      {"int f(void) { return 0; }", "f", 1, 0, C_EXT, T_INT | DT_FCN << N_TBSHFT},
+      {"extern int ext(void);\nrom int (*p)(void) = ext;", "ext", 0, 0, C_EXT, T_INT | DT_FCN << N_TBSHFT},
+  };
+  for (const EntryRow &row : rows) {
+    SCOPED_TRACE(row.source);
+    coff_free(object);
+    object = nullptr;
+    compile_ok(row.source);
+    long i = find(row.name);
+    ASSERT_GE(i, 0);
+    EXPECT_EQ(sym(i).n_scnum, row.scnum);
+    EXPECT_EQ(sym(i).n_value, row.value);
+    EXPECT_EQ(sym(i).n_sclass, row.sclass);
+    EXPECT_EQ(sym(i).n_type, row.type);
+  }
+}
+
+// A named device clears the generic flag; the time stamp is the time of
+// writing unless SOURCE_DATE_EPOCH fixes it.
+TEST_F(EmitRun, HeaderFlagsAndTimeStamp) {
+  compile_ok("int x;", "-p HR4410K", "unset SOURCE_DATE_EPOCH;");
+  EXPECT_EQ(object->file_hdr.f_flags, F_HARROW);
+  EXPECT_EQ(object->opt_hdr.vstamp, COFF_VSTAMP);
+  EXPECT_LE(std::labs(long(object->file_hdr.f_timdat) - long(time(nullptr))), 3600);
+  coff_free(object);
+  object = nullptr;
+  compile_ok("int x;", "", "SOURCE_DATE_EPOCH=12345");
+  EXPECT_EQ(object->file_hdr.f_flags, F_HARROW | F_GENERIC);
+  EXPECT_EQ(object->file_hdr.f_timdat, 12345u);
+}
+
+// A near object outside an access section is an error at its own line, and
+// no object is written.
+TEST_F(EmitRun, NearObjectOutsideAccessSectionIs1303) {
+  write("prog.o", "stale");
+  std::string out;
+  EXPECT_EQ(compile("int a;\nnear char n;\nint b;\n", "", &out), 1);
+  EXPECT_NE(out.find((work / "prog.c").string() + ":2:Error [1303] 'near' symbol defined in non-access qualified section"),
+            std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(work / "prog.o"));
+}
+
+// An object path in a missing folder, or naming a folder, cannot be written:
+// message 1500, exit status 1 (one error), and nothing left behind.
+TEST_F(EmitRun, UnwritableObjectPathIs1500) {
+  fs::create_directories(work / "full");
+  write("full/keep", "");
+  fs::create_directories(work / "empty");
+  for (const char *path : {"missing/x.o", "full", "empty"}) {
+    SCOPED_TRACE(path);
+    std::string out;
+    EXPECT_EQ(compile("int x = 1;", std::string("-fo=") + path, &out), 1);
+    EXPECT_NE(out.find(std::string("Error [1500] unable to open file '") + path + "'"), std::string::npos) << out;
+    EXPECT_TRUE(fs::is_directory(work / "full"));
+    EXPECT_TRUE(fs::is_directory(work / "empty"));
+    EXPECT_TRUE(fs::is_empty(work / "empty"));
+    size_t files = 0;
+    for (const auto &entry : fs::directory_iterator(work)) files += entry.is_regular_file();
+    EXPECT_EQ(files, 3u);  // prog.c, prog.err, stdout.txt: no object, no temporary file
+  }
+}
+
+}  // namespace
