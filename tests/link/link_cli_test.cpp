@@ -169,3 +169,31 @@ TEST(LinkCli, ConfigurationBytesReachTheImage) {
   EXPECT_NE(twice.out.find("overlap at 0x300006"), std::string::npos) << twice.out;
   std::filesystem::remove_all(d);
 }
+
+// The whole tool chain: a C unit with config pragmas and the string that the
+// hand-built main prints is compiled, linked with start-up code and run; the
+// image's configuration space holds the configured bytes (erased defaults in
+// the bits no pragma gave) and nothing where no pragma went.
+TEST(LinkCli, CompiledConfigurationBytesReachTheImage) {
+  std::string d = s_dir();
+  ASSERT_TRUE(s_write(s_printer(), d + "/main.o"));
+  std::ofstream(d + "/prog.c") << "#pragma config OSC=HS, OSCS=OFF\n"
+                                  "#pragma config WDT=OFF\n"
+                                  "#pragma config XINST=ON, DEBUG=ON\n"
+                                  "rom const char text[] = \"Hi\\n\";\n";
+  Outcome cc = s_run("cd " + d + " && " + VELC_COMPILER + " -p HR4010 prog.c");
+  ASSERT_EQ(cc.status, 0) << cc.out;
+  Outcome link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/main.o " + d +
+                       "/prog.o");
+  ASSERT_EQ(link.status, 0) << link.out;
+  std::ifstream map(d + "/p.map");
+  std::string text((std::istreambuf_iterator<char>(map)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("  .config_300001_prog.o        romdata  0x300001  0x000001  "), std::string::npos)
+      << text;
+  Outcome sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:14 " + d + "/p.hex");
+  EXPECT_EQ(sim.status, 0) << sim.out;
+  // HR4010 defaults: 27 0F 0F 80 85 at 0x300001..6; OSC=HS, OSCS=OFF -> 22;
+  // WDT=OFF -> 0E; XINST=ON, DEBUG=ON -> 45.
+  EXPECT_EQ(sim.out, "Hi\n0x300000 (program 0x300000, 14 bytes): FF 22 FF 0E FF FF 45 FF FF FF FF FF FF FF\n");
+  std::filesystem::remove_all(d);
+}
