@@ -5,7 +5,6 @@
 // wired in one place.
 #include "driver/phases.h"
 
-#include "device/processors.h"
 #include "driver/compile.h"
 #include "driver/diag.h"
 #include "driver/settings.h"

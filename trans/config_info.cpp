@@ -16,15 +16,24 @@
 #include "trans/trans.h"
 #include "trans/trn_internal.h"
 
-// 1226 at the file and line of the _configuration declaration.
-static void s_report_both(const SymbolRecord *old_style) {
+// The current position, put back when the scope ends (a message can unwind).
+namespace {
+struct SavedPosition {
   long line = yylineno;
   std::string file = yyfilename;
+  ~SavedPosition() {
+    yylineno = line;
+    snprintf(yyfilename, sizeof yyfilename, "%s", file.c_str());
+  }
+};
+}  // namespace
+
+// 1226 at the file and line of the _configuration declaration.
+static void s_report_both(const SymbolRecord *old_style) {
+  SavedPosition saved;
   yylineno = old_style->line;
   snprintf(yyfilename, sizeof yyfilename, "%s", old_style->file ? old_style->file : "");
   post_error(1226);
-  yylineno = line;
-  snprintf(yyfilename, sizeof yyfilename, "%s", file.c_str());
 }
 
 static void s_config_object(const config_byte &byte) {
