@@ -10,7 +10,9 @@
 #include "driver/settings.h"
 #include "front/front.h"
 #include "front/pragma_config.h"
+#include "gen/gen.h"
 #include "object/emit.h"
+#include "opt/opt.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
 #include "trans/type.h"
@@ -42,6 +44,7 @@ void phase_parser_uninit() { s_parser_ready = false; }
 static pcodehl *s_syntax_tree;        // held from the parse until it is freed
 static StatementRecord *s_statements;  // held from translation until code generation ends
 static bool s_translated;              // the symbol table and types are live
+static bool s_generator_ready;         // the code generator's symbols and output code are live
 
 // Parse the translation unit from driver_preprocessed_input().
 static void s_parse() {
@@ -50,7 +53,11 @@ static void s_parse() {
 }
 // Translate the syntax tree into the statement list; -l prints the tree
 // first and -x every statement tree.
+// The code generator's special symbols come first: assembly blocks name
+// them during translation.
 static void s_translate() {
+  s_generator_ready = true;
+  genInit();
   s_translated = true;
   s_statements = trnTranslateAST(s_syntax_tree);
 }
@@ -59,21 +66,25 @@ static void s_free_syntax_tree() {
   hl_free_ast(s_syntax_tree);
   s_syntax_tree = nullptr;
 }
-// Select instructions for the statement list (genTranslate).
-static void s_generate_code() {}
+// Select instructions for the statement list.
+static void s_generate_code() { genTranslate(s_statements); }
 // Free the statement list.
 static void s_free_statements() {
   stmtFreeList(s_statements);
   s_statements = nullptr;
 }
-// Optimise the output code and resolve branches (optimize_assembly).
-static void s_optimize() {}
+// Optimise the output code and resolve branches.
+static void s_optimize() { optimize_assembly(); }
 // Turn the configuration settings into data (pragma_config_generate_info).
 static void s_generate_config() { pragma_config_generate_info(); }
 // Write the object file.
 static void s_write_object() { emit_write_object_file(ofile); }
-// Release the code generator's state (genFree).
-static void s_free_code_generator() {}
+// Release the code generator's state: special symbols and output code.
+static void s_free_code_generator() {
+  if (s_generator_ready)
+    genFree();
+  s_generator_ready = false;
+}
 
 static bool s_clean() { return get_error_count() == 0; }
 
@@ -82,6 +93,7 @@ static bool s_clean() { return get_error_count() == 0; }
 void phase_release() {
   s_free_syntax_tree();
   s_free_statements();
+  s_free_code_generator();
   if (s_translated) {
     trnTerminate();
     sym_end_module();

@@ -115,9 +115,12 @@ struct hl_mnemonic {
 
 enum asm_entry_type : int32_t { LABEL_HINST = 0, INST_HINST = 1 };
 
+struct SymbolRecord;
+
 // One operand: a symbol plus offset, or a literal (symbol null).
 struct asm_operand {
   char *symbol;  // owned, or null for a literal
+  SymbolRecord *sym;  // the symbol the name resolves to (set by translation)
   int32_t value; // the literal, or the offset added to the symbol
   asm_operand *next;
 };
@@ -129,6 +132,7 @@ struct asm_entry {
   asm_operand *operands; // instruction operands in source order, or null
   long line;             // instruction: position of the mnemonic
   char *file;            // owned, null for a label
+  SymbolRecord *label;   // label entry: the function's label symbol (set by translation)
   asm_entry *next;
 };
 

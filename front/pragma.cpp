@@ -13,7 +13,7 @@
 #include "front/pragma.h"
 #include "front/pragma_private.h"
 #include "front/scan.h"
-#include "opt/opt.h"
+#include "opt/varlocate.h"
 
 int yylookahead = -1;
 

@@ -20,4 +20,4 @@ target_sources(front PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma_config_help.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma_pool.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma_dump.cpp)
-target_link_libraries(front PUBLIC opt)
+target_link_libraries(front PUBLIC opt_varlocate)

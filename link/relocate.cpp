@@ -150,9 +150,9 @@ void s_apply(Linker &l, int oi, int si, const coff_reloc &r) {
 
 bool link_sfr_address(const std::string &name, uint32_t &address) {
   static const struct { const char *name; uint32_t address; } table[] = {
-#define SFR(n, a) {#n, a},
-#include "link/sfr.def"
-#undef SFR
+#define CORE_REG(n, a, bytes, group) {#n, a},
+#include "device/core_registers.def"
+#undef CORE_REG
   };
   static_assert(sizeof(table) / sizeof(table[0]) == 43, "one row per register name");
   for (const auto &row : table)

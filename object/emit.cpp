@@ -49,6 +49,9 @@ static void s_dependent_files(EmitState &st) {
 
 static void s_second_walk_entry(EmitState &st, const SymbolRecord *entry) {
   switch (entry->type) {
+  case SYM_SECTION:
+    if (entry->data.section->kind == SECTION_CODE) emit_code_section(st, entry->data.section);
+    break;
   case SYM_BFUNCT:
   case SYM_EFUNCT:
   case SYM_BBLOCK:
@@ -64,11 +67,23 @@ static void s_walk(EmitState &st, F visit) {
     visit(st, *static_cast<const SymbolRecord *const *>(rec));
 }
 
+// The code sections in the order they come: the default one, which has no
+// section directive, first; then each as its directive comes in the master
+// list; then any the code generator filled without a directive.
+static void s_second_walk(EmitState &st) {
+  emit_code_section(st, sym_get_default_code_section());
+  s_walk(st, s_second_walk_entry);
+  for (void *rec = section_set ? list_first(section_set) : nullptr; rec; rec = list_next(rec)) {
+    const SectionRecord *scn = *static_cast<SectionRecord **>(rec);
+    if (scn->kind == SECTION_CODE) emit_code_section(st, scn);
+  }
+}
+
 void emit_write_object_file(const char *object_file_name) {
   EmitState st;
   if (!emit_init(st, object_file_name, getInstSet(processor), processor, generic_processor_flag != 0)) return;
   s_walk(st, s_first_walk_entry);
   s_dependent_files(st);
-  s_walk(st, s_second_walk_entry);
+  s_second_walk(st);
   if (get_error_count() == 0 && emit_make_record(st)) emit_write_record(st);
 }

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -82,6 +83,7 @@ struct EmitState {
   long walk_function = -1;           // second walk: the function whose begin came last
   std::vector<uint32_t> walk_blocks; // second walk: the open .bb entries
   long listing_counter = 0;          // running number of the -s listing
+  std::unordered_set<const void *> encoded;  // code sections whose output code is done
 };
 
 // ---- state, sections, symbols (object/emit_state.cpp) --------------------
@@ -144,7 +146,7 @@ bool emit_defines_variable(const SymbolRecord *sym);
 void emit_variable_entry(EmitState &st, const SymbolRecord *sym);
 
 // ---- second walk: code (object/emit_code.cpp) ----------------------------
-// Encodes the output code of the code section named by a section directive.
+// Encodes the output code of a code section (once; a section without code is skipped).
 void emit_code_section(EmitState &st, const SectionRecord *section);
 
 // ---- final assembly (object/emit_write.cpp) ------------------------------

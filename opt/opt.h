@@ -1,31 +1,35 @@
-// Optimiser interface. For now: the varlocate list that "#pragma varlocate"
-// fills during the parse and the optimiser applies to the symbols later.
+// The optimiser's interface: the phase that runs over every code section's
+// output code after code generation (optimize_assembly), and the steps of it
+// that run even with optimisation off, exposed for the optimiser's own files
+// and tests.
 #ifndef VELC_OPT_OPT_H
 #define VELC_OPT_OPT_H
 
-#include <cstdint>
+#include "gen/ocode.h"
+#include "opt/varlocate.h"
 
-enum varlocate_kind : uint32_t {
-  VARLOCATE_BANK = 0,     // the variable lives in a given bank
-  VARLOCATE_SECTION = 1,  // the variable lives in a given section
-};
+// Applies the varlocate list, normalises symbol references, converts
+// literal branches, and resolves every branch of every code section.
+void optimize_assembly();
 
-// One varlocate entry; the list is newest first.
-struct varlocate_entry {
-  uint32_t kind;          // varlocate_kind
-  uint32_t value;         // bank number (VARLOCATE_BANK)
-  char *name;             // variable (owned)
-  char *section;          // section name (VARLOCATE_SECTION, owned)
-  varlocate_entry *next;  // older entry
-};
-
-// Records that variable name lives in bank (entry at the front of the list).
-void opt_varlocate_bank(const char *name, uint32_t bank);
-// Records that variable name lives in section (entry at the front of the list).
-void opt_varlocate_section(const char *name, const char *section);
-// The newest entry, or null; follow next for older ones.
-const varlocate_entry *opt_varlocate_first();
-// Frees the whole list.
-void opt_varlocate_clear();
+// Marks the symbols named by the varlocate list (warning for an unknown one).
+void opt_apply_varlocate();
+// Rewrites one operand's symbol reference into its canonical spelling.
+void opt_normalize_symref(inst_operand *op);
+// Normalises every symbol operand of every code section's instructions.
+void opt_normalize_all_symrefs();
+// Generated branch instructions become branch nodes; literal branch targets
+// become labels. Returns the list's head.
+ocode *opt_convert_literal_branches(ocode *list);
+// Resolves every branch node of a section list into BRA, Bcc, GOTO or an
+// inverted Bcc around one of them; turns near CALLs into RCALL; removes the
+// labels nothing refers to. Returns the list's head.
+ocode *opt_resolve_branches(ocode *list);
+// The node size in program words that branch resolution assumes: the
+// largest size a branch node of its resolution state may take.
+int opt_max_instruction_size(const ocode *oc);
+// Distance in words from a branch node (or CALL) to its target, 0xFFFF when
+// the target is unknown or too far; *forward tells the direction.
+long opt_max_distance_to_branch_target(const ocode *oc, bool *forward);
 
 #endif

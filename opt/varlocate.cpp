@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "driver/diag.h"
-#include "opt/opt.h"
+#include "opt/varlocate.h"
 
 static varlocate_entry *s_varlocate_head;
 

@@ -92,6 +92,7 @@ void pcodellFreeTree(pcodell_t *tree) {
 void pcodell_release_node(pcodell_t *p) {
   pcodell_live_remove(p);
   free(p->owned);
+  free(p->state);
   VELC_ASSERT(record_pool_release(s_nodes, p));
 }
 
@@ -141,6 +142,7 @@ pcodell_t *pcodell_copy(const pcodell_t *tree) {
     return nullptr;
   auto *p = static_cast<pcodell_t *>(record_pool_alloc(s_nodes));
   *p = *tree;
+  p->state = nullptr;
   p->live_prev = p->live_next = nullptr;
   p->live_mark = 0;
   if (tree->owned) {

@@ -23,6 +23,7 @@ enum : int32_t { B_ADD = 0, B_AND = 1, B_OR = 2, B_XOR = 3 };
 
 struct SwitchRecord;  // the translator's switch record (cases, default and exit labels)
 struct asm_entry;     // an in-line assembly block's entry list
+struct gen_state;     // the instruction selector's labelling state of a node
 
 // A function's frame, carried by its begin and end operators.
 struct PcodellFunction {
@@ -64,6 +65,7 @@ struct pcodell_t {
     SectionRecord *section;     // I_SECTION
     asm_entry *asm_block;       // I_ASM
   };
+  gen_state *state;           // selector state: allocated with calloc by the labeller, freed (free) with the node
   void *owned;                // freed with the node (initialiser images and similar)
   long owned_size;
   // The translator's record of the nodes it has made and not yet handed on:

@@ -107,6 +107,8 @@ void sym_free_symbol(SymbolRecord *sym) {
   free(sym->file);
   free(sym->literal);
   free(sym->section_name);
+  free(sym->code_section);
+  free(sym->located_section);
   free(sym);
 }
 

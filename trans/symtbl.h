@@ -27,6 +27,7 @@ enum : uint8_t { DECL_STATIC_PARAM = 1, DECL_TENTATIVE = 2, DECL_INITIALISED = 4
 constexpr uint32_t SCN_SHARED = 1, SCN_OVERLAY = 2, SCN_ACCESS = 4, SCN_ABSOLUTE = 8;
 
 struct SectionRecord;
+struct ocode;  // an output-code node (gen/ocode.h)
 
 // One entry of a scope or of the master list. Allocated zero-filled; entries
 // of the master list live until sym_end_module.
@@ -60,6 +61,15 @@ struct SymbolRecord {
   char *section_name;          // owned
   long nesting_level;          // 0 for file scope
   void *defined_function_data; // reserved for later phases (not owned here)
+  // Code generation and optimisation:
+  ocode *label_node;           // LABEL: its OC_LABEL node, once code exists
+  ocode *begin_node;           // function: its OC_BFUNCT node
+  char *code_section;          // function: name of the code section it was compiled into (owned)
+  uint8_t has_inline_asm;      // function: its body holds an assembly block
+  uint8_t bank_located;        // "#pragma varlocate" bank: located_bank is set
+  uint8_t section_located;     // "#pragma varlocate" section: located_section is set
+  uint32_t located_bank;
+  char *located_section;       // owned
 };
 
 struct TagEntry {
@@ -74,6 +84,7 @@ struct SectionRecord {
   uint32_t attributes;       // SCN_*
   long address;
   SymbolRecord *first_entry; // first SYM_SECTION entry naming it
+  ocode *code;               // code section: its output-code list (owned by the code generator)
 };
 
 // Master list entries and sections are pointers stored in the lists.
@@ -122,5 +133,14 @@ void sym_add_to_master_symbol_table(SymbolRecord *entry);
 void sym_dump_symtbl();  // one line per master-list entry on standard output
 // Frees a symbol record and what it owns (for records never entered anywhere).
 void sym_free_symbol(SymbolRecord *sym);
+
+// ---- special symbols ------------------------------------------------------
+// Symbols the code generator makes before translation (special registers,
+// the software stack, run-time routines); assembly blocks may name them
+// without a declaration. The table holds pointers only; the code generator
+// owns the records.
+void sym_register_special(SymbolRecord *sym);
+SymbolRecord *sym_lookup_special(const char *name);  // null when none
+void sym_clear_special();
 
 #endif

@@ -16,6 +16,7 @@
 #include "trans/trn_internal.h"
 
 void trn_check_forward_labels(const char *function);
+SymbolRecord *trn_define_label(const char *name);
 static void s_check_asm_names();
 bool trn_forward_labels_empty();
 
@@ -162,8 +163,8 @@ SList trnReturnStatement(pcodell_t *expr, long line, const char *file) {
 }
 
 static const char *const s_core_registers[] = {
-#define CORE_REG(name, address, bytes) #name,
-#include "trans/core_registers.def"
+#define CORE_REG(name, address, bytes, group) #name,
+#include "device/core_registers.def"
 #undef CORE_REG
 };
 static_assert(sizeof s_core_registers / sizeof s_core_registers[0] == 43, "43 core register names");
@@ -175,48 +176,59 @@ static bool s_is_core_register(const char *name) {
   return false;
 }
 
-// Operands naming no C symbol wait for the end of the function: they may
-// be labels of any assembly block of the function.
+// Operands naming no C symbol and no special symbol wait for the end of
+// the function: they may be labels defined later in the function.
 struct PendingAsmName {
-  const char *name;
+  asm_operand *operand;
   long line;
   std::string file;
 };
 static std::vector<PendingAsmName> s_pending_asm_names;
-static std::vector<const asm_entry *> s_function_asm_blocks;
-
-static bool s_is_asm_label(const char *name) {
-  for (const asm_entry *block : s_function_asm_blocks)
-    for (const asm_entry *e = block; e; e = e->next)
-      if (e->type == LABEL_HINST && e->text && strcmp(e->text, name) == 0)
-        return true;
-  return false;
-}
 
 static void s_check_asm_names() {
   for (const PendingAsmName &p : s_pending_asm_names) {
-    if (s_is_asm_label(p.name))
+    if (SymbolRecord *label = sym_lookup_label(p.operand->symbol)) {
+      p.operand->sym = label;
       continue;
+    }
     yylineno = p.line;
     snprintf(yyfilename, sizeof yyfilename, "%s", p.file.c_str());
-    post_error(1105, p.name);
+    post_error(1105, p.operand->symbol);
   }
   s_pending_asm_names.clear();
-  s_function_asm_blocks.clear();
 }
 
-// Every symbol operand of the block must name a declared symbol, a core
-// register or a label of an assembly block of the function.
+// A symbol operand names a declared symbol, a special symbol of the code
+// generator (a core register, the stack, a run-time routine) or a label
+// of the function. Without the code generator's symbols (translation
+// alone) a core register name is accepted unresolved.
+static void s_resolve_asm_operand(asm_operand *o, const asm_entry *e, const char *file) {
+  if (SymbolRecord *sym = sym_lookup_sym(o->symbol, 0)) {
+    sym->refcount++;
+    o->sym = sym;
+  } else if (SymbolRecord *special = sym_lookup_special(o->symbol)) {
+    o->sym = special;
+  } else if (!s_is_core_register(o->symbol)) {
+    s_pending_asm_names.push_back({o, e->line, e->file ? e->file : file});
+  }
+}
+
+// Labels of the block become label symbols of the function; symbol
+// operands are resolved while the scopes are open; the function is marked
+// as holding assembly.
 SList trnAssembly(asm_entry *entries, long line, const char *file) {
+  if (s_current_function)
+    s_current_function->has_inline_asm = 1;
   for (asm_entry *e = entries; e; e = e->next) {
     VELC_ASSERT(e->type == LABEL_HINST || e->type == INST_HINST);
-    if (e->type != INST_HINST)
+    if (e->type == LABEL_HINST) {
+      e->label = trn_define_label(e->text);
       continue;
+    }
     for (asm_operand *o = e->operands; o; o = o->next)
-      if (o->symbol && !sym_lookup_sym(o->symbol, 0) && !s_is_core_register(o->symbol))
-        s_pending_asm_names.push_back({o->symbol, e->line, e->file ? e->file : file});
+      if (o->symbol)
+        s_resolve_asm_operand(o, e, file);
   }
-  s_function_asm_blocks.push_back(entries);
   pcodell_t *p = trn_node(I_ASM, nullptr, nullptr, line, file);
   p->asm_block = entries;
   s_asm_blocks.push_back(entries);
@@ -227,7 +239,6 @@ SList trnAssembly(asm_entry *entries, long line, const char *file) {
 
 void trn_function_reset() {
   s_pending_asm_names.clear();
-  s_function_asm_blocks.clear();
   s_current_function = sReturnLabel = nullptr;
   type_free(sReturnType);
   sReturnType = nullptr;

@@ -110,7 +110,9 @@ SList trnSwitchStatementEnd(pcodell_t *expr, SList body, long line, const char *
   return out;
 }
 
-SList trnLabel(const char *name, SList stmt, long line, const char *file) {
+// The label symbol of a definition in the function's label scope: a
+// second definition is 1512; a label a goto is waiting for is resolved.
+SymbolRecord *trn_define_label(const char *name) {
   SymbolRecord *label = sym_lookup_label(name);
   if (label) {
     auto it = std::find(sLabelForwardReferenceList.begin(), sLabelForwardReferenceList.end(), label);
@@ -121,7 +123,11 @@ SList trnLabel(const char *name, SList stmt, long line, const char *file) {
   } else {
     label = sym_create_label(name);
   }
-  return s_labelled(label, stmt, line, file);
+  return label;
+}
+
+SList trnLabel(const char *name, SList stmt, long line, const char *file) {
+  return s_labelled(trn_define_label(name), stmt, line, file);
 }
 
 SList trnJumpStatement(const char *name, long line, const char *file) {

@@ -1,6 +1,6 @@
 // End-to-end checks of single facts of the objects the compiler writes, read
-// back with the project's reader: entries of locals, parameters and
-// functions, the header for a named device and the time stamp, the near
+// back with the project's reader: entries of functions, static locals and
+// externals, the header for a named device and the time stamp, the near
 // check against the section (1303, no object), and output paths that cannot
 // be written (1500, exit status 1, no file left behind).
 #include <gtest/gtest.h>
@@ -69,32 +69,38 @@ struct EmitRun : ::testing::Test {
 struct EntryRow {
   const char *source;
   const char *name;
-  int16_t scnum;      // -1 absolute (frame offset), 0 external, 1 and up a section
+  long index;         // position in the symbol table, -1: not checked
+  int16_t scnum;      // 0 external, 1 and up a section
   uint32_t value;
   uint8_t sclass;
   uint32_t type;
 };
 
-// Locals live in the stack frame (their value is the frame offset) unless
-// static; functions are external unless static; a function used but never
-// defined is an external entry.
-TEST_F(EmitRun, EntriesOfLocalsParametersAndFunctions) {
+// Functions are external unless static and take their address from their
+// code; a static local lives in a data section; a function used but never
+// defined is an external entry behind the labels (here the return label).
+TEST_F(EmitRun, EntriesOfFunctionsStaticsAndExternals) {
+  const char *calls = "static void g(void) { _asm NOP _endasm }\nvoid f(void) { _asm CALL g, 0 _endasm }";
+  const char *nowhere = "extern void nowhere(void);\nvoid f(void) { _asm CALL nowhere, 0 _endasm }";
   const EntryRow rows[] = {
-      {"void f(char a, int b) { }", "a", -1, 2, C_AUTO, T_CHAR},
-      {"void f(char a, int b) { }", "b", -1, 0, C_AUTO, T_INT},
-      {"void f(void) { long x; char y; }", "y", -1, 5, C_AUTO, T_CHAR},
-      {"void f(void) { static int s = 3; }", "s", 2, 0, C_STAT, T_INT},
-      {"static void g(void) { }\nvoid f(void) { g(); }", "g", 1, 0, C_STAT, T_VOID | DT_FCN << N_TBSHFT},
-      {"int f(void) { return 0; }", "f", 1, 0, C_EXT, T_INT | DT_FCN << N_TBSHFT},
-      {"extern int ext(void);\nrom int (*p)(void) = ext;", "ext", 0, 0, C_EXT, T_INT | DT_FCN << N_TBSHFT},
+      {calls, "g", -1, 1, 0, C_STAT, T_VOID | DT_FCN << N_TBSHFT},
+      {calls, "f", -1, 1, 4, C_EXT, T_VOID | DT_FCN << N_TBSHFT},
+      {"void f(void) { static int s = 3; _asm NOP _endasm }", "s", -1, 2, 0, C_STAT, T_INT},
+      {"extern int ext(void);\nrom int (*p)(void) = ext;", "ext", -1, 0, 0, C_EXT, T_INT | DT_FCN << N_TBSHFT},
+      {nowhere, "nowhere", 14, 0, 0, C_EXT, T_VOID | DT_FCN << N_TBSHFT},
   };
   for (const EntryRow &row : rows) {
     SCOPED_TRACE(row.source);
     coff_free(object);
     object = nullptr;
     compile_ok(row.source);
+    if (HasFatalFailure()) return;
     long i = find(row.name);
     ASSERT_GE(i, 0);
+    if (row.index >= 0) {
+      EXPECT_EQ(i, row.index);
+      EXPECT_EQ(uint32_t(i + 1), object->file_hdr.f_nsyms);  // the last entry
+    }
     EXPECT_EQ(sym(i).n_scnum, row.scnum);
     EXPECT_EQ(sym(i).n_value, row.value);
     EXPECT_EQ(sym(i).n_sclass, row.sclass);
@@ -106,12 +112,14 @@ TEST_F(EmitRun, EntriesOfLocalsParametersAndFunctions) {
 // writing unless SOURCE_DATE_EPOCH fixes it.
 TEST_F(EmitRun, HeaderFlagsAndTimeStamp) {
   compile_ok("int x;", "-p HR4410K", "unset SOURCE_DATE_EPOCH;");
+  if (HasFatalFailure()) return;
   EXPECT_EQ(object->file_hdr.f_flags, F_HARROW);
   EXPECT_EQ(object->opt_hdr.vstamp, COFF_VSTAMP);
   EXPECT_LE(std::labs(long(object->file_hdr.f_timdat) - long(time(nullptr))), 3600);
   coff_free(object);
   object = nullptr;
   compile_ok("int x;", "", "SOURCE_DATE_EPOCH=12345");
+  if (HasFatalFailure()) return;
   EXPECT_EQ(object->file_hdr.f_flags, F_HARROW | F_GENERIC);
   EXPECT_EQ(object->file_hdr.f_timdat, 12345u);
 }

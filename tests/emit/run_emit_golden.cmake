@@ -1,6 +1,7 @@
-# Compiles one golden C file and compares the object's dump with the expected
-# file beside it; then checks that the object reads back and writes again to
-# the same bytes, and that compiling again gives the same bytes.
+# Compiles one golden C file and compares the object's listing (velcqx-dump
+# -d, with the disassembly of its code) with the expected file beside it;
+# then checks that the object reads back and writes again to the same bytes,
+# and that compiling again gives the same bytes.
 #   -DCOMPILER=<velcqx-extended> -DDUMP=<velcqx-dump> -DROUNDTRIP=<emit-roundtrip>
 #   -DLINKER=<harrow-link> -DSIM=<harrow-sim> -DDIR=<golden dir> -DNAME=<base name>
 #   -DOUT=<dir for failed outputs>; -DUPDATE=1 rewrites the expected file.
@@ -41,7 +42,7 @@ endif()
 set(actual "${out}${err}status ${rc}\n")
 
 if(EXISTS ${work}/${NAME}.o)
-  execute_process(COMMAND ${DUMP} ${NAME}.o WORKING_DIRECTORY ${work}
+  execute_process(COMMAND ${DUMP} -d ${NAME}.o WORKING_DIRECTORY ${work}
     OUTPUT_VARIABLE dump ERROR_VARIABLE dump_err RESULT_VARIABLE dump_rc)
   string(APPEND actual "${dump}${dump_err}dump status ${dump_rc}\n")
 

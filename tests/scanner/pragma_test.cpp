@@ -7,7 +7,7 @@
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "front/typedefs.h"
-#include "opt/opt.h"
+#include "opt/varlocate.h"
 #include "scan_fixture.h"
 
 using Tokens = std::vector<int>;

@@ -10,7 +10,7 @@
 #include "driver/diag.h"
 #include "driver/paths.h"
 #include "driver/settings.h"
-#include "opt/opt.h"
+#include "opt/varlocate.h"
 
 // No test of this program can write without bound: the diagnostics that a
 // test captures go to a temporary file, so a scanner caught in a loop would

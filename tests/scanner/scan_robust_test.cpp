@@ -9,7 +9,7 @@
 #include <random>
 #include <string>
 
-#include "opt/opt.h"
+#include "opt/varlocate.h"
 
 #include "driver/diag.h"
 #include "scan_fixture.h"

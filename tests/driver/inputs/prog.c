@@ -1,6 +1,8 @@
-int counter;
+unsigned char counter;
 
 void main (void)
 {
-  counter++;
+  _asm
+    INCF counter, 1, 0
+  _endasm
 }

@@ -1,0 +1,101 @@
+// gen-dump: parses one preprocessed file, translates it, generates its code
+// and resolves its branches as the compiler does, then prints the output
+// code of every code section, one printOcode line per node. Used by the
+// code generator's golden and diagnostic tests.
+//
+//   gen-dump [options] file
+//     -r    print the code as generated, before branch resolution
+//     -w3   report messages too (diagnostic level 3)
+// Exit status: the number of errors (at most 255); 1 for a usage error or
+// a file that cannot be opened.
+#include <cstdio>
+#include <cstring>
+
+#include "driver/compile.h"
+#include "driver/diag.h"
+#include "driver/settings.h"
+#include "front/front.h"
+#include "gen/gen.h"
+#include "opt/opt.h"
+#include "trans/declare.h"
+#include "trans/trans.h"
+
+static void s_print_sections() {
+  for (void *rec = list_first(section_set); rec; rec = list_next(rec)) {
+    const SectionRecord *scn = *static_cast<SectionRecord **>(rec);
+    if (scn->kind != SECTION_CODE || !scn->code)
+      continue;
+    printf("section %s\n", scn->name);
+    int n = 0;
+    for (const ocode *oc = scn->code; oc; oc = oc->next) {
+      printf("%4d ", n++);
+      printOcode(oc, 1);
+    }
+  }
+}
+
+static void s_finish(StatementRecord *list, pcodehl *root) {
+  genFree();
+  trnTerminate();
+  stmtFreeList(list);
+  sym_end_module();
+  type_free_params();
+  ll_free_constant_types();
+  type_free_predefined();
+  hl_free_ast(root);
+  pragma_pool_clear();
+  opt_varlocate_clear();
+}
+
+int main(int argc, char **argv) {
+  bool raw = false;
+  const char *file = nullptr;
+  for (int i = 1; i < argc; i++) {
+    if (strcmp(argv[i], "-r") == 0)
+      raw = true;
+    else if (strcmp(argv[i], "-w3") == 0)
+      error_level = 3;
+    else
+      file = file ? nullptr : argv[i];
+  }
+  if (!file) {
+    fprintf(stderr, "usage: gen-dump [-r] [-w3] file\n");
+    return 1;
+  }
+  FILE *in = fopen(file, "rb");
+  if (!in) {
+    fprintf(stderr, "gen-dump: cannot open '%s'\n", file);
+    return 1;
+  }
+  snprintf(sfile, sizeof sfile, "%s", file);
+  snprintf(ofile, sizeof ofile, "%s", "unit.o");
+  snprintf(yyfilename, sizeof yyfilename, "%s", file);
+  yylineno = 1;
+  StatementRecord *list = nullptr;
+  pcodehl *root = nullptr;
+  bool translated = false;
+  try {
+    front_parse(in);
+    root = hl_get_ast();
+    genInit();
+    if (get_error_count() == 0) {
+      translated = true;
+      list = trnTranslateAST(root);
+    }
+    if (get_error_count() == 0)
+      genTranslate(list);
+    if (get_error_count() == 0 && !raw)
+      optimize_assembly();
+    if (get_error_count() == 0)
+      s_print_sections();
+  } catch (const FatalUnwind &) {
+    root = hl_get_ast();
+  }
+  fclose(in);
+  if (translated)
+    s_finish(list, root);
+  else
+    hl_free_ast(root), genFree();
+  uint32_t errors = get_error_count();
+  return errors > 255 ? 255 : static_cast<int>(errors);
+}
