@@ -5,11 +5,11 @@
 // wired in one place.
 #include "driver/phases.h"
 
-#include "device/processors.h"
 #include "driver/compile.h"
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "front/front.h"
+#include "front/pragma_config.h"
 #include "gen/gen.h"
 #include "object/emit.h"
 #include "opt/opt.h"
@@ -26,14 +26,11 @@ void driver_set_preprocessed_input(FILE *file) { s_preprocessed_input = file; }
 // The memory model chooses the width of program-memory addresses.
 void phase_set_default_rom_range(bool far_range) { set_default_rom_range(far_range ? FAR_RANGE : NEAR_RANGE); }
 
-// Configuration tables of the processor (pragma_config_initialize); not yet present.
-void phase_config_initialize() {}
+// Configuration tables of the processor (pragma_config_initialize).
+void phase_config_initialize() { pragma_config_initialize(); }
 
-// The --help-config listing (pragma_config_help). The configuration tables
-// are not yet present, so the listing holds the heading and no settings.
-void phase_config_help() {
-  printf("Configuration settings available for processor %s\n", getDvsProcName(processor));
-}
+// The --help-config listing (pragma_config_help).
+void phase_config_help() { pragma_config_help(); }
 
 // The scanner and the typedef scopes are set up and torn down around the
 // parse itself (front_parse), so that a parse that unwinds leaves them clean.
@@ -79,7 +76,7 @@ static void s_free_statements() {
 // Optimise the output code and resolve branches.
 static void s_optimize() { optimize_assembly(); }
 // Turn the configuration settings into data (pragma_config_generate_info).
-static void s_generate_config() {}
+static void s_generate_config() { pragma_config_generate_info(); }
 // Write the object file.
 static void s_write_object() { emit_write_object_file(ofile); }
 // Release the code generator's state: special symbols and output code.

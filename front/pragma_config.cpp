@@ -2,12 +2,16 @@
 // device's configuration tables. In: the tokens after "config". Out: the
 // located settings in word 3 of the record (last parsed first), or 0 with a
 // message and no effect at all, even for the pairs before the faulty one.
-// A device without tables has no settings, so every name is unknown (1224).
+// The bytes that the pairs are merged into are a copy of the processor's
+// configuration tables, taken by pragma_config_initialize. A device without
+// tables has no settings, so every name is unknown (1224).
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "driver/diag.h"
+#include "driver/settings.h"
 #include "front/pragma.h"
 #include "front/pragma_config.h"
 #include "front/pragma_private.h"
@@ -15,6 +19,16 @@
 
 config_byte *config_bytes;
 int number_of_config_bytes;
+
+static std::vector<config_byte> s_selected;  // the copy that config_bytes points into
+
+void pragma_config_initialize() {
+  int count = 0;
+  const config_byte *table = get_config_bytes(processor, &count);
+  s_selected.assign(table, table ? table + count : table);
+  config_bytes = s_selected.empty() ? nullptr : s_selected.data();
+  number_of_config_bytes = static_cast<int>(s_selected.size());
+}
 
 static located_setting *s_new_located(config_byte *byte, const config_setting *setting) {
   auto *located = static_cast<located_setting *>(calloc(1, sizeof(located_setting)));

@@ -17,6 +17,7 @@ target_sources(front PRIVATE
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma_interrupt.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma_config.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/pragma_config_help.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma_pool.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/pragma_dump.cpp)
 target_link_libraries(front PUBLIC opt_varlocate)

@@ -59,4 +59,11 @@ void trnTerminate();
 SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass sclass, bool is_parameter,
                               bool in_prototype, long line, const char *file);
 
+// ---- configuration data ---------------------------------------------------
+// After translation: every configuration byte that "#pragma config" gave
+// bits of becomes an initialised "__config_%d" object in an absolute romdata
+// section ".config_%lx_%s" at its address; 1226 instead when the unit also
+// declares _configuration.
+void pragma_config_generate_info();
+
 #endif

@@ -549,6 +549,15 @@ void ll_initialize_string_literal(SymbolRecord *sym) {
   s_initialised.push_back(sym);
 }
 
+void ll_initialize_bytes(SymbolRecord *sym, const uint8_t *bytes, long count) {
+  std::vector<InitRecord> image(static_cast<size_t>(count));
+  for (long i = 0; i < count; i++)
+    image[i].value = bytes[i];
+  s_free_init(sym);
+  sym->data.var.init = s_image_list(image);
+  s_initialised.push_back(sym);
+}
+
 void trn_free_initial_data() {
   for (SymbolRecord *sym : s_initialised)
     s_free_init(sym);

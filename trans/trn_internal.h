@@ -192,6 +192,8 @@ void trn_pragma_reset();
 // String-table statements and entries (end of the unit).
 SList sPostProcessStringLiteralTable();
 void sPostProcessInterruptList();
+// Gives sym the initial data of count plain bytes (generated objects).
+void ll_initialize_bytes(SymbolRecord *sym, const uint8_t *bytes, long count);
 // Frees the initial data of every initialised symbol (end of the run).
 void trn_free_initial_data();
 

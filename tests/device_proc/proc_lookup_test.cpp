@@ -138,7 +138,11 @@ TEST(ProcListing, DocumentMatchesTheTable) {
   // Spot checks of the rendering itself.
   EXPECT_NE(listing.find("| 257 | " + std::string(getDvsProcName(257)) + " | Harrow |"), std::string::npos);
   EXPECT_NE(listing.find("| Harrow | 4 | 131 | 8 | 2097152 | 0x1FFFFF | 256 | 0xFFF |"), std::string::npos);
+  size_t config = listing.find("\n## Configuration settings\n");
+  ASSERT_NE(config, std::string::npos);
   size_t rows = 0;
-  for (size_t p = listing.find("\n| "); p != std::string::npos; p = listing.find("\n| ", p + 1)) ++rows;
+  for (size_t p = listing.find("\n| "); p < config; p = listing.find("\n| ", p + 1)) ++rows;
   EXPECT_EQ(rows, 1u + 4u + 1u + 321u);  // two headers, four families, 321 devices
+  EXPECT_NE(listing.find("| 257 | " + std::string(getDvsProcName(257)) + " | LOWPOWER | 19 25 0F", config),
+            std::string::npos);
 }

@@ -231,3 +231,38 @@ TEST_F(Pipeline, DashLPrintsTheSyntaxTree) {
 }
 
 }  // namespace
+
+namespace {
+
+// "#pragma config" through the whole compiler: each faulty setting is
+// reported at its own line with its number, and a unit that also declares
+// _configuration gets 1226 at that declaration once the translation is done.
+TEST_F(Pipeline, ConfigPragmaDiagnosticsNameTheirLines) {
+  write("prog.c",
+        "#pragma config OSC=HS, OSCS=OFF\n"
+        "#pragma config WDT=OFF, FOO=1\n"
+        "#pragma config osc=HS\n"
+        "#pragma config WDTPS=3\n"
+        "int x;\n");
+  std::string out;
+  EXPECT_EQ(run("-p HR4010 prog.c", &out), 3) << out;
+  std::string source = (work / "prog.c").string();
+  EXPECT_EQ(out, source + ":2:Error [1224] configuration setting 'FOO' not recognized\n" + source +
+                     ":3:Error [1224] configuration setting 'osc' not recognized\n" + source +
+                     ":4:Error [1225] configuration value '3' not recognized for configuration setting 'WDTPS'\n");
+  // A repeated setting is found by the translator, which runs on a unit that parsed cleanly.
+  write("again.c", "#pragma config OSC=HS, OSCS=OFF\nint x;\n#pragma config OSC=RC\n");
+  EXPECT_EQ(run("-p HR4010 again.c", &out), 1) << out;
+  EXPECT_EQ(out, (work / "again.c").string() +
+                     ":3:Error [1223] configuration setting 'OSC' has already been specified\n");
+
+  write("old.c", "#pragma config OSC=HS\nint x;\n\nrom const char _configuration = 0x22;\n");
+  EXPECT_EQ(run("-p hr4010 old.c", &out), 1) << out;
+  EXPECT_EQ(out, (work / "old.c").string() +
+                     ":4:Error [1226] cannot specify both #pragma config and _CONFIG_DECL macro\n");
+  write("new.c", "#pragma config OSC=HS, XINST=ON\nint x;\n");
+  EXPECT_EQ(run("-p HR4010 new.c", &out), 0) << out;
+  EXPECT_EQ(out, "");
+}
+
+}  // namespace

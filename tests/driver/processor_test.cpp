@@ -3,6 +3,7 @@
 #include <cctype>
 #include <string>
 
+#include "device/config_tables.h"
 #include "device/processors.h"
 #include "driver_run.h"
 
@@ -87,4 +88,27 @@ TEST_F(ProcessorRun, HelpConfig) {
   EXPECT_EQ(r.out.rfind("Configuration settings available for processor " + name + "\n", 0), 0u);
   EXPECT_EQ(r.err, "");
   EXPECT_TRUE(pp_vectors().empty());
+}
+
+// The listing of every extended-mode device is the expected listing of its
+// configuration layout (written for the layout's first device) under its own
+// name.
+TEST_F(ProcessorRun, HelpConfigListsEveryDeviceByItsLayout) {
+  int listed = 0;
+  for (int id = 1; id <= PROC_COUNT; id++) {
+    if (!supports_extended_mode(id))
+      continue;
+    const config_template *layout = get_config_template(id);
+    ASSERT_NE(layout, nullptr) << getDvsProcName(id);
+    std::string expected = read_file(std::string(TEST_DATA) + "/expected/help_config_" + layout->name + ".txt");
+    ASSERT_FALSE(expected.empty()) << layout->name;
+    int first = s_first_device([&](int other) { return get_config_template(other) == layout; });
+    expected = replace_all(expected, std::string("processor ") + getDvsProcName(first) + "\n",
+                           std::string("processor ") + getDvsProcName(id) + "\n");
+    run_result r = run({"--help-config", "-p", getDvsProcName(id)});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, expected) << getDvsProcName(id);
+    listed++;
+  }
+  EXPECT_EQ(listed, 85);
 }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "tests/link/link_bench.h"
 
@@ -127,5 +128,78 @@ TEST(LinkCli, ErrorsAndExitStatuses) {
   EXPECT_EQ(dev.status, 2);
   EXPECT_NE(dev.out.find("unknown Harrow device 'nosuchchip'"), std::string::npos);
   EXPECT_EQ(s_run(std::string(HARROW_LINK) + " --stack 0 " + d + "/main.o").status, 2);
+  std::filesystem::remove_all(d);
+}
+
+// Configuration bytes arrive as the compiler writes them: one absolute romdata
+// section per byte, named after the address and the object, holding one
+// static one-byte symbol. The linker puts them at their addresses in the
+// configuration space and the image carries them; the simulator reads them
+// back as program memory. Two objects that set the same byte overlap.
+TEST(LinkCli, ConfigurationBytesReachTheImage) {
+  auto config = [](const std::string &object, std::vector<std::pair<uint32_t, uint8_t>> bytes) {
+    ObjBuilder b;
+    int n = 0;
+    for (auto [address, value] : bytes) {
+      char name[64];
+      snprintf(name, sizeof name, ".config_%x_%s", address, object.c_str());
+      int s = b.section(name, 4, true, address);
+      b.data(s, {value});
+      b.symbol("__config_" + std::to_string(n++), s, 0, C_STAT, T_CHAR);
+    }
+    return b;
+  };
+  std::string d = s_dir();
+  ASSERT_TRUE(s_write(s_printer(), d + "/main.o"));
+  ASSERT_TRUE(s_write(s_text(), d + "/text.o"));
+  ASSERT_TRUE(s_write(config("main.o", {{0x300001, 0x22}, {0x300006, 0xC5}}), d + "/cfg.o"));
+  Outcome link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/main.o " + d +
+                       "/text.o " + d + "/cfg.o");
+  ASSERT_EQ(link.status, 0) << link.out;
+  std::ifstream hex(d + "/p.hex");
+  std::string image((std::istreambuf_iterator<char>(hex)), std::istreambuf_iterator<char>());
+  EXPECT_NE(image.find(":020000040030CA\n"), std::string::npos) << image;  // upper address 0x0030
+  Outcome sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:8 " + d + "/p.hex");
+  EXPECT_EQ(sim.status, 0) << sim.out;
+  EXPECT_NE(sim.out.find("0x300000 (program 0x300000, 8 bytes): FF 22 FF FF FF FF C5 FF\n"), std::string::npos)
+      << sim.out;
+
+  ASSERT_TRUE(s_write(config("other.o", {{0x300006, 0x85}}), d + "/other.o"));
+  Outcome twice = s_run(std::string(HARROW_LINK) + " -o " + d + "/t.hex " + d + "/main.o " + d + "/text.o " + d +
+                        "/cfg.o " + d + "/other.o");
+  EXPECT_EQ(twice.status, 1);
+  EXPECT_NE(twice.out.find("overlap at 0x300006"), std::string::npos) << twice.out;
+  std::filesystem::remove_all(d);
+}
+
+// The whole tool chain: a C program with config pragmas is compiled, linked
+// with start-up code and run. Its main reads its own oscillator byte with a
+// table read and halts with that byte XOR the expected value, so a pass means
+// the running program saw the configured byte; the dump shows the whole
+// configuration space (erased defaults in the bits no pragma gave, nothing
+// where no pragma went).
+TEST(LinkCli, CompiledConfigurationBytesReachTheImage) {
+  std::string d = s_dir();
+  std::ofstream(d + "/prog.c") << "#pragma config OSC=HS, OSCS=OFF\n"
+                                  "#pragma config WDT=OFF\n"
+                                  "#pragma config XINST=ON, DEBUG=ON\n"
+                                  "void main(void)\n{\n  _asm\n"
+                                  "    MOVLW 0x30\n    MOVWF TBLPTRU, 0\n    CLRF TBLPTRH, 0\n"
+                                  "    MOVLW 0x01\n    MOVWF TBLPTRL, 0\n    TBLRD\n"
+                                  "    MOVF TABLAT, 0, 0\n    XORLW 0x22\n"
+                                  "  _endasm\n}\n";
+  Outcome cc = s_run("cd " + d + " && " + VELC_COMPILER + " -p HR4010 prog.c");
+  ASSERT_EQ(cc.status, 0) << cc.out;
+  Outcome link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/prog.o");
+  ASSERT_EQ(link.status, 0) << link.out;
+  std::ifstream map(d + "/p.map");
+  std::string text((std::istreambuf_iterator<char>(map)), std::istreambuf_iterator<char>());
+  EXPECT_NE(text.find("  .config_300001_prog.o        romdata  0x300001  0x000001  "), std::string::npos)
+      << text;
+  Outcome sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:14 " + d + "/p.hex");
+  EXPECT_EQ(sim.status, 0) << sim.out;
+  // HR4010 defaults: 27 0F 0F 80 85 at 0x300001..6; OSC=HS, OSCS=OFF -> 22;
+  // WDT=OFF -> 0E; XINST=ON, DEBUG=ON -> 45.
+  EXPECT_EQ(sim.out, "0x300000 (program 0x300000, 14 bytes): FF 22 FF 0E FF FF 45 FF FF FF FF FF FF FF\n");
   std::filesystem::remove_all(d);
 }

@@ -2,6 +2,11 @@
 // test: one byte at 0x300001 with an oscillator field and a switch bit.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
+#include "device/config_tables.h"
+#include "device/processors.h"
 #include "driver/settings.h"
 #include "front/pragma_config.h"
 #include "scan_fixture.h"
@@ -93,4 +98,21 @@ TEST_F(ConfigTest, AnyErrorDropsTheWholeLine) {
                          diag_line("Error", 1225, 4, "configuration value 'hs' not recognized for configuration setting 'OSC'") +
                          diag_line("Error", 1002, 5, "syntax error, ',' expected") +
                          diag_line("Error", 1224, 6, "configuration setting '' not recognized"));
+}
+
+// The listing of a device of the layout without extended mode (which the
+// driver refuses as a target, so it is printed here), and of a device
+// without tables: the heading alone.
+TEST(ConfigHelp, ListingOfTheClassicLayoutAndOfADeviceWithoutTables) {
+  int saved = processor;
+  std::ifstream file(std::string(HELP_CONFIG_EXPECTED) + "/help_config_CLASSIC.txt");
+  std::stringstream expected;
+  expected << file.rdbuf();
+  ASSERT_FALSE(expected.str().empty());
+  ASSERT_TRUE(convertDvsProcName("HR1204", &processor));
+  ASSERT_STREQ(get_config_template(processor)->name, "CLASSIC");
+  EXPECT_EQ(console_of([] { pragma_config_help(); }), expected.str());
+  ASSERT_TRUE(convertDvsProcName("HR1202", &processor));
+  EXPECT_EQ(console_of([] { pragma_config_help(); }), "Configuration settings available for processor HR1202\n");
+  processor = saved;
 }

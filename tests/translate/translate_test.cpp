@@ -4,6 +4,7 @@
 // records, initial data, interrupt records, label numbering, folding).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -11,6 +12,7 @@
 
 #include "driver/compile.h"
 #include "driver/diag.h"
+#include "device/processors.h"
 #include "driver/settings.h"
 #include "front/front.h"
 #include "front/pragma_config.h"
@@ -444,6 +446,88 @@ TEST_F(Translate, ConfigSettingsMergeOnceAndOnlyOutsideFunctions) {
   config_bytes = nullptr;
   number_of_config_bytes = 0;
   generic_processor_flag = saved_generic;
+}
+
+// The master-list entries that pragma_config_generate_info adds after a
+// unit was translated with the tables of HR4010 (STANDARD layout), one line
+// each: sections with their address, configuration objects with their byte.
+static std::string s_config_objects(uint32_t *errors) {
+  std::vector<void *> before;
+  for (void *rec = list_first(master_symbol_list); rec; rec = list_next(rec))
+    before.push_back(rec);
+  uint32_t e0 = get_error_count();
+  pragma_config_generate_info();
+  *errors = get_error_count() - e0;
+  std::string out;
+  for (void *rec = list_first(master_symbol_list); rec; rec = list_next(rec)) {
+    if (std::find(before.begin(), before.end(), rec) != before.end())
+      continue;
+    const SymbolRecord *e = *static_cast<SymbolRecord **>(rec);
+    char line[400];
+    const SectionRecord *scn = e->type == SYM_SECTION ? e->data.section : nullptr;
+    if (scn && (scn->attributes & SCN_ABSOLUTE)) {
+      snprintf(line, sizeof line, "[%s at 0x%lx]\n", scn->name, scn->address);
+    } else if (scn) {
+      snprintf(line, sizeof line, "[%s]\n", scn->name);
+    } else if (e->type == SYM_FILE) {
+      continue;  // the master list's record of the current file
+    } else if (e->type != VARIABLE) {
+      snprintf(line, sizeof line, "kind %d %s\n", e->type, e->name ? e->name : "");
+    } else {
+      const InitRecord *r = trn_initial_data(e);
+      snprintf(line, sizeof line, "%s %s%s %02x line %ld\n", e->name,
+               e->data.var.type->location == ROM_LOC ? "rom" : "ram", e->linkage == LINKAGE_INTERNAL ? " static" : "",
+               r ? r->value : 0xFFF, e->line);
+    }
+    out += line;
+  }
+  return out;
+}
+
+TEST_F(Translate, ConfigurationBytesBecomeObjectsInAbsoluteSections) {
+  struct Row {
+    const char *source;
+    uint32_t translate_errors;  // 1223, 1224
+    uint32_t errors;            // 1226
+    const char *added;
+  } rows[] = {
+      {"#pragma config OSC=HS, OSCS=OFF\nint x;\n", 0, 0,
+       "[.config_300001_prog.o at 0x300001]\n__config_0 rom static 22 line 0\n[.romdata_unit.o]\n"},
+      {"#pragma config OSCS=OFF\nint x;\n#pragma config OSC=HS\n", 0, 0,
+       "[.config_300001_prog.o at 0x300001]\n__config_0 rom static 22 line 0\n[.romdata_unit.o]\n"},
+      {"#pragma config OSC=HS\n#pragma config OSC=RC, OSCS=ON\n", 1, 0,  // 1223: OSC keeps HS
+       "[.config_300001_prog.o at 0x300001]\n__config_0 rom static 02 line 0\n[.romdata_unit.o]\n"},
+      {"#pragma config OSC=HS, FOO=1\n", 1, 0, ""},   // 1224: the whole line is dropped
+      {"#pragma config osc=HS\n", 1, 0, ""},          // names are case-sensitive
+      {"int x;\n", 0, 0, ""},
+      {"#pragma romdata tables\n#pragma config CP0=ON\n#pragma config XINST=ON, WDT=OFF\nrom char t;\n", 0, 0,
+       "[.config_300003_prog.o at 0x300003]\n__config_0 rom static 0e line 0\n"
+       "[.config_300006_prog.o at 0x300006]\n__config_1 rom static c5 line 0\n"
+       "[.config_300008_prog.o at 0x300008]\n__config_2 rom static 0e line 0\n[tables]\n"},
+      {"#pragma config OSC=HS\nrom const char _configuration = 0;\n", 0, 1, ""},  // 1226
+  };
+  int saved_processor = processor, saved_generic = generic_processor_flag;
+  ASSERT_TRUE(convertDvsProcName("HR4010", &processor));
+  generic_processor_flag = 0;
+  for (const Row &row : rows) {
+    SCOPED_TRACE(row.source);
+    pragma_config_initialize();
+    Unit u(row.source);
+    EXPECT_EQ(u.errors, row.translate_errors);
+    if (!master_symbol_list) {  // a parse error: the compiler stops before this point
+      for (int i = 0; i < number_of_config_bytes; i++)
+        EXPECT_EQ(config_bytes[i].specified, 0);
+      EXPECT_STREQ(row.added, "");
+      continue;
+    }
+    snprintf(ofile, sizeof ofile, "%s", "build/prog.o");
+    uint32_t errors = 0;
+    EXPECT_EQ(s_config_objects(&errors), row.added);
+    EXPECT_EQ(errors, row.errors);
+  }
+  processor = saved_processor;
+  generic_processor_flag = saved_generic;
+  pragma_config_initialize();
 }
 
 TEST_F(Translate, ConstantAutomaticAggregatesCopyAnImage) {
