@@ -65,7 +65,8 @@ def s_enumerators(n):
 
 def s_members(n):
     members = "".join("  unsigned m%05d : 1;\n" % i for i in range(n))
-    return "struct big {\n%s};\nstruct big b;\nvoid f(void)\n{\n  b.m%05d = 1;\n}\n" % (members, n - 1)
+    uses = "".join("  b.m%05d = 1;\n" % i for i in range(n - 1, 0, -10))
+    return "struct big {\n%s};\nstruct big b;\nvoid f(void)\n{\n%s}\n" % (members, uses)
 
 
 def s_initialiser(n):
@@ -139,7 +140,7 @@ CASES = {
     "locals": (s_locals, 4000, "identifiers in one block scope", ()),
     "externs": (s_externs, 3000, "external functions, one call each", ()),
     "enumerators": (s_enumerators, 4000, "enumerators of one enumeration", ()),
-    "members": (s_members, 4000, "members of one structure", ()),
+    "members": (s_members, 4000, "members of one structure, every tenth used", ()),
     "initialiser": (s_initialiser, 20000, "elements of one initialiser", ()),
     "statements": (s_statements, 4000, "statements of one function", ()),
     "labels": (s_labels, 2000, "labels and gotos of one function", ()),
