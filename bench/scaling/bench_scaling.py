@@ -9,13 +9,18 @@ later phase that runs) and gcc -fsyntax-only on the same files, and prints
 the times with the ratio t(10n)/t(n). A linear path gives a ratio near 10.
 
 Times are CPU seconds (user + system) of the process and its children,
-best of the repeats, so that a loaded machine disturbs them less.
+best of the repeats, so that a loaded machine disturbs them less. At the
+larger sizes caches miss more often, which alone can lift a ratio a little
+above 10 (gcc's too); --instructions counts the instructions that the
+compiler and its preprocessor execute instead (under valgrind's callgrind,
+about fifty times slower, without gcc), which is exact.
 
-usage: bench_scaling.py BINDIR [--repeats R] [--scale F] [--keep DIR] [CASE...]
+usage: bench_scaling.py BINDIR [--repeats R] [--scale F] [--instructions] [--keep DIR] [CASE...]
 The exit status is 0 unless the compiler fails on a file or a ratio
 exceeds the limit (12 by default, --limit)."""
 import argparse
 import os
+import re
 import resource
 import shutil
 import subprocess
@@ -112,6 +117,15 @@ def s_expression(n):
     return "int g;\nvoid f(void)\n{\n  g = %s;\n}\n" % terms
 
 
+def s_literals(n):
+    body = "".join('  p = "text %d of many";\n' % i for i in range(n))
+    return "const char *p;\nvoid f(void)\n{\n" + body + "}\n"
+
+
+def s_typedefs(n):
+    return "".join("typedef int t%05d;\nt%05d v%05d;\n" % (i, i, i) for i in range(n))
+
+
 def s_nesting(n):
     return "int g;\nvoid f(void)\n{\n  g = %sg%s;\n}\n" % ("(1 + " * n, ")" * n)
 
@@ -133,26 +147,28 @@ HEADER = "extern int shared;\n"
 # report one of these message numbers (the text for the parser's own
 # message) and nothing else; the table's last column names what it reported.
 CASES = {
-    "params": (s_params, 2000, "parameters of one function definition (frame too large)", ("1300",)),
-    "args": (s_args, 2000, "arguments of one call", ()),
-    "strings": (s_strings, 300, "pieces of one concatenated string literal", ()),
-    "globals": (s_globals, 4000, "identifiers in the file scope", ()),
-    "locals": (s_locals, 4000, "identifiers in one block scope", ()),
-    "externs": (s_externs, 3000, "external functions, one call each", ()),
-    "enumerators": (s_enumerators, 4000, "enumerators of one enumeration", ()),
-    "members": (s_members, 4000, "members of one structure, every tenth used", ()),
-    "initialiser": (s_initialiser, 20000, "elements of one initialiser", ()),
-    "statements": (s_statements, 4000, "statements of one function", ()),
-    "labels": (s_labels, 2000, "labels and gotos of one function", ()),
-    "cases": (s_cases, 2000, "cases of one switch", ()),
-    "functions": (s_functions, 1500, "functions of one unit", ()),
-    "macros": (s_macros, 4000, "macros, one use each", ()),
-    "macro-args": (s_macro_args, 4000, "arguments of one macro", ()),
-    "expression": (s_expression, 4000, "terms of one expression (nesting limit)", ("1000",)),
+    "params": (s_params, 15000, "parameters of one function definition (frame too large)", ("1300",)),
+    "args": (s_args, 20000, "arguments of one call", ()),
+    "strings": (s_strings, 2000, "pieces of one concatenated string literal", ()),
+    "globals": (s_globals, 30000, "identifiers in the file scope", ()),
+    "locals": (s_locals, 25000, "identifiers in one block scope", ()),
+    "externs": (s_externs, 10000, "external functions, one call each", ()),
+    "enumerators": (s_enumerators, 40000, "enumerators of one enumeration", ()),
+    "members": (s_members, 40000, "members of one structure, every tenth used", ()),
+    "initialiser": (s_initialiser, 100000, "elements of one initialiser", ()),
+    "literals": (s_literals, 15000, "distinct string literals of one unit", ()),
+    "typedefs": (s_typedefs, 4000, "typedef names, each used once", ()),
+    "statements": (s_statements, 30000, "statements of one function", ()),
+    "labels": (s_labels, 12000, "labels and gotos of one function", ()),
+    "cases": (s_cases, 15000, "cases of one switch", ()),
+    "functions": (s_functions, 6000, "functions of one unit", ()),
+    "macros": (s_macros, 12000, "macros, one use each", ()),
+    "macro-args": (s_macro_args, 6000, "arguments of one macro", ()),
+    "expression": (s_expression, 20000, "terms of one expression (nesting limit)", ("1000",)),
     "nesting": (s_nesting, 2000, "nested parentheses (nesting limit, parser stack)",
                 ("1000", "yacc stack overflow")),
-    "blocks": (s_blocks, 2000, "nested blocks (parser stack)", ("yacc stack overflow",)),
-    "includes": (s_includes, 2000, "inclusions of one header", ()),
+    "blocks": (s_blocks, 1000, "nested blocks (parser stack)", ("yacc stack overflow",)),
+    "includes": (s_includes, 12000, "inclusions of one header", ()),
 }
 
 
@@ -165,19 +181,29 @@ class TimedOut(Exception):
     pass
 
 
-def s_time(command, cwd, repeats, accept, timeout):
-    """Best CPU time of repeats runs, or None when accept(status, output)
-    fails; raises TimedOut when a run takes longer than timeout seconds."""
+COLLECTED = re.compile(r"^==\d+== Collected : (\d+)$", re.M)
+VALGRIND = ["valgrind", "--tool=callgrind", "--trace-children=yes", "--callgrind-out-file=/dev/null"]
+
+
+def s_time(command, cwd, repeats, accept, timeout, instructions=False):
+    """Best CPU time of repeats runs (or, with instructions, millions of
+    instructions executed by the process and its children), or None when
+    accept(status, output) fails; raises TimedOut when a run takes longer
+    than timeout seconds."""
     best = None
-    for _ in range(repeats):
+    for _ in range(1 if instructions else repeats):
         before = s_children_cpu()
         try:
-            result = subprocess.run(command, cwd=cwd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                                    timeout=timeout)
+            result = subprocess.run((VALGRIND if instructions else []) + command, cwd=cwd,
+                                    stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=timeout)
         except subprocess.TimeoutExpired:
             raise TimedOut()
         spent = s_children_cpu() - before
-        if not accept(result.returncode, result.stdout.decode(errors="replace")):
+        output = result.stdout.decode(errors="replace")
+        if instructions:
+            spent = sum(int(count) for count in COLLECTED.findall(output)) / 1e6
+            output = "\n".join(line for line in output.splitlines() if not line.startswith("=="))
+        if not accept(result.returncode, output):
             sys.stderr.write("failed (%d): %s\n%s\n" % (result.returncode, " ".join(command),
                                                         result.stdout.decode(errors="replace")[:1500]))
             return None
@@ -215,10 +241,15 @@ def main():
     parser.add_argument("--scale", type=float, default=1.0, help="multiply every n")
     parser.add_argument("--limit", type=float, default=12.0, help="largest ratio that passes")
     parser.add_argument("--timeout", type=float, default=120.0, help="seconds a single run may take")
+    parser.add_argument("--instructions", action="store_true",
+                        help="count instructions under callgrind instead of timing (no gcc)")
     parser.add_argument("--keep", help="write the generated files here and keep them")
     options = parser.parse_intermixed_args()
     compiler = os.path.abspath(os.path.join(options.bindir, "velcqx-extended"))
-    gcc = shutil.which("gcc")
+    gcc = None if options.instructions else shutil.which("gcc")
+    if options.instructions and not shutil.which("valgrind"):
+        sys.stderr.write("--instructions needs valgrind\n")
+        return 2
     names = options.cases or list(CASES)
     unknown = [name for name in names if name not in CASES]
     if unknown:
@@ -228,7 +259,10 @@ def main():
     os.makedirs(work, exist_ok=True)
     s_write(work, "inc.h", HEADER)
     failed = False
-    print("CPU seconds, best of %d; ratio = t(10n) / t(n)" % options.repeats)
+    if options.instructions:
+        print("millions of instructions (callgrind); ratio = count(10n) / count(n)")
+    else:
+        print("CPU seconds, best of %d; ratio = t(10n) / t(n)" % options.repeats)
     print("%-12s %7s %8s %8s %6s  %8s %8s %6s  %7s" %
           ("case", "n", "ours n", "ours 10n", "ratio", "gcc n", "gcc 10n", "ratio", "ours/gcc"))
     for name in names:
@@ -239,10 +273,13 @@ def main():
             for size in (n, 10 * n):
                 source = s_write(work, "%s_%d.c" % (name, size), generate(size))
                 ours.append(s_time([compiler, "-w", "1", os.path.basename(source)], work, options.repeats,
-                                   s_reports_only(messages, seen), options.timeout))
+                                   s_reports_only(messages, seen), options.timeout, options.instructions))
                 if gcc:
-                    theirs.append(s_time([gcc, "-fsyntax-only", "-std=c89", "-w", os.path.basename(source)],
-                                         work, options.repeats, lambda status, output: True, options.timeout))
+                    try:
+                        theirs.append(s_time([gcc, "-fsyntax-only", "-std=c89", "-w", os.path.basename(source)],
+                                             work, options.repeats, lambda status, output: True, options.timeout))
+                    except TimedOut:
+                        theirs.append(float("inf"))
         except TimedOut:
             failed = True
             print("%-12s %7d   a run at n = %d took over %g s" % (name, n, size, options.timeout), flush=True)
@@ -252,7 +289,8 @@ def main():
             print("%-12s %7d   failed" % (name, n))
             continue
         ratio = ours[1] / max(ours[0], 1e-3)
-        line = "%-12s %7d %8.3f %8.3f %6.1f" % (name, n, ours[0], ours[1], ratio)
+        line = ("%-12s %7d %8.1f %8.1f %6.1f" if options.instructions else "%-12s %7d %8.3f %8.3f %6.1f") % (
+            name, n, ours[0], ours[1], ratio)
         if gcc and None not in theirs:
             line += "  %8.3f %8.3f %6.1f  %7.1f" % (theirs[0], theirs[1], theirs[1] / max(theirs[0], 1e-3),
                                                    ours[1] / max(theirs[1], 1e-3))
