@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <unordered_map>
 
 #include "cppqx/pp.h"
 
@@ -33,15 +34,33 @@ static Ident *s_macro_name(Pp &pp, const std::vector<Token> &line, long lineno) 
   return name;
 }
 
-static int s_param_index(const Macro &m, const Ident *id) {
-  for (size_t i = 0; i < m.params.size(); i++)
-    if (m.params[i] == id)
-      return static_cast<int>(i);
-  return -1;
-}
+// Positions of a macro's parameters while it is defined: the usual few are
+// searched in order, a long list (generated code) through a map, so that
+// a definition of thousands of parameters is read in linear time.
+namespace {
+struct ParamIndex {
+  const Macro &m;
+  std::unordered_map<const Ident *, int> map;
+  size_t mapped = 0;  // parameters entered into map so far
+
+  int find(const Ident *id) {
+    if (m.params.size() <= 16) {
+      for (size_t i = 0; i < m.params.size(); i++)
+        if (m.params[i] == id)
+          return static_cast<int>(i);
+      return -1;
+    }
+    for (; mapped < m.params.size(); mapped++)
+      map.emplace(m.params[mapped], static_cast<int>(mapped));  // the first of equal ones stays
+    auto it = map.find(id);
+    return it == map.end() ? -1 : it->second;
+  }
+};
+}  // namespace
 
 // Parameter list after "("; i ends behind ")". False after a diagnostic.
-static bool s_params(Pp &pp, const std::vector<Token> &line, size_t &i, Macro &m, long lineno) {
+static bool s_params(Pp &pp, const std::vector<Token> &line, size_t &i, Macro &m, ParamIndex &index,
+                     long lineno) {
   Ident *va = pp_ident(pp, "__VA_ARGS__", 11);
   if (i < line.size() && s_is_punct(line[i], P_RPAREN))
     return ++i, true;
@@ -57,7 +76,7 @@ static bool s_params(Pp &pp, const std::vector<Token> &line, size_t &i, Macro &m
     }
     if (line[i].kind != TK_IDENT || line[i].ident == va)
       return pp_error(pp, lineno, 1038), false;
-    if (s_param_index(m, line[i].ident) >= 0)
+    if (index.find(line[i].ident) >= 0)
       return pp_error(pp, lineno, 1037, line[i].ident->name, m.name->name), false;
     m.params.push_back(line[i++].ident);
     if (i < line.size() && s_is_punct(line[i], P_RPAREN))
@@ -106,10 +125,11 @@ void mac_define(Pp &pp, const std::vector<Token> &line, long lineno) {
     return;
   auto m = std::make_unique<Macro>();
   m->name = name;
+  ParamIndex index{*m, {}};
   size_t i = 1;
   if (i < line.size() && s_is_punct(line[i], P_LPAREN) && !(line[i].flags & TF_SPACE)) {
     m->function_like = true;
-    if (!s_params(pp, line, ++i, *m, lineno))
+    if (!s_params(pp, line, ++i, *m, index, lineno))
       return;
   } else if (i < line.size() && !(line[i].flags & TF_SPACE) && line[i].kind == TK_OTHER) {
     pp_error(pp, lineno, 1039, line[i].text[0]);
@@ -123,10 +143,10 @@ void mac_define(Pp &pp, const std::vector<Token> &line, long lineno) {
       return;
     }
     t.flags &= TF_SPACE;
-    int index = t.kind == TK_IDENT ? s_param_index(*m, t.ident) : -1;
-    if (index >= 0) {
+    int position = t.kind == TK_IDENT ? index.find(t.ident) : -1;
+    if (position >= 0) {
       t.kind = TK_PARAM;
-      t.code = static_cast<uint16_t>(index);
+      t.code = static_cast<uint16_t>(position);
     }
   }
   if (!m->body.empty())

@@ -33,12 +33,28 @@ pcodehl *string_literal_expression(hl_bytes bytes) {
 
 // Adjacent literals form one string: the bytes are joined without the
 // first literal's terminator.
+// The bytes of a literal being concatenated live in a buffer whose size is
+// the power of two above the count (at least 64), so that appending piece
+// after piece moves the bytes only when the count passes a power of two:
+// a literal of n pieces is joined in linear time. realloc to the size the
+// buffer already has leaves it in place.
+static size_t s_concat_capacity(size_t count) {
+  size_t capacity = 64;
+  while (capacity < count + 1)
+    capacity *= 2;
+  return capacity;
+}
+
 pcodehl *string_literal_concat(pcodehl *node, hl_bytes bytes) {
-  size_t total = static_cast<size_t>(node->u.string.count) + static_cast<size_t>(bytes.count);
-  char *joined = static_cast<char *>(hl_alloc(total + 1));
-  memcpy(joined, node->u.string.bytes, node->u.string.count);
-  memcpy(joined + node->u.string.count, bytes.bytes, bytes.count);
-  free(node->u.string.bytes);
+  size_t count = static_cast<size_t>(node->u.string.count);
+  size_t total = count + static_cast<size_t>(bytes.count);
+  auto *joined = static_cast<char *>(realloc(node->u.string.bytes, s_concat_capacity(total)));
+  if (!joined) {
+    post_error(101);
+    throw FatalUnwind{};
+  }
+  memcpy(joined + count, bytes.bytes, bytes.count);
+  joined[total] = '\0';
   free(bytes.bytes);
   node->u.string.bytes = joined;
   node->u.string.count = static_cast<int32_t>(total);

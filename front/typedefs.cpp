@@ -29,7 +29,7 @@ static std::vector<hash_table *> s_typedef_scope;
 static std::vector<typehl *> s_retired_types;
 
 static unsigned s_hash(const void *key, size_t) {
-  return hash_string_pjw(*static_cast<const char *const *>(key)) & 0xFFFF;
+  return hash_string_spread(*static_cast<const char *const *>(key));
 }
 
 static int s_compare(const void *key, const void *record, size_t) {
@@ -51,6 +51,7 @@ static hash_table *s_new_table() {
   }
   hash_set_hash(table, s_hash);
   hash_set_compare(table, s_compare);
+  hash_set_growing(table);  // a scope may hold thousands of names
   return table;
 }
 

@@ -12,7 +12,10 @@
 
 namespace {
 
-std::vector<SymbolRecord *> s_param_list;  // newest first
+// The parameters in the order declared (appending keeps a definition of
+// many parameters linear), and the same newest first as handed out.
+std::vector<SymbolRecord *> s_params_declared;
+std::vector<SymbolRecord *> s_param_list;
 std::vector<SymbolRecord *> sStaticFunctionList, sNonStaticFunctionList;
 int s_param_count;
 
@@ -157,7 +160,7 @@ void s_define_external_object(SymbolRecord *prior, StorageClass sclass, bool fil
 
 void s_process_parameter(SymbolRecord *sym) {
   sym->data.var.type->is_const = 0;
-  s_param_list.insert(s_param_list.begin(), sym);
+  s_params_declared.push_back(sym);
   s_param_count++;
 }
 
@@ -229,8 +232,12 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
 
 void trn_push_parameter(SymbolRecord *sym) { s_process_parameter(sym); }
 
-const std::vector<SymbolRecord *> &trn_parameter_list() { return s_param_list; }
+const std::vector<SymbolRecord *> &trn_parameter_list() {
+  s_param_list.assign(s_params_declared.rbegin(), s_params_declared.rend());
+  return s_param_list;
+}
 void trn_clear_parameter_list() {
+  s_params_declared.clear();
   s_param_list.clear();
   s_param_count = 0;
 }

@@ -12,8 +12,10 @@
 
 namespace {
 
-// A scope: a 128-bucket table keyed by the name pointer stored first in
-// each record, and the enclosing scope.
+// A scope: a table keyed by the name pointer stored first in each record,
+// and the enclosing scope. The table starts small and grows with the
+// scope, so that a scope of many thousand names (generated sources) is
+// searched as fast as a small one.
 struct Scope {
   hash_table *table;
   Scope *outer;
@@ -34,7 +36,7 @@ std::vector<SymbolRecord *> s_all_symbols;
 std::vector<TagEntry *> s_all_tags;
 
 unsigned s_hash_name(const void *key, size_t) {
-  return hash_string_pjw(*static_cast<const char *const *>(key)) & 0xFFFF;
+  return hash_string_spread(*static_cast<const char *const *>(key));
 }
 
 int s_compare_name(const void *key, const void *record, size_t) {
@@ -53,6 +55,7 @@ Scope *s_open(Scope *outer) {
     post_error(101);
   hash_set_hash(scope->table, s_hash_name);
   hash_set_compare(scope->table, s_compare_name);
+  hash_set_growing(scope->table);
   scope->outer = outer;
   return scope;
 }

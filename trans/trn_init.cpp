@@ -400,27 +400,25 @@ bool s_storage(SymbolRecord *sym, bool has_init) {
   return keep;
 }
 
+// The image as a list of records for the later phases. The records of one
+// image are made in one block, linked in order, so that a large table or
+// string costs one allocation rather than one per byte; the block is freed
+// through its first record.
 InitRecord *s_image_list(const std::vector<InitRecord> &image) {
-  InitRecord *head = nullptr, **link = &head;
-  for (const InitRecord &r : image) {
-    auto *copy = static_cast<InitRecord *>(calloc(1, sizeof(InitRecord)));
-    if (!copy)
-      post_error(101);
-    *copy = r;
-    copy->next = nullptr;
-    *link = copy;
-    link = &copy->next;
+  if (image.empty())
+    return nullptr;
+  auto *block = static_cast<InitRecord *>(calloc(image.size(), sizeof(InitRecord)));
+  if (!block)
+    post_error(101);
+  for (size_t i = 0; i < image.size(); i++) {
+    block[i] = image[i];
+    block[i].next = i + 1 < image.size() ? &block[i + 1] : nullptr;
   }
-  return head;
+  return block;
 }
 
 void s_free_init(SymbolRecord *sym) {
-  auto *r = static_cast<InitRecord *>(sym->data.var.init);
-  while (r) {
-    InitRecord *next = r->next;
-    free(r);
-    r = next;
-  }
+  free(sym->data.var.init);
   sym->data.var.init = nullptr;
 }
 

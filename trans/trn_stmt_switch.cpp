@@ -3,10 +3,11 @@
 // promoted expression's width carrying the switch record, case and default
 // labels, the exit label; goto and labels with forward references that are
 // checked when the function ends.
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "driver/diag.h"
@@ -18,7 +19,15 @@ void trn_pop_break();
 
 static SwitchRecord *sSwitchStack;
 static std::vector<SwitchRecord *> s_all_switches;  // owned until trn_switch_free
+// The case values of each open switch, innermost last, so that a repeated
+// value is found at once however many cases a switch has.
+static std::vector<std::unordered_set<long>> s_case_values;
+// Labels used by goto before their definition, in order of first use; a
+// label defined later leaves a null in its place. The map gives each
+// waiting label's place, so that a function of thousands of labels is
+// checked in linear time.
 static std::vector<SymbolRecord *> sLabelForwardReferenceList;
+static std::unordered_map<const SymbolRecord *, size_t> s_forward_place;
 
 static SList s_labelled(SymbolRecord *label, SList stmt, long line, const char *file) {
   SList out;
@@ -34,6 +43,7 @@ pcodell_t *trnSwitchStatementBegin(pcodell_t *expr, long line, const char *file)
   s_all_switches.push_back(rec);
   rec->enclosing = sSwitchStack;
   sSwitchStack = rec;
+  s_case_values.emplace_back();
   if (!is_type_integer(expr->type)) {
     post_error(1112);
     trn_free(expr);
@@ -62,11 +72,9 @@ SList trnCaseStatement(pcodell_t *value, SList stmt, long line, const char *file
   long v = is_type_signed(sSwitchStack->type) ? get_signed_constant_value(c.code, c)
                                                : static_cast<long>(get_unsigned_constant_value(c.code, c));
   trn_free(value);
-  for (SwitchCase *k = sSwitchStack->cases; k; k = k->next) {
-    if (k->value == v) {
-      post_error(1515, v);
-      return stmt;
-    }
+  if (!s_case_values.back().insert(v).second) {
+    post_error(1515, v);
+    return stmt;
   }
   char prefix[32];
   snprintf(prefix, sizeof prefix, "case_%ld", v);
@@ -97,6 +105,7 @@ SList trnSwitchStatementEnd(pcodell_t *expr, SList body, long line, const char *
   VELC_ASSERT(sSwitchStack != nullptr);
   SwitchRecord *rec = sSwitchStack;
   sSwitchStack = rec->enclosing;
+  s_case_values.pop_back();
   trn_pop_break();
   pcodell_t *sw = trn_node(static_cast<PcodellOp>(I_SWITCH8 + trn_size_index(ll_sizeof_type(expr->type)) % 4),
                                  expr, nullptr, line, file);
@@ -115,11 +124,13 @@ SList trnSwitchStatementEnd(pcodell_t *expr, SList body, long line, const char *
 SymbolRecord *trn_define_label(const char *name) {
   SymbolRecord *label = sym_lookup_label(name);
   if (label) {
-    auto it = std::find(sLabelForwardReferenceList.begin(), sLabelForwardReferenceList.end(), label);
-    if (it == sLabelForwardReferenceList.end())
+    auto it = s_forward_place.find(label);
+    if (it == s_forward_place.end()) {
       post_error(1512, name);
-    else
-      sLabelForwardReferenceList.erase(it);
+    } else {
+      sLabelForwardReferenceList[it->second] = nullptr;
+      s_forward_place.erase(it);
+    }
   } else {
     label = sym_create_label(name);
   }
@@ -134,6 +145,7 @@ SList trnJumpStatement(const char *name, long line, const char *file) {
   SymbolRecord *label = sym_lookup_label(name);
   if (!label) {
     label = sym_create_label(name);
+    s_forward_place.emplace(label, sLabelForwardReferenceList.size());
     sLabelForwardReferenceList.push_back(label);
   }
   SList out;
@@ -143,16 +155,22 @@ SList trnJumpStatement(const char *name, long line, const char *file) {
 
 // End of a function: every label still waiting for its definition is reported.
 void trn_check_forward_labels(const char *function) {
-  for (SymbolRecord *label : sLabelForwardReferenceList)
-    post_error(1111, label->name, function ? function : "");
-  sLabelForwardReferenceList.clear();
+  // Cleared first: the 25th error unwinds out of post_error.
+  std::vector<SymbolRecord *> waiting;
+  waiting.swap(sLabelForwardReferenceList);
+  s_forward_place.clear();
+  for (SymbolRecord *label : waiting)
+    if (label)
+      post_error(1111, label->name, function ? function : "");
 }
 
-bool trn_forward_labels_empty() { return sLabelForwardReferenceList.empty(); }
+bool trn_forward_labels_empty() { return s_forward_place.empty(); }
 
 void trn_switch_reset() {
   sSwitchStack = nullptr;
+  s_case_values.clear();
   sLabelForwardReferenceList.clear();
+  s_forward_place.clear();
 }
 
 // Frees the switch records and their case lists (after code generation).

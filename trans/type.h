@@ -60,6 +60,8 @@ struct EnumeratorRecord {
   EnumeratorRecord *next;
 };
 
+struct MemberIndex;  // the members by name, for lookups in large records
+
 struct SuDefinition {
   TagKind kind;
   int32_t size;                    // bytes
@@ -67,6 +69,7 @@ struct SuDefinition {
   TypeRecord *type;                // owned; union: first member's type; enum: underlying type
   MemberRecord *members;           // struct and union
   EnumeratorRecord *enumerators;   // enum
+  MemberIndex *member_index;       // owned; struct and union
 };
 
 // Parameter lists are shared by every copy of a function type; they are
@@ -99,6 +102,7 @@ TypeRecord *type_reference(TypeRecord *t);   // const pointer in RAM to t (takes
 TypeRecord *type_basic(BasicBase base, bool is_signed, bool is_short, bool is_long);
 void member_list_free(MemberRecord *m);
 void su_definition_free(SuDefinition *d);
+void member_index_free(MemberIndex *index);
 ParamRecord *param_create(TypeRecord *type, StorageClass sclass);  // zero next
 void type_free_params();  // every ParamRecord made so far (end of the module)
 

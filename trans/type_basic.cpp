@@ -85,6 +85,7 @@ void su_definition_free(SuDefinition *d) {
   if (!d)
     return;
   member_list_free(d->members);
+  member_index_free(d->member_index);
   for (EnumeratorRecord *e = d->enumerators; e;) {
     EnumeratorRecord *next = e->next;
     free(e);

@@ -5,12 +5,38 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "driver/diag.h"
 #include "trans/trans.h"
 
+// Named members by name, so that finding a member (each new member is
+// checked against those before it) costs the same in a record of thousands
+// of members as in a small one. A record with an anonymous structure or
+// union member is searched member by member instead, since those names
+// nest.
+struct MemberIndex {
+  std::unordered_map<std::string_view, MemberRecord *> named;
+  bool has_anonymous_aggregate = false;
+};
+
+void member_index_free(MemberIndex *index) { delete index; }
+
 namespace {
+
+bool s_is_anonymous_aggregate(const MemberRecord *m) {
+  return !m->name && m->type && m->type->type == SUE_TYPE && m->type->data.sue.tag;
+}
+
+// Adds a member that joins the definition's list to its index.
+void s_index_member(SuDefinition *d, MemberRecord *m) {
+  if (m->name)
+    d->member_index->named.emplace(m->name, m);
+  else if (s_is_anonymous_aggregate(m))
+    d->member_index->has_anonymous_aggregate = true;
+}
 
 struct Cursor {
   long byte = 0;  // next free byte
@@ -22,6 +48,8 @@ SuDefinition *s_new_definition(TagKind kind) {
   if (!d)
     post_error(101);
   d->kind = kind;
+  if (kind != ENUM_TAG)
+    d->member_index = new MemberIndex;
   return d;
 }
 
@@ -157,6 +185,7 @@ SuDefinition *sDefineStruct(const typehl *members) {
     if (MemberRecord *m = sDefineSUMember(STRUCT_TAG, d, node, c)) {
       *link = m;
       link = &m->next;
+      s_index_member(d, m);
     }
   }
   d->size = static_cast<int32_t>(std::min(c.byte + (c.bit != 0 ? 1 : 0), 0x7FFFFFFFL));  // saturates
@@ -177,6 +206,7 @@ SuDefinition *sDefineUnion(const typehl *members) {
     size = std::max(size, c.byte + (c.bit != 0 ? 1 : 0));
     *link = m;
     link = &m->next;
+    s_index_member(d, m);
   }
   d->size = static_cast<int32_t>(std::min(size, 0x7FFFFFFFL));  // saturates
   // Sorted by name, unnamed members first.
@@ -307,16 +337,30 @@ SuDefinition *sDefineEnum(const typehl *enumerators, long, const char *) {
   return d;
 }
 
-MemberRecord *type_lookup_su_member(const SuDefinition *definition, const char *name) {
-  if (!definition)
-    return nullptr;
+// The first member of that name in list order, looking into anonymous
+// structure and union members.
+static MemberRecord *s_scan_members(const SuDefinition *definition, const char *name) {
   for (MemberRecord *m = definition->members; m; m = m->next) {
     if (m->name && strcmp(m->name, name) == 0)
       return m;
-    if (!m->name && m->type && m->type->type == SUE_TYPE && m->type->data.sue.tag) {
+    if (s_is_anonymous_aggregate(m)) {
       if (MemberRecord *inner = type_lookup_su_member(m->type->data.sue.tag->definition, name))
         return inner;
     }
+  }
+  return nullptr;
+}
+
+MemberRecord *type_lookup_su_member(const SuDefinition *definition, const char *name) {
+  if (!definition)
+    return nullptr;
+  const MemberIndex *index = definition->member_index;
+  if (index && !index->has_anonymous_aggregate) {
+    auto found = index->named.find(name);
+    if (found != index->named.end())
+      return found->second;
+  } else if (MemberRecord *m = s_scan_members(definition, name)) {
+    return m;
   }
   const SuDefinition *parent = definition->su.parent;
   if (parent && (parent->kind == STRUCT_TAG || parent->kind == UNION_TAG))

@@ -55,11 +55,54 @@ hash_table *hash_create(size_t element_size, size_t key_size, size_t bucket_coun
 
 void hash_set_compare(hash_table *table, hash_compare_fn fn) { table->compare = fn; }
 void hash_set_hash(hash_table *table, hash_fn fn) { table->hash = fn; }
+void hash_set_growing(hash_table *table) { table->growing = 1; }
+
+static bool s_owns_buckets(const hash_table *table) {
+  return table->buckets != reinterpret_cast<hash_node *const *>(table + 1);
+}
+
+// Moves every node into twice as many buckets. Each chain is reversed
+// first and then pushed node by node, so that equal keys, which land in
+// the same new bucket, keep their order. Without memory the table stays as
+// it is.
+static void s_grow(hash_table *table) {
+  uint32_t count = table->bucket_count * 2;
+  auto **buckets = static_cast<hash_node **>(calloc(count, sizeof(hash_node *)));
+  if (!buckets)
+    return;
+  hash_node **old = table->buckets;
+  uint32_t old_count = table->bucket_count;
+  table->buckets = buckets;
+  table->bucket_count = count;
+  for (uint32_t i = 0; i < old_count; i++) {
+    hash_node *reversed = nullptr;
+    for (hash_node *node = old[i]; node;) {
+      hash_node *next = node->next;
+      node->next = reversed;
+      reversed = node;
+      node = next;
+    }
+    for (hash_node *node = reversed; node;) {
+      hash_node *next = node->next;
+      hash_node **slot = s_bucket(table, s_record_of(node));
+      node->next = *slot;
+      if (node->next)
+        node->next->prev_link = &node->next;
+      node->prev_link = slot;
+      *slot = node;
+      node = next;
+    }
+  }
+  if (old != reinterpret_cast<hash_node **>(table + 1))
+    free(old);
+}
 
 void *hash_add(hash_table *table, const void *key) {
   auto *node = static_cast<hash_node *>(calloc(1, sizeof(hash_node) + table->element_size));
   if (!node)
     return nullptr;
+  if (table->growing && table->count >= 2 * table->bucket_count && table->bucket_count < 0x10000)
+    s_grow(table);
   memcpy(s_record_of(node), key, table->key_size);
   hash_node **slot = s_bucket(table, key);
   node->next = *slot;
@@ -123,6 +166,8 @@ void hash_free(hash_table *table, record_destructor_fn destructor) {
   if (!table)
     return;
   hash_deleteall(table, destructor);
+  if (s_owns_buckets(table))
+    free(table->buckets);
   free(table);
 }
 
@@ -144,3 +189,11 @@ unsigned hashpjw(const void *bytes, size_t length) {
 }
 
 unsigned hash_string_pjw(const char *string) { return hashpjw(string, strlen(string)); }
+
+// FNV-1a over the bytes, folded to 16 bits.
+unsigned hash_string_spread(const char *string) {
+  uint32_t h = 2166136261u;
+  for (const auto *p = reinterpret_cast<const unsigned char *>(string); *p; p++)
+    h = (h ^ *p) * 16777619u;
+  return (h ^ (h >> 16)) & 0xFFFF;
+}

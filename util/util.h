@@ -20,10 +20,11 @@ struct hash_table {
   uint32_t count;         // records stored
   uint32_t element_size;  // bytes of one record
   uint32_t key_size;      // leading record bytes that form the key
-  uint32_t bucket_count;  // fixed at creation
+  uint32_t bucket_count;  // fixed at creation, unless the table grows
   hash_compare_fn compare;  // 0 on equality; memcmp by default
   hash_fn hash;             // hashpjw by default
-  hash_node **buckets;      // lies directly behind the header
+  hash_node **buckets;      // lies directly behind the header until the table grows
+  uint32_t growing;         // set by hash_set_growing
 };
 
 // Allocates header and buckets in one zero-filled block (0 buckets means 1); null when
@@ -32,6 +33,11 @@ hash_table *hash_create(size_t element_size, size_t key_size, size_t bucket_coun
 // Replace the compare or hash function.
 void hash_set_compare(hash_table *table, hash_compare_fn fn);
 void hash_set_hash(hash_table *table, hash_fn fn);
+// Lets the table double its buckets whenever it holds more than two records
+// per bucket, up to the 65,536 that the 16-bit hash tells apart, so that a
+// table of many names stays fast. Records keep their addresses and equal
+// keys their order.
+void hash_set_growing(hash_table *table);
 // Always inserts at the head of the key's bucket; returns the record (key copied in).
 void *hash_add(hash_table *table, const void *key);
 // First record of the key's bucket that compares equal: the latest added wins.
@@ -47,6 +53,9 @@ void hash_free(hash_table *table, record_destructor_fn destructor);
 // 16-bit PJW-style hash: h = h*4 + signed byte, masked to 16 bits.
 unsigned hashpjw(const void *bytes, size_t length);
 unsigned hash_string_pjw(const char *string);
+// 16-bit hash of a string that spreads names differing only in a few
+// characters (v00001, v00002, ...) over all 65,536 values; for growing tables.
+unsigned hash_string_spread(const char *string);
 // Calls fn on every record of the table (bucket order); for dumps and clean-up.
 void hash_foreach(const hash_table *table, void (*fn)(void *record, void *context), void *context);
 

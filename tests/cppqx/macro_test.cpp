@@ -127,3 +127,16 @@ TEST(Limits, ExponentialDefinitionsStayWithinTheirSize) {
   std::string line = pp_text_only(r.out);
   EXPECT_EQ(std::count(line.begin(), line.end(), 'x'), 4096);
 }
+
+TEST(Definition, LongParameterListsFindEveryParameterAndRepeats) {
+  // 40 parameters p0..p39: the body names some of them, the call passes i*10.
+  std::string params, args;
+  for (int i = 0; i < 40; i++) {
+    params += (i ? ", p" : "p") + std::to_string(i);
+    args += (i ? ", " : "") + std::to_string(i * 10);
+  }
+  EXPECT_EQ(s_pp("#define M(" + params + ") p39 p0 p17 q\nM(" + args + ")\n"), "390 0 170 q\n");
+  PpRun repeated = pp_run_text("#define N(" + params + ", p23) x\nN\n");
+  EXPECT_EQ(repeated.errors, 1u);
+  EXPECT_EQ(pp_text_only(repeated.out), "N\n") << "the definition is refused";
+}

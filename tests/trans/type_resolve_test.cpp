@@ -185,6 +185,35 @@ TEST_F(Resolve, UnnamedNestedMembersAreFound) {
   EXPECT_EQ(type_lookup_su_member(def, "nothing"), nullptr);
 }
 
+TEST_F(Resolve, RepeatedMemberNamesAreRefusedAndTheFirstIsKept) {
+  // Each row: a declaration that repeats a member, the member looked up and
+  // its offset in the definition that remains.
+  const struct { const char *source; const char *member; int offset; } rows[] = {
+      {"struct { char a; int b; long a; char c; } s;", "c", 3},
+      {"struct { char a; int b; long a; char c; } s;", "a", 0},
+      {"union { char a; long a; } s;", "a", 0},
+      {"union { struct { char lo; char hi; }; int hi; char x; } s;", "hi", 1},
+  };
+  for (const auto &row : rows) {
+    TypeRecord *t = one(row.source);
+    EXPECT_TRUE(reported("[1513]")) << row.source;
+    const MemberRecord *m = type_lookup_su_member(t->data.sue.tag->definition, row.member);
+    ASSERT_NE(m, nullptr) << row.source;
+    EXPECT_EQ(m->offset, row.offset) << row.source;
+  }
+  // A large record: every member is found, a repeat anywhere is refused.
+  std::string source = "struct big {";
+  for (int i = 0; i < 3000; i++)
+    source += " char m" + std::to_string(i) + ";";
+  source += " int m1234; } b;";
+  TypeRecord *big = one(source.c_str());
+  EXPECT_TRUE(reported("[1513] redefinition of member 'm1234'")) << messages;
+  const SuDefinition *def = big->data.sue.tag->definition;
+  EXPECT_EQ(def->size, 3000);
+  EXPECT_EQ(type_lookup_su_member(def, "m2999")->offset, 2999);
+  EXPECT_EQ(type_lookup_su_member(def, "m3000"), nullptr);
+}
+
 TEST_F(Resolve, EnumerationUnderlyingTypes) {
   TypeRecord *a = one("enum e1 { A = 200 } x;");
   EXPECT_EQ(ll_sizeof_type(a), 1);

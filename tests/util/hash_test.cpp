@@ -213,3 +213,49 @@ TEST(Hash, PjwOverSignExtendedBytes) {
   EXPECT_EQ(hash_string_pjw("\xC3"), 0xFFC3u);  // -61
   EXPECT_EQ(hash_string_pjw(""), 0u);
 }
+
+TEST(Hash, GrowingTableKeepsRecordsShadowingAndBackLinks) {
+  hash_table *t = hash_create(sizeof(Rec), 4, 2);
+  ASSERT_NE(t, nullptr);
+  hash_set_growing(t);
+  // Key k is added twice: value k first, then k + 100000 shadowing it.
+  std::vector<Rec *> first;
+  for (uint32_t k = 0; k < 3000; k++) first.push_back(s_add(t, k, static_cast<int>(k)));
+  for (uint32_t k = 0; k < 3000; k += 3) s_add(t, k, static_cast<int>(k) + 100000);
+  EXPECT_EQ(t->count, 4000u);
+  EXPECT_GE(t->bucket_count, 1024u);
+  EXPECT_EQ(first[7]->value, 7) << "records keep their addresses";
+  for (uint32_t k = 0; k < 3000; k++)
+    EXPECT_EQ(s_found_value(t, k), k % 3 ? static_cast<int>(k) : static_cast<int>(k) + 100000) << k;
+  uint32_t k = 300;
+  EXPECT_EQ(hash_delete(t, &k, nullptr), 0);
+  EXPECT_EQ(s_found_value(t, 300), 300);  // the earlier one shows again
+  hash_deletedirect(first[301]);          // back links were moved with the nodes
+  EXPECT_EQ(s_found_value(t, 301), -1);
+  free(reinterpret_cast<char *>(first[301]) - 2 * sizeof(void *));
+  t->count--;
+  int sum = 0;
+  hash_foreach(t, [](void *, void *ctx) { ++*static_cast<int *>(ctx); }, &sum);
+  EXPECT_EQ(sum, 3998);
+  hash_free(t, nullptr);
+  // A table that does not grow keeps its buckets however full it gets.
+  hash_table *fixed = hash_create(sizeof(Rec), 4, 2);
+  ASSERT_NE(fixed, nullptr);
+  for (uint32_t key = 0; key < 100; key++) s_add(fixed, key, 1);
+  EXPECT_EQ(fixed->bucket_count, 2u);
+  hash_free(fixed, nullptr);
+}
+
+TEST(Hash, SpreadHashTellsSimilarNamesApart) {
+  std::vector<bool> seen(0x10000);
+  int distinct = 0;
+  char name[16];
+  for (int i = 0; i < 40000; i++) {
+    snprintf(name, sizeof name, "v%05d", i);
+    unsigned h = hash_string_spread(name);
+    ASSERT_LE(h, 0xFFFFu);
+    distinct += !seen[h];
+    seen[h] = true;
+  }
+  EXPECT_GT(distinct, 20000);  // the PJW hash gives these 1,534 values
+}
