@@ -1,7 +1,7 @@
 // Calls, arguments and returns. In: the call node (designator, argument
 // chain), an argument with its value, or a return with its value. Out: the
 // call bracketed by the temporary markers, arguments pushed with POSTINC1
-// (in chain order, low byte first), results in WREG or PRODH:PRODL, and
+// (the last parameter first, low byte first), results in WREG or PRODH:PRODL, and
 // returns that load the result and jump to the function's return label.
 #include "driver/diag.h"
 #include "gen/frame.h"
@@ -36,9 +36,12 @@ void selCall(pcodell_t *p) {
     self->loc = sel_loc_ram(PRODLsym, 0, 2);
 }
 
-// This argument's value and push, then the rest of the chain.
+// The chain lists the parameters from the first; the last parameter has
+// frame offset 0, so the rest of the chain is pushed first, then this
+// argument's value.
 void selArg(pcodell_t *p) {
   int width = p->opcode == I_ARG16 ? 2 : 1;
+  sel_take(0);
   sel_take(1);
   SelLoc v = sel_kid(1)->loc;
   if (v.kind != LOC_W)
@@ -50,7 +53,6 @@ void selArg(pcodell_t *p) {
     else
       sel_move_byte(p, v, i, SelLoc{LOC_RAM, POSTINC1sym, -i, 0, 1});
   }
-  sel_take(0);
 }
 
 // The result into WREG or PRODH:PRODL, then the jump to the return label.

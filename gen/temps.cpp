@@ -60,7 +60,7 @@ static void s_close(Scope &scope, const char *section_name) {
   VELC_ASSERT(section_name != nullptr && scope.sym != nullptr);
   if (scope.scn_sz > 0) {
     scope.sym->data.var.type->data.array.count = uint32_t(scope.scn_sz);
-    sym_enter_section(SECTION_TMPDATA, section_name, false, false, false, false, 0);
+    sym_enter_section(SECTION_TMPDATA, section_name, false, true, false, false, 0);  // overlay, as every temporary section
     sym_add_to_master_symbol_table(scope.sym);
   }
   scope.sym = nullptr;
