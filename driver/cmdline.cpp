@@ -348,7 +348,7 @@ static void s_suppress(const char *arg) {
     s_refuse(poptStrerror(POPT_ERROR_BADNUMBER));
     return;
   }
-  if (number < 2000) {
+  if (number < 1000 || is_error_message(number)) {
     s_refuse("error messages cannot be suppressed\n");
     return;
   }

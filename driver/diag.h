@@ -39,6 +39,9 @@ void error_uninit();
 uint32_t get_error_count();
 uint32_t get_warning_count();
 uint32_t get_message_count();
+// Whether a catalogue number is reported as an error: 1000 to 1999, except
+// 1157, which is a warning.
+bool is_error_message(long number);
 void suppress_message(long number);
 bool is_message_suppressed(long number);
 void retrieve_message(long number, char *buffer, size_t size);

@@ -1,7 +1,7 @@
 // Start-up code the linker can generate: sets both stack pointers to
-// "_stack", copies every idata section from program memory by walking
-// "__idata_table", calls "main" and ends the run with HALT (W holding main's
-// 8-bit result).
+// "_stack", clears the objects' uninitialised data, copies every idata
+// section from program memory by walking "__idata_table", calls "main" and
+// ends the run with HALT, W = 0 exactly when main's result is 0.
 #ifndef VELC_LINK_STARTUP_H
 #define VELC_LINK_STARTUP_H
 

@@ -140,3 +140,110 @@ TEST_F(LinkRun, MapListsSectionsAndSymbols) {
   EXPECT_NE(text.find(".udata_m"), std::string::npos);
   EXPECT_NE(text.find("Device: HR4410K"), std::string::npos);
 }
+
+// Uninitialised data starts at zero whatever the fill pattern: udata (a run
+// longer than 256 bytes included), temporary data, access RAM and an absolute
+// section; an absolute section outside the device's RAM, the stack and the
+// idata copies are not cleared. main sees TBLPTRU and PCLATU at 0 although the
+// initialisation table lies above 64 KiB.
+TEST_F(LinkRun, StartupClearsUninitialisedDataBeforeCopying) {
+  int big = 0;
+  ASSERT_TRUE(convertDvsProcName("HR6810K", &big));
+  link_init(l, LinkOptions{big, 64, true});
+  ObjBuilder b;
+  int code = b.section(".code_main", 1);
+  int u = b.section(".udata_m", 3), t = b.section(".tmpdata", 6), acc = b.section(".udata_acs", 3, false, 0, true);
+  int fixed = b.section(".udata_fixed", 3, true, 0x900), idata = b.section(".idata_m", 2);
+  int rom = b.section(".romdata_big", 4);
+  b.reserve(u, 300);
+  b.reserve(t, 3);
+  b.reserve(acc, 5);
+  b.reserve(fixed, 2);
+  b.data(idata, {7, 8});
+  b.data(rom, std::vector<uint8_t>(70000, 0x11));
+  b.symbol("big", u, 0);
+  b.symbol("tmp", t, 0);
+  b.symbol("acs", acc, 0);
+  b.symbol("fixed", fixed, 0);
+  b.symbol("init", idata, 0);
+  Asm a;  // main: MOVFF TBLPTRU, 0x800; MOVFF PCLATU, 0x801; RETLW 0
+  a.op(MOVFF, SFR_TBLPTRU, 0x800);
+  a.op(MOVFF, SFR_PCLATU, 0x801);
+  a.op(RETLW, 0);
+  b.code(code, a);
+  b.symbol("main", code, 0, C_EXT, T_UCHAR | DT_FCN << N_TBSHFT);
+  ObjBuilder outside;  // the device has 3968 bytes of RAM: 0xF90 lies in its registers
+  outside.reserve(outside.section(".udata_io", 3, true, 0xF90), 2);
+  add(b, "m.o");
+  add(outside, "io.o");
+  ASSERT_TRUE(link()) << all_errors();
+  ASSERT_GT(addr("__idata_table"), 0xFFFFu);
+  ASSERT_EQ(run(), SIM_PASS);
+  for (const char *name : {"big", "tmp", "acs", "fixed"}) {
+    uint32_t s = addr(name);
+    uint32_t size = std::string(name) == "big" ? 300 : std::string(name) == "acs" ? 5 : 2;
+    for (uint32_t i = 0; i < size; ++i) ASSERT_EQ(m->dm[s + i], 0) << name << "+" << i;
+  }
+  EXPECT_EQ(m->dm[0xF90], 0xA5);
+  EXPECT_EQ(m->dm[0xF91], 0xA5);
+  EXPECT_EQ(m->dm[addr("init")], 7);
+  EXPECT_EQ(m->dm[addr("init") + 1], 8);
+  EXPECT_EQ(m->dm[0x800], 0);
+  EXPECT_EQ(m->dm[0x801], 0);
+  EXPECT_EQ(m->dm[addr("_stack") + 8], 0xA5);  // the stack is not cleared
+}
+
+// main's result ends the run: success exactly when every byte of it is 0, its
+// width read from the type of main's symbol (W, PRODH:PRODL or __RETVAL0).
+TEST_F(LinkRun, MainResultDecidesTheOutcome) {
+  struct Row {
+    uint32_t type;    // type word of main; 0: none
+    uint8_t w;        // WREG at return
+    uint16_t prod;    // PRODH:PRODL at return
+    uint32_t retval;  // __RETVAL0 at return
+    SimOutcome expect;
+  } rows[] = {
+      {T_INT, 0, 0x0100, 0, SIM_HALT_NONZERO},   // 256 does not pass for 0
+      {T_UINT, 0, 0x0001, 0, SIM_HALT_NONZERO},
+      {T_INT, 5, 0, 7, SIM_PASS},                // W and __RETVAL0 do not count
+      {T_VOID, 7, 0, 0, SIM_HALT_NONZERO},      // void: W as main left it
+      {T_VOID, 0, 3, 3, SIM_PASS},
+      {T_UCHAR, 0, 1, 1, SIM_PASS},
+      {T_CHAR, 3, 0, 0, SIM_HALT_NONZERO},
+      {T_LONG, 0, 0, 0x01000000, SIM_HALT_NONZERO},
+      {T_ULONG, 9, 1, 0, SIM_PASS},
+      {T_SLONG, 0, 0, 0xFF000000, SIM_PASS},     // 24 bits: the fourth byte is not part of it
+      {T_USLONG, 0, 0, 0x00010000, SIM_HALT_NONZERO},
+      {0, 0, 1, 1, SIM_PASS},                    // no type: W as main left it
+      {0, 2, 0, 0, SIM_HALT_NONZERO},
+  };
+  for (const Row &r : rows) {
+    SCOPED_TRACE(testing::Message() << "type " << r.type << " W " << (int)r.w << " PROD " << r.prod << " RETVAL "
+                                    << r.retval);
+    link_free(l);
+    l = Linker{};
+    link_init(l, LinkOptions{PROC_GENERIC_ID, 128, true});
+    ObjBuilder b;
+    int code = b.section(".code_main", 1);
+    uint32_t retval = b.external("__RETVAL0");
+    Asm a;
+    uint32_t lfsr = a.op(LFSR, 0, 0);
+    for (int i = 0; i < 4; ++i) {
+      a.op(MOVLW, (r.retval >> (8 * i)) & 0xFF);
+      a.op(MOVWF, 0xEE, ACC);  // POSTINC0
+    }
+    a.op(MOVLW, r.prod & 0xFF);
+    a.op(MOVWF, 0xF3, ACC);
+    a.op(MOVLW, r.prod >> 8);
+    a.op(MOVWF, 0xF4, ACC);
+    a.op(MOVLW, r.w);
+    a.op(RETURN, 0);
+    b.code(code, a);
+    b.reloc(code, lfsr, retval, RELOCT_LFSR1);
+    b.reloc(code, lfsr + 2, retval, RELOCT_LFSR2);
+    b.symbol("main", code, 0, C_EXT, r.type ? (r.type | DT_FCN << N_TBSHFT) : 0);
+    add(b, "m.o");
+    ASSERT_TRUE(link()) << all_errors();
+    EXPECT_EQ(run(), r.expect);
+  }
+}

@@ -44,7 +44,7 @@ bool s_write(const ObjBuilder &b, const std::string &path) {
 }
 
 // main prints the constant string through the output port, counting the
-// characters in an initialised variable, and returns 0.
+// characters in an initialised variable, and returns the int 0.
 ObjBuilder s_printer() {
   ObjBuilder b;
   int code = b.section(".code_main", 1);
@@ -73,7 +73,9 @@ ObjBuilder s_printer() {
   a.op(INCF, 0, TO_F, BNK);
   a.br(BRA, loop);
   a.patch(bz, a.pc());
-  a.op(RETLW, 0);
+  a.op(CLRF, 0xF3, ACC);  // int result 0 in PRODH:PRODL
+  a.op(CLRF, 0xF4, ACC);
+  a.op(RETURN, 0);
   b.code(code, a);
   b.symbol("main", code, 0, C_EXT, T_INT | DT_FCN << N_TBSHFT);
   return b;
