@@ -24,10 +24,12 @@ static void s_mark_labels(ocode *list) {
   }
 }
 
+// A line of a named file; every file named by a line marker has its .file
+// entry, from the master list or from the list of files the unit depends on.
 static void s_line_number(EmitState &st, EmitSection &scn, long line, const char *file) {
-  if (line == 0) return;
+  if (line == 0 || !file) return;
   long source = emit_file_index(st, file);
-  VELC_ASSERT(source >= 0);  // every file of the unit has its .file entry
+  VELC_ASSERT(source >= 0);
   coff_lineno l{};
   l.l_srcndx = uint32_t(source);
   l.l_lnno = uint16_t(line);

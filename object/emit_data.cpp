@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "device/processors.h"
 #include "driver/diag.h"
 #include "object/emit_internal.h"
 #include "trans/trn_records.h"
@@ -81,7 +82,7 @@ static uint16_t s_address_byte_type(int byte) {
 static void s_raw_data(EmitState &st, size_t section, const SymbolRecord *sym, long size) {
   EmitSection &scn = st.sections[section];
   if (scn.kind != EMIT_IDATA && scn.kind != EMIT_ROMDATA) return;
-  if (scn.kind == EMIT_ROMDATA) VELC_ASSERT(st.inst_set == 4);
+  if (scn.kind == EMIT_ROMDATA) VELC_ASSERT(st.inst_set == INSTSET_HARROW);  // program-memory data: Harrow only
   size_t first = scn.data.size();
   for (const InitRecord *r = trn_initial_data(sym); r; r = r->next) {
     VELC_ASSERT(r->kind != INIT_EXPRESSION);

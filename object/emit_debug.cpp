@@ -37,7 +37,7 @@ void emit_source_file_begin(EmitState &st, const char *name, uint32_t include_li
 }
 
 long emit_file_index(EmitState &st, const char *name) {
-  if (!name || !name[0]) return -1;
+  if (!name) return -1;
   auto known = st.full_path.find(name);
   if (known == st.full_path.end()) {
     char path[VELC_PATH_MAX + 1];

@@ -136,7 +136,8 @@ void emit_block_begin(EmitState &st, const SymbolRecord *entry);
 void emit_block_end(EmitState &st, const SymbolRecord *entry);
 // Second walk: the values of .bb and .eb from the line numbers of their function.
 void emit_fix_debug_values(EmitState &st, const SymbolRecord *entry);
-// The index of a source file's .file entry from its name as written; -1 when none.
+// The index of a source file's .file entry from its name as a line marker wrote
+// it (made absolute as the line markers do); -1 when none.
 long emit_file_index(EmitState &st, const char *name);
 
 // ---- first walk: variables (object/emit_data.cpp) ------------------------

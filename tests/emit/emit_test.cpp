@@ -108,6 +108,19 @@ TEST_F(EmitRun, EntriesOfFunctionsStaticsAndExternals) {
   }
 }
 
+// Code whose line marker names no file still gets line numbers, naming the
+// .file entry that the marker's (empty) name resolves to.
+TEST_F(EmitRun, LineMarkerWithAnEmptyName) {
+  compile_ok("#line 1 \"\"\nvoid main(void)\n{\n  _asm\n    MOVLW 0\n  _endasm\n}\n");
+  if (HasFatalFailure()) return;
+  const coff_section &code = object->sections[0];
+  ASSERT_EQ(code.header.s_nlnno, 2);
+  EXPECT_EQ(code.lines[0].l_lnno, 4);
+  uint32_t file = code.lines[0].l_srcndx;
+  ASSERT_LT(file, object->file_hdr.f_nsyms);
+  EXPECT_EQ(object->symbols[file].sym.n_sclass, C_FILE);
+}
+
 // A named device clears the generic flag; the time stamp is the time of
 // writing unless SOURCE_DATE_EPOCH fixes it.
 TEST_F(EmitRun, HeaderFlagsAndTimeStamp) {

@@ -1,7 +1,7 @@
 /* Calls between in-line assembly functions in different code sections: a
    CALL (two words, relocations 1 and 14) and an RCALL (relocation 19) to a
-   function in another section, and a CALL within the section. hits ends as
-   1 + 1 + 2 = 4. */
+   function in another section, and a CALL within the section, which is the
+   default code section again. hits ends as 1 + 1 + 2 = 4. */
 #pragma udata access fast
 near unsigned char hits;
 #pragma udata
@@ -14,7 +14,7 @@ void helper(void)
   _endasm
 }
 
-#pragma code mainsec
+#pragma code
 void twice(void)
 {
   _asm
