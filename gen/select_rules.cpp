@@ -234,6 +234,7 @@ void selWiden(pcodell_t *) {
 }
 
 void selWidenConst(pcodell_t *p) {
+  sel_take(0);
   long v = sel_kid(0)->loc.value;
   if (p->opcode == I_C8TO16U)
     v &= 0xFF;
