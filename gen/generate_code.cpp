@@ -1,10 +1,10 @@
 // The statement loop. In: the translated statement list. Out: the output
 // code of every function, appended to the output-code list of the code
-// section current at the function's start: the begin marker, the body, the
-// return, the end marker. Section switches, labels, jumps, pragmas, no-ops
-// and assembly blocks are handled here; a statement tree the loop cannot
-// turn into code yet is dumped and reported with message 100, which stops
-// the compilation.
+// section current at the function's start: the begin marker, the prologue,
+// the body, the epilogue and return, the end marker. Each statement goes
+// through the instruction selector; section switches only change the
+// current sections; the temporary scopes open and close around the unit
+// and around functions compiled under a temporary-data pragma.
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -12,7 +12,10 @@
 
 #include "driver/diag.h"
 #include "gen/gen.h"
+#include "gen/frame.h"
 #include "gen/gen_internal.h"
+#include "gen/select.h"
+#include "gen/temps.h"
 #include "trans/trn_records.h"
 
 namespace {
@@ -21,14 +24,17 @@ SectionRecord *s_code_section;  // the current code section
 std::string s_tmpdata_name;     // the current temporary-data section name
 std::unordered_map<SectionRecord *, ocode *> s_section_tails;
 ocode *s_function_code;  // the function being generated (freed by genFree after an unwind)
+ocode *s_function_body;  // its body, until the frame emitter takes it
 
 }  // namespace
 
-// Appends code behind the last node of a list; the new last node.
+// Appends code behind the last node of a list; the new last node. Appending
+// behind the known tail keeps a function of many statements linear.
 static ocode *s_append_behind(ocode *last, ocode *code) {
   if (!code)
     return last;
-  objAppend(last, code);
+  if (last)
+    objAppend(last, code);
   for (last = code; last->next; last = last->next) {
   }
   return last;
@@ -40,11 +46,11 @@ static void s_append_to_section(SectionRecord *scn, ocode *code) {
   ocode *&tail = s_section_tails[scn];
   if (!scn->code) {
     scn->code = code;
-    for (tail = code; tail->next; tail = tail->next) {
-    }
   } else {
     VELC_ASSERT(tail && !tail->next);
-    tail = s_append_behind(tail, code);
+    objAppend(tail, code);
+  }
+  for (tail = code; tail->next; tail = tail->next) {
   }
 }
 
@@ -68,26 +74,6 @@ static void s_section(const pcodell_t *tree) {
     s_tmpdata_name = scn->name;
 }
 
-// One statement of a function body; the code, possibly none.
-static ocode *s_body_statement(const pcodell_t *tree) {
-  switch (tree->opcode) {
-  case I_LABEL:
-    return objLabel(tree->label, tree->line, tree->file);
-  case I_JMP:
-    return objBranchSymbol(tree->label, tree->line, tree->file);
-  case I_ASM:
-    return objInlineAssembly(tree->asm_block);
-  case I_NOP:
-  case I_PRAGMA:
-    return nullptr;
-  case I_SECTION:
-    s_section(tree);
-    return nullptr;
-  default:
-    s_cannot_reduce(tree);
-  }
-}
-
 static bool s_is_interrupt(const SymbolRecord *fsym) {
   for (const InterruptRecord *r = trn_interrupt_list(); r; r = r->next)
     if (r->function == fsym)
@@ -95,12 +81,16 @@ static bool s_is_interrupt(const SymbolRecord *fsym) {
   return false;
 }
 
-// Whether the function needs no frame and no context saving: then its
-// code is the body and RETURN 0. Frames and interrupt routines are built
-// by the frame emitter, which is not part of the loop yet.
-static bool s_frameless(const pcodell_t *begin) {
-  const PcodellFunction &f = begin->function;
-  return f.param_size + f.local_size == 0 && f.return_size <= 4 && !s_is_interrupt(f.sym);
+// One statement through the selector; its code, possibly none. Section
+// switches are no grammar operator: they only change the current sections.
+static ocode *s_statement(pcodell_t *tree) {
+  if (tree->opcode == I_SECTION) {
+    s_section(tree);
+    return nullptr;
+  }
+  ocode *code = nullptr;
+  sel_reduce_statement(tree, &code);
+  return code;
 }
 
 static void s_begin_function(const pcodell_t *begin) {
@@ -111,48 +101,57 @@ static void s_begin_function(const pcodell_t *begin) {
   fsym->code_section = strdup(s_code_section->name);
   if (!fsym->code_section)
     fatal_out_of_memory();
-  if (!s_frameless(begin))
+  // Interrupt routines need the context saving that the frame emitter
+  // does not build yet.
+  if (s_is_interrupt(fsym))
     s_cannot_reduce(begin);
 }
 
 // From an I_BFUNCT statement to its I_EFUNCT; returns the I_EFUNCT
 // statement.
 static StatementRecord *s_function(StatementRecord *s) {
-  const pcodell_t *begin = s->tree;
+  pcodell_t *begin = s->tree;
   s_begin_function(begin);
   SectionRecord *section = s_code_section;
-  SymbolRecord *fsym = begin->function.sym;
-  s_function_code = objBeginFunct(fsym, begin->line, begin->file);
-  ocode *last = s_function_code;
-  for (s = s->next; s && s->tree->opcode != I_EFUNCT; s = s->next)
-    last = s_append_behind(last, s_body_statement(s->tree));
+  const PcodellFunction f = begin->function;
+  std::string tmp_section = s_tmpdata_name;
+  bool pragma_tmp = tmp_section != ".tmpdata";
+  if (pragma_tmp)
+    tmp_enter_pragmatmp();
+  s_function_code = s_statement(begin);
+  ocode *last = s_append_behind(nullptr, s_function_code);
+  ocode *body_last = nullptr;
+  for (s = s->next; s && s->tree->opcode != I_EFUNCT; s = s->next) {
+    ocode *code = s_statement(s->tree);
+    if (!s_function_body)
+      s_function_body = code;
+    body_last = s_append_behind(body_last, code);
+  }
   VELC_ASSERT(s != nullptr);
-  const pcodell_t *end = s->tree;
-  last = s_append_behind(last, objInst(iqx_RETURN(0), end->line, end->file));
-  s_append_behind(last, objEndFunct(fsym, end->line, end->file));
-  s_append_to_section(section, s_function_code);
+  pcodell_t *end = s->tree;
+  ocode *body = s_function_body;
+  s_function_body = nullptr;
+  ocode *whole = oqxProcessFunction(body, f.local_size, f.param_size, f.return_size, f.sym, begin->line,
+                                    begin->file, end->line, end->file);
+  if (!s_function_code)
+    s_function_code = whole;
+  last = s_append_behind(last, whole);
+  ocode *end_code = s_statement(end);
+  if (!s_function_code)
+    s_function_code = end_code;
+  s_append_behind(last, end_code);
+  if (pragma_tmp)
+    tmp_exit_pragmatmp(tmp_section.c_str());
+  ocode *code = s_function_code;
   s_function_code = nullptr;
+  s_append_to_section(section, code);
   return s;
 }
 
 // A statement outside any function makes no code.
-static void s_outside(const pcodell_t *tree) {
-  switch (tree->opcode) {
-  case I_SECTION:
-    s_section(tree);
-    break;
-  case I_NOP:
-  case I_PRAGMA:
-    break;
-  case I_LABEL:
-  case I_JMP:
-  case I_ASM:
-  case I_EFUNCT:
-    VELC_ASSERT(!"no code outside functions");
-    break;
-  default:
-    s_cannot_reduce(tree);
-  }
+static void s_outside(pcodell_t *tree) {
+  ocode *code = s_statement(tree);
+  VELC_ASSERT(code == nullptr && "no code outside functions");
 }
 
 void genTranslate(StatementRecord *list) {
@@ -160,12 +159,14 @@ void genTranslate(StatementRecord *list) {
   s_code_section = sym_get_default_code_section();
   s_tmpdata_name = ".tmpdata";
   s_section_tails.clear();
+  tmp_enter_main();
   for (StatementRecord *s = list; s; s = s->next) {
     if (s->tree->opcode == I_BFUNCT)
       s = s_function(s);
     else
       s_outside(s->tree);
   }
+  tmp_exit_main();
 }
 
 void genFree() {
@@ -176,9 +177,11 @@ void genFree() {
       scn->code = nullptr;
     }
   }
+  s_section_tails.clear();
   objFree(s_function_code);
   s_function_code = nullptr;
-  s_section_tails.clear();
+  objFree(s_function_body);
+  s_function_body = nullptr;
   s_code_section = nullptr;
   gen_free_symbols();
 }
