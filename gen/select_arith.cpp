@@ -627,23 +627,38 @@ void oqxOp16A(pcodell_t *p) {
 }
 
 // x OP= y through a helper: x pushed, then y (kid 1's code pushes it), the
-// call, and the result popped back into x.
+// call, and the result popped back into x. An x reached through a pointer
+// has FSR0 loaded again after y's code (which may use FSR0); the helpers
+// leave FSR0 alone.
 void oqxCallHelperA(pcodell_t *p) {
   int width = s_width(p);
   sel_take(0);
-  SelLoc xl = s_lvalue(p, sel_kid(0)->loc, width);
-  VELC_ASSERT(xl.kind != LOC_FSR0);
+  const SelLoc a = sel_kid(0)->loc;
+  SelLoc xl = s_lvalue(p, a, width);
   for (int i = 0; i < width; ++i)
     sel_move_byte(p, xl, i, SelLoc{LOC_RAM, POSTINC1sym, -i, 0, 1});
   sel_take(1);
+  if (xl.kind == LOC_FSR0)
+    s_lvalue(p, a, width);
   SymbolRecord *helper = s_helper(p);
   sel_emit(p, iqx_CALL(helper, 0, 0));
   sel_emit(p, iqx_CALL2(helper, 0));
   // FSR1 points just past the result: step back, then pop from the top.
   sel_emit(p, iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F));
-  for (int i = width - 1; i >= 0; --i) {
-    SelLoc from{LOC_RAM, i ? POSTDEC1sym : INDF1sym, 0, 0, 1};
-    sel_move_byte(p, from, 0, SelLoc{xl.kind, xl.symbol, xl.offset + i, 0, 1});
+  if (xl.kind == LOC_FSR0 && width == 2) {
+    sel_emit(p, iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F));
+    sel_emit(p, iqx_MOVFF(POSTINC1sym, 0));
+    sel_emit(p, iqx_MOVFF2(POSTINC1sym, 0, POSTINC0sym, 0));
+    sel_emit(p, iqx_MOVFF(INDF1sym, 0));
+    sel_emit(p, iqx_MOVFF2(INDF1sym, 0, POSTDEC0sym, 0));
+    sel_emit(p, iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F));
+  } else {
+    for (int i = width - 1; i >= 0; --i) {
+      SelLoc from{LOC_RAM, i ? POSTDEC1sym : INDF1sym, 0, 0, 1};
+      SelLoc to = xl.kind == LOC_FSR0 ? SelLoc{LOC_FSR0, nullptr, 0, 0, 1}
+                                       : SelLoc{xl.kind, xl.symbol, xl.offset + i, 0, 1};
+      sel_move_byte(p, from, 0, to);
+    }
   }
   sel_self()->loc = xl;
 }
