@@ -236,11 +236,9 @@ void oqxOp8W(pcodell_t *p) {
 // wreg_Z: OP(x, constant) in one instruction into WREG: COMF (XOR 255),
 // INCF (ADD 1), DECF (ADD 255, SUB 1).
 void oqxOp8Single(pcodell_t *p) {
-  int x = s_is_cnst(p->right) ? 0 : 1;
   sel_take(0);
   const SelLoc &l = sel_kid(0)->loc;
   int op = p->opcode == I_SUB8 ? DECF : oqxIsXor255(p) ? COMF : oqxIsAdd1(p) ? INCF : DECF;
-  (void)x;
   if (l.kind == LOC_FSR0) {
     sel_emit(p, iqx_opWF(op, INDF0sym, 0, DEST_W));
   } else if (l.kind == LOC_STK) {
@@ -499,10 +497,6 @@ void s_copy16(pcodell_t *p, const OqxOperand &from, const OqxOperand &to) {
     s_add(oqxMOV16(from, to, p->line, p->file));
 }
 
-// The shift count (kid 1) parked in the scratch byte, so that the value's
-// copy may go through WREG; its code comes before.
-void s_park_count(pcodell_t *p, const SelLoc &c) { s_park_in_scratch(p, c); }
-
 void s_shift16(pcodell_t *p, const OqxOperand &x, const SelLoc &c, bool left, bool is_signed, bool parked) {
   if (c.kind == LOC_CONST) {
     int n = int(c.value & 0xFF);
@@ -571,7 +565,7 @@ void oqxOp16(pcodell_t *p) {
       sel_take_all();
     }
     if (c.kind != LOC_CONST) {
-      s_park_count(p, c);
+      s_park_in_scratch(p, c);  // the value's copy may then use WREG
       parked = true;
     }
     s_copy16(p, s_operand16(0), d);
@@ -595,7 +589,7 @@ void oqxOp16A(pcodell_t *p) {
     sel_take_all();
   }
   if ((p->opcode == I_SHL16A || p->opcode == I_SHR16A) && y.kind != LOC_CONST) {
-    s_park_count(p, y);
+    s_park_in_scratch(p, y);
     parked = true;
   }
   // y read through FSR0 would be lost when the lvalue's pointer is loaded.
