@@ -54,17 +54,6 @@ static void s_append_to_section(SectionRecord *scn, ocode *code) {
   }
 }
 
-// A tree the loop cannot reduce: the dump, then the fatal message.
-[[noreturn]] static void s_cannot_reduce(const pcodell_t *tree) {
-  yylineno = tree->line;
-  if (tree->file)
-    snprintf(yyfilename, sizeof yyfilename, "%s", tree->file);
-  pcodell_dbg_dump_tree(tree);
-  fflush(stdout);
-  post_error(100, "unable to reduce tree:");
-  VELC_ASSERT(!"message 100 returned");
-}
-
 static void s_section(const pcodell_t *tree) {
   SectionRecord *scn = tree->section;
   VELC_ASSERT(scn != nullptr);
@@ -104,7 +93,7 @@ static void s_begin_function(const pcodell_t *begin) {
   // Interrupt routines need the context saving that the frame emitter
   // does not build yet.
   if (s_is_interrupt(fsym))
-    s_cannot_reduce(begin);
+    sel_cannot_reduce(begin);
 }
 
 // From an I_BFUNCT statement to its I_EFUNCT; returns the I_EFUNCT

@@ -86,6 +86,9 @@ void sel_rmw_byte(pcodell_t *p, int op, const SelLoc &dst, int i, int d);
 // Bank selection for byte i of a banked location; nothing otherwise.
 void sel_banksel(pcodell_t *p, const SelLoc &l, int i);
 
+// A tree no rule covers: its dump, then the fatal message 100 at its line.
+[[noreturn]] void sel_cannot_reduce(const pcodell_t *tree);
+
 // ---- calls and temporaries ------------------------------------------------------
 // The reducer's trace switch and the statement loop's hooks.
 void sel_reduce_statement(pcodell_t *tree, ocode **code);

@@ -79,7 +79,7 @@ const char *dbg_brg_rule_string(int rule) {
   exit(1);
 }
 
-[[noreturn]] static void s_unable(pcodell_t *p) {
+void sel_cannot_reduce(const pcodell_t *p) {
   yylineno = p->line;
   if (p->file)
     snprintf(yyfilename, sizeof yyfilename, "%s", p->file);
@@ -127,7 +127,7 @@ static void s_reduce(pcodell_t *p, int goal, int record, bool root) {
   }
   int rule = _rule(burg_state_of(p), goal);
   if (rule == 0)
-    s_unable(p);
+    sel_cannot_reduce(p);
   if (debug_code_gen_flag)
     printf("%4ld: <%5d>%*s%s\n", p->line, rule, 4 * s_depth, "", _string[rule]);
   s_depth++;
