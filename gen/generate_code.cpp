@@ -1,10 +1,10 @@
 // The statement loop. In: the translated statement list. Out: the output
 // code of every function, appended to the output-code list of the code
-// section current at the function's start: the begin marker, the body, the
-// return, the end marker. Section switches, labels, jumps, pragmas, no-ops
-// and assembly blocks are handled here; a statement tree the loop cannot
-// turn into code yet is dumped and reported with message 100, which stops
-// the compilation.
+// section current at the function's start: the begin marker, the prologue,
+// the body, the epilogue and return, the end marker. Each statement goes
+// through the instruction selector; section switches only change the
+// current sections; the temporary scopes open and close around the unit
+// and around functions compiled under a temporary-data pragma.
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -12,7 +12,10 @@
 
 #include "driver/diag.h"
 #include "gen/gen.h"
+#include "gen/frame.h"
 #include "gen/gen_internal.h"
+#include "gen/select.h"
+#include "gen/temps.h"
 #include "trans/trn_records.h"
 
 namespace {
@@ -57,26 +60,6 @@ static void s_section(const pcodell_t *tree) {
     s_tmpdata_name = scn->name;
 }
 
-// One statement of a function body; the code, possibly none.
-static ocode *s_body_statement(const pcodell_t *tree) {
-  switch (tree->opcode) {
-  case I_LABEL:
-    return objLabel(tree->label, tree->line, tree->file);
-  case I_JMP:
-    return objBranchSymbol(tree->label, tree->line, tree->file);
-  case I_ASM:
-    return objInlineAssembly(tree->asm_block);
-  case I_NOP:
-  case I_PRAGMA:
-    return nullptr;
-  case I_SECTION:
-    s_section(tree);
-    return nullptr;
-  default:
-    s_cannot_reduce(tree);
-  }
-}
-
 static bool s_is_interrupt(const SymbolRecord *fsym) {
   for (const InterruptRecord *r = trn_interrupt_list(); r; r = r->next)
     if (r->function == fsym)
@@ -84,12 +67,16 @@ static bool s_is_interrupt(const SymbolRecord *fsym) {
   return false;
 }
 
-// Whether the function needs no frame and no context saving: then its
-// code is the body and RETURN 0. Frames and interrupt routines are built
-// by the frame emitter, which is not part of the loop yet.
-static bool s_frameless(const pcodell_t *begin) {
-  const PcodellFunction &f = begin->function;
-  return f.param_size + f.local_size == 0 && f.return_size <= 4 && !s_is_interrupt(f.sym);
+// One statement through the selector; its code, possibly none. Section
+// switches are no grammar operator: they only change the current sections.
+static ocode *s_statement(pcodell_t *tree) {
+  if (tree->opcode == I_SECTION) {
+    s_section(tree);
+    return nullptr;
+  }
+  ocode *code = nullptr;
+  sel_reduce_statement(tree, &code);
+  return code;
 }
 
 static void s_begin_function(const pcodell_t *begin) {
@@ -100,46 +87,42 @@ static void s_begin_function(const pcodell_t *begin) {
   fsym->code_section = strdup(s_code_section->name);
   if (!fsym->code_section)
     fatal_out_of_memory();
-  if (!s_frameless(begin))
+  // Interrupt routines need the context saving that the frame emitter
+  // does not build yet.
+  if (s_is_interrupt(fsym))
     s_cannot_reduce(begin);
 }
 
 // From an I_BFUNCT statement to its I_EFUNCT; returns the I_EFUNCT
 // statement.
 static StatementRecord *s_function(StatementRecord *s) {
-  const pcodell_t *begin = s->tree;
+  pcodell_t *begin = s->tree;
   s_begin_function(begin);
   SectionRecord *section = s_code_section;
-  SymbolRecord *fsym = begin->function.sym;
-  ocode *code = objBeginFunct(fsym, begin->line, begin->file);
+  const PcodellFunction f = begin->function;
+  std::string tmp_section = s_tmpdata_name;
+  bool pragma_tmp = tmp_section != ".tmpdata";
+  if (pragma_tmp)
+    tmp_enter_pragmatmp();
+  ocode *code = s_statement(begin);
+  ocode *body = nullptr;
   for (s = s->next; s && s->tree->opcode != I_EFUNCT; s = s->next)
-    code = objAppend(code, s_body_statement(s->tree));
+    body = objAppend(body, s_statement(s->tree));
   VELC_ASSERT(s != nullptr);
-  const pcodell_t *end = s->tree;
-  code = objAppend(code, objInst(iqx_RETURN(0), end->line, end->file));
-  code = objAppend(code, objEndFunct(fsym, end->line, end->file));
+  pcodell_t *end = s->tree;
+  code = objAppend(code, oqxProcessFunction(body, f.local_size, f.param_size, f.return_size, f.sym,
+                                            begin->line, begin->file, end->line, end->file));
+  code = objAppend(code, s_statement(end));
+  if (pragma_tmp)
+    tmp_exit_pragmatmp(tmp_section.c_str());
   s_append_to_section(section, code);
   return s;
 }
 
 // A statement outside any function makes no code.
-static void s_outside(const pcodell_t *tree) {
-  switch (tree->opcode) {
-  case I_SECTION:
-    s_section(tree);
-    break;
-  case I_NOP:
-  case I_PRAGMA:
-    break;
-  case I_LABEL:
-  case I_JMP:
-  case I_ASM:
-  case I_EFUNCT:
-    VELC_ASSERT(!"no code outside functions");
-    break;
-  default:
-    s_cannot_reduce(tree);
-  }
+static void s_outside(pcodell_t *tree) {
+  ocode *code = s_statement(tree);
+  VELC_ASSERT(code == nullptr && "no code outside functions");
 }
 
 void genTranslate(StatementRecord *list) {
@@ -147,12 +130,14 @@ void genTranslate(StatementRecord *list) {
   s_code_section = sym_get_default_code_section();
   s_tmpdata_name = ".tmpdata";
   s_section_tails.clear();
+  tmp_enter_main();
   for (StatementRecord *s = list; s; s = s->next) {
     if (s->tree->opcode == I_BFUNCT)
       s = s_function(s);
     else
       s_outside(s->tree);
   }
+  tmp_exit_main();
 }
 
 void genFree() {
