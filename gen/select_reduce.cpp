@@ -135,6 +135,8 @@ static void s_reduce(pcodell_t *p, int goal, int record, bool root) {
   }
   s_attrib_stack_tos = context.kids;  // the kids' records stay readable above
   s_run(_action_2_tbl[rule], p, context);
+  for (int i = 0; i < context.count; i++)
+    VELC_ASSERT(s_attrib_stack[context.kids + i].ilist == nullptr && "a kid's code was not taken");
   gen_attrib *self = &s_attrib_stack[record];
   if (root && goal == stmt_NT) {
     bool from_asm = self->ilist && self->ilist->type == OC_INST && self->ilist->data.inst.ins->from_asm;

@@ -234,6 +234,7 @@ void selWiden(pcodell_t *) {
 }
 
 void selWidenConst(pcodell_t *p) {
+  sel_take(0);
   long v = sel_kid(0)->loc.value;
   if (p->opcode == I_C8TO16U)
     v &= 0xFF;
@@ -257,27 +258,29 @@ void selNarrowToW(pcodell_t *p) {
 }
 
 // A byte widened into the destination: the low byte, then the high byte
-// cleared, and set when the byte is negative (signed).
+// cleared, and set when the byte is negative (signed). In banked RAM the
+// sign is tested in WREG (access bank), so that no bank selection falls
+// between the skip and the instruction it skips.
 void selExtendToDest(pcodell_t *p) {
   gen_attrib *self = sel_self();
   sel_take(0);
   SelLoc src = s_with_width(sel_kid(0)->loc, 1);
   const SelLoc &d = self->dest;
-  sel_move_byte(p, src, 0, d);
   SelLoc high{d.kind, d.symbol, d.offset + 1, 0, 1};
-  sel_move_byte(p, sel_loc_const(0, 1), 0, high);
-  if (p->opcode == I_C8TO16S) {
-    if (d.kind == LOC_STK) {
+  bool is_signed = p->opcode == I_C8TO16S;
+  if (!is_signed || d.kind == LOC_STK) {
+    sel_move_byte(p, src, 0, d);
+    sel_move_byte(p, sel_loc_const(0, 1), 0, high);
+    if (is_signed) {
       sel_emit(p, iqx_BTFSC_idx(int32_t(d.offset), 7));
       sel_emit(p, iqx_SETF_idx(int32_t(d.offset + 1)));
-    } else {
-      // The bank of the high byte is already selected (the CLRF); the low
-      // byte is selected again when it lies in another bank.
-      sel_banksel(p, d, 0);
-      sel_emit(p, iqx_BTFSC(d.symbol, int32_t(d.offset), 7));
-      sel_banksel(p, d, 1);
-      sel_emit(p, iqx_SETF(d.symbol, int32_t(d.offset + 1)));
     }
+  } else {
+    sel_byte_to_w(p, src, 0);
+    sel_w_to_byte(p, d, 0);
+    sel_move_byte(p, sel_loc_const(0, 1), 0, high);
+    sel_emit(p, iqx_BTFSC(WREGsym, 0, 7));
+    sel_emit(p, iqx_SETF(d.symbol, int32_t(d.offset + 1)));
   }
   self->loc = d;
 }
