@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""Translation benchmark: generates one large C unit (globals, structures,
-initialised tables and many functions with loops, switches, calls and
-pointer arithmetic), then times the whole trn-dump process (parse and
-translate, no -x dump) and gcc -fsyntax-only on the same text.
+"""Translation and compilation benchmark: generates one large C unit
+(globals, structures, initialised tables and many functions with loops,
+switches, calls and pointer arithmetic), then times the whole trn-dump
+process (parse and translate, no -x dump) beside gcc -fsyntax-only, and the
+whole compilation into an object file (velcqx-extended -fo) beside
+gcc -O0 -c on the same text, with the peak memory of each compilation.
 
 usage: bench_translate.py BINDIR [FUNCTIONS]"""
 import os
+import resource
 import shutil
 import subprocess
 import sys
@@ -70,6 +73,41 @@ def timed(cmd):
     return best
 
 
+def peak_kib(cmd):
+    """Peak resident memory in KiB of one run of cmd (and what it starts)."""
+    pid = os.fork()
+    if pid == 0:
+        devnull = os.open(os.devnull, os.O_WRONLY)
+        os.dup2(devnull, 1)
+        os.dup2(devnull, 2)
+        try:
+            os.execv(cmd[0], cmd)
+        finally:
+            os._exit(127)
+    _, status, usage = os.wait4(pid, 0)
+    return usage.ru_maxrss if os.waitstatus_to_exitcode(status) == 0 else None
+
+
+def compile_figures(bindir, tmp, source, lines):
+    obj = os.path.join(tmp, "big.o")
+    ours_cmd = [os.path.join(bindir, "velcqx-extended"), "-p", "Harrow", "-fo", obj,
+                "-fe", os.path.join(tmp, "big.err"), source]
+    ours = timed(ours_cmd)
+    if ours is None:
+        print("velcqx-extended -fo: failed (see above)")
+        return
+    mem = peak_kib(ours_cmd)
+    print(f"velcqx-extended (whole compilation to an object): {ours:.3f} s, "
+          f"peak {mem / 1024:.1f} MiB for {lines} lines")
+    gcc = shutil.which("gcc")
+    if gcc:
+        gcc_cmd = [gcc, "-O0", "-c", "-w", "-x", "c", source, "-o", os.path.join(tmp, "big_gcc.o")]
+        theirs = timed(gcc_cmd)
+        if theirs is not None:
+            print(f"gcc -O0 -c: {theirs:.3f} s, peak {peak_kib(gcc_cmd) / 1024:.1f} MiB"
+                  f" (ratio {ours / theirs:.2f})")
+
+
 def main():
     if len(sys.argv) < 2:
         print(__doc__)
@@ -94,6 +132,7 @@ def main():
                 print(f"gcc -fsyntax-only: {theirs:.3f} s")
         else:
             print("gcc not found")
+        compile_figures(bindir, tmp, source, lines)
     return 0
 
 
