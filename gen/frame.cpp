@@ -165,3 +165,20 @@ ocode *oqxMovWF(SymbolRecord *sym, long offset, long line, const char *file) {
 ocode *oqxBanksel(SymbolRecord *sym, long offset, long line, const char *file) {
   return objInst(iqx_BANKSEL(sym, int32_t(offset)), line, file);
 }
+
+ocode *oqx_initialize_stack_block_idx(long frame_offset, const unsigned char *bytes, long n, long line,
+                                      const char *file) {
+  ocode *list = nullptr;
+  for (long i = 0; i < n; i++) {
+    int32_t k = int32_t(frame_offset + i);
+    if (bytes[i] == 0) {
+      list = s_inst(list, iqx_CLRF_idx(k), line, file);
+    } else if (bytes[i] == 0xFF) {
+      list = s_inst(list, iqx_SETF_idx(k), line, file);
+    } else {
+      list = s_inst(list, iqx_MOVLW(bytes[i]), line, file);
+      list = s_inst(list, iqx_MOVWF_idx(k), line, file);
+    }
+  }
+  return list;
+}

@@ -29,6 +29,9 @@ ocode *oqxMovSF(long k, SymbolRecord *dst, long dst_offset, long line, const cha
 ocode *oqxMovFFX(long n, SymbolRecord *src, long src_offset, SymbolRecord *dst, long dst_offset, long line,
                  const char *file);
 ocode *oqxMovWF(SymbolRecord *sym, long offset, long line, const char *file);
+// An automatic aggregate's initial bytes stored into its frame slots.
+ocode *oqx_initialize_stack_block_idx(long frame_offset, const unsigned char *bytes, long n, long line,
+                                      const char *file);
 ocode *oqxBanksel(SymbolRecord *sym, long offset, long line, const char *file);
 
 #endif

@@ -17,7 +17,19 @@
 #define BURG_OP(p) ((p)->opcode)
 #define BURG_LEFT(p) ((p)->left)
 #define BURG_RIGHT(p) ((p)->right)
-#define BURG_STATE(p) (*reinterpret_cast<void **>(&(p)->state))
+// The node's state field, read and written through void * as the matcher
+// expects.
+namespace {
+struct StateField {
+  pcodell_t *p;
+  template <class T> operator T *() const { return static_cast<T *>(static_cast<void *>(p->state)); }
+  template <class T> StateField &operator=(T *state) {
+    p->state = static_cast<gen_state *>(static_cast<void *>(state));
+    return *this;
+  }
+};
+}  // namespace
+#define BURG_STATE(p) (StateField{(p)})
 #include "genqx-main.inc"
 
 static_assert(burg_max_kids <= 8, "the reducer keeps at most 8 kids per rule");

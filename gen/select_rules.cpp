@@ -100,6 +100,15 @@ void selAsm(pcodell_t *p) { sel_emit_oc(objInlineAssembly(p->asm_block)); }
 void selLabel(pcodell_t *p) { sel_emit_oc(objLabel(p->label, p->line, p->file)); }
 void selJump(pcodell_t *p) { sel_emit_oc(objBranchSymbol(p->label, p->line, p->file)); }
 
+// An automatic aggregate initialised from the image the node owns.
+void selInitStack(pcodell_t *p) {
+  sel_take(0);
+  const SelLoc &a = sel_kid(0)->loc;
+  VELC_ASSERT(a.kind == LOC_STKADDR && p->owned_size + a.offset <= 96);
+  sel_emit_oc(oqx_initialize_stack_block_idx(a.offset, static_cast<const unsigned char *>(p->owned), p->owned_size,
+                                             p->line, p->file));
+}
+
 // ---- leaves ---------------------------------------------------------------------
 
 void selConst(pcodell_t *p) { sel_self()->loc = sel_loc_const(s_const_value(p), s_width_of_op(p)); }

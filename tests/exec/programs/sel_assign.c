@@ -1,6 +1,7 @@
 // Stores between every kind of byte and int location: access RAM, banked
 // RAM in two banks, frame slots, through pointers; the constants 0 and 255
-// (CLRF, SETF) and others; conversions among char, int and pointers.
+// (CLRF, SETF) and others; conversions among char, int and pointers;
+// initialised local arrays.
 #include "check.h"
 
 #pragma udata access fast
@@ -23,6 +24,11 @@ void main(void)
   int k, m;
   unsigned char *pc;
   int *pi;
+  unsigned char init[5] = {0, 255, 7, 0x80, 1};
+  int iinit[2] = {-2, 0x1234};
+
+  CHECK(init[0] == 0); CHECK(init[1] == 255); CHECK(init[2] == 7); CHECK(init[3] == 0x80);
+  CHECK(init[4] == 1); CHECK(iinit[0] == -2); CHECK(iinit[1] == 0x1234);
 
   na = 0;   CHECK(na == 0);
   na = 255; CHECK(na == 255);

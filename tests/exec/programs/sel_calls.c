@@ -36,6 +36,17 @@ static unsigned char depth(unsigned char n)
   return r;
 }
 
+static int fib(unsigned char n)
+{
+  if (n < 2) return n;
+  return fib(n - 1) + fib(n - 2);
+}
+
+static unsigned char mix(unsigned char a, int b, unsigned char c)
+{
+  return a + (unsigned char)b + c;
+}
+
 static unsigned char id8(unsigned char v) { return v; }
 static unsigned char inv8(unsigned char v) { return !v; }
 static int id16(int v) { return v; }
@@ -70,4 +81,7 @@ void main(void)
   CHECK(apply(inv8, 0) == 1); CHECK(apply(lf, 250) == 250);
   f16 = id16; k = f16((int)0x8000); CHECK(k == (int)0x8000);
   r = apply(gf, apply(id8, 0)); CHECK(r == 1);
+  CHECK(fib(10) == 55); CHECK(fib(15) == 610);
+  CHECK(mix(1, 0x102, 3) == 6);
+  CHECK(mix(id8(10), fib(7), mix(1, 1, 1)) == 26);
 }

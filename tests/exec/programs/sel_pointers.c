@@ -66,4 +66,9 @@ void main(void)
   w = *pw; CHECK(w == 0x55AA);
   (*pw)++; CHECK(words[1] == 0x55AB);
   w = (*pw)--; CHECK(w == 0x55AB); CHECK(words[1] == 0x55AA);
+  /* int elements: the index scaled by the element size */
+  w = -1;
+  for (i = 0; i < 3; i++) { words[i] = w; w--; }
+  i = 2; CHECK(words[i] == -3); i--; CHECK(words[i] == -2);
+  pw = words; CHECK(pw[2] == -3); CHECK(*(pw + i) == -2);
 }

@@ -29,6 +29,11 @@ void main(void)
   q = &table[0];
   q[i] = twice_index(4);
   CHECK(table[2] == 4);
-  wide[1] = echo(0x7EED);
+  wide[echo(1) == 1] = echo(0x7EED);
   CHECK(wide[1] == 0x7EED);
+  wide[i == 2] = echo(-7);
+  CHECK(wide[1] == -7);
+  wide[0] = 0;
+  wide[wide[0] + 1] = echo(wide[1] + 8);
+  CHECK(wide[1] == 1);
 }
