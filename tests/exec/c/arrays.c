@@ -23,7 +23,7 @@ int main(void)
   for (i = 0; i < 6; i++) li[i] = gi[i + 10];
   sum = 0;
   for (i = 0; i < 6; i++) sum += li[i];
-  CHECK(sum == 0 + 21 + 44 + 69 + 96 + 125);
+  CHECK(sum == 355);
   li[5] = li[0] - 1; CHECK(li[5] == -1);
   gi[ga[15] - 230] = 7; CHECK(gi[10] == 7);
   return CHECK_RESULT();

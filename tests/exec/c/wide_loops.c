@@ -17,7 +17,7 @@ int main(void)
   for (k = 500; k >= -500; k -= 50) n++;
   CHECK(n == 21);
   long_enough = 0;
-  for (i = 1; i < 40000u; i <<= 1) long_enough++;
+  for (i = 1; i != 0; i <<= 1) long_enough++;
   CHECK(long_enough == 16);
   n = 0; i = 0;
   while (i * i < 5000) { i++; n += i; }
