@@ -21,8 +21,8 @@
 // What a compilation covers today, shown with -verbose before the counts.
 // Keep it true as phases land (the README's "What runs today" says the same).
 static const char *const s_phases_today =
-    "Phases run: preprocessing, parsing, translation, code generation (functions written as "
-    "in-line assembly so far), branch resolution, object file.\n";
+    "Phases run: preprocessing, parsing, translation, code generation (8- and 16-bit code), "
+    "branch resolution, object file.\n";
 
 // --help-config: the refusals, else the listing; always status 0.
 static int s_help_config() {

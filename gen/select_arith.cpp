@@ -236,11 +236,9 @@ void oqxOp8W(pcodell_t *p) {
 // wreg_Z: OP(x, constant) in one instruction into WREG: COMF (XOR 255),
 // INCF (ADD 1), DECF (ADD 255, SUB 1).
 void oqxOp8Single(pcodell_t *p) {
-  int x = s_is_cnst(p->right) ? 0 : 1;
   sel_take(0);
   const SelLoc &l = sel_kid(0)->loc;
   int op = p->opcode == I_SUB8 ? DECF : oqxIsXor255(p) ? COMF : oqxIsAdd1(p) ? INCF : DECF;
-  (void)x;
   if (l.kind == LOC_FSR0) {
     sel_emit(p, iqx_opWF(op, INDF0sym, 0, DEST_W));
   } else if (l.kind == LOC_STK) {
@@ -499,10 +497,6 @@ void s_copy16(pcodell_t *p, const OqxOperand &from, const OqxOperand &to) {
     s_add(oqxMOV16(from, to, p->line, p->file));
 }
 
-// The shift count (kid 1) parked in the scratch byte, so that the value's
-// copy may go through WREG; its code comes before.
-void s_park_count(pcodell_t *p, const SelLoc &c) { s_park_in_scratch(p, c); }
-
 void s_shift16(pcodell_t *p, const OqxOperand &x, const SelLoc &c, bool left, bool is_signed, bool parked) {
   if (c.kind == LOC_CONST) {
     int n = int(c.value & 0xFF);
@@ -571,7 +565,7 @@ void oqxOp16(pcodell_t *p) {
       sel_take_all();
     }
     if (c.kind != LOC_CONST) {
-      s_park_count(p, c);
+      s_park_in_scratch(p, c);  // the value's copy may then use WREG
       parked = true;
     }
     s_copy16(p, s_operand16(0), d);
@@ -595,7 +589,7 @@ void oqxOp16A(pcodell_t *p) {
     sel_take_all();
   }
   if ((p->opcode == I_SHL16A || p->opcode == I_SHR16A) && y.kind != LOC_CONST) {
-    s_park_count(p, y);
+    s_park_in_scratch(p, y);
     parked = true;
   }
   // y read through FSR0 would be lost when the lvalue's pointer is loaded.
@@ -627,23 +621,38 @@ void oqxOp16A(pcodell_t *p) {
 }
 
 // x OP= y through a helper: x pushed, then y (kid 1's code pushes it), the
-// call, and the result popped back into x.
+// call, and the result popped back into x. An x reached through a pointer
+// has FSR0 loaded again after y's code (which may use FSR0); the helpers
+// leave FSR0 alone.
 void oqxCallHelperA(pcodell_t *p) {
   int width = s_width(p);
   sel_take(0);
-  SelLoc xl = s_lvalue(p, sel_kid(0)->loc, width);
-  VELC_ASSERT(xl.kind != LOC_FSR0);
+  const SelLoc a = sel_kid(0)->loc;
+  SelLoc xl = s_lvalue(p, a, width);
   for (int i = 0; i < width; ++i)
     sel_move_byte(p, xl, i, SelLoc{LOC_RAM, POSTINC1sym, -i, 0, 1});
   sel_take(1);
+  if (xl.kind == LOC_FSR0)
+    s_lvalue(p, a, width);
   SymbolRecord *helper = s_helper(p);
   sel_emit(p, iqx_CALL(helper, 0, 0));
   sel_emit(p, iqx_CALL2(helper, 0));
   // FSR1 points just past the result: step back, then pop from the top.
   sel_emit(p, iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F));
-  for (int i = width - 1; i >= 0; --i) {
-    SelLoc from{LOC_RAM, i ? POSTDEC1sym : INDF1sym, 0, 0, 1};
-    sel_move_byte(p, from, 0, SelLoc{xl.kind, xl.symbol, xl.offset + i, 0, 1});
+  if (xl.kind == LOC_FSR0 && width == 2) {
+    sel_emit(p, iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F));
+    sel_emit(p, iqx_MOVFF(POSTINC1sym, 0));
+    sel_emit(p, iqx_MOVFF2(POSTINC1sym, 0, POSTINC0sym, 0));
+    sel_emit(p, iqx_MOVFF(INDF1sym, 0));
+    sel_emit(p, iqx_MOVFF2(INDF1sym, 0, POSTDEC0sym, 0));
+    sel_emit(p, iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F));
+  } else {
+    for (int i = width - 1; i >= 0; --i) {
+      SelLoc from{LOC_RAM, i ? POSTDEC1sym : INDF1sym, 0, 0, 1};
+      SelLoc to = xl.kind == LOC_FSR0 ? SelLoc{LOC_FSR0, nullptr, 0, 0, 1}
+                                       : SelLoc{xl.kind, xl.symbol, xl.offset + i, 0, 1};
+      sel_move_byte(p, from, 0, to);
+    }
   }
   sel_self()->loc = xl;
 }
