@@ -27,6 +27,7 @@ struct SimOptions {
   const char *trace = nullptr;
   uint64_t irq_high = SIM_NO_EVENT, irq_low = SIM_NO_EVENT;
   bool quiet = false;
+  const char *timed = nullptr;             // routine whose first call is timed
   const char *image = nullptr;
 };
 
@@ -42,6 +43,8 @@ static void s_usage(FILE *f) {
         "  -t, --trace[=FILE]   trace every instruction (default: standard error)\n"
         "      --irq-high N     raise a high-priority interrupt request at cycle N\n"
         "      --irq-low N      raise a low-priority interrupt request at cycle N\n"
+        "      --time NAME      count the cycles of the first call of routine NAME (a map\n"
+        "                         symbol), its first instruction to its return included\n"
         "  -q, --quiet          no summary line\n"
         "  -h, --help           this text\n"
         "Bytes written to data address 0xFD7, and by the LOG instruction, go to standard output.\n"
@@ -68,6 +71,7 @@ static int s_parse(int argc, char **argv, SimOptions &o) {
       {"map", required_argument, nullptr, 'm'},    {"dump", required_argument, nullptr, 'd'},
       {"trace", optional_argument, nullptr, 't'},  {"irq-high", required_argument, nullptr, 'H'},
       {"irq-low", required_argument, nullptr, 'L'}, {"quiet", no_argument, nullptr, 'q'},
+      {"time", required_argument, nullptr, 'T'},
       {"help", no_argument, nullptr, 'h'},         {nullptr, 0, nullptr, 0}};
   int c;
   uint64_t v;
@@ -81,6 +85,7 @@ static int s_parse(int argc, char **argv, SimOptions &o) {
     case 'H': if (!s_parse_u64(optarg, o.irq_high)) goto bad; break;
     case 'L': if (!s_parse_u64(optarg, o.irq_low)) goto bad; break;
     case 'q': o.quiet = true; break;
+    case 'T': o.timed = optarg; break;
     case 'h': s_usage(stdout); return 0;
     default: s_usage(stderr); return EXIT_USAGE;
     }
@@ -160,6 +165,30 @@ static void s_summary(const SimMachine &m) {
           (unsigned long long)m.cycles);
 }
 
+// Cycles of the first call of the routine at `entry`: from its first
+// instruction until the return stack is shallower than it was there.
+struct CallTiming {
+  uint32_t entry;
+  bool started = false, ended = false;
+  uint8_t depth = 0;
+  uint64_t start = 0, cycles = 0;
+};
+
+static void s_run_timed(SimMachine &m, CallTiming &t) {
+  while (!m.stop) {
+    if (!t.started && m.pc == t.entry) {
+      t.started = true;
+      t.depth = m.sp;
+      t.start = m.cycles;
+    }
+    sim_step(m);
+    if (t.started && !t.ended && m.sp < t.depth) {
+      t.ended = true;
+      t.cycles = m.cycles - t.start;
+    }
+  }
+}
+
 static int s_run(const SimOptions &o) {
   std::map<std::string, MapSymbol> syms;
   std::string error;
@@ -192,12 +221,29 @@ static int s_run(const SimOptions &o) {
   m->cycle_limit = o.cycle_limit;
   if (o.irq_high != SIM_NO_EVENT) sim_schedule_interrupt(*m, true, o.irq_high);
   if (o.irq_low != SIM_NO_EVENT) sim_schedule_interrupt(*m, false, o.irq_low);
-  sim_run(*m);
+  CallTiming timing;
+  if (o.timed) {
+    auto it = syms.find(o.timed);
+    if (it == syms.end() || !it->second.program) {
+      fprintf(stderr, "harrow-sim: no routine '%s' in the map to time%s\n", o.timed, syms.empty() ? " (no map given)" : "");
+      return EXIT_USAGE;
+    }
+    timing.entry = it->second.address;
+    s_run_timed(*m, timing);
+  } else {
+    sim_run(*m);
+  }
   if (trace && trace != stderr) fclose(trace);
   if (!dumps.empty() && !m->output.empty() && m->output.back() != '\n') putchar('\n');
   for (const DumpRequest &r : dumps) s_print_dump(*m, r);
   fflush(stdout);
   if (!o.quiet) s_summary(*m);
+  if (o.timed) {
+    if (timing.ended)
+      fprintf(stderr, "harrow-sim: %s: %llu cycles\n", o.timed, (unsigned long long)timing.cycles);
+    else
+      fprintf(stderr, "harrow-sim: %s: %s\n", o.timed, timing.started ? "did not return" : "never called");
+  }
   return sim_outcome_status(m->outcome);
 }
 
