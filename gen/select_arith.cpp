@@ -30,8 +30,12 @@ const pcodell_t *s_const_kid(const pcodell_t *p) {
   return s_is_cnst(p->left) ? p->left : nullptr;
 }
 
-bool s_signed(pcodell_t *p) {
-  const TypeRecord *t = pcodellType(p);
+// A right shift is arithmetic when its (promoted) left operand is signed.
+// The shift node's own type may have been retyped by a same-size cast of
+// its result ((int)(u >> n), or u >> n stored into an int), which must not
+// change how the shift fills.
+bool s_shift_signed(pcodell_t *p) {
+  const TypeRecord *t = p->left ? pcodellType(p->left) : pcodellType(p);
   return t && is_type_signed(t);
 }
 
@@ -299,7 +303,7 @@ void oqxMul8(pcodell_t *p) {
 // software stack and loops on it with the count in WREG.
 void oqxShift8(pcodell_t *p) {
   bool left = p->opcode == I_SHL8;
-  bool is_signed = !left && s_signed(p);
+  bool is_signed = !left && s_shift_signed(p);
   const SelLoc &v = sel_kid(0)->loc;
   const SelLoc &c = sel_kid(1)->loc;
   sel_self()->loc = sel_loc_w();
@@ -435,7 +439,7 @@ void oqxOp8A(pcodell_t *p) {
   case I_SHL8A:
   case I_SHR8A: {
     bool left = p->opcode == I_SHL8A;
-    bool is_signed = !left && s_signed(p);
+    bool is_signed = !left && s_shift_signed(p);
     if (constant) {
       s_shift8_in_place(p, x, xl, y, left, is_signed);
       return;
@@ -569,7 +573,7 @@ void oqxOp16(pcodell_t *p) {
       parked = true;
     }
     s_copy16(p, s_operand16(0), d);
-    s_shift16(p, d, c, p->opcode == I_SHL16, p->opcode == I_SHR16 && s_signed(p), parked);
+    s_shift16(p, d, c, p->opcode == I_SHL16, p->opcode == I_SHR16 && s_shift_signed(p), parked);
     return;
   }
   default:
@@ -613,7 +617,7 @@ void oqxOp16A(pcodell_t *p) {
     return;
   case I_SHL16A:
   case I_SHR16A:
-    s_shift16(p, x, y, p->opcode == I_SHL16A, p->opcode == I_SHR16A && s_signed(p), parked);
+    s_shift16(p, x, y, p->opcode == I_SHL16A, p->opcode == I_SHR16A && s_shift_signed(p), parked);
     return;
   default:
     VELC_ASSERT(!"a 16-bit compound assignment");
