@@ -349,8 +349,37 @@ pcodell_t *trnUnaryMinus(pcodell_t *x, long line, const char *file) {
   return p;
 }
 
-// Compound assignment: the left a modifiable lvalue, the right converted to
-// the left type (a shift count to 8 bits, a pointer step scaled).
+// True when evaluating the tree twice has the same effect as once: no call,
+// store, increment, decrement or assembly anywhere in it.
+static bool s_is_pure(const pcodell_t *p) {
+  for (; p; p = p->right) {
+    int op = p->opcode;
+    if ((op >= I_PREINC8RAM && op <= I_PSTDECFROM) || (op >= I_cop8A && op <= I_ADDFA) ||
+        (op >= I_SUB8A && op <= I_DIVFA) || (op >= I_MOV8 && op <= I_MOVX) || (op >= I_SHR8A && op <= I_SHR32A) ||
+        (op >= I_SHL8A && op <= I_SHL32A) || (op >= I_CALL && op <= I_CALLX) || op == I_ASM)
+      return false;
+    if (!s_is_pure(p->left))
+      return false;
+  }
+  return true;
+}
+
+// The type the binary operator would compute l op r in, found on copies.
+static TypeRecord *s_operation_type(const pcodell_t *l, const pcodell_t *r) {
+  pcodell_t *a = trn_copy(l), *b = trn_copy(r);
+  trnUsualArithmeticConversions(&a, &b);
+  TypeRecord *t = a->type;
+  trn_free(a);
+  trn_free(b);
+  return t;
+}
+
+// Compound assignment: the left a modifiable lvalue. E1 op= E2 is E1 = E1 op
+// E2 with the operation in the type of the usual conversions: at the left's
+// width the compound node takes that type's signedness (the right converted
+// to the left type); when that type is wider or float, E1 = (E1 op E2) is
+// built over a copy of the left (its address has no side effects). A shift
+// count goes to 8 bits, a pointer step is scaled.
 pcodell_t *trnCompoundAssign(int kind, pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!trnConfirmLval(l))
     return s_keep_left(l, r);
@@ -367,7 +396,7 @@ pcodell_t *trnCompoundAssign(int kind, pcodell_t *l, pcodell_t *r, long line, co
   for (const auto &row : rows)
     if (row.kind == kind)
       op = row.op, msg = row.msg;
-  TypeRecord *lt = l->type;
+  TypeRecord *lt = l->type, *optype = lt;
   bool integer_only = op == OP_MOD || op >= OP_AND;
   bool ok = integer_only ? is_type_integer(lt) && is_type_integer(r->type) : s_is_arith(lt) && s_is_arith(r->type);
   if (!ok && (op == OP_ADD || op == OP_SUB) && s_is_pointer(lt) && is_type_integer(r->type)) {
@@ -375,13 +404,27 @@ pcodell_t *trnCompoundAssign(int kind, pcodell_t *l, pcodell_t *r, long line, co
     r = ll_cast(r, sGetPtrdiff_t(lt));
     ok = true;
   } else if (ok) {
-    r = ll_cast(r, op == OP_SHL || op == OP_SHR ? unsigned_char_type : lt);
+    if (op == OP_SHL || op == OP_SHR) {
+      r = ll_cast(r, unsigned_char_type);
+    } else {
+      optype = s_operation_type(l, r);
+      bool wider = ll_sizeof_type(optype) > ll_sizeof_type(lt) || is_type_float(optype) != is_type_float(lt);
+      if (wider && s_is_pure(l->left)) {
+        pcodell_t *value = trn_copy(l);
+        value->lvalue = 0;
+        value = s_arith(op, value, r, line, file);
+        return trnAssign(l, value, line, file);
+      }
+      if (wider || is_type_float(lt))
+        optype = lt;
+      r = ll_cast(r, lt);
+    }
   }
   if (!ok) {
     post_error(msg);
     return s_keep_left(l, r);
   }
-  pcodell_t *p = trn_node(s_op(op, lt, true), l, r, line, file);
+  pcodell_t *p = trn_node(s_op(op, optype, true), l, r, line, file);
   p->type = lt;
   p->size = ll_sizeof_type(lt);
   if (is_pcodell_commutativeOperator(p) || (p->opcode >= I_cop8A && p->opcode <= I_cop32A))
