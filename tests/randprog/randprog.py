@@ -10,13 +10,14 @@ value the model computed, and returns CHECK_RESULT().
 
 The model follows the compiler's rules: int is 16 bits and wraps; char is 8
 bits, plain char signed; small constants are chars (0..127 signed, 128..255
-unsigned), larger ones int (..32767) or unsigned int. Without promotion an
+unsigned, written in hexadecimal: a decimal 200 is an int), larger ones int
+(..32767) or unsigned int. Without promotion an
 operator on two chars works in 8 bits: the usual conversions pick the wider
 type, an unsigned type over a signed one of the same size, and a signed
 type when it is wider. A shift works in the (promoted) type of its left
 operand. Truth values are char without promotion, int with it. No operator
-has only constant operands: the translator folds those, and its folding of
-char constants does not always keep to 8 bits (tests/exec/c/fold_char.c).
+has only constant operands: the translator folds those (tests/exec/c/fold_char.c
+checks the folding against the same operations at run time).
 Nothing the
 program does is left undefined on the target: no division by zero, no
 quotient that overflows, no shift by the width or more; an expression whose
@@ -150,6 +151,8 @@ class Generator:
                              30000, 32767, 32768, 40000, 65535, self.rng.randrange(256),
                              self.rng.randrange(65536)])
         t = const_type(v)
+        if t == U8:  # a decimal 128..255 is an int; in hexadecimal it is an unsigned char
+            return hex(v), t, v
         return str(v) + ("u" if t == U16 else ""), t, v
 
     def scope_vars(self, env):
