@@ -247,6 +247,11 @@ static const char *s_long_text(const message_record &rec) {
   return rec.long_text ? rec.long_text : "";
 }
 
+void fatal_unwind_counted() {
+  ++error_count;
+  throw FatalUnwind{};
+}
+
 void fatal_out_of_memory() {
   post_error(101);
   throw FatalUnwind{};  // 101 is fatal; this only covers a suppressed report

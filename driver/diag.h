@@ -56,6 +56,9 @@ void _err_output(FILE *file, const char *format, ...);
 void show_message_list();
 // Reports message 101 and unwinds: the compilation cannot go on.
 [[noreturn]] void fatal_out_of_memory();
+// Counts one error and unwinds, after a fatal report its caller printed in
+// its own words (the selector's "Bad terminal NAME" and the like).
+[[noreturn]] void fatal_unwind_counted();
 void show_message_help(long number);
 
 // Internal-error report: prints "Internal compiler error..." and aborts.

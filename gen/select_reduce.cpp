@@ -30,6 +30,9 @@ struct StateField {
 };
 }  // namespace
 #define BURG_STATE(p) (StateField{(p)})
+// A fatal error of the matcher unwinds to the driver, whose clean-up frees
+// the module; the run still ends with status 1.
+#define BURG_FATAL_END() fatal_unwind_counted()
 #include "genqx-main.inc"
 
 static_assert(burg_max_kids <= 8, "the reducer keeps at most 8 kids per rule");
@@ -76,7 +79,7 @@ const char *dbg_brg_rule_string(int rule) {
 [[noreturn]] static void s_fatal(const char *text) {
   printf("%s\n", text);
   fflush(stdout);
-  exit(1);
+  fatal_unwind_counted();
 }
 
 void sel_cannot_reduce(const pcodell_t *p) {
@@ -86,8 +89,7 @@ void sel_cannot_reduce(const pcodell_t *p) {
   pcodell_dbg_dump_tree(p);
   fflush(stdout);
   post_error(100, "unable to reduce tree:");
-  VELC_ASSERT(!"message 100 returned");
-  exit(1);
+  fatal_unwind_counted();  // only reached when message 100 is suppressed
 }
 
 // Runs one action of a rule with the node's records current.

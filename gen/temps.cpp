@@ -6,6 +6,7 @@
 // sequences of the temporaries live across each call.
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "driver/diag.h"
 #include "gen/gen.h"
@@ -191,7 +192,104 @@ static ocode *s_replace(ocode *head, ocode *marker, ocode *seq) {
   return head;
 }
 
-ocode *tmp_save_and_restore(ocode *list) {
+// A branch with a counted target: a branch node's count, or a generated
+// relative branch's displacement (the count less one).
+static bool s_literal_branch(const ocode *oc, long *count) {
+  if (ocode_is_branch_kind(oc->type)) {
+    if (oc->data.branch.type != LITERAL_BRANCH)
+      return false;
+    *count = oc->data.branch.target.literal;
+    return true;
+  }
+  if (oc->type != OC_INST)
+    return false;
+  const inst *ins = oc->data.inst.ins;
+  switch (ins->opcode) {
+  case BRA: case BZ: case BNZ: case BC: case BNC: case BN: case BNN: case BOV: case BNOV:
+    break;
+  default:
+    return false;
+  }
+  if (ins->from_asm || ins->operand[0].type != LITERAL_OP)
+    return false;
+  *count = long(ins->operand[0].data.literal) + 1;
+  return true;
+}
+
+// The counted nodes from the branch to its target (negative backwards).
+static long s_count_to(const ocode *branch, const ocode *target) {
+  if (target == branch)
+    return 0;
+  long n = 0;
+  for (const ocode *oc = branch->next; oc; oc = oc->next) {
+    if (ocode_is_counted(oc))
+      n++;
+    if (oc == target)
+      return n;
+  }
+  n = 0;
+  for (const ocode *oc = branch->prev; oc; oc = oc->prev) {
+    if (ocode_is_counted(oc))
+      n--;
+    if (oc == target)
+      return n;
+  }
+  VELC_ASSERT(!"a branch target in the same list");
+  return 0;
+}
+
+static void s_set_count(ocode *oc, long count) {
+  if (ocode_is_branch_kind(oc->type))
+    oc->data.branch.target.literal = count;
+  else
+    oc->data.inst.ins->operand[0].data.literal = int32_t(count - 1);
+}
+
+// The save and restore sequences grow the code between a counted branch and
+// its target: every such branch keeps the node it reached before. A target
+// past either end of the statement's code is kept as the last node of that
+// end plus the steps beyond it.
+struct Retarget {
+  ocode *branch;
+  ocode *node;
+  long beyond;
+};
+
+static Retarget s_reach(ocode *branch, long count) {
+  Retarget r{branch, branch, 0};
+  for (long steps = count; steps > 0; steps--) {
+    ocode *oc = r.node->next;
+    while (oc && !ocode_is_counted(oc))
+      oc = oc->next;
+    if (!oc) {
+      r.beyond = steps;
+      break;
+    }
+    r.node = oc;
+  }
+  for (long steps = -count; steps > 0; steps--) {
+    ocode *oc = r.node->prev;
+    while (oc && !ocode_is_counted(oc))
+      oc = oc->prev;
+    if (!oc) {
+      r.beyond = -steps;
+      break;
+    }
+    r.node = oc;
+  }
+  return r;
+}
+
+static std::vector<Retarget> s_literal_targets(ocode *list) {
+  std::vector<Retarget> targets;
+  long count = 0;
+  for (ocode *oc = list; oc; oc = oc->next)
+    if (s_literal_branch(oc, &count))
+      targets.push_back(s_reach(oc, count));
+  return targets;
+}
+
+static ocode *s_expand_markers(ocode *list) {
   SymbolRecord *tsym = tmp_get_sym();
   Bitmap live;
   memset(live, 0, sizeof live);
@@ -221,5 +319,13 @@ ocode *tmp_save_and_restore(ocode *list) {
     oc = prev;
   }
   VELC_ASSERT(s_popped_temps_index == 0);
+  return list;
+}
+
+ocode *tmp_save_and_restore(ocode *list) {
+  const std::vector<Retarget> targets = s_literal_targets(list);
+  list = s_expand_markers(list);
+  for (const Retarget &r : targets)
+    s_set_count(r.branch, s_count_to(r.branch, r.node) + r.beyond);
   return list;
 }

@@ -222,23 +222,28 @@ static void s_emit_operators(const BrgGrammar &g, std::string &out) {
 }
 
 static void s_emit_helpers(std::string &out) {
-  out += R"(// The selector's fatal errors go to standard output and end the run.
+  out += R"(// The selector's fatal errors go to standard output and end the run: by
+// BURG_FATAL_END() where the includer defines it (a [[noreturn]] call that
+// unwinds to its clean-up), else by exit(1).
+#ifndef BURG_FATAL_END
+#define BURG_FATAL_END() std::exit(1)
+#endif
 [[noreturn, maybe_unused]] void burg_fatal(const char *text) {
   std::printf("%s\n", text);
   std::fflush(stdout);
-  std::exit(1);
+  BURG_FATAL_END();
 }
 
 [[noreturn, maybe_unused]] void burg_fatal_number(const char *text, int number) {
   std::printf("%s %d\n", text, number);
   std::fflush(stdout);
-  std::exit(1);
+  BURG_FATAL_END();
 }
 
 [[noreturn, maybe_unused]] void burg_fatal_name(const char *text, const char *name) {
   std::printf("%s %s\n", text, name);
   std::fflush(stdout);
-  std::exit(1);
+  BURG_FATAL_END();
 }
 
 [[maybe_unused]] inline burg_state *burg_state_of(BURG_NODEPTR p) { return static_cast<burg_state *>(BURG_STATE(p)); }
