@@ -90,7 +90,8 @@ static void s_raw_data(EmitState &st, size_t section, const SymbolRecord *sym, l
       emit_relocation(st, section, r->sym, s_address_byte_type(r->byte), r->offset);
       st.sections[section].data.push_back(0);
     } else {
-      st.sections[section].data.push_back(r->value);
+      std::vector<uint8_t> &data = st.sections[section].data;
+      data.insert(data.end(), r->bytes, r->bytes + r->count);
     }
   }
   EmitSection &after = st.sections[section];

@@ -400,19 +400,39 @@ bool s_storage(SymbolRecord *sym, bool has_init) {
   return keep;
 }
 
-// The image as a list of records for the later phases. The records of one
-// image are made in one block, linked in order, so that a large table or
-// string costs one allocation rather than one per byte; the block is freed
-// through its first record.
+// The image as a list of records for the later phases: consecutive plain
+// bytes become one run, and the records and the runs' bytes of one image
+// are made in one block, so that a large table or string costs one
+// allocation and a few words per run rather than a record per byte. The
+// block is freed through its first record.
 InitRecord *s_image_list(const std::vector<InitRecord> &image) {
-  if (image.empty())
+  size_t size = image.size();
+  if (size == 0)
     return nullptr;
-  auto *block = static_cast<InitRecord *>(calloc(image.size(), sizeof(InitRecord)));
+  size_t records = 0;
+  for (size_t i = 0; i < size; i++)
+    if (image[i].kind != INIT_VALUE || i == 0 || image[i - 1].kind != INIT_VALUE)
+      records++;
+  size_t head = records * sizeof(InitRecord);
+  auto *block = static_cast<InitRecord *>(calloc(1, head + size));
   if (!block)
     post_error(101);
-  for (size_t i = 0; i < image.size(); i++) {
-    block[i] = image[i];
-    block[i].next = i + 1 < image.size() ? &block[i + 1] : nullptr;
+  auto *storage = reinterpret_cast<uint8_t *>(block) + head;
+  InitRecord *r = nullptr;
+  for (size_t i = 0; i < size; i++) {
+    storage[i] = image[i].value;
+    if (image[i].kind == INIT_VALUE && r && r->kind == INIT_VALUE) {
+      r->count++;
+      continue;
+    }
+    InitRecord *next = r ? r + 1 : block;
+    *next = image[i];
+    next->count = 1;
+    next->bytes = storage + i;
+    next->next = nullptr;
+    if (r)
+      r->next = next;
+    r = next;
   }
   return block;
 }
@@ -537,24 +557,31 @@ SList trnProcessInitializers(SymbolRecord *sym, const pcodehl *init) {
 
 const InitRecord *trn_initial_data(const SymbolRecord *sym) { return static_cast<const InitRecord *>(sym->data.var.init); }
 
-// Initial bytes of a string literal: its characters and the terminating NUL.
-void ll_initialize_string_literal(SymbolRecord *sym) {
-  std::vector<InitRecord> image(static_cast<size_t>(sym->literal_length + 1));
-  for (long i = 0; i < sym->literal_length; i++)
-    image[i].value = sym->literal[i];
+// One run of plain bytes as a symbol's initial data: the given bytes, then
+// `zeros` zero bytes (a string literal's terminating NUL).
+static void s_byte_run(SymbolRecord *sym, const uint8_t *bytes, long count, long zeros) {
   s_free_init(sym);
-  sym->data.var.init = s_image_list(image);
+  long total = count + zeros;
+  if (total > 0) {
+    auto *block = static_cast<InitRecord *>(calloc(1, sizeof(InitRecord) + size_t(total)));
+    if (!block)
+      post_error(101);
+    auto *storage = reinterpret_cast<uint8_t *>(block + 1);
+    if (count > 0)
+      memcpy(storage, bytes, size_t(count));
+    block->kind = INIT_VALUE;
+    block->value = storage[0];
+    block->count = total;
+    block->bytes = storage;
+    sym->data.var.init = block;
+  }
   s_initialised.push_back(sym);
 }
 
-void ll_initialize_bytes(SymbolRecord *sym, const uint8_t *bytes, long count) {
-  std::vector<InitRecord> image(static_cast<size_t>(count));
-  for (long i = 0; i < count; i++)
-    image[i].value = bytes[i];
-  s_free_init(sym);
-  sym->data.var.init = s_image_list(image);
-  s_initialised.push_back(sym);
-}
+// Initial bytes of a string literal: its characters and the terminating NUL.
+void ll_initialize_string_literal(SymbolRecord *sym) { s_byte_run(sym, sym->literal, sym->literal_length, 1); }
+
+void ll_initialize_bytes(SymbolRecord *sym, const uint8_t *bytes, long count) { s_byte_run(sym, bytes, count, 0); }
 
 void trn_free_initial_data() {
   for (SymbolRecord *sym : s_initialised)

@@ -25,11 +25,14 @@ struct SwitchRecord {
   SwitchCase *cases;         // newest first
   SwitchRecord *enclosing;
 };
-// One byte of a static object's initial data.
+// A piece of a static object's initial data: a run of plain bytes, or one
+// byte of an address.
 enum InitKind : int32_t { INIT_VALUE = 0, INIT_ADDRESS = 1, INIT_EXPRESSION = 2 };
 struct InitRecord {
   InitKind kind;
-  uint8_t value;          // INIT_VALUE
+  uint8_t value;          // INIT_VALUE: the run's first byte
+  long count;             // INIT_VALUE in a symbol's list: the run's length, 1 or more
+  const uint8_t *bytes;   // INIT_VALUE in a symbol's list: the run's bytes
   SymbolRecord *sym;      // INIT_ADDRESS
   long offset;            // INIT_ADDRESS: added to the symbol's address
   int byte;               // INIT_ADDRESS: which byte of the address, 0 lowest

@@ -96,7 +96,10 @@ struct Unit {
   std::vector<int> bytes(const char *name) const {
     std::vector<int> out;
     for (const InitRecord *r = trn_initial_data(sym(name)); r; r = r->next)
-      out.push_back(r->kind == INIT_VALUE ? r->value : -1);
+      if (r->kind == INIT_VALUE)
+        out.insert(out.end(), r->bytes, r->bytes + r->count);
+      else
+        out.push_back(-1);
     return out;
   }
 };

@@ -57,7 +57,8 @@ static void s_print_data() {
       if (r->kind == INIT_ADDRESS)
         printf(" &%s%+ld[%d]", r->sym->name, r->offset, r->byte);
       else
-        printf(" %02x", r->value);
+        for (long i = 0; i < r->count; i++)
+          printf(" %02x", r->bytes[i]);
     }
     printf("\n");
   }
