@@ -1,0 +1,39 @@
+// The actions of the switch rules. In: an I_SWITCH8 or I_SWITCH16 node
+// with the translator's switch record (its case list, default and exit
+// labels) and where its kid left the selector (WREG, or a variable or frame
+// slot of two bytes). Out: the selector's code followed by the comparison
+// chain of gen/oqx_switch.cpp.
+#include "driver/diag.h"
+#include "gen/gen.h"
+#include "gen/oqx.h"
+#include "gen/select.h"
+#include "gen/select_actions.h"
+#include "trans/trn_records.h"
+
+static void s_switch8(pcodell_t *p, bool z_known) {
+  const SwitchRecord *rec = p->switch_data;
+  VELC_ASSERT(rec != nullptr);
+  sel_take(0);
+  VELC_ASSERT(sel_kid(0)->loc.kind == LOC_W);
+  ocode *chain = oqxSwitch8(rec->cases, rec->default_label, rec->exit_label, z_known, p->line, p->file);
+  if (chain)
+    sel_emit_oc(chain);
+}
+
+void selSwitch8(pcodell_t *p) { s_switch8(p, false); }
+void selSwitch8Z(pcodell_t *p) { s_switch8(p, true); }
+
+void selSwitch16(pcodell_t *p) {
+  const SwitchRecord *rec = p->switch_data;
+  VELC_ASSERT(rec != nullptr);
+  sel_take(0);
+  const SelLoc &l = sel_kid(0)->loc;
+  OqxOperand sel = oqx_stk(int32_t(l.offset));
+  if (l.kind == LOC_RAM)
+    sel = oqx_ram(l.symbol, int32_t(l.offset), inst_access_bit(l.symbol) != 0);
+  else
+    VELC_ASSERT(l.kind == LOC_STK);
+  ocode *chain = oqxSwitch16(sel, rec->cases, rec->default_label, rec->exit_label, p->line, p->file);
+  if (chain)
+    sel_emit_oc(chain);
+}
