@@ -28,11 +28,9 @@ void selSwitch16(pcodell_t *p) {
   VELC_ASSERT(rec != nullptr);
   sel_take(0);
   const SelLoc &l = sel_kid(0)->loc;
-  OqxOperand sel = oqx_stk(int32_t(l.offset));
-  if (l.kind == LOC_RAM)
-    sel = oqx_ram(l.symbol, int32_t(l.offset), inst_access_bit(l.symbol) != 0);
-  else
-    VELC_ASSERT(l.kind == LOC_STK);
+  VELC_ASSERT(l.kind == LOC_RAM || l.kind == LOC_STK);
+  OqxOperand sel = l.kind == LOC_RAM ? oqx_ram(l.symbol, int32_t(l.offset), inst_access_bit(l.symbol) != 0)
+                                     : oqx_stk(int32_t(l.offset));
   ocode *chain = oqxSwitch16(sel, rec->cases, rec->default_label, rec->exit_label, p->line, p->file);
   if (chain)
     sel_emit_oc(chain);

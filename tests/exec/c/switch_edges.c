@@ -145,6 +145,7 @@ int main(void)
   unsigned char i, hits;
   int k;
   unsigned char *p;
+  int *pk;
 
   CHECK(on_uchar(255) == 1);
   CHECK(on_uchar(0) == 2);
@@ -233,6 +234,12 @@ int main(void)
   default: hits = 3;
   }
   CHECK(hits == 1);
+  pk = &k;
+  switch (*pk) {
+  case -2: hits = 5; break;
+  case 254: hits = 6; break;
+  }
+  CHECK(hits == 5);
   p = &sel_u;
   switch (*p) {
   case 1: hits = 11; break;
