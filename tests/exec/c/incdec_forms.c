@@ -91,6 +91,12 @@ static void on_locals(void)
   CHECK((unsigned int)kp == 0x0100 - 300);
 }
 
+static void copy(unsigned char *d, const unsigned char *s, unsigned char n)
+{
+  while (n--)
+    *d++ = *s++;
+}
+
 static void through_pointers(void)
 {
   unsigned char *p;
@@ -142,7 +148,21 @@ static void through_pointers(void)
   i = 3;
   v = w[i - 1]--; CHECK(v == 400); CHECK(words[3] == 399);
   gp = words;
-  v = *gp++ + *gp++; CHECK(v == 100 + 201); CHECK(gp == &words[2]);
+  v = *gp++; v += *gp++; CHECK(v == 301); CHECK(gp == &words[2]);
+
+  // Copies and compound assignments through stepped pointers.
+  bytes[0] = 1; bytes[1] = 2;
+  copy(&bytes[2], bytes, 2);
+  CHECK(bytes[2] == 1); CHECK(bytes[3] == 2);
+  w = &words[2];
+  gp = words;
+  for (i = 0; i < 2; i++)
+    *w++ = *gp++;
+  CHECK(words[2] == 100); CHECK(words[3] == 201);
+  w = words;
+  *w++ += 5; *w++ -= 3; *w++ <<= 1;
+  CHECK(words[0] == 105); CHECK(words[1] == 198); CHECK(words[2] == 200);
+  CHECK(w == &words[3]);
 
   // A count-down loop on the post-decrement's value.
   steps = 0;
