@@ -53,8 +53,16 @@ static SelLoc s_location(pcodell_t *p, const SelLoc &a, int width) {
   return a;
 }
 
+// A frame slot or a variable in the access bank: no bank selection can
+// come between a skip and the instruction it skips.
+static bool s_unbanked(const SelLoc &l) {
+  return l.kind == LOC_STK || (l.kind == LOC_RAM && inst_access_bit(l.symbol) == 0);
+}
+
 // l += step or l -= step in place. A byte steps by INCF/DECF when the step
-// is 1; an int by 1 is INCF/DECF of the low byte and the carry into the
+// is 1. An int in the access bank or the frame increments by INFSNZ of the
+// low byte, skipping the INCF of the high byte unless the low byte wrapped;
+// elsewhere an int by 1 is INCF/DECF of the low byte and the carry into the
 // high byte, by a multiple of 256 one add to the high byte (not through
 // FSR0, whose bytes are reached in order), otherwise both bytes are added.
 static void s_step(pcodell_t *p, const SelLoc &l, bool inc, long step) {
@@ -62,6 +70,11 @@ static void s_step(pcodell_t *p, const SelLoc &l, bool inc, long step) {
   if (step == 0)
     return;
   int carry_op = inc ? ADDWFC : SUBWFB;
+  if (inc && step == 1 && l.width == 2 && s_unbanked(l)) {
+    sel_rmw_byte(p, INFSNZ, l, 0, DEST_F);
+    sel_rmw_byte(p, INCF, l, 1, DEST_F);
+    return;
+  }
   if (step == 1) {
     sel_rmw_byte(p, inc ? INCF : DECF, l, 0, DEST_F);
     if (l.width == 2) {
