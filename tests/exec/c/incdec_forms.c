@@ -173,6 +173,25 @@ static void through_pointers(void)
   CHECK(i == 255);
 }
 
+// Stepped objects as operands beside another object read through a pointer.
+static void beside_other_pointers(void)
+{
+  unsigned char pair[2];
+  int wpair[2];
+  unsigned char *p = &pair[0], *q = &pair[1];
+  int *pw = &wpair[0], *qw = &wpair[1];
+  unsigned char r;
+  int v;
+  pair[0] = 10; pair[1] = 20;
+  wpair[0] = 1000; wpair[1] = 2000;
+  r = ++*p + *q; CHECK(r == 31); CHECK(pair[0] == 11);
+  r = *q + (*p)++; CHECK(r == 31); CHECK(pair[0] == 12);
+  r = (*q)-- - --*p; CHECK(r == 9); CHECK(pair[1] == 19); CHECK(pair[0] == 11);
+  v = ++*pw + *qw; CHECK(v == 3001); CHECK(wpair[0] == 1001);
+  v = *qw - (*pw)--; CHECK(v == 999); CHECK(wpair[0] == 1000);
+  v = --*qw * 2; CHECK(v == 3998);
+}
+
 int main(void)
 {
   FORMS(unsigned char, qu, 255);
@@ -193,5 +212,6 @@ int main(void)
   on_params(1, 2, 3, 4, 0);
   on_locals();
   through_pointers();
+  beside_other_pointers();
   return CHECK_RESULT();
 }
