@@ -108,6 +108,30 @@ static void on_elements(unsigned char k)
   SINT(gi[3 - k]);
 }
 
+// Both operands read through pointers, or both array elements.
+static void object_and_object(void)
+{
+  unsigned char *p = &gu[0], *q = &gu[1];
+  int *pw = &gi[0], *qw = &gi[1];
+  unsigned char i = 2, j = 1;
+  gu[0] = 10; gu[1] = 20; gu[2] = 30;
+  gi[0] = 1000; gi[1] = 2000; gi[2] = -3000;
+  *p += *q; CHECK(gu[0] == 30);
+  *p -= *q; CHECK(gu[0] == 10);
+  *p *= *q; CHECK(gu[0] == 200);
+  *p /= *q; CHECK(gu[0] == 10);
+  *p <<= *q - 18; CHECK(gu[0] == 40);
+  *pw += *qw; CHECK(gi[0] == 3000);
+  *pw -= *qw; CHECK(gi[0] == 1000);
+  *pw *= *qw; CHECK(gi[0] == (int)0x8480);  /* 2,000,000 mod 65536 */
+  *pw = 1000;
+  *pw /= *qw - 1990; CHECK(gi[0] == 100);
+  *pw >>= *qw - 1998; CHECK(gi[0] == 25);
+  gu[i] += gu[j]; CHECK(gu[2] == 50);
+  gi[i] -= gi[j]; CHECK(gi[2] == -5000);
+  gi[i] ^= gi[i - 2]; CHECK(gi[2] == (-5000 ^ 25));
+}
+
 int main(void)
 {
   EXPECTED;
@@ -124,5 +148,6 @@ int main(void)
   on_locals();
   through_pointers(&gu[0], &gi[2]);
   on_elements(2);
+  object_and_object();
   return CHECK_RESULT();
 }
