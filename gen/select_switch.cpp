@@ -1,8 +1,10 @@
 // The actions of the switch rules. In: an I_SWITCH8 or I_SWITCH16 node
 // with the translator's switch record (its case list, default and exit
-// labels) and where its kid left the selector (WREG, or a variable or frame
-// slot of two bytes). Out: the selector's code followed by the comparison
-// chain of gen/oqx_switch.cpp.
+// labels) and where its kid left the selector (WREG, a widened byte in
+// WREG, or a variable or frame slot of two bytes). Out: the selector's code
+// followed by the comparison chain of gen/oqx_switch.cpp.
+#include <vector>
+
 #include "driver/diag.h"
 #include "gen/gen.h"
 #include "gen/oqx.h"
@@ -35,3 +37,30 @@ void selSwitch16(pcodell_t *p) {
   if (chain)
     sel_emit_oc(chain);
 }
+
+// A selector widened from a byte: a case outside the values the widening
+// yields (0..255 zero-extended, -128..127 sign-extended) can never match,
+// and the others are told apart by their low byte.
+static void s_switch_widened(pcodell_t *p, bool z_known) {
+  const SwitchRecord *rec = p->switch_data;
+  VELC_ASSERT(rec != nullptr && p->left != nullptr);
+  bool is_signed = p->left->opcode == I_C8TO16S;
+  long lo = is_signed ? -128 : 0, hi = is_signed ? 127 : 255;
+  std::vector<SwitchCase> reachable;
+  for (const SwitchCase *c = rec->cases; c; c = c->next) {
+    long v = (c->value & 0xFFFF) >= 0x8000 && is_signed ? (c->value & 0xFFFF) - 0x10000 : c->value & 0xFFFF;
+    if (v >= lo && v <= hi)
+      reachable.push_back(SwitchCase{v, c->label, nullptr});
+  }
+  for (size_t i = 0; i + 1 < reachable.size(); ++i)
+    reachable[i].next = &reachable[i + 1];
+  sel_take(0);
+  VELC_ASSERT(sel_kid(0)->loc.kind == LOC_W);
+  ocode *chain = oqxSwitch8(reachable.empty() ? nullptr : reachable.data(), rec->default_label, rec->exit_label,
+                            z_known, p->line, p->file);
+  if (chain)
+    sel_emit_oc(chain);
+}
+
+void selSwitchWidened(pcodell_t *p) { s_switch_widened(p, false); }
+void selSwitchWidenedZ(pcodell_t *p) { s_switch_widened(p, true); }

@@ -116,6 +116,28 @@ static unsigned char on_uint(unsigned int v)
   return 0;
 }
 
+// Selectors widened from a byte: cases the widening cannot produce never
+// match, however their low byte looks.
+static unsigned char widened(unsigned char c, signed char s)
+{
+  unsigned char r = 0;
+  switch ((int)c) {
+  case -1: r = 1; break;
+  case 256: r = 2; break;
+  case 255: r = 3; break;
+  case 0x1FF: r = 4; break;
+  case 0: r = 5; break;
+  }
+  switch ((int)s) {
+  case 255: r += 10; break;
+  case -1: r += 20; break;
+  case -129: r += 40; break;
+  case 127: r += 50; break;
+  case -128: r += 60; break;
+  }
+  return r;
+}
+
 // Cases written out of order in a switch without a default.
 static unsigned char order(unsigned char c)
 {
@@ -189,6 +211,10 @@ int main(void)
   CHECK(on_uint(0xFFFE) == 0);
   CHECK(on_uint(0x01FF) == 0);
 
+  CHECK(widened(255, -1) == 23);
+  CHECK(widened(0, 127) == 55);
+  CHECK(widened(1, -128) == 60);
+  CHECK(widened(128, 1) == 0);
   CHECK(order(1) == 1);
   CHECK(order(2) == 2);
   CHECK(order(3) == 3);
