@@ -48,7 +48,9 @@ static void s_switch_widened(pcodell_t *p, bool z_known) {
   long lo = is_signed ? -128 : 0, hi = is_signed ? 127 : 255;
   std::vector<SwitchCase> reachable;
   for (const SwitchCase *c = rec->cases; c; c = c->next) {
-    long v = (c->value & 0xFFFF) >= 0x8000 && is_signed ? (c->value & 0xFFFF) - 0x10000 : c->value & 0xFFFF;
+    long v = c->value & 0xFFFF;  // the case as the 16-bit selector holds it
+    if (is_signed && v >= 0x8000)
+      v -= 0x10000;
     if (v >= lo && v <= hi)
       reachable.push_back(SwitchCase{v, c->label, nullptr});
   }
