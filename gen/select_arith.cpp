@@ -11,6 +11,7 @@
 #include "gen/oqx.h"
 #include "gen/oqx_actions.h"
 #include "gen/select.h"
+#include "gen/temps.h"
 #include "trans/type.h"
 
 int sel_kid_count();
@@ -616,9 +617,19 @@ void oqxOp16A(pcodell_t *p) {
     s_add(c ? oqxMUL16A_Iconst(x, k, p->line, p->file) : oqxMul16(x, s_operand16(1), x, p->line, p->file));
     return;
   case I_SHL16A:
-  case I_SHR16A:
-    s_shift16(p, x, y, p->opcode == I_SHL16A, p->opcode == I_SHR16A && s_shift_signed(p), parked);
+  case I_SHR16A: {
+    // The shifts go over each byte several times: an object reached
+    // through FSR0 is shifted in a temporary and stored back.
+    SelLoc work = xl;
+    if (xl.kind == LOC_FSR0) {
+      work = sel_loc_ram(tmp_get_sym(), tmp_alloc(2), 2);
+      sel_move(p, xl, work);
+    }
+    s_shift16(p, s_operand(work), y, p->opcode == I_SHL16A, p->opcode == I_SHR16A && s_shift_signed(p), parked);
+    if (xl.kind == LOC_FSR0)
+      sel_move(p, work, xl);
     return;
+  }
   default:
     VELC_ASSERT(!"a 16-bit compound assignment");
   }

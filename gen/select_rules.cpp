@@ -1,8 +1,8 @@
 // The selector's own actions and guards: structure, leaves, location
-// chains, stores, conversions, increments and decrements, address
-// arithmetic, conditions and truth values. In: the node being reduced and
-// the attribute records of its kids. Out: the node's code list and the
-// location (or condition) of its value, as select.h describes.
+// chains, stores, conversions, address arithmetic, conditions and truth
+// values. In: the node being reduced and the attribute records of its
+// kids. Out: the node's code list and the location (or condition) of its
+// value, as select.h describes.
 #include <utility>
 
 #include "driver/diag.h"
@@ -292,60 +292,6 @@ void selExtendToDest(pcodell_t *p) {
     sel_emit(p, iqx_SETF(d.symbol, int32_t(d.offset + 1)));
   }
   self->loc = d;
-}
-
-// ---- increments and decrements -------------------------------------------------------------
-
-static bool s_is_increment(const pcodell_t *p) {
-  switch (p->opcode) {
-  case I_PREINC8RAM:
-  case I_PSTINC8RAM:
-  case I_PREINC16RAM:
-  case I_PSTINC16RAM:
-    return true;
-  default:
-    return false;
-  }
-}
-
-// The location += or -= the node's step, in place.
-static void s_bump(pcodell_t *p, const SelLoc &l) {
-  int width = s_width_of_op(p);
-  bool inc = s_is_increment(p);
-  long step = p->step ? p->step : 1;
-  SelLoc at = s_with_width(l, width);
-  if (width == 1 && step == 1) {
-    sel_rmw_byte(p, inc ? INCF : DECF, at, 0, DEST_F);
-    return;
-  }
-  for (int i = 0; i < width; i++) {
-    sel_emit(p, iqx_MOVLW(int((step >> (8 * i)) & 0xFF)));
-    int op = inc ? (i == 0 ? ADDWF : ADDWFC) : (i == 0 ? SUBWF : SUBWFB);
-    sel_rmw_byte(p, op, at, i, DEST_F);
-  }
-}
-
-void selIncDec(pcodell_t *p) {
-  sel_take(0);
-  const SelLoc &l = sel_kid(0)->loc;
-  s_bump(p, l);
-  sel_self()->loc = s_with_width(l, s_width_of_op(p));
-}
-
-// The old value into a temporary, then the bump; the temporary is the value.
-void selPostIncDec(pcodell_t *p) {
-  int width = s_width_of_op(p);
-  sel_take(0);
-  SelLoc l = s_with_width(sel_kid(0)->loc, width);
-  SelLoc t = sel_loc_ram(tmp_get_sym(), tmp_alloc(width), width);
-  if (l.kind == LOC_FSR0) {
-    // Read the bytes without moving FSR0 for good, then bump in place.
-    sel_move(p, l, t);
-  } else {
-    sel_move(p, l, t);
-  }
-  s_bump(p, l);
-  sel_self()->loc = t;
 }
 
 // ---- address arithmetic ----------------------------------------------------------------------

@@ -6,6 +6,7 @@
 //   gen-dump [options] file
 //     -r    print the code as generated, before branch resolution
 //     -w3   report messages too (diagnostic level 3)
+//     -Oi+  integer promotion on (char operands widened to int)
 // Exit status: the number of errors (at most 255); 1 for a usage error or
 // a file that cannot be opened.
 #include <cstdio>
@@ -55,11 +56,13 @@ int main(int argc, char **argv) {
       raw = true;
     else if (strcmp(argv[i], "-w3") == 0)
       error_level = 3;
+    else if (strcmp(argv[i], "-Oi+") == 0)
+      suppress_integer_promotion_flag = 0;
     else
       file = file ? nullptr : argv[i];
   }
   if (!file) {
-    fprintf(stderr, "usage: gen-dump [-r] [-w3] file\n");
+    fprintf(stderr, "usage: gen-dump [-r] [-w3] [-Oi+] file\n");
     return 1;
   }
   FILE *in = fopen(file, "rb");
