@@ -11,6 +11,7 @@
 #include "gen/oqx.h"
 #include "gen/oqx_actions.h"
 #include "gen/select.h"
+#include "gen/temps.h"
 #include "trans/type.h"
 
 int sel_kid_count();
@@ -617,6 +618,15 @@ void oqxOp16A(pcodell_t *p) {
     return;
   case I_SHL16A:
   case I_SHR16A:
+    if (xl.kind == LOC_FSR0) {
+      // The in-place shifts address both bytes directly: a target at FSR0
+      // is shifted in a temporary and stored back.
+      SelLoc t = sel_loc_ram(tmp_get_sym(), tmp_alloc(2), 2);
+      sel_move(p, xl, t);
+      s_shift16(p, s_operand(t), y, p->opcode == I_SHL16A, p->opcode == I_SHR16A && s_shift_signed(p), parked);
+      sel_move(p, t, xl);
+      return;
+    }
     s_shift16(p, x, y, p->opcode == I_SHL16A, p->opcode == I_SHR16A && s_shift_signed(p), parked);
     return;
   default:
