@@ -233,6 +233,55 @@ void selCondSep(pcodell_t *p) {
   sel_take(2);
 }
 
+// ---- conditional expressions -------------------------------------------------------
+
+// Both arms of c ? a : b leave the value in one place: the destination the
+// parent named, or WREG.
+void selCondDest(pcodell_t *) { sel_kid(1)->dest = sel_self()->dest; }
+
+void selCondArmsDest(pcodell_t *) {
+  sel_kid(0)->dest = sel_self()->dest;
+  sel_kid(2)->dest = sel_self()->dest;
+}
+
+static bool s_same_place(const SelLoc &a, const SelLoc &b) {
+  if (a.kind != b.kind)
+    return false;
+  return a.kind == LOC_W || (a.symbol == b.symbol && a.offset == b.offset);
+}
+
+// Arm i's code, then its value moved to `place` when it ended elsewhere.
+static void s_take_arm(pcodell_t *p, int i, const SelLoc &place) {
+  sel_take(i);
+  const SelLoc &at = sel_kid(i)->loc;
+  if (s_same_place(at, place))
+    return;
+  if (place.kind == LOC_W)
+    sel_byte_to_w(p, at, 0);
+  else
+    sel_move(p, at, place);
+}
+
+// The true arm, a jump to the end label, the false label and the false arm.
+void selCondArms(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  SelLoc place = self->dest.kind != LOC_NONE ? self->dest : sel_loc_w();
+  s_take_arm(p, 0, place);
+  SymbolRecord *end = p->end_label ? p->end_label : p->label;
+  VELC_ASSERT(end != nullptr);
+  sel_emit_oc(objBranchSymbol(end, p->line, p->file));
+  sel_take(1);
+  s_take_arm(p, 2, place);
+  self->loc = place;
+}
+
+// The test, a branch to the false label when it fails, the arms, the end
+// label; the value is where the arms left it.
+void selCondValue(pcodell_t *p) {
+  selCondStmt(p);
+  sel_self()->loc = sel_kid(1)->loc;
+}
+
 void selNot(pcodell_t *) {
   sel_take(0);
   sel_self()->cond = s_invert(sel_kid(0)->cond);

@@ -255,9 +255,12 @@ struct Retarget {
   long beyond;
 };
 
+// A forward branch is kept as the last node it skips plus one: a save or
+// restore sequence that replaces a marker right after the skipped nodes
+// then runs on the branch's path, as the marker stood at its target.
 static Retarget s_reach(ocode *branch, long count) {
   Retarget r{branch, branch, 0};
-  for (long steps = count; steps > 0; steps--) {
+  for (long steps = count - 1; steps > 0; steps--) {
     ocode *oc = r.node->next;
     while (oc && !ocode_is_counted(oc))
       oc = oc->next;
@@ -267,6 +270,8 @@ static Retarget s_reach(ocode *branch, long count) {
     }
     r.node = oc;
   }
+  if (count > 0)
+    r.beyond += 1;
   for (long steps = -count; steps > 0; steps--) {
     ocode *oc = r.node->prev;
     while (oc && !ocode_is_counted(oc))

@@ -1,6 +1,7 @@
 // Conversions between scalar types. In: a tree and a target type. Out: the
 // tree retyped (same size), wrapped in a widening, narrowing or float
-// conversion node, or, for a constant, converted in place. A pointer
+// conversion node, or, for a constant, converted in place; a narrowed
+// conditional expression gets the conversion in each arm. A pointer
 // converts as an unsigned integer of its size (2 or 3 bytes).
 #include "driver/diag.h"
 #include "trans/trans.h"
@@ -56,6 +57,24 @@ int32_t s_code_of(const TypeRecord *t) {
   return type_const_code(t);
 }
 
+// (T)(c ? a : b) to a narrower integer type: the conversion moves into
+// both arms, so the conditional computes at T's width (a byte in WREG, a
+// constant arm stays a constant). Null when the tree is not such a node.
+pcodell_t *s_narrow_conditional(pcodell_t *tree, TypeRecord *to, long ts) {
+  if (tree->opcode < I_COND16 || tree->opcode > I_COND32)
+    return nullptr;
+  pcodell_t *tail = tree->right;
+  pcodell_t *sep = tail && tail->opcode == I_LEFT ? tail->left : nullptr;
+  if (!sep || sep->opcode != I_CONDSEP || !sep->right || sep->right->opcode != I_RIGHT)
+    return nullptr;
+  sep->left = ll_cast(sep->left, to);
+  sep->right->right = ll_cast(sep->right->right, to);
+  sep->right->type = sep->type = tail->type = tree->type = to;
+  tree->opcode = static_cast<PcodellOp>(I_COND8 + trn_size_index(ts));
+  tree->size = ts;
+  return tree;
+}
+
 }  // namespace
 
 pcodell_t *ll_cast(pcodell_t *tree, TypeRecord *to) {
@@ -94,6 +113,9 @@ pcodell_t *ll_cast(pcodell_t *tree, TypeRecord *to) {
     tree->type = to;
     return tree;
   }
+  if (fs > ts && !is_type_float(to))
+    if (pcodell_t *narrowed = s_narrow_conditional(tree, to, ts))
+      return narrowed;
   bool source_signed = from->type != POINTER_TYPE && is_type_signed(from);
   return s_wrap(fs < ts ? s_widen(fs, ts, source_signed) : s_narrow(fs, ts), tree, to);
 }

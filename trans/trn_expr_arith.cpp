@@ -374,12 +374,33 @@ static TypeRecord *s_operation_type(const pcodell_t *l, const pcodell_t *r) {
   return t;
 }
 
+// E1 = E1 op E2 over a copy of E1, whose address has no side effects.
+static pcodell_t *s_assign_operation(ArithOp op, pcodell_t *l, pcodell_t *r, long line, const char *file) {
+  pcodell_t *value = trn_copy(l);
+  value->lvalue = 0;
+  value = s_arith(op, value, r, line, file);
+  return trnAssign(l, value, line, file);
+}
+
+// E1 op= E2 where E1's address has side effects (a[i++], *p++, s[f()]):
+// the address is evaluated once into a hidden local pointer T, then
+// (T = &E1, *T = *T op E2), so the operation keeps its full width.
+static pcodell_t *s_compound_through_address(ArithOp op, pcodell_t *l, pcodell_t *r, long line,
+                                             const char *file) {
+  pcodell_t *address = trnReference(l, line, file);
+  pcodell_t *slot = trn_hidden_local(address->type, line, file);
+  pcodell_t *save = trnAssign(trn_copy(slot), address, line, file);
+  pcodell_t *target = trnIndir(trnLvalueToRvalue(slot), line, file);
+  return trnCommaExpression(save, s_assign_operation(op, target, r, line, file), line, file);
+}
+
 // Compound assignment: the left a modifiable lvalue. E1 op= E2 is E1 = E1 op
 // E2 with the operation in the type of the usual conversions: at the left's
 // width the compound node takes that type's signedness (the right converted
 // to the left type); when that type is wider or float, E1 = (E1 op E2) is
-// built over a copy of the left (its address has no side effects). A shift
-// count goes to 8 bits, a pointer step is scaled.
+// built over a copy of the left, or over a hidden pointer to it when its
+// address has side effects. A shift count goes to 8 bits, a pointer step is
+// scaled.
 pcodell_t *trnCompoundAssign(int kind, pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (!trnConfirmLval(l))
     return s_keep_left(l, r);
@@ -409,12 +430,14 @@ pcodell_t *trnCompoundAssign(int kind, pcodell_t *l, pcodell_t *r, long line, co
     } else {
       optype = s_operation_type(l, r);
       bool wider = ll_sizeof_type(optype) > ll_sizeof_type(lt) || is_type_float(optype) != is_type_float(lt);
-      if (wider && s_is_pure(l->left)) {
-        pcodell_t *value = trn_copy(l);
-        value->lvalue = 0;
-        value = s_arith(op, value, r, line, file);
-        return trnAssign(l, value, line, file);
-      }
+      if (wider && s_is_pure(l->left))
+        return s_assign_operation(op, l, r, line, file);
+      // The low bytes of a sum, difference, product or bitwise result do not
+      // depend on the width it is computed in; a quotient's and a
+      // remainder's do.
+      bool width_matters = op == OP_DIV || op == OP_MOD || is_type_float(optype) || is_type_float(lt);
+      if (wider && width_matters && trnInFunctionBody() && !isPcodellBitfield(l->left))
+        return s_compound_through_address(op, l, r, line, file);
       if (wider || is_type_float(lt))
         optype = lt;
       r = ll_cast(r, lt);

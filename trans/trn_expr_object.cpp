@@ -3,6 +3,7 @@
 // through an indirection of its size and memory space), rvalue conversion
 // of arrays and functions, address and indirection operators, member
 // access, and increments. Each use of a name counts as a reference.
+#include <cstdio>
 #include <cstring>
 
 #include "driver/diag.h"
@@ -147,6 +148,18 @@ pcodell_t *trnIndir(pcodell_t *x, long line, const char *file) {
   if (trn_check_illegal_tag_reference(object))
     return x;
   return s_indir(x, object, line, file);
+}
+
+pcodell_t *trn_hidden_local(const TypeRecord *type, long line, const char *file) {
+  static long s_count;
+  char name[32];
+  snprintf(name, sizeof name, "__hidden_%ld", s_count++);
+  TypeRecord *t = type_copy(type);
+  t->location = RAM_LOC;  // the object itself lives in the frame
+  t->range = FAR_RANGE;
+  SymbolRecord *sym = sym_create_symbol(name, t, LINKAGE_NONE, AUTO);
+  sym->data.var.offset = trn_allocate_local(ll_sizeof_type(t));
+  return s_indir(s_ident(sym, line, file), t, line, file);
 }
 
 pcodell_t *trnIndex(pcodell_t *l, pcodell_t *r, long line, const char *file) {

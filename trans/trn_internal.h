@@ -119,6 +119,9 @@ pcodell_t *trnIncDec(int kind, pcodell_t *x, long line, const char *file);
 pcodell_t *trnIndex(pcodell_t *l, pcodell_t *r, long line, const char *file);
 pcodell_t *trnReference(pcodell_t *x, long line, const char *file);
 pcodell_t *trnIndir(pcodell_t *x, long line, const char *file);
+// A new automatic object of the given type that no name reaches, in the
+// frame of the function being translated; yields it as an lvalue.
+pcodell_t *trn_hidden_local(const TypeRecord *type, long line, const char *file);
 pcodell_t *trnMemberAccess(pcodell_t *base, const char *member, bool dot, long line, const char *file);
 // Explicit cast to a resolved type (kept by the caller's arena).
 pcodell_t *trnCast(pcodell_t *x, TypeRecord *to, long line, const char *file);

@@ -4,8 +4,9 @@ target's integer arithmetic that predicts what they compute.
 
 In: a seed and whether integer promotion is on (-Oi+). Out: a self-checking
 C program over char, unsigned char, int, unsigned int, arrays and pointers
-(assignments, compound assignments, increments, if/else, counted loops and
-calls of small functions) that ends with one CHECK per variable against the
+(assignments, compound assignments, also to targets whose address has a
+side effect, increments, conditional expressions, if/else, counted loops
+and calls of small functions) that ends with one CHECK per variable against the
 value the model computed, and returns CHECK_RESULT().
 
 The model follows the compiler's rules: int is 16 bits and wraps; char is 8
@@ -189,6 +190,8 @@ class Generator:
             return f"({C_NAMES[ct]})({text})", ct, wrap(ct, v)
         if r < 0.45 and self.funcs and env is self.env:
             return self.call(depth, env)
+        if r < 0.52:
+            return self.conditional(depth, env)
         op = self.rng.choice(self.SAFE_BIN if self.safe else self.BIN)
         lt_, lty, lv = self.expr(depth - 1, env)
         if op in ("<<", ">>") and is_constant(lt_):
@@ -208,6 +211,17 @@ class Generator:
                 raise Undefined()
         t, v = self.m.binary(op, lty, lv, rty, rv)
         return f"({lt_} {op} {rtext})", t, v
+
+    def conditional(self, depth, env):
+        """c ? a : b in the type of the usual conversions of a and b; only
+        the chosen arm's value counts (neither arm may be undefined)."""
+        ctext, _, cv = self.expr(depth - 1, env)
+        if is_constant(ctext):
+            raise Undefined()
+        atext, at, av = self.expr(depth - 1, env)
+        btext, bt, bv = self.expr(depth - 1, env)
+        t = self.m.usual(at, bt)
+        return f"({ctext} ? {atext} : {btext})", t, wrap(t, av if cv != 0 else bv)
 
     def call(self, depth, env):
         name, params, ret, body = self.rng.choice(self.funcs)
@@ -288,26 +302,64 @@ class Generator:
             self.emit(indent, f"*pc = {text};")
             self.arr[3] = wrap(U8, v)
             return
-        name, vt = self.rng.choice(self.VARS)
         if r < 0.3:
+            self.compound_through_address(indent, text, t, v)
+            return
+        name, vt = self.rng.choice(self.VARS)
+        if r < 0.35:
             op = self.rng.choice(["++", "--"])
             self.emit(indent, f"{name}{op};" if self.rng.random() < 0.5 else f"{op}{name};")
             self.env[name] = wrap(vt, self.env[name] + (1 if op == "++" else -1))
             return
         if r < 0.55:
-            op = self.rng.choice(["+", "-", "*", "&", "|", "^", "/", "%", "<<", ">>"])
-            try:
-                if op in ("<<", ">>"):
-                    n = self.rng.randrange(self.m.promoted(vt)[1])
-                    text, t, v = str(n), S8, n
-                rt, rv = self.m.binary(op, vt, self.env[name], t, v)
-            except Undefined:
-                return
-            self.emit(indent, f"{name} {op}= {text};")
-            self.env[name] = wrap(vt, rv)
+            result = self.compound(vt, self.env[name], text, t, v)
+            if result is not None:
+                op, text, value = result
+                self.emit(indent, f"{name} {op}= {text};")
+                self.env[name] = value
             return
         self.emit(indent, f"{name} = {text};")
         self.env[name] = wrap(vt, v)
+
+    def compound(self, vt, old, text, t, v):
+        """A compound operator, its right operand and the new value of a
+        target of type vt holding old; None when it would be undefined."""
+        op = self.rng.choice(["+", "-", "*", "&", "|", "^", "/", "%", "<<", ">>"])
+        try:
+            if op in ("<<", ">>"):
+                n = self.rng.randrange(self.m.promoted(vt)[1])
+                text, t, v = str(n), S8, n
+            _, rv = self.m.binary(op, vt, old, t, v)
+        except Undefined:
+            return None
+        return op, text, wrap(vt, rv)
+
+    def compound_through_address(self, indent, text, t, v):
+        """arr[k1++] op= e, iarr[k1--] op= e or *pd++ op= e: a target whose
+        address has a side effect, evaluated once."""
+        form = self.rng.randrange(3)
+        if form == 2:
+            k = self.rng.randrange(8)
+            result = self.compound(U8, self.arr[k], text, t, v)
+            if result is None:
+                return
+            op, text, value = result
+            self.emit(indent, f"pd = &arr[{k}];")
+            self.emit(indent, f"*pd++ {op}= {text};")
+            self.emit(indent, f"CHECK(pd == &arr[{k + 1}]);")
+            self.arr[k] = value
+            return
+        array, size, at = (self.arr, 8, U8) if form == 0 else (self.iarr, 4, S16)
+        k = self.rng.randrange(size)
+        result = self.compound(at, array[k], text, t, v)
+        if result is None:
+            return
+        op, text, value = result
+        step = self.rng.choice(["++", "--"])
+        self.emit(indent, f"k1 = {k};")
+        self.emit(indent, f"{'arr' if form == 0 else 'iarr'}[k1{step}] {op}= {text};")
+        self.emit(indent, f"CHECK(k1 == {wrap(U8, k + (1 if step == '++' else -1))});")
+        array[k] = value
 
     def block(self, indent, count):
         for _ in range(count):
@@ -361,7 +413,7 @@ class Generator:
                '#include "check.h"', ""]
         for name, t in self.VARS:
             out.append(f"{C_NAMES[t]} {name};")
-        out += ["unsigned char arr[8];", "int iarr[4];", "unsigned char *pc;", "unsigned char k0;", ""]
+        out += ["unsigned char arr[8];", "int iarr[4];", "unsigned char *pc, *pd;", "unsigned char k0, k1;", ""]
         for i in range(self.rng.randrange(1, 4)):
             out.append(self.make_function(i))
         for name, t in self.VARS:
