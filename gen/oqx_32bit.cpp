@@ -15,6 +15,14 @@ namespace {
 
 int s_kbyte(long k, int i) { return int(((unsigned long)k >> (8 * i)) & 0xFF); }
 
+// The number of the only bit set in b, or -1.
+int s_single_bit(int b) {
+  for (int bit = 0; bit < 8; ++bit)
+    if (b == 1 << bit)
+      return bit;
+  return -1;
+}
+
 void s_need_memory(const OqxOperand &x) {
   if (x.kind != OQX_RAM && x.kind != OQX_STK)
     oqx_bad("wide operand neither a variable nor a frame slot");
@@ -163,7 +171,10 @@ ocode *oqxcopLongA_Iconst(int32_t cop, const OqxOperand &x, long k, int n, long 
   OqxEmit e = oqx_begin(line, file, {x});
   bool through = x.kind == OQX_FSR0;  // every byte is reached once, in order
   bool carry = false;
-  for (int i = 0; i < n; ++i) {
+  int last = n - 1;  // identity bytes at the top need no access at all
+  while (cop != B_ADD && last > 0 && s_kbyte(k, last) == (cop == B_AND ? 0xFF : 0))
+    --last;
+  for (int i = 0; i <= last; ++i) {
     int kb = s_kbyte(k, i);
     if (cop == B_ADD) {
       if (!carry && kb == 0 && !through)
@@ -178,6 +189,10 @@ ocode *oqxcopLongA_Iconst(int32_t cop, const OqxOperand &x, long k, int n, long 
     } else if (cop == B_AND ? kb == 0xFF : kb == 0) {
       if (through)
         oqx_fd(e, MOVF, oqx_src(e, x, i), DEST_F);
+    } else if (s_single_bit(cop == B_AND ? ~kb & 0xFF : kb) >= 0) {
+      // One bit set, cleared or flipped: BSF, BCF, BTG.
+      int bit = s_single_bit(cop == B_AND ? ~kb & 0xFF : kb);
+      oqx_fbit(e, cop == B_AND ? BCF : cop == B_OR ? BSF : BTG, oqx_src(e, x, i), bit);
     } else {
       oqx_inst(e, iqx_MOVLW(kb));
       oqx_fd(e, oqx_cop_wf(cop, false), oqx_src(e, x, i), DEST_F);
