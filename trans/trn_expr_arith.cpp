@@ -32,6 +32,13 @@ pcodell_t *s_keep_left(pcodell_t *l, pcodell_t *r) {
   return l;
 }
 
+// One operand as the value of an identity (x + 0, x * 1, v * 0): both take
+// the usual conversions first, so that the kept one has the result's type.
+pcodell_t *s_keep_usual(pcodell_t *l, pcodell_t *r, bool keep_right) {
+  trnUsualArithmeticConversions(&l, &r);
+  return keep_right ? s_keep_left(r, l) : s_keep_left(l, r);
+}
+
 // Member of the family for op at the width of type; compound forms when assign.
 PcodellOp s_op(ArithOp op, const TypeRecord *t, bool assign) {
   int w = trn_value_index(t, true);
@@ -199,9 +206,9 @@ TypeRecord *sGetPtrdiff_t(const TypeRecord *pointer) {
 pcodell_t *trnAdd(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (s_is_arith(l->type) && s_is_arith(r->type)) {
     if (isPcodellZero(r))
-      return s_keep_left(l, r);
+      return s_keep_usual(l, r, false);
     if (isPcodellZero(l))
-      return s_keep_left(r, l);
+      return s_keep_usual(l, r, true);
     return s_arith(OP_ADD, l, r, line, file);
   }
   if (s_is_pointer(r->type) && !s_is_pointer(l->type))
@@ -234,7 +241,7 @@ static pcodell_t *s_pointer_difference(pcodell_t *l, pcodell_t *r, long line, co
 pcodell_t *trnSub(pcodell_t *l, pcodell_t *r, long line, const char *file) {
   if (s_is_arith(l->type) && s_is_arith(r->type)) {
     if (isPcodellZero(r))
-      return s_keep_left(l, r);
+      return s_keep_usual(l, r, false);
     return s_arith(OP_SUB, l, r, line, file);
   }
   if (s_is_pointer(l->type) && s_is_pointer(r->type))
@@ -256,13 +263,13 @@ pcodell_t *trnMul(pcodell_t *l, pcodell_t *r, long line, const char *file) {
     return trn_error_value(l, r);
   }
   if (s_is_one(r))
-    return s_keep_left(l, r);
+    return s_keep_usual(l, r, false);
   if (s_is_one(l))
-    return s_keep_left(r, l);
+    return s_keep_usual(l, r, true);
   if (isPcodellZero(r) && s_is_variable_read(l))
-    return s_keep_left(r, l);
+    return s_keep_usual(l, r, true);
   if (isPcodellZero(l) && s_is_variable_read(r))
-    return s_keep_left(l, r);
+    return s_keep_usual(l, r, false);
   return s_arith(OP_MUL, l, r, line, file);
 }
 
@@ -272,7 +279,7 @@ pcodell_t *trnDiv(pcodell_t *l, pcodell_t *r, long line, const char *file) {
     return trn_error_value(l, r);
   }
   if (s_is_one(r))
-    return s_keep_left(l, r);
+    return s_keep_usual(l, r, false);
   return s_arith(OP_DIV, l, r, line, file);
 }
 
