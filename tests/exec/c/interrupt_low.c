@@ -3,8 +3,9 @@
 // (one run per arrival time). The routine overwrites both; on its return
 // they hold what the interrupted code had put there, the whole section
 // included, and the computation ends as it does with interrupts off. The
-// routine calls a function that uses compiler temporaries. The saved
-// section is larger than a bank, so the stack may span banks.
+// routine calls a function that uses compiler temporaries, and in some runs
+// a high-priority routine calling the same function interrupts it. The
+// saved section is larger than a bank, so the stack may span banks.
 // exec-compile: -ls
 // exec-link: --stack 1024
 // exec-run: --irq-low 700000
@@ -12,6 +13,10 @@
 // exec-run: --irq-low 950003
 // exec-run: --irq-low 1080007
 // exec-run: --irq-low 1200011
+// exec-run: --irq-low 820001 --irq-high 831500
+// exec-run: --irq-low 820001 --irq-high 836000
+// exec-run: --irq-low 820001 --irq-high 840000
+// exec-run: --irq-low 820001 --irq-high 842500
 #include "check.h"
 
 #pragma udata shared_data
@@ -41,6 +46,26 @@ void low_isr(void)
     sum = fold(sum, ring[i]);
   low_seen = sum + scratch;
   low_count++;
+}
+
+// A high-priority routine that may arrive while the low-priority one runs
+// (runs that request both): it calls the same function.
+unsigned char high_count;
+unsigned int high_seen;
+
+void high_isr(void);
+#pragma interrupt high_isr
+
+void high_isr(void)
+{
+  high_seen = fold(high_seen + 0x1234, 9) * 3;
+  high_count++;
+}
+
+#pragma code high_vector = 0x08
+void high_vector(void)
+{
+  _asm GOTO high_isr _endasm
 }
 
 #pragma code low_vector = 0x18
@@ -87,5 +112,8 @@ void main(void)
   CHECK(loud == quiet);
   CHECK(low_count == 1);
   CHECK(low_seen == expected_seen());
+  CHECK(high_count <= 1);
+  if (high_count)
+    CHECK(high_seen == fold(0x1234, 9) * 3);
   check_done();
 }
