@@ -115,43 +115,64 @@ static std::vector<Saved> s_save_list(const InterruptRecord *rec, bool save_tmpd
   return out;
 }
 
+// What the body may do: call functions, and change each resource.
+struct Changes {
+  bool call;
+  IsrChange fsr0, fsr2, math, tblptr, tblptru, tablat, prod, pclath, pclatu;
+};
+
+static Changes s_analyse(const ocode *body) {
+  return {s_does_make_function_call(body),   isr_does_change(body, ISR_FSR0),
+          isr_does_change(body, ISR_FSR2),    isr_does_change(body, ISR_MATH_DATA),
+          isr_does_change(body, ISR_TBLPTR),  isr_does_change(body, ISR_TBLPTRU),
+          isr_does_change(body, ISR_TABLAT),  isr_does_change(body, ISR_PROD),
+          isr_does_change(body, ISR_PCLATH),  isr_does_change(body, ISR_PCLATU)};
+}
+
+// Whether ".tmpdata" is saved: the body calls a function (or a save clause
+// named it), and the nosave list does not name it.
+static bool s_saves_tmpdata(const InterruptRecord *rec, const Changes &c) {
+  return (c.call || s_tmpdata_in_savelist) && !s_nosave(rec, NOSAVE_TMPDATA);
+}
+
 // The resources in save order (each low byte first); restored backwards.
-static std::vector<Saved> s_resources(const InterruptRecord *rec, const ocode *body, long local_size,
-                                      bool *save_tmpdata) {
-  bool call = s_does_make_function_call(body);
-  bool large = memory_model != 0;
-  IsrChange fsr0 = isr_does_change(body, ISR_FSR0), math = isr_does_change(body, ISR_MATH_DATA);
-  IsrChange tblptr = isr_does_change(body, ISR_TBLPTR), tblptru = isr_does_change(body, ISR_TBLPTRU);
-  IsrChange tablat = isr_does_change(body, ISR_TABLAT), prod = isr_does_change(body, ISR_PROD);
-  IsrChange pclath = isr_does_change(body, ISR_PCLATH), pclatu = isr_does_change(body, ISR_PCLATU);
+static std::vector<Saved> s_resources(const InterruptRecord *rec, const Changes &c, long local_size) {
   bool has_section = false;
   for (const InterruptRecord::SaveItem *item = rec->saves; item; item = item->next)
     has_section = has_section || (item->sym && s_is_section(item->sym));
-  *save_tmpdata = (call || s_tmpdata_in_savelist) && !s_nosave(rec, NOSAVE_TMPDATA);
-
+  // The upper bytes: in the small model only when surely written.
+  bool large = memory_model != 0;
+  bool tblptru = large ? c.tblptr != ISR_UNCHANGED || c.tblptru != ISR_UNCHANGED : c.tblptru == ISR_WRITTEN;
+  bool pclatu = large ? c.pclath != ISR_UNCHANGED || c.pclatu != ISR_UNCHANGED : c.pclatu == ISR_WRITTEN;
+  const struct {
+    pragma_nosave nosave;
+    bool condition;
+    IsrChange change;
+    const char *shown;
+    Saved saved;
+  } rows[] = {
+      {NOSAVE_FSR0, has_section || c.fsr0 != ISR_UNCHANGED || s_saves_tmpdata(rec, c) || s_fsr0_in_savelist,
+       c.fsr0, "FSR0", {FSR0sym, 2}},
+      {NOSAVE_RETVAL0, c.call || c.math != ISR_UNCHANGED || s_retval0_in_savelist, c.math,
+       "__RETVAL0 (MATH_DATA)", {__RETVAL0sym, 4}},
+      {NOSAVE_TBLPTR, c.call || c.tblptr != ISR_UNCHANGED || s_tblptr_in_savelist, c.tblptr, "TBLPTR",
+       {TBLPTRLsym, 2}},
+      {NOSAVE_TBLPTRU, tblptru || s_tblptru_in_savelist, c.tblptru, "TBLPTRU", {TBLPTRUsym, 1}},
+      {NOSAVE_TABLAT, c.call || c.tablat != ISR_UNCHANGED || s_tablat_in_savelist, c.tablat, "TABLAT",
+       {TABLATsym, 1}},
+      {NOSAVE_PROD, c.prod != ISR_UNCHANGED || s_prod_in_savelist, c.prod, "PROD", {PRODLsym, 2}},
+      {NOSAVE_PCLATH, c.call || c.pclath != ISR_UNCHANGED || s_pclath_in_savelist, c.pclath, "PCLATH",
+       {PCLATHsym, 1}},
+      {NOSAVE_PCLATU, pclatu || s_pclatu_in_savelist, c.pclatu, "PCLATU", {PCLATUsym, 1}},
+  };
   std::vector<Saved> out;
-  if (s_decide(rec, NOSAVE_FSR0, has_section || fsr0 != ISR_UNCHANGED || *save_tmpdata || s_fsr0_in_savelist,
-               fsr0, "FSR0"))
-    out.push_back({FSR0sym, 2});
-  if (local_size == 0 && isr_does_change(body, ISR_FSR2) != ISR_UNCHANGED)
-    out.push_back({FSR2sym, 2});
-  if (s_decide(rec, NOSAVE_RETVAL0, call || math != ISR_UNCHANGED || s_retval0_in_savelist, math,
-               "__RETVAL0 (MATH_DATA)"))
-    out.push_back({__RETVAL0sym, 4});
-  if (s_decide(rec, NOSAVE_TBLPTR, call || tblptr != ISR_UNCHANGED || s_tblptr_in_savelist, tblptr, "TBLPTR"))
-    out.push_back({TBLPTRLsym, 2});
-  bool u = large ? tblptr != ISR_UNCHANGED || tblptru != ISR_UNCHANGED : tblptru == ISR_WRITTEN;
-  if (s_decide(rec, NOSAVE_TBLPTRU, u || s_tblptru_in_savelist, tblptru, "TBLPTRU"))
-    out.push_back({TBLPTRUsym, 1});
-  if (s_decide(rec, NOSAVE_TABLAT, call || tablat != ISR_UNCHANGED || s_tablat_in_savelist, tablat, "TABLAT"))
-    out.push_back({TABLATsym, 1});
-  if (s_decide(rec, NOSAVE_PROD, prod != ISR_UNCHANGED || s_prod_in_savelist, prod, "PROD"))
-    out.push_back({PRODLsym, 2});
-  if (s_decide(rec, NOSAVE_PCLATH, call || pclath != ISR_UNCHANGED || s_pclath_in_savelist, pclath, "PCLATH"))
-    out.push_back({PCLATHsym, 1});
-  u = large ? pclath != ISR_UNCHANGED || pclatu != ISR_UNCHANGED : pclatu == ISR_WRITTEN;
-  if (s_decide(rec, NOSAVE_PCLATU, u || s_pclatu_in_savelist, pclatu, "PCLATU"))
-    out.push_back({PCLATUsym, 1});
+  for (const auto &row : rows) {
+    if (s_decide(rec, row.nosave, row.condition, row.change, row.shown))
+      out.push_back(row.saved);
+    // FSR2, which has no nosave, follows FSR0; a frame keeps it otherwise.
+    if (row.nosave == NOSAVE_FSR0 && local_size == 0 && c.fsr2 != ISR_UNCHANGED)
+      out.push_back({FSR2sym, 2});
+  }
   return out;
 }
 
@@ -227,9 +248,9 @@ ocode *s_process_interrupt(ocode *body, long local_size, const InterruptRecord *
   long line = yylineno;
   std::string file = yyfilename;
   s_at_pragma(rec);
-  bool save_tmpdata = false;
-  std::vector<Saved> resources = s_resources(rec, body, local_size, &save_tmpdata);
-  std::vector<Saved> list = s_save_list(rec, save_tmpdata);
+  Changes changes = s_analyse(body);
+  std::vector<Saved> resources = s_resources(rec, changes, local_size);
+  std::vector<Saved> list = s_save_list(rec, s_saves_tmpdata(rec, changes));
   bool status, bsr, wreg;
   s_minimal_context(rec, &status, &bsr, &wreg);
   yylineno = line;
