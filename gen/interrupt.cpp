@@ -89,6 +89,13 @@ static bool s_compiler_managed(const SymbolRecord *sym) {
   return false;
 }
 
+// Only objects in data memory are saved (a function or a rom object named
+// in a save list is left out).
+static bool s_data_object(const SymbolRecord *sym) {
+  const TypeRecord *t = sym->type == VARIABLE ? sym->data.var.type : nullptr;
+  return t && t->type != FUNCTION_TYPE && t->location != ROM_LOC;
+}
+
 static SymbolRecord *s_tmpdata_section() {
   TypeRecord *t = type_copy(char_type);
   t->location = RAM_LOC;
@@ -99,7 +106,8 @@ static SymbolRecord *s_tmpdata_section() {
 // The pragma's save list in order, ".tmpdata" at its head when the routine
 // calls functions. Compiler-managed locations named there are left to the
 // resources above (their save flags force them); the stack and frame
-// pointers and PCL are never saved from the list.
+// pointers and PCL are never saved from the list, nor anything that is not
+// in data memory.
 static std::vector<Saved> s_save_list(const InterruptRecord *rec, bool save_tmpdata) {
   std::vector<Saved> out;
   if (save_tmpdata)
@@ -109,7 +117,7 @@ static std::vector<Saved> s_save_list(const InterruptRecord *rec, bool save_tmpd
       continue;
     if (s_is_section(item->sym))
       out.push_back({item->sym, 0});
-    else if (!s_compiler_managed(item->sym) && item->size > 0)
+    else if (s_data_object(item->sym) && !s_compiler_managed(item->sym) && item->size > 0)
       out.push_back({item->sym, item->size});
   }
   return out;

@@ -48,7 +48,7 @@ void high_locals(void)
 }
 
 void low_saves(void);
-#pragma interruptlow low_saves save=wide, section("mysec")
+#pragma interruptlow low_saves save=wide, section("mysec"), helper
 void low_saves(void)
 {
   wide = 7;
