@@ -12,6 +12,7 @@
 #include "driver/settings.h"
 #include "gen/frame.h"
 #include "gen/gen.h"
+#include "gen/interrupt.h"
 
 static ocode *s_inst(ocode *list, inst *ins, long line, const char *file) {
   return objAppend(list, objInst(ins, line, file));
@@ -37,7 +38,9 @@ static bool s_needs_frame(long local_size, long param_size, long return_size) {
   return param_size + local_size != 0 || return_size > 4;
 }
 
-static ocode *s_allocate_frame(long L, long P, long line, const char *file) {
+ocode *s_allocate_frame(long L, long P, long return_size, long line, const char *file) {
+  if (!s_needs_frame(L, P, return_size))
+    return nullptr;
   bool multi = stack_multi_bank_flag != 0;
   ocode *list = s_movff(nullptr, FSR2Lsym, 0, POSTINC1sym, 0, line, file);
   if (multi)
@@ -49,24 +52,31 @@ static ocode *s_allocate_frame(long L, long P, long line, const char *file) {
   return s_fsr_steps(list, true, 1, L, line, file);
 }
 
-static ocode *s_deallocate_frame(long L, long line, const char *file) {
+ocode *s_deallocate_frame(long L, long P, long return_size, long line, const char *file) {
+  if (!s_needs_frame(L, P, return_size))
+    return nullptr;
   ocode *list = s_fsr_steps(nullptr, false, 1, L + 1, line, file);
   if (stack_multi_bank_flag)
     list = s_movff(list, POSTDEC1sym, 0, FSR2Hsym, 0, line, file);
   return s_movff(list, INDF1sym, 0, FSR2Lsym, 0, line, file);
 }
 
-ocode *oqxProcessFunction(ocode *body, long local_size, long param_size, long return_size,
-                          SymbolRecord *, long begin_line, const char *begin_file, long end_line,
-                          const char *end_file) {
-  ocode *code = nullptr;
-  bool frame = s_needs_frame(local_size, param_size, return_size);
-  if (frame)
-    code = s_allocate_frame(local_size, param_size, begin_line, begin_file);
+static ocode *s_process_non_interrupt(ocode *body, long local_size, long param_size, long return_size,
+                                      long begin_line, const char *begin_file, long end_line,
+                                      const char *end_file) {
+  ocode *code = s_allocate_frame(local_size, param_size, return_size, begin_line, begin_file);
   code = objAppend(code, body);
-  if (frame)
-    code = objAppend(code, s_deallocate_frame(local_size, end_line, end_file));
+  code = objAppend(code, s_deallocate_frame(local_size, param_size, return_size, end_line, end_file));
   return s_inst(code, iqx_RETURN(0), end_line, end_file);
+}
+
+ocode *oqxProcessFunction(ocode *body, long local_size, long param_size, long return_size,
+                          SymbolRecord *fsym, long begin_line, const char *begin_file, long end_line,
+                          const char *end_file) {
+  if (const InterruptRecord *rec = isr_record(fsym))
+    return s_process_interrupt(body, local_size, rec, begin_line, begin_file, end_line, end_file);
+  return s_process_non_interrupt(body, local_size, param_size, return_size, begin_line, begin_file, end_line,
+                                 end_file);
 }
 
 ocode *s_call_pop_argframe(long n, long line, const char *file) {

@@ -7,11 +7,17 @@
 
 #include "gen/ocode.h"
 
-// The complete function: prologue, body, epilogue and RETURN 0 (the
-// begin and end markers are added by the statement loop).
+// The complete function: prologue, body, epilogue and RETURN 0, or for an
+// interrupt routine its context saving and RETFIE (the begin and end
+// markers are added by the statement loop).
 ocode *oqxProcessFunction(ocode *body, long local_size, long param_size, long return_size,
                           SymbolRecord *fsym, long begin_line, const char *begin_file, long end_line,
                           const char *end_file);
+// Prologue and epilogue of a frame with L bytes of locals and P of
+// parameters; null when no frame is needed (no parameters, no locals, a
+// result of at most 4 bytes).
+ocode *s_allocate_frame(long L, long P, long return_size, long line, const char *file);
+ocode *s_deallocate_frame(long L, long P, long return_size, long line, const char *file);
 ocode *oqx_call_direct(SymbolRecord *fsym, long offset, long arg_bytes, long line, const char *file);
 ocode *oqx_call_indirect(SymbolRecord *ptr, long offset, bool banked, long arg_bytes, bool far_pointer,
                          long line, const char *file);

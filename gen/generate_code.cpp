@@ -3,8 +3,9 @@
 // section current at the function's start: the begin marker, the prologue,
 // the body, the epilogue and return, the end marker. Each statement goes
 // through the instruction selector; section switches only change the
-// current sections; the temporary scopes open and close around the unit
-// and around functions compiled under a temporary-data pragma.
+// current sections; the temporary scopes open and close around the unit,
+// around interrupt routines and around functions compiled under a
+// temporary-data pragma.
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -14,6 +15,7 @@
 #include "gen/gen.h"
 #include "gen/frame.h"
 #include "gen/gen_internal.h"
+#include "gen/interrupt.h"
 #include "gen/select.h"
 #include "gen/temps.h"
 #include "trans/trn_records.h"
@@ -63,13 +65,6 @@ static void s_section(const pcodell_t *tree) {
     s_tmpdata_name = scn->name;
 }
 
-static bool s_is_interrupt(const SymbolRecord *fsym) {
-  for (const InterruptRecord *r = trn_interrupt_list(); r; r = r->next)
-    if (r->function == fsym)
-      return true;
-  return false;
-}
-
 // One statement through the selector; its code, possibly none. Section
 // switches are no grammar operator: they only change the current sections.
 static ocode *s_statement(pcodell_t *tree) {
@@ -90,10 +85,6 @@ static void s_begin_function(const pcodell_t *begin) {
   fsym->code_section = strdup(s_code_section->name);
   if (!fsym->code_section)
     fatal_out_of_memory();
-  // Interrupt routines need the context saving that the frame emitter
-  // does not build yet.
-  if (s_is_interrupt(fsym))
-    sel_cannot_reduce(begin);
 }
 
 // From an I_BFUNCT statement to its I_EFUNCT; returns the I_EFUNCT
@@ -104,8 +95,12 @@ static StatementRecord *s_function(StatementRecord *s) {
   SectionRecord *section = s_code_section;
   const PcodellFunction f = begin->function;
   std::string tmp_section = s_tmpdata_name;
-  bool pragma_tmp = tmp_section != ".tmpdata";
-  if (pragma_tmp)
+  // An interrupt routine keeps its temporaries in a section of its own.
+  const InterruptRecord *isr = isr_record(f.sym);
+  bool pragma_tmp = !isr && tmp_section != ".tmpdata";
+  if (isr)
+    tmp_enter_int();
+  else if (pragma_tmp)
     tmp_enter_pragmatmp();
   s_function_code = s_statement(begin);
   ocode *last = s_append_behind(nullptr, s_function_code);
@@ -129,7 +124,9 @@ static StatementRecord *s_function(StatementRecord *s) {
   if (!s_function_code)
     s_function_code = end_code;
   s_append_behind(last, end_code);
-  if (pragma_tmp)
+  if (isr)
+    tmp_exit_int(isr->tmp_section);
+  else if (pragma_tmp)
     tmp_exit_pragmatmp(tmp_section.c_str());
   ocode *code = s_function_code;
   s_function_code = nullptr;

@@ -1,6 +1,7 @@
 // Sections the linker adds itself. In: the collected sections and symbols.
 // Out: the software stack "_stack" and the result area "__RETVAL0" when
-// objects use them without defining them, a program-memory copy of every
+// objects use them without defining them, a one-byte ".tmpdata" when
+// objects refer to that section and none has it, a program-memory copy of every
 // idata section, the initialisation table "__idata_table" that start-up code
 // walks, and (on request) the start-up code.
 //
@@ -40,6 +41,10 @@ static void s_data_areas(Linker &l) {
   if (need_stack && !l.globals.count("_stack")) link_add_generated(l, ".stack", LK_UDATA, l.opt.stack_size, "_stack");
   if (s_referenced(l, "__RETVAL0") && !l.globals.count("__RETVAL0"))
     link_add_generated(l, "MATH_DATA", LK_UDATA, 4, "__RETVAL0");
+  // Interrupt routines save ".tmpdata" whole; when no object has
+  // temporaries, one byte stands in for it (its copy loops need an address).
+  if (s_referenced(l, ".tmpdata") && link_find_section(l, ".tmpdata") < 0)
+    link_add_generated(l, ".tmpdata", LK_UDATA, 1, "");
 }
 
 static void s_idata_copies(Linker &l) {

@@ -102,13 +102,22 @@ void s_data(Linker &l, const Site &s, unsigned type, uint32_t v) {
   }
 }
 
+// The section a section-name symbol names: the section of that name, or,
+// for a name that starts with '.', of the name without it (a saved section
+// "data" is referred to as ".data"); -1 when none.
+int s_section_named(const Linker &l, const std::string &name) {
+  int id = link_find_section(l, name);
+  if (id < 0 && name.size() > 1 && name[0] == '.') id = link_find_section(l, name.substr(1));
+  return id;
+}
+
 // Value a relocation refers to: a symbol's address, or a section's size or
 // end (the address of its last byte) for the section types.
 bool s_value(Linker &l, int oi, const coff_reloc &r, const Site &site, uint32_t &v) {
   std::string name;
   if (s_is_section_type(r.r_type)) {
     name = link_symbol_name(l.objects[oi], r.r_symndx);
-    int id = link_find_section(l, name);
+    int id = s_section_named(l, name);
     if (id < 0) {
       link_error(l, site.what + ": no section named '" + name + "'");
       return false;
@@ -180,7 +189,13 @@ bool link_lookup(const Linker &l, const std::string &name, uint32_t &address, bo
     return link_symbol_address(l, d.object, d.index, address, ignored);
   }
   program = false;
-  return link_sfr_address(name, address);
+  if (link_sfr_address(name, address)) return true;
+  // A section-name symbol ('.' first, no C name has one) stands for the section's start.
+  int id = name.size() > 1 && name[0] == '.' ? s_section_named(l, name) : -1;
+  if (id < 0) return false;
+  address = l.sections[id].address;
+  program = l.sections[id].in_program();
+  return true;
 }
 
 bool link_symbol_address(const Linker &l, int object, uint32_t index, uint32_t &address, std::string &name) {

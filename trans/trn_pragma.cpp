@@ -120,7 +120,7 @@ void s_save_list(InterruptRecord *rec, pragma_ref first) {
   }
 }
 
-void sMarkFunctionAsInterrupt(SymbolRecord *fsym, const pragma_record *r) {
+void sMarkFunctionAsInterrupt(SymbolRecord *fsym, const pragma_record *r, long line, const char *file) {
   auto *rec = static_cast<InterruptRecord *>(calloc(1, sizeof(InterruptRecord)));
   if (!rec)
     post_error(101);
@@ -129,6 +129,8 @@ void sMarkFunctionAsInterrupt(SymbolRecord *fsym, const pragma_record *r) {
   std::string name = tmp ? std::string(tmp) : std::string(fsym->name) + "_tmp";
   rec->tmp_section = strdup(name.c_str());
   rec->high_priority = static_cast<int>(r->u.interrupt.high_priority);
+  rec->pragma_line = line;
+  rec->pragma_file = strdup(file ? file : "");
   memcpy(rec->words, r, sizeof rec->words);
   rec->next = s_interrupts;
   s_interrupts = rec;
@@ -145,7 +147,7 @@ SList s_interrupt(const pragma_record *r, long line, const char *file) {
     return {};
   SymbolRecord *fsym = s_interrupt_function(name, line, file);
   if (s_check_interrupt_function(fsym))
-    sMarkFunctionAsInterrupt(fsym, r);
+    sMarkFunctionAsInterrupt(fsym, r, line, file);
   return {};
 }
 
@@ -206,6 +208,7 @@ void trn_pragma_reset() {
       s_interrupts->saves = n;
     }
     free(s_interrupts->tmp_section);
+    free(s_interrupts->pragma_file);
     free(s_interrupts);
     s_interrupts = next;
   }

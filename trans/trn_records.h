@@ -48,6 +48,8 @@ struct InterruptRecord {
   SymbolRecord *function;
   char *tmp_section;        // owned
   int high_priority;
+  long pragma_line;         // position of the pragma, for messages about the routine
+  char *pragma_file;        // owned
   uint32_t words[22];
   struct SaveItem {
     SymbolRecord *sym;      // a saved symbol, or a section symbol ".%s"

@@ -1,10 +1,13 @@
 // The 8- to 32-bit operation emitters: the listing of each call, one row
 // per case, against the sequence it must emit (the shift table, literal
 // stores, the single-instruction constant forms, multiplication with its
-// aliasing cases, negation, equality, pointer bumping and switch chains).
+// aliasing cases, negation, equality, pointer bumping and switch chains);
+// and the context analysis of interrupt routines, one row per instruction
+// kind against the answer for one resource.
 #include <functional>
 
 #include "codegen_fixture.h"
+#include "gen/interrupt.h"
 #include "gen/oqx.h"
 #include "trans/pcodell.h"
 #include "trans/trn_records.h"
@@ -212,3 +215,77 @@ TEST_F(Emitters, ShiftCostIsTheWordCount) {
 }
 
 }  // namespace
+
+// ---- the context analysis of interrupt routines ------------------------------
+
+class InterruptContext : public CodegenFixture {
+protected:
+  // A list of instructions (a second word follows each two-word one as given).
+  ocode *code(std::initializer_list<inst *> insts) {
+    ocode *list = nullptr;
+    for (inst *ins : insts)
+      list = objAppend(list, objInst(ins, 1, "t.c"));
+    return list;
+  }
+  ocode *movff(SymbolRecord *s, long so, SymbolRecord *d, long dof) {
+    return code({iqx_MOVFF(s, int32_t(so)), iqx_MOVFF2(s, int32_t(so), d, int32_t(dof))});
+  }
+  ocode *call(SymbolRecord *f) { return code({iqx_CALL(f, 0, 0), iqx_CALL2(f, 0)}); }
+};
+
+TEST_F(InterruptContext, FindsWhatTheCodeWrites) {
+  SymbolRecord *v = variable("v", false);
+  SymbolRecord *f = function("f");
+  struct {
+    const char *what;
+    std::function<ocode *()> list;
+    IsrResource r;
+    IsrChange expected;
+  } rows[] = {
+      {"MOVWF PRODL", [&] { return code({iqx_MOVWF(PRODLsym, 0)}); }, ISR_PROD, ISR_WRITTEN},
+      {"MOVF PRODH to W reads only", [&] { return code({iqx_opWF(MOVF, PRODHsym, 0, DEST_W)}); }, ISR_PROD,
+       ISR_UNCHANGED},
+      {"MOVF PRODH, F", [&] { return code({iqx_opWF(MOVF, PRODHsym, 0, DEST_F)}); }, ISR_PROD, ISR_WRITTEN},
+      {"MULWF", [&] { return code({iqx_MULWF(v, 0)}); }, ISR_PROD, ISR_WRITTEN},
+      {"math call changes PROD", [&] { return call(__div16usym); }, ISR_PROD, ISR_BY_CALL},
+      {"math call leaves TABLAT", [&] { return call(__div16usym); }, ISR_TABLAT, ISR_UNCHANGED},
+      {"math call leaves the math data", [&] { return call(__mul32sym); }, ISR_MATH_DATA, ISR_UNCHANGED},
+      {"any call moves FSR2", [&] { return call(__div16usym); }, ISR_FSR2, ISR_WRITTEN},
+      {"function call may change TABLAT", [&] { return call(f); }, ISR_TABLAT, ISR_BY_CALL},
+      {"function call may change FSR0", [&] { return call(f); }, ISR_FSR0, ISR_BY_CALL},
+      {"CALLW may change PCLATH", [&] { return code({iqx_CALLW()}); }, ISR_PCLATH, ISR_BY_CALL},
+      {"a write after a call", [&] { return objAppend(call(f), code({iqx_MOVWF(TABLATsym, 0)})); }, ISR_TABLAT,
+       ISR_WRITTEN},
+      {"MOVFF to TBLPTRL+2 is TBLPTRU", [&] { return movff(v, 0, TBLPTRLsym, 2); }, ISR_TBLPTRU, ISR_WRITTEN},
+      {"...not TBLPTR", [&] { return movff(v, 0, TBLPTRLsym, 2); }, ISR_TBLPTR, ISR_UNCHANGED},
+      {"MOVFF to TBLPTRH", [&] { return movff(v, 0, TBLPTRHsym, 0); }, ISR_TBLPTR, ISR_WRITTEN},
+      {"MOVFF from TBLPTRH", [&] { return movff(TBLPTRHsym, 0, v, 0); }, ISR_TBLPTR, ISR_UNCHANGED},
+      {"POSTINC0 as a source moves FSR0", [&] { return movff(POSTINC0sym, 0, v, 0); }, ISR_FSR0, ISR_WRITTEN},
+      {"LFSR 0", [&] { return code({iqx_LFSR(v, 0, 0), iqx_LFSR2(v, 0)}); }, ISR_FSR0, ISR_WRITTEN},
+      {"LFSR 2 is not FSR0", [&] { return code({iqx_LFSR(v, 0, 2), iqx_LFSR2(v, 0)}); }, ISR_FSR0,
+       ISR_UNCHANGED},
+      {"ADDFSR 2", [&] { return code({iqx_ADDFSR(2, 3)}); }, ISR_FSR2, ISR_WRITTEN},
+      {"__RETVAL0+3", [&] { return code({iqx_MOVWF(__RETVAL0sym, 3)}); }, ISR_MATH_DATA, ISR_WRITTEN},
+      {"TBLRD loads TABLAT", [&] { return code({iqx_TBLRD()}); }, ISR_TABLAT, ISR_WRITTEN},
+      {"TBLRD leaves the pointer", [&] { return code({iqx_TBLRD()}); }, ISR_TBLPTR, ISR_UNCHANGED},
+      {"TBLRD*+ moves TBLPTRU", [&] { return code({iqx_TBLRDPOSTINC()}); }, ISR_TBLPTRU, ISR_WRITTEN},
+      {"BSF PCLATU", [&] { return code({iqx_BSF(PCLATUsym, 0, 1)}); }, ISR_PCLATU, ISR_WRITTEN},
+      {"a literal access-bank address", [&] { return code({iqx_MOVWF_idx(0xF5)}); }, ISR_TABLAT, ISR_WRITTEN},
+      {"a frame slot is no register", [&] { return code({iqx_MOVWF_idx(0x55)}); }, ISR_TABLAT, ISR_UNCHANGED},
+      {"the scan ends at the next function",
+       [&] {
+         ocode *list = objAppend(code({iqx_opWF(MOVF, PRODHsym, 0, DEST_W)}), objBeginFunct(f, 1, "t.c"));
+         return objAppend(list, code({iqx_MOVWF(PRODLsym, 0)}));
+       },
+       ISR_PROD, ISR_UNCHANGED},
+  };
+  for (const auto &row : rows)
+    EXPECT_EQ(isr_does_change(keep(row.list()), row.r), row.expected) << row.what;
+}
+
+TEST_F(InterruptContext, MathRoutinesAreNoFunctionCalls) {
+  EXPECT_FALSE(s_does_make_function_call(keep(call(__div16usym))));
+  EXPECT_TRUE(s_does_make_function_call(keep(call(function("g")))));
+  EXPECT_TRUE(s_does_make_function_call(keep(code({iqx_CALLW()}))));
+  EXPECT_FALSE(s_does_make_function_call(keep(code({iqx_MOVWF(PRODLsym, 0)}))));
+}
