@@ -1,0 +1,16 @@
+// The guards and actions of the aggregate rule families (members, and the
+// structure values of gen/select_aggregate.cpp), declared for the matcher.
+#ifndef VELC_GEN_SELECT_AGGREGATE_H
+#define VELC_GEN_SELECT_AGGREGATE_H
+
+#include "trans/pcodell.h"
+
+bool selMemberAtZero(pcodell_t *p);
+void selMemberAddress(pcodell_t *p);
+void selMemberToDest(pcodell_t *p);
+
+// The frame offset of an address tree made of a frame variable's address
+// and member nodes over it, or -1 when the address is not such a tree.
+long sel_frame_offset(const pcodell_t *address);
+
+#endif
