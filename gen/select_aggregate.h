@@ -8,6 +8,14 @@
 bool selMemberAtZero(pcodell_t *p);
 void selMemberAddress(pcodell_t *p);
 void selMemberToDest(pcodell_t *p);
+void selStructAt(pcodell_t *p);
+void selCopyStruct(pcodell_t *p);
+void selArgStruct(pcodell_t *p);
+void selReturnStruct(pcodell_t *p);
+void selCallStruct(pcodell_t *p);
+
+// Forgets the module's structure-result area (before each module).
+void sel_aggregate_reset();
 
 // The frame offset of an address tree made of a frame variable's address
 // and member nodes over it, or -1 when the address is not such a tree.
