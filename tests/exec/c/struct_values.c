@@ -2,7 +2,7 @@
 // location (globals, locals, through pointers, array elements), structures
 // of 1, 2, 5 and 17 bytes passed as arguments and returned, results used
 // directly as arguments and returned again, through a function pointer,
-// and in recursion.
+// and in recursion; initialised local aggregates.
 #include "check.h"
 
 struct s1 { unsigned char a; };
@@ -41,6 +41,18 @@ static struct s5 swap5(struct s5 s) {
   t = s.b; s.b = s.c; s.c = t;
   s.a++;
   return s;
+}
+
+// Initialised frame aggregates, copied from their images at each call.
+static int s_init(unsigned char k) {
+  struct s5 a = {7, -7, 700};
+  unsigned char b[6] = {1, 2};
+  struct s17 c = {3, {10, 20, 30}};
+  union u5 d = {{1, 2, 3}};
+  int t;
+  t = a.a + a.b + a.c + b[0] + b[1] + b[5] + c.tag + c.v[2] + c.v[7] + d.raw[0] + d.s.c;
+  a.c = k; b[5] = k; c.v[7] = k;  // the next call starts from the images again
+  return t + a.c - k + b[5] - k + c.v[7] - k;
 }
 
 static unsigned char get1(struct s1 s) { return s.a; }
@@ -100,5 +112,7 @@ int main(void)
   m5 = through(&arr5[1]); CHECK(m5.a == 9 && m5.b == -2);
   mk = make5; l5 = mk(8, 9, 10); CHECK(l5.a == 8 && l5.c == 10);
   l5 = tri(10); CHECK(l5.a == 10 && l5.b == 55 && l5.c == 385);
+  CHECK(s_init(9) == 7 - 7 + 700 + 1 + 2 + 0 + 3 + 30 + 0 + 1 + 3);
+  CHECK(s_init(200) == 7 - 7 + 700 + 1 + 2 + 0 + 3 + 30 + 0 + 1 + 3);
   return CHECK_RESULT();
 }
