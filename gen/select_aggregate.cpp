@@ -192,3 +192,9 @@ void selCallStruct(pcodell_t *p) {
   s_copy(p, sel_loc_ram(PRODLsym, 0, 2), tmp, size);
   sel_self()->loc = tmp;
 }
+
+// The same for the call under a member node; the member's address follows.
+void selCallMember(pcodell_t *p) {
+  selCallStruct(p->left);
+  sel_self()->loc.offset += p->data.expr.member.offset;
+}

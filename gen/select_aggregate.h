@@ -14,6 +14,7 @@ void selCopyStruct(pcodell_t *p);
 void selArgStruct(pcodell_t *p);
 void selReturnStruct(pcodell_t *p);
 void selCallStruct(pcodell_t *p);
+void selCallMember(pcodell_t *p);
 
 bool selBitfOneBitUnsigned(pcodell_t *p);
 bool selBitfOneBitMov(pcodell_t *p);

@@ -217,19 +217,28 @@ void selBitfReadBit(pcodell_t *p) {
   sel_self()->loc = sel_loc_w();
 }
 
-// The address's code, then the value's (ending with its low byte in WREG
-// for a value in WREG), then FSR0 (by MOVFF or MOVSF) and the merge.
+// The address's code, then the value's, then the field's byte (FSR0 loaded
+// by MOVFF or MOVSF, which keep WREG; a frame address beyond the slots is
+// computed in WREG, so a value already there waits in PRODL) and the value's
+// low byte in WREG, then the merge.
 void selBitfWrite(pcodell_t *p) {
   sel_take(0);
   sel_take(1);
   const pcodell_t *bitf = s_bitf_node(p);
   SelLoc v = sel_kid(1)->loc;
   SelLoc at = sel_kid(0)->loc;
-  bool fsr0 = !(at.kind == LOC_ADDR || (at.kind == LOC_STKADDR && at.offset < 96));
-  if (v.kind != LOC_W)
+  SelLoc byte;
+  if (v.kind != LOC_W) {
+    byte = s_field_byte(p, at);
     sel_byte_to_w(p, v, 0);
-  VELC_ASSERT(!fsr0 || at.kind != LOC_STKADDR);
-  s_write_field(p, bitf, s_field_byte(p, at));
+  } else if (at.kind == LOC_STKADDR && at.offset >= 96) {
+    sel_w_to_byte(p, sel_loc_ram(PRODLsym, 0, 1), 0);
+    byte = s_field_byte(p, at);
+    sel_byte_to_w(p, sel_loc_ram(PRODLsym, 0, 1), 0);
+  } else {
+    byte = s_field_byte(p, at);
+  }
+  s_write_field(p, bitf, byte);
 }
 
 void selBitfWriteBit(pcodell_t *p) {

@@ -111,6 +111,8 @@ int main(void)
   m5 = global5(); CHECK(m5.a == 9 && m5.c == 7);
   m5 = through(&arr5[1]); CHECK(m5.a == 9 && m5.b == -2);
   mk = make5; l5 = mk(8, 9, 10); CHECK(l5.a == 8 && l5.c == 10);
+  CHECK(make5(1, 2, 3).c == 3); CHECK(swap5(make5(1, 2, 3)).b == 3); CHECK(mk(4, 5, 6).a == 4);
+  CHECK(make17(2).v[5] == 205);
   l5 = tri(10); CHECK(l5.a == 10 && l5.b == 55 && l5.c == 385);
   CHECK(s_init(9) == 7 - 7 + 700 + 1 + 2 + 0 + 3 + 30 + 0 + 1 + 3);
   CHECK(s_init(200) == 7 - 7 + 700 + 1 + 2 + 0 + 3 + 30 + 0 + 1 + 3);
