@@ -17,7 +17,9 @@ void selCallStruct(pcodell_t *p);
 void selCallMember(pcodell_t *p);
 
 bool selBitfOneBitUnsigned(pcodell_t *p);
+bool selBitfOneBit(pcodell_t *p);
 bool selBitfOneBitMov(pcodell_t *p);
+void selBitfBranch(pcodell_t *p);
 void selBitfAt(pcodell_t *p);
 void selBitfRead(pcodell_t *p);
 void selBitfReadBit(pcodell_t *p);

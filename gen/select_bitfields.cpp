@@ -154,6 +154,7 @@ bool selBitfOneBitUnsigned(pcodell_t *p) {
   const pcodell_t *b = s_bitf_node(p);
   return b->data.expr.member.bit_size == 1 && !b->data.expr.member.is_signed;
 }
+bool selBitfOneBit(pcodell_t *p) { return s_bitf_node(p)->data.expr.member.bit_size == 1; }
 bool selBitfOneBitMov(pcodell_t *p) { return s_bitf_node(p)->data.expr.member.bit_size == 1; }
 
 // The field's byte address: the structure's address plus the member
@@ -246,4 +247,30 @@ void selBitfWriteBit(pcodell_t *p) {
   const pcodell_t *bitf = s_bitf_node(p);
   long k = get_unsigned_constant_value(p->right->data.expr.cnst.value.code, p->right->data.expr.cnst.value);
   s_bit_op(p, (k & 1) ? BSF : BCF, s_field_byte(p, sel_kid(0)->loc), bitf->data.expr.member.bit_offset);
+}
+
+// The jump of an I_IF on a one-bit field: taken when the bit is set (or,
+// under an odd number of I_LNOT, clear); the branch resolution makes it
+// BTFSS or BTFSC and the jump.
+void selBitfBranch(pcodell_t *p) {
+  sel_take(0);
+  bool when_set = true;
+  for (const pcodell_t *q = p->left; q->opcode == I_LNOT; q = q->left)
+    when_set = !when_set;
+  int bit = s_bitf_node(p)->data.expr.member.bit_offset;
+  SelLoc byte = s_field_byte(p, sel_kid(0)->loc);
+  VELC_ASSERT(p->label != nullptr);
+  if (byte.kind == LOC_STK) {
+    int32_t k = int32_t(byte.offset);
+    sel_emit_oc(when_set ? ocodeBTFBSSymbol_idx(k, bit, p->label, p->line, p->file)
+                         : ocodeBTFBCSymbol_idx(k, bit, p->label, p->line, p->file));
+    return;
+  }
+  SymbolRecord *sym = byte.kind == LOC_FSR0 ? INDF0sym : byte.symbol;
+  int32_t off = byte.kind == LOC_FSR0 ? 0 : int32_t(byte.offset);
+  if (byte.kind == LOC_RAM)
+    sel_banksel(p, byte, 0);
+  int32_t a = inst_access_bit(sym);
+  sel_emit_oc(when_set ? ocodeBTFBSSymbol(sym, off, a, bit, p->label, p->line, p->file)
+                       : ocodeBTFBCSymbol(sym, off, a, bit, p->label, p->line, p->file));
 }

@@ -126,9 +126,24 @@ static void s_compound(struct bits *p) {
   g.w2 = 1; g.w2 += 2; CHECK(g.w2 == 3); g.w2 <<= 1; CHECK(g.w2 == 2);
 }
 
-// One-bit fields in conditions and as truth values.
+struct flags { unsigned int f0 : 1; unsigned int f7 : 7; };
+struct flags fl;
+
+// One-bit fields in conditions (bit tests and jumps) and as truth values:
+// through a pointer, in a global, in a frame structure, int-typed.
 static void s_one_bit(struct bits *p) {
+  struct flags lf;
   unsigned char n, i;
+  lf.f0 = 1; lf.f7 = 0; fl.f0 = 0; fl.f7 = 127;
+  n = 0;
+  if (lf.f0) n += 1;
+  if (!lf.f0) n += 2;
+  if (fl.f0) n += 4;
+  if (!fl.f0) n += 8;
+  if (fl.f7) n += 16;
+  CHECK(n == 1 + 8 + 16);
+  for (i = 0; i < 3; i++) { if (lf.f0) lf.f0 = 0; else lf.f0 = 1; }
+  CHECK(lf.f0 == 0 && lf.f7 == 0);
   p->u1 = 1; p->top = 0;
   CHECK(p->u1); CHECK(!p->top);
   n = 0;
