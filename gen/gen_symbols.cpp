@@ -12,6 +12,7 @@
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "gen/gen.h"
+#include "gen/select_aggregate.h"
 #include "trans/type.h"
 
 #define CORE_REG(name, address, bytes, group) SymbolRecord *name##sym;
@@ -123,6 +124,7 @@ void genInitSymbols() {
 void genInit() {
   VELC_ASSERT(getInstSet(processor) == INSTSET_HARROW);
   genInitSymbols();
+  sel_aggregate_reset();
 }
 
 // A register the unit declares itself (an extern declaration of the same

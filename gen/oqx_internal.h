@@ -26,6 +26,7 @@ struct OqxEmit {
 };
 
 OqxEmit oqx_begin(long line, const char *file, std::initializer_list<OqxOperand> operands);
+bool oqx_larger_than_bank(const SymbolRecord *sym);
 void oqx_inst(OqxEmit &e, inst *ins);
 void oqx_node(OqxEmit &e, ocode *oc);
 

@@ -8,6 +8,7 @@
 #include "driver/diag.h"
 #include "gen/oqx_internal.h"
 #include "trans/pcodell.h"
+#include "trans/type.h"
 
 OqxOperand oqx_ram(SymbolRecord *sym, int32_t offset, bool banked) { return {OQX_RAM, sym, offset, banked}; }
 OqxOperand oqx_stk(int32_t k) { return {OQX_STK, nullptr, k, false}; }
@@ -32,6 +33,12 @@ void oqx_bad(const char *what) {
   __assert(text, __FILE__, __LINE__);
 }
 
+// An object larger than a bank may straddle a bank boundary anywhere: each
+// of its bytes needs the bank of its own address.
+bool oqx_larger_than_bank(const SymbolRecord *sym) {
+  return sym && sym->type == VARIABLE && sym->data.var.type && ll_sizeof_type(sym->data.var.type) > 256;
+}
+
 OqxEmit oqx_begin(long line, const char *file, std::initializer_list<OqxOperand> operands) {
   OqxEmit e;
   e.line = line;
@@ -40,7 +47,7 @@ OqxEmit oqx_begin(long line, const char *file, std::initializer_list<OqxOperand>
   for (const OqxOperand &x : operands) {
     if (x.kind != OQX_RAM || !x.banked)
       continue;
-    if (first && first != x.sym)
+    if ((first && first != x.sym) || oqx_larger_than_bank(x.sym))
       e.bank_each = true;
     first = x.sym;
   }

@@ -13,6 +13,8 @@
 #undef SEL_ACTION
 #undef SEL_GUARD
 
+#include "gen/select_aggregate.h"
+
 #if __has_include("gen/oqx_actions.h")
 #include "gen/oqx_actions.h"
 #endif

@@ -10,6 +10,7 @@
 #include "gen/gen.h"
 #include "gen/oqx.h"
 #include "gen/oqx_actions.h"
+#include "gen/select_aggregate.h"
 #include "gen/select.h"
 #include "gen/temps.h"
 #include "trans/type.h"
@@ -185,9 +186,8 @@ void s_shift8_in_place(pcodell_t *p, const OqxOperand &x, const SelLoc &xl, cons
 // ---- guards and costs -----------------------------------------------------------
 
 bool oqxLvalSlotFits(pcodell_t *p) {
-  const pcodell_t *id = p->left ? p->left->left : nullptr;
-  return id && id->opcode == I_IDSTK && id->data.expr.var.sym &&
-         id->data.expr.var.sym->data.var.offset + s_width(p) <= 96;
+  long k = p->left ? sel_frame_offset(p->left->left) : -1;
+  return k >= 0 && k + s_width(p) <= 96;
 }
 
 static int32_t s_k8(pcodell_t *p) {

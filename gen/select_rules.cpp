@@ -60,9 +60,11 @@ static SelLoc s_with_width(SelLoc l, int width) {
 // ---- guards ---------------------------------------------------------------
 
 bool selStackOffsetOk(pcodell_t *p) { return s_slot_offset(p) >= 0; }
-// The object of an indirection through an I_IDSTK lies within [0], [95].
+// The object of an indirection through a frame address (a frame variable
+// or a member of one) lies within [0], [95].
 bool selSlotFits(pcodell_t *p) {
-  return p->left->opcode == I_IDSTK && s_slot_offset(p->left) + s_width_of_op(p) <= 96;
+  long k = sel_frame_offset(p->left);
+  return k >= 0 && k + s_width_of_op(p) <= 96;
 }
 bool selSlotFitsMov(pcodell_t *p) { return selSlotFits(p->left); }
 bool selIsConst0(pcodell_t *p) { return (s_const_value(p->right) & 0xFF) == 0; }

@@ -107,7 +107,9 @@ void s_place_program(Linker &l, std::vector<Span> &prog) {
 }
 
 // Access sections take the access RAM; the others avoid it. The generated
-// stack comes last so that the objects' data packs first.
+// stack comes last so that the objects' data packs first. No object starts
+// at data address 0: that address is the null pointer, so the address of an
+// object there would compare equal to it.
 void s_place_data(Linker &l, std::vector<Span> &data) {
   for (size_t i = 0; i < l.sections.size(); ++i) {
     const LinkSection &s = l.sections[i];
@@ -119,7 +121,7 @@ void s_place_data(Linker &l, std::vector<Span> &data) {
       const LinkSection &s = l.sections[i];
       bool stack = s.generated && s.name == ".stack";
       if (s.absolute || s.in_program() || s.access || stack != (pass == 1)) continue;
-      s_place_one(l, data, (int)i, 0, l.data_end, false);
+      s_place_one(l, data, (int)i, 1, l.data_end, false);
     }
 }
 

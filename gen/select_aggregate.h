@@ -1,0 +1,39 @@
+// The guards and actions of the aggregate rule families (members and
+// structure values of gen/select_aggregate.cpp, bit-fields of
+// gen/select_bitfields.cpp), declared for the matcher.
+#ifndef VELC_GEN_SELECT_AGGREGATE_H
+#define VELC_GEN_SELECT_AGGREGATE_H
+
+#include "trans/pcodell.h"
+
+bool selMemberAtZero(pcodell_t *p);
+void selMemberAddress(pcodell_t *p);
+void selMemberToDest(pcodell_t *p);
+void selStructAt(pcodell_t *p);
+void selCopyStruct(pcodell_t *p);
+void selArgStruct(pcodell_t *p);
+void selReturnStruct(pcodell_t *p);
+void selCallStruct(pcodell_t *p);
+void selCallMember(pcodell_t *p);
+
+bool selBitfOneBitUnsigned(pcodell_t *p);
+bool selBitfOneBit(pcodell_t *p);
+bool selBitfOneBitMov(pcodell_t *p);
+void selBitfBranch(pcodell_t *p);
+void selBitfAt(pcodell_t *p);
+void selBitfRead(pcodell_t *p);
+void selBitfReadBit(pcodell_t *p);
+void selBitfWrite(pcodell_t *p);
+void selBitfWriteBit(pcodell_t *p);
+// Compound assignments and increments of a bit-field at a statement's root
+// become assignments of the field's new value (gen/select_bitfields.cpp).
+void sel_rewrite_bitfield_updates(pcodell_t *root);
+
+// Forgets the module's structure-result area (before each module).
+void sel_aggregate_reset();
+
+// The frame offset of an address tree made of a frame variable's address
+// and member nodes over it, or -1 when the address is not such a tree.
+long sel_frame_offset(const pcodell_t *address);
+
+#endif
