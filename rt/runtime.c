@@ -12,3 +12,4 @@
 #include "pow2x16.c"
 #include "float_cmp.c"
 #include "float_cast.c"
+#include "float_arith.c"

@@ -162,6 +162,18 @@ uint64_t s_random_float(std::mt19937_64 &rng) {
 
 void s_floats(Bench &b, int pairs) {
   std::mt19937_64 rng(13);
+  const char *operations[] = {"__addFP", "__subFP", "__mulFP", "__divFP"};
+  for (int k = 0; k < 4; ++k) {
+    Stats s;
+    for (int i = 0; i < pairs; ++i) {
+      uint64_t x = s_random_float(rng), y = s_random_float(rng), c;
+      float fx = s_float(x), fy = s_float(y), z = k == 0 ? fx + fy : k == 1 ? fx - fy : k == 2 ? fx * fy : fx / fy;
+      b.check(operations[k], b.value(b.call(operations[k], s_bytes(x, y, 4), 4, c)),
+              std::isnan(z) ? 0x7FC00000 : s_bits(z), x, y);
+      s.add(c);
+    }
+    s_row(operations[k], s);
+  }
   const char *relations[] = {"__ltFP", "__gtFP", "__eqFP"};
   for (int k = 0; k < 3; ++k) {
     Stats s;

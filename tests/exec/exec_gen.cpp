@@ -1,6 +1,6 @@
 // Writes a test program for one run-time helper suite, with the expected
 // results computed on the host. In: a suite name (div08u ... div32s, mul16,
-// mul24, mul32, pow2x16, cmpFP, cast08FP ... cast32FP, castFPint), the output
+// mul24, mul32, pow2x16, arithFP, cmpFP, cast08FP ... cast32FP, castFPint), the output
 // file and a seed. Out: a C file whose
 // program memory holds one record per case (operands, then each helper's
 // expected result, little-endian) and whose in-line assembly pushes the
@@ -45,6 +45,7 @@ const Suite SUITES[] = {
     {"mul16", 2, 2, 2, {"__mul16"}, false},  {"mul24", 3, 2, 3, {"__mul24"}, false},
     {"mul32", 4, 2, 4, {"__mul32"}, false},  {"pow2x16", 1, 1, 2, {"__pow2x16"}, false},
     {"cmpFP", 4, 2, 1, {"__ltFP", "__gtFP", "__eqFP"}, false},
+    {"arithFP", 4, 2, 4, {"__addFP", "__subFP", "__mulFP", "__divFP"}, false},
     {"cast08FP", 1, 1, 4, {"__cast08uFP", "__cast08sFP"}, false},
     {"cast16FP", 2, 1, 4, {"__cast16uFP", "__cast16sFP"}, false},
     {"cast24FP", 3, 1, 4, {"__cast24uFP", "__cast24sFP"}, false},
@@ -71,12 +72,18 @@ uint64_t s_bits(float f) {
   return u;
 }
 
-// The floating-point helpers' results by the host's float: comparisons,
+// The floating-point helpers' results by the host's float: arithmetic
+// (any NaN as the quiet NaN 0x7FC00000), comparisons,
 // integers to float (unsigned, then signed), float to the integer part's
 // low 8, 16, 24 and 32 bits (0 for NaN and the infinities).
 std::vector<uint64_t> s_expect_float(const Suite &s, uint64_t a, uint64_t b) {
   float x = s_float(a), y = s_float(b);
   if (s.name == "cmpFP") return {x < y, x > y, x == y};
+  if (s.name == "arithFP") {
+    std::vector<uint64_t> r;
+    for (float z : {x + y, x - y, x * y, x / y}) r.push_back(std::isnan(z) ? 0x7FC00000 : s_bits(z));
+    return r;
+  }
   if (s.name == "castFPint") {
     uint64_t v = !std::isfinite(x) || std::fabs(x) >= 0x1p62f ? 0 : (uint64_t)(int64_t)x;
     return {v & 0xFF, v & 0xFFFF, v & 0xFFFFFF, v & 0xFFFFFFFF};
