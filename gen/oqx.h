@@ -156,6 +156,31 @@ ocode *oqxEqual(const OqxOperand &a, const OqxOperand &b, int n, long line, cons
 ocode *oqxBumpRamPointer(long n, long line, const char *file);
 ocode *oqxBumpNearRomPointer(long n, long line, const char *file);
 
+// ---- 24 and 32 bits (n = 3 or 4 bytes) -------------------------------------------
+// d := a op b; d := a op k; d := a - b; d := k - b; d := ~a. a and b are
+// variables or frame slots; d may be either of them.
+ocode *oqxcopLong(int32_t cop, const OqxOperand &a, const OqxOperand &b, const OqxOperand &d, int n, long line,
+                  const char *file);
+ocode *oqxcopLong_Iconst(int32_t cop, const OqxOperand &a, long k, const OqxOperand &d, int n, long line,
+                         const char *file);
+ocode *oqxSUBLong(const OqxOperand &a, const OqxOperand &b, const OqxOperand &d, int n, long line,
+                  const char *file);
+ocode *oqxSUBLongFrom_Iconst(long k, const OqxOperand &b, const OqxOperand &d, int n, long line,
+                             const char *file);
+ocode *oqxComLong(const OqxOperand &a, const OqxOperand &d, int n, long line, const char *file);
+// x op= y; x -= y; x op= k (x also through FSR0, each byte reached once).
+ocode *oqxcopLongA(int32_t cop, const OqxOperand &x, const OqxOperand &y, int n, long line, const char *file);
+ocode *oqxSUBLongA(const OqxOperand &x, const OqxOperand &y, int n, long line, const char *file);
+ocode *oqxcopLongA_Iconst(int32_t cop, const OqxOperand &x, long k, int n, long line, const char *file);
+// x += 1 or x -= 1.
+ocode *oqxIncDecLong(const OqxOperand &x, bool increment, int n, long line, const char *file);
+// x <<= c, x >>= c for a constant c (counts of 8n and more give 0 or the
+// sign); x <<= WREG, x >>= WREG (the count modulo 32; WREG is consumed).
+ocode *oqxSHLLongA_Iconst(const OqxOperand &x, int c, int n, long line, const char *file);
+ocode *oqxSHRLongA_Iconst(const OqxOperand &x, int c, bool is_signed, int n, long line, const char *file);
+ocode *oqxSHLLongA(const OqxOperand &x, int n, long line, const char *file);
+ocode *oqxSHRLongA(const OqxOperand &x, bool is_signed, int n, long line, const char *file);
+
 // ---- switch -------------------------------------------------------------------
 // The comparison chain of a byte switch on WREG over the case list (in list
 // order), then a branch to the default label, or to the end label without

@@ -16,5 +16,8 @@
 #if __has_include("gen/oqx_actions.h")
 #include "gen/oqx_actions.h"
 #endif
+#if __has_include("gen/select_wide.h")
+#include "gen/select_wide.h"
+#endif
 
 #endif

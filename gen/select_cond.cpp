@@ -20,7 +20,7 @@ static int s_width(const pcodell_t *p) {
   case I_GT16U:
     return 2;
   default:
-    return 1;
+    return sel_op_width(p->opcode) > 2 ? sel_op_width(p->opcode) : 1;
   }
 }
 
@@ -30,6 +30,10 @@ static bool s_signed(const pcodell_t *p) {
   case I_GT8S:
   case I_LT16S:
   case I_GT16S:
+  case I_LT24S:
+  case I_GT24S:
+  case I_LT32S:
+  case I_GT32S:
     return true;
   default:
     return false;

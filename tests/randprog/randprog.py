@@ -3,15 +3,19 @@
 target's integer arithmetic that predicts what they compute.
 
 In: a seed and whether integer promotion is on (-Oi+). Out: a self-checking
-C program over char, unsigned char, int, unsigned int, arrays and pointers
+C program over char, int, short long and long of both signednesses, arrays
+and pointers
 (assignments, compound assignments, increments, if/else, counted loops and
 calls of small functions) that ends with one CHECK per variable against the
 value the model computed, and returns CHECK_RESULT().
 
-The model follows the compiler's rules: int is 16 bits and wraps; char is 8
-bits, plain char signed; small constants are chars (0..127 signed, 128..255
-unsigned, written in hexadecimal: a decimal 200 is an int), larger ones int
-(..32767) or unsigned int. Without promotion an
+The model follows the compiler's rules: int is 16 bits, short long 24 and
+long 32, each wrapping; char is 8 bits, plain char signed; small constants
+are chars (0..127 signed, 128..255 unsigned, written in hexadecimal: a
+decimal 200 is an int), larger ones int (..32767), unsigned int (with a u),
+short long (..8388607), unsigned short long (with a U) or long and unsigned
+long (written in hexadecimal with UL; upper case, so that a constant reads
+as one). Without promotion an
 operator on two chars works in 8 bits: the usual conversions pick the wider
 type, an unsigned type over a signed one of the same size, and a signed
 type when it is wider. A shift works in the (promoted) type of its left
@@ -30,7 +34,10 @@ import re
 import sys
 
 S8, U8, S16, U16 = ("s", 8), ("u", 8), ("s", 16), ("u", 16)
-C_NAMES = {S8: "signed char", U8: "unsigned char", S16: "int", U16: "unsigned int"}
+S24, U24, S32, U32 = ("s", 24), ("u", 24), ("s", 32), ("u", 32)
+C_NAMES = {S8: "signed char", U8: "unsigned char", S16: "int", U16: "unsigned int",
+           S24: "short long", U24: "unsigned short long", S32: "long", U32: "unsigned long"}
+TYPES = [S8, U8, S16, U16, S24, U24, S32, U32]
 
 
 def is_constant(text):
@@ -51,13 +58,32 @@ def wrap(t, v):
 
 
 def const_type(v):
-    if v <= 127:
-        return S8
-    if v <= 255:
-        return U8
-    if v <= 32767:
-        return S16
-    return U16
+    for limit, t in ((127, S8), (255, U8), (32767, S16), (65535, U16), (0x7FFFFF, S24), (0xFFFFFF, U24),
+                     (0x7FFFFFFF, S32)):
+        if v <= limit:
+            return t
+    return U32
+
+
+def const_text(v):
+    """The constant written so that the scanner gives it const_type(v)."""
+    t = const_type(v)
+    if t == U8:  # a decimal 128..255 is an int; in hexadecimal it is an unsigned char
+        return hex(v)
+    if t == U16:
+        return f"{v}u"
+    if t == U24:
+        return f"{v}U"
+    if t == U32:
+        return f"0x{v:X}UL"
+    return str(v)
+
+
+def check_line(name, t, v):
+    """A CHECK of a variable (or element) of type t against the model's value."""
+    if t[1] > 16:
+        return f"CHECK((unsigned long){name} == 0x{v & 0xFFFFFFFF:X}UL);"
+    return f"CHECK((unsigned int){name} == {v & 0xFFFF}u);"
 
 
 class Model:
@@ -117,7 +143,9 @@ class Model:
 
 class Generator:
     VARS = [("c0", S8), ("c1", S8), ("c2", S8), ("u0", U8), ("u1", U8), ("u2", U8),
-            ("i0", S16), ("i1", S16), ("i2", S16), ("w0", U16), ("w1", U16), ("w2", U16)]
+            ("i0", S16), ("i1", S16), ("i2", S16), ("w0", U16), ("w1", U16), ("w2", U16),
+            ("s0", S24), ("s1", S24), ("t0", U24), ("t1", U24),
+            ("l0", S32), ("l1", S32), ("m0", U32), ("m1", U32)]
     BIN = ["+", "-", "*", "&", "|", "^", "/", "%", "<<", ">>", "==", "!=", "<", ">", "<=", ">=", "&&", "||"]
     SAFE_BIN = [op for op in BIN if op not in ("/", "%")]
 
@@ -127,6 +155,7 @@ class Generator:
         self.env = {}
         self.arr = [0] * 8            # unsigned char arr[8]
         self.iarr = [0] * 4           # int iarr[4]
+        self.larr = [0] * 3           # long larr[3]; pl points at larr[1]
         self.lines = []
         self.funcs = []
         self.safe = False             # no operator whose definedness depends on values
@@ -147,13 +176,17 @@ class Generator:
             return f"iarr[{k}]", S16, self.iarr[k]
         if r < 0.75 and env is self.env:
             return "*pc", U8, self.arr[3]
+        if r < 0.8 and env is self.env:
+            k = self.rng.randrange(3)
+            if k == 1 and self.rng.random() < 0.5:
+                return "*pl", S32, self.larr[1]
+            return f"larr[{k}]", S32, self.larr[k]
         v = self.rng.choice([0, 1, 2, 3, 7, 8, 15, 16, 100, 127, 128, 200, 255, 256, 1000, 4095,
-                             30000, 32767, 32768, 40000, 65535, self.rng.randrange(256),
-                             self.rng.randrange(65536)])
-        t = const_type(v)
-        if t == U8:  # a decimal 128..255 is an int; in hexadecimal it is an unsigned char
-            return hex(v), t, v
-        return str(v) + ("u" if t == U16 else ""), t, v
+                             30000, 32767, 32768, 40000, 65535, 65536, 100000, 0x7FFFFF, 0x800000,
+                             0xFFFFFF, 0x1000000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF,
+                             self.rng.randrange(256), self.rng.randrange(65536),
+                             self.rng.randrange(1 << 24), self.rng.randrange(1 << 32)])
+        return const_text(v), const_type(v), v
 
     def scope_vars(self, env):
         return [(n, t) for n, t in env.get("__vars__", self.VARS)]
@@ -182,7 +215,7 @@ class Generator:
             rt, rv = self.m.unary(op, t, v)
             return f"{op}({text})", rt, rv
         if r < 0.38:
-            ct = self.rng.choice([S8, U8, S16, U16])
+            ct = self.rng.choice(TYPES)
             text, t, v = self.expr(depth - 1, env)
             if is_constant(text):
                 raise Undefined()
@@ -225,8 +258,8 @@ class Generator:
 
     # --- functions: a body is an expression over the parameters ---------------
     def make_function(self, index):
-        params = [(f"p{k}", self.rng.choice([S8, U8, S16, U16])) for k in range(self.rng.randrange(1, 4))]
-        ret = self.rng.choice([S8, U8, S16, U16])
+        params = [(f"p{k}", self.rng.choice(TYPES)) for k in range(self.rng.randrange(1, 4))]
+        ret = self.rng.choice(TYPES)
         # The body is drawn once as text; its value for given arguments is
         # computed by replaying the same random choices on the argument values.
         state = self.rng.getstate()
@@ -255,7 +288,7 @@ class Generator:
         self.lines.append("  " * indent + text)
 
     def assign(self, indent):
-        before = (dict(self.env), list(self.arr), list(self.iarr))
+        before = (dict(self.env), list(self.arr), list(self.iarr), list(self.larr))
         self.assign_one(indent)
         if self.trace and not self.skipping:
             self.check_changes(indent, before)
@@ -263,13 +296,16 @@ class Generator:
     def check_changes(self, indent, before):
         for name, t in self.VARS:
             if self.env[name] != before[0][name]:
-                self.emit(indent, f"CHECK((unsigned int){name} == {self.env[name] & 0xFFFF}u);")
+                self.emit(indent, check_line(name, t, self.env[name]))
         for k in range(8):
             if self.arr[k] != before[1][k]:
                 self.emit(indent, f"CHECK(arr[{k}] == {self.arr[k]});")
         for k in range(4):
             if self.iarr[k] != before[2][k]:
                 self.emit(indent, f"CHECK((unsigned int)iarr[{k}] == {self.iarr[k] & 0xFFFF}u);")
+        for k in range(3):
+            if self.larr[k] != before[3][k]:
+                self.emit(indent, check_line(f"larr[{k}]", S32, self.larr[k]))
 
     def assign_one(self, indent):
         r = self.rng.random()
@@ -287,6 +323,11 @@ class Generator:
         if r < 0.25:
             self.emit(indent, f"*pc = {text};")
             self.arr[3] = wrap(U8, v)
+            return
+        if r < 0.28:
+            k = self.rng.randrange(3)
+            self.emit(indent, f"larr[{k}] = {text};" if k != 1 or self.rng.random() < 0.5 else f"*pl = {text};")
+            self.larr[k] = wrap(S32, v)
             return
         name, vt = self.rng.choice(self.VARS)
         if r < 0.3:
@@ -330,11 +371,11 @@ class Generator:
 
     def skip_block(self, indent):
         """A block that never runs: generated against a scratch model."""
-        saved = (dict(self.env), list(self.arr), list(self.iarr))
+        saved = (dict(self.env), list(self.arr), list(self.iarr), list(self.larr))
         self.skipping += 1
         self.block(indent, self.rng.randrange(1, 3))
         self.skipping -= 1
-        self.env, self.arr, self.iarr = dict(saved[0]), list(saved[1]), list(saved[2])
+        self.env, self.arr, self.iarr, self.larr = dict(saved[0]), list(saved[1]), list(saved[2]), list(saved[3])
 
     def loop(self, indent, n):
         """for (k0 = 0; k0 < n; k0++) v op= expr; the expression is drawn once
@@ -354,34 +395,45 @@ class Generator:
         self.emit(indent, f"for (k0 = 0; k0 < {n}; k0++)")
         self.emit(indent + 1, f"{name} {op}= {text};")
         if self.trace and not self.skipping:
-            self.emit(indent, f"CHECK((unsigned int){name} == {self.env[name] & 0xFFFF}u);")
+            self.emit(indent, check_line(name, vt, self.env[name]))
 
     def program(self, statements):
         out = ["// Random program: generated by tests/randprog/randprog.py.",
                '#include "check.h"', ""]
         for name, t in self.VARS:
             out.append(f"{C_NAMES[t]} {name};")
-        out += ["unsigned char arr[8];", "int iarr[4];", "unsigned char *pc;", "unsigned char k0;", ""]
+        out += ["unsigned char arr[8];", "int iarr[4];", "long larr[3];", "unsigned char *pc;", "long *pl;",
+                "unsigned char k0;", ""]
         for i in range(self.rng.randrange(1, 4)):
             out.append(self.make_function(i))
         for name, t in self.VARS:
-            v = wrap(t, self.rng.randrange(65536))
+            if t[1] > 16:
+                v = wrap(t, self.rng.randrange(1 << 32))
+                self.emit(1, f"{name} = 0x{v & ((1 << t[1]) - 1):X}UL;")
+            else:
+                v = wrap(t, self.rng.randrange(65536))
+                self.emit(1, f"{name} = {v & ((1 << t[1]) - 1)}{'u' if t == U16 and v > 32767 else ''};")
             self.env[name] = v
-            self.emit(1, f"{name} = {v & ((1 << t[1]) - 1)}{'u' if t == U16 and v > 32767 else ''};")
         for k in range(8):
             self.arr[k] = self.rng.randrange(256)
             self.emit(1, f"arr[{k}] = {self.arr[k]};")
         for k in range(4):
             self.iarr[k] = wrap(S16, self.rng.randrange(65536))
             self.emit(1, f"iarr[{k}] = {self.iarr[k] & 0xFFFF}u;")
+        for k in range(3):
+            self.larr[k] = wrap(S32, self.rng.randrange(1 << 32))
+            self.emit(1, f"larr[{k}] = 0x{self.larr[k] & 0xFFFFFFFF:X}UL;")
         self.emit(1, "pc = &arr[3];")
+        self.emit(1, "pl = &larr[1];")
         self.block(1, statements)
         for name, t in self.VARS:
-            self.emit(1, f"CHECK((unsigned int){name} == {self.env[name] & 0xFFFF}u);")
+            self.emit(1, check_line(name, t, self.env[name]))
         for k in range(8):
             self.emit(1, f"CHECK(arr[{k}] == {self.arr[k]});")
         for k in range(4):
             self.emit(1, f"CHECK((unsigned int)iarr[{k}] == {self.iarr[k] & 0xFFFF}u);")
+        for k in range(3):
+            self.emit(1, check_line(f"larr[{k}]", S32, self.larr[k]))
         out += ["int main(void)", "{"] + self.lines + ["  return CHECK_RESULT();", "}", ""]
         return "\n".join(out)
 
