@@ -1,0 +1,17 @@
+// The actions of the floating-point rule family (gen/select_float.cpp),
+// declared for the matcher.
+#ifndef VELC_GEN_SELECT_FLOAT_H
+#define VELC_GEN_SELECT_FLOAT_H
+
+#include "trans/pcodell.h"
+
+void selFloatConst(pcodell_t *p);
+void selFloatCallHelper(pcodell_t *p);
+void selFloatCallHelperA(pcodell_t *p);
+void selFloatCompare(pcodell_t *p);
+void selFloatTest(pcodell_t *p);
+void selFloatToByte(pcodell_t *p);
+void selFloatIncDec(pcodell_t *p);
+void selFloatPostIncDec(pcodell_t *p);
+
+#endif
