@@ -108,7 +108,57 @@ SelLoc s_lvalue(const SelLoc &a) {
   return sel_loc_ram(a.symbol, a.offset, 4);
 }
 
+// A pointer register's virtual register as byte i of a move (the register
+// advancing by one per byte).
+SelLoc s_reg(SymbolRecord *reg, int i) { return SelLoc{LOC_RAM, reg, -i, 0, 1}; }
+
+// FSR0 := the pointer held in a variable or a frame slot.
+void s_load_fsr0(pcodell_t *p, const SelLoc &ptr) {
+  sel_move_byte(p, s_sized(ptr, 2), 0, sel_loc_ram(FSR0Lsym, 0, 1));
+  sel_move_byte(p, s_sized(ptr, 2), 1, SelLoc{LOC_RAM, FSR0Lsym, 0, 0, 2});
+}
+
+// The float at FSR0 pushed (FSR0 advancing over it).
+void s_push_fsr0(pcodell_t *p) {
+  for (int i = 0; i < 4; ++i)
+    sel_move_byte(p, s_reg(POSTINC0sym, i), i, s_reg(POSTINC1sym, i));
+}
+
+// The helper's float result into the bytes at FSR0, from the top byte down
+// through PLUSW0, so that FSR1 never passes a byte not yet read.
+void s_pop_fsr0(pcodell_t *p) {
+  sel_emit(p, iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F));
+  for (int i = 3; i > 0; --i) {
+    sel_emit(p, iqx_MOVLW(i));
+    sel_emit(p, iqx_MOVFF(POSTDEC1sym, 0));
+    sel_emit(p, iqx_MOVFF2(POSTDEC1sym, 0, PLUSW0sym, 0));
+  }
+  sel_emit(p, iqx_MOVFF(INDF1sym, 0));
+  sel_emit(p, iqx_MOVFF2(INDF1sym, 0, INDF0sym, 0));
+}
+
+// The float at FSR0 copied to dst, or dst copied there.
+void s_copy_fsr0(pcodell_t *p, const SelLoc &dst, bool to_fsr0) {
+  for (int i = 0; i < 4; ++i) {
+    if (to_fsr0)
+      sel_move_byte(p, s_sized(dst, 4), i, s_reg(POSTINC0sym, i));
+    else
+      sel_move_byte(p, s_reg(POSTINC0sym, i), i, s_sized(dst, 4));
+  }
+}
+
+bool s_is_identifier(const pcodell_t *p) {
+  return p && (p->opcode == I_IDRAM8 || p->opcode == I_IDRAM16 || p->opcode == I_IDSTK);
+}
+
 }  // namespace
+
+// The operand of an increment is a named variable or frame slot (not a
+// value read through a pointer, which would be a copy).
+bool selFloatOnVariable(pcodell_t *p) {
+  const pcodell_t *ind = p->left;
+  return ind && (ind->opcode == I_IND32RAM16 || ind->opcode == I_IND32RAM8) && s_is_identifier(ind->left);
+}
 
 // The constant's IEEE single-precision encoding, as a 4-byte constant.
 void selFloatConst(pcodell_t *p) {
@@ -184,3 +234,50 @@ void selFloatPostIncDec(pcodell_t *p) {
   s_update(p, x, s_helper(p), true);
   self->loc = old;
 }
+
+// *ptr OP= y: the float at the pointer pushed, then y (kid 1); FSR0 is
+// loaded again for the result, since y's code may use it.
+void selFloatCallHelperPtr(pcodell_t *p) {
+  sel_take(0);
+  SelLoc ptr = sel_kid(0)->loc;
+  s_load_fsr0(p, ptr);
+  s_push_fsr0(p);
+  sel_take(1);
+  s_load_fsr0(p, ptr);
+  s_call(p, s_helper(p));
+  s_pop_fsr0(p);
+}
+
+namespace {
+
+// ++*ptr, *ptr++ and friends: as a statement, or (value) with the new
+// (prefix) or old (postfix) value in the destination the parent names.
+void s_inc_dec_ptr(pcodell_t *p, bool value) {
+  sel_take(0);
+  SelLoc ptr = sel_kid(0)->loc;
+  gen_attrib *self = sel_self();
+  bool postfix = p->opcode == I_PSTINCFRAM || p->opcode == I_PSTDECFRAM;
+  SelLoc d = s_sized(self->dest, 4);
+  s_load_fsr0(p, ptr);
+  if (value && postfix) {
+    s_copy_fsr0(p, d, false);
+    s_load_fsr0(p, ptr);
+  }
+  s_push_fsr0(p);
+  s_push(p, sel_loc_const(0x3F800000L, 4), 4);
+  s_call(p, s_helper(p));
+  s_load_fsr0(p, ptr);
+  if (value && !postfix) {
+    s_pop(p, d, 4);
+    s_copy_fsr0(p, d, true);
+  } else {
+    s_pop_fsr0(p);
+  }
+  if (value)
+    self->loc = d;
+}
+
+}  // namespace
+
+void selFloatIncDecPtr(pcodell_t *p) { s_inc_dec_ptr(p, false); }
+void selFloatIncDecPtrValue(pcodell_t *p) { s_inc_dec_ptr(p, true); }

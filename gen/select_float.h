@@ -5,6 +5,7 @@
 
 #include "trans/pcodell.h"
 
+bool selFloatOnVariable(pcodell_t *p);
 void selFloatConst(pcodell_t *p);
 void selFloatCallHelper(pcodell_t *p);
 void selFloatCallHelperA(pcodell_t *p);
@@ -13,5 +14,8 @@ void selFloatTest(pcodell_t *p);
 void selFloatToByte(pcodell_t *p);
 void selFloatIncDec(pcodell_t *p);
 void selFloatPostIncDec(pcodell_t *p);
+void selFloatCallHelperPtr(pcodell_t *p);
+void selFloatIncDecPtr(pcodell_t *p);
+void selFloatIncDecPtrValue(pcodell_t *p);
 
 #endif

@@ -7,6 +7,7 @@
 #include "check.h"
 
 float ga, gb, gr;
+float *gp;
 unsigned long gbits;
 #pragma udata far_one
 unsigned char fill_a[200];
@@ -113,6 +114,24 @@ int main(void)
   ga = 1.0f; gb = 3.0f; ga /= gb; CHECK(bits(ga) == 0x3EAAAAABul);
   ga *= gb; ga -= 1.0f; CHECK(ga == 0.0f);
   ga += gb; CHECK(ga == 3.0f);
+
+  // Through pointers: a global pointer to a banked float, a local pointer
+  // to a frame slot.
+  {
+    float *lp, t;
+    gp = &bank_f; lp = &a;
+    bank_f = 1.0f; a = 8.0f;
+    *gp += 2.0f; CHECK(bank_f == 3.0f);
+    *lp -= *gp; CHECK(a == 5.0f);
+    *gp *= *lp; CHECK(bank_f == 15.0f);
+    *lp /= 4.0f; CHECK(a == 1.25f);
+    (*gp)++; CHECK(bank_f == 16.0f);
+    --*lp; CHECK(a == 0.25f);
+    t = ++*gp; CHECK(t == 17.0f); CHECK(bank_f == 17.0f);
+    t = (*lp)--; CHECK(t == 0.25f); CHECK(a == -0.75f);
+    t = (*gp)++; CHECK(t == 17.0f); CHECK(bank_f == 18.0f);
+    t = --*lp; CHECK(t == -1.75f); CHECK(a == -1.75f);
+  }
 
   // Arguments and results.
   r = mix(3, 0.5f, 4, 2.0f); CHECK(r == 2.0f);
