@@ -34,6 +34,9 @@ int main(void)
   gr = gb / ga; CHECK(bits(gr) == 0x3EAAAAABul);           // 1/3 rounds up
   gr = gr * ga; CHECK(gr == 1.0f);
   bank_f = 10.0f; gr = bank_f * 0.1f; CHECK(bits(gr) == 0x3F800000ul);
+  a = 2.5f; b = 0.5f;
+  r = (a + b) * (a - b) / (b - a * 4.0f); CHECK(bits(r) == 0xBF21AF28ul);  // 6 / -9.5, rounded
+  CHECK(bits((a + b) * (a - b) / (b - a * 4.0f)) == 0xBF21AF28ul);
 
   // Rounding: ties to even, just above a tie, cancellation.
   a = 1.0f; b = from_bits(0x33800000ul);                    // 2^-24, half a unit
