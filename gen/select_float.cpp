@@ -160,6 +160,29 @@ bool selFloatOnVariable(pcodell_t *p) {
   return ind && (ind->opcode == I_IND32RAM16 || ind->opcode == I_IND32RAM8) && s_is_identifier(ind->left);
 }
 
+// 0 - x with the constant +0 on the left: the negation of x.
+bool selFloatZeroLeft(pcodell_t *p) {
+  const pcodell_t *k = p->left;
+  if (!k || k->opcode != I_CNSTF)
+    return false;
+  float f = get_float_constant_value(k->data.expr.cnst.value.code, k->data.expr.cnst.value);
+  uint32_t bits;
+  std::memcpy(&bits, &f, 4);
+  return bits == 0;
+}
+
+// -x: x copied to the destination with its sign bit flipped.
+void selFloatNegate(pcodell_t *p) {
+  sel_take_all();
+  SelLoc x = s_sized(sel_kid(0)->loc, 4), d = s_sized(sel_self()->dest, 4);
+  for (int i = 0; i < 3; ++i)
+    sel_move_byte(p, x, i, d);
+  sel_byte_to_w(p, x, 3);
+  sel_emit(p, iqx_XORLW(0x80));
+  sel_w_to_byte(p, d, 3);
+  sel_self()->loc = d;
+}
+
 // The constant's IEEE single-precision encoding, as a 4-byte constant.
 void selFloatConst(pcodell_t *p) {
   float f = get_float_constant_value(p->data.expr.cnst.value.code, p->data.expr.cnst.value);

@@ -6,6 +6,8 @@
 #include "trans/pcodell.h"
 
 bool selFloatOnVariable(pcodell_t *p);
+bool selFloatZeroLeft(pcodell_t *p);
+void selFloatNegate(pcodell_t *p);
 void selFloatConst(pcodell_t *p);
 void selFloatCallHelper(pcodell_t *p);
 void selFloatCallHelperA(pcodell_t *p);

@@ -56,6 +56,9 @@ int main(void)
   r = r * 2.0f; CHECK(bits(r) == 0x00800000ul);
   a = 3e38f; r = a * 10.0f; CHECK(bits(r) == 0x7F800000ul);
   r = -r; CHECK(bits(r) == 0xFF800000ul);
+  zero = 0.0f; r = -zero; CHECK(bits(r) == 0x80000000ul);      // -(+0) is -0
+  r = -r; CHECK(bits(r) == 0ul);
+  ga = -1.5f; gr = -ga; CHECK(bits(gr) == 0x3FC00000ul);
   zero = 0.0f; r = 1.0f / zero; CHECK(bits(r) == 0x7F800000ul);
   nan = zero / zero; CHECK(bits(nan) == 0x7FC00000ul);
   CHECK(!(nan == nan)); CHECK(nan != nan);
