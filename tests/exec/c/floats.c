@@ -8,6 +8,7 @@
 
 float ga, gb, gr;
 float *gp;
+float arr[3];
 unsigned long gbits;
 #pragma udata far_one
 unsigned char fill_a[200];
@@ -138,6 +139,15 @@ int main(void)
     t = (*gp)++; CHECK(t == 17.0f); CHECK(bank_f == 18.0f);
     t = --*lp; CHECK(t == -1.75f); CHECK(a == -1.75f);
   }
+
+  // Array elements and stores through pointers of computed values.
+  i = 2; gp = &arr[0];
+  arr[i] = 1.5f * 3.0f; CHECK(arr[2] == 4.5f);
+  arr[1] = -arr[i]; CHECK(bits(arr[1]) == 0xC0900000ul);
+  *gp = arr[1] + arr[2]; CHECK(arr[0] == 0.0f);
+  *gp = i; CHECK(arr[0] == 2.0f);
+  l = arr[1] * 2.0f; CHECK(l == -9);
+  *gp = -*gp; CHECK(arr[0] == -2.0f);
 
   // Arguments and results.
   r = mix(3, 0.5f, 4, 2.0f); CHECK(r == 2.0f);
