@@ -238,8 +238,10 @@ ocode *oqxSHRLongA_Iconst(const OqxOperand &x, int c, bool is_signed, int n, lon
   return e.list;
 }
 
-// The loop: the count in WREG taken modulo 32; each turn shifts every byte
-// by one through the carry and counts WREG down.
+// The loop: the count in WREG taken modulo 32, plus one, and a jump into
+// the count-down; each turn shifts every byte by one through the carry.
+// Every forward branch lands inside the sequence, so code inserted after it
+// (the saves before a call) is never jumped over.
 static ocode *s_shift_loop(const OqxOperand &x, bool left, bool is_signed, int n, long line, const char *file) {
   s_need_memory(x);
   OqxEmit e = oqx_begin(line, file, {x});
@@ -256,15 +258,16 @@ static ocode *s_shift_loop(const OqxOperand &x, bool left, bool is_signed, int n
   }
   for (int j = 0; j < n; ++j)
     oqx_fd(body, left ? RLCF : RRCF, oqx_src(body, x, left ? j : n - 1 - j), DEST_F);
-  oqx_fd(body, DECF, oqx_reg(WREGsym), DEST_F);
   long turn = 0;
   for (const ocode *oc = body.list; oc; oc = oc->next)
     if (ocode_is_counted(oc))
       turn++;
   oqx_inst(e, iqx_ANDLW(0x1F));
-  oqx_node(e, objBZLiteral(turn + 2, line, file));
+  oqx_inst(e, iqx_ADDLW(1));
+  oqx_node(e, objBranchLiteral(turn + 1, line, file));
   oqx_node(e, body.list);
-  oqx_node(e, objBNZLiteral(-turn, line, file));
+  oqx_fd(e, DECF, oqx_reg(WREGsym), DEST_F);
+  oqx_node(e, objBNZLiteral(-(turn + 1), line, file));
   return e.list;
 }
 

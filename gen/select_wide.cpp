@@ -436,13 +436,13 @@ void selWideOpA(pcodell_t *p) {
   }
 }
 
-// ++x, --x, x++, x-- as statements or with the variable as the value.
+// ++x, --x, x++, x-- in place, as statements or with the variable as the
+// value; kid 0 is the variable's address, a frame slot or a pointer.
 void selWideIncDec(pcodell_t *p) {
   sel_take(0);
   int n = s_width(p);
-  SelLoc x = s_sized(sel_kid(0)->loc, n);
-  const char *name = pcodell_get_opcode_name(p->opcode);
-  bool inc = strstr(name, "INC") != nullptr;
+  SelLoc x = s_lvalue(p, sel_kid(0)->loc, n, s_slot_fits(p->left));
+  bool inc = strstr(pcodell_get_opcode_name(p->opcode), "INC") != nullptr;
   s_add(oqxIncDecLong(s_operand(x), inc, n, p->line, p->file));
   sel_self()->loc = x;
 }
@@ -451,13 +451,14 @@ void selWideIncDec(pcodell_t *p) {
 void selWidePostIncDec(pcodell_t *p) {
   sel_take(0);
   int n = s_width(p);
-  SelLoc x = s_sized(sel_kid(0)->loc, n);
+  SelLoc x = s_lvalue(p, sel_kid(0)->loc, n, s_slot_fits(p->left));
+  VELC_ASSERT(x.kind != LOC_FSR0);
   gen_attrib *self = sel_self();
   sAllocTempStorage(self, n);
   SelLoc old = s_sized(self->dest, n);
   sel_move(p, x, old);
-  const char *name = pcodell_get_opcode_name(p->opcode);
-  s_add(oqxIncDecLong(s_operand(x), strstr(name, "INC") != nullptr, n, p->line, p->file));
+  bool inc = strstr(pcodell_get_opcode_name(p->opcode), "INC") != nullptr;
+  s_add(oqxIncDecLong(s_operand(x), inc, n, p->line, p->file));
   self->loc = old;
 }
 

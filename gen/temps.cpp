@@ -248,15 +248,34 @@ static void s_set_count(ocode *oc, long count) {
 // The save and restore sequences grow the code between a counted branch and
 // its target: every such branch keeps the node it reached before. A target
 // past either end of the statement's code is kept as the last node of that
-// end plus the steps beyond it.
+// end plus the steps beyond it. A target that follows the marker of a call's
+// saves becomes the first of the saves (`after`: the counted node after
+// `node`), so that a branch to the call never skips them.
 struct Retarget {
   ocode *branch;
   ocode *node;
   long beyond;
+  bool after;
 };
 
+static void s_before_saves(Retarget &r) {
+  if (r.beyond != 0)
+    return;
+  bool marker = false;
+  for (ocode *oc = r.node->prev; oc; oc = oc->prev) {
+    if (ocode_is_counted(oc)) {
+      if (marker) {
+        r.node = oc;
+        r.after = true;
+      }
+      return;
+    }
+    marker = marker || oc->type == OC_PUSH_TEMPS;
+  }
+}
+
 static Retarget s_reach(ocode *branch, long count) {
-  Retarget r{branch, branch, 0};
+  Retarget r{branch, branch, 0, false};
   for (long steps = count; steps > 0; steps--) {
     ocode *oc = r.node->next;
     while (oc && !ocode_is_counted(oc))
@@ -277,6 +296,7 @@ static Retarget s_reach(ocode *branch, long count) {
     }
     r.node = oc;
   }
+  s_before_saves(r);
   return r;
 }
 
@@ -326,6 +346,6 @@ ocode *tmp_save_and_restore(ocode *list) {
   const std::vector<Retarget> targets = s_literal_targets(list);
   list = s_expand_markers(list);
   for (const Retarget &r : targets)
-    s_set_count(r.branch, s_count_to(r.branch, r.node) + r.beyond);
+    s_set_count(r.branch, s_count_to(r.branch, r.node) + (r.after ? 1 : 0) + r.beyond);
   return list;
 }

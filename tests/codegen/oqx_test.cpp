@@ -1,4 +1,4 @@
-// The 8- and 16-bit operation emitters: the listing of each call, one row
+// The 8- to 32-bit operation emitters: the listing of each call, one row
 // per case, against the sequence it must emit (the shift table, literal
 // stores, the single-instruction constant forms, multiplication with its
 // aliasing cases, negation, equality, pointer bumping and switch chains).
@@ -167,6 +167,26 @@ TEST_F(Emitters, EmitTheirSequences) {
       {"mov stk ram", [&] { return oqxMOV16(oqx_stk(3), B(), 1, F); }, "movsf 3; word2 b; movsf 4; word2 b + 1"},
       {"mov addr", [&] { return oqxMOV16_Gconst(b, 0, oqx_stk(0), 1, F); }, "movlw b; movwf 0, 0; movlw high( b ); movwf 1, 0"},
       {"complement16 [0]", [&] { return oqxComplementStack16(0, X(), 1, F); }, "comf INDF2, 0, 0; movwf x, 0; movlw 1; comf PLUSW2, 0, 0; movwf x + 1, 0"},
+      // 24 and 32 bits
+      {"d = a + b (32)", [&] { return oqxcopLong(B_ADD, X(), oqx_stk(2), Y(), 4, 1, F); }, "movf x, 0, 0; addwf 2, 0, 0; movwf y, 0; movf x + 1, 0, 0; addwfc 3, 0, 0; movwf y + 1, 0; movf x + 2, 0, 0; addwfc 4, 0, 0; movwf y + 2, 0; movf x + 3, 0, 0; addwfc 5, 0, 0; movwf y + 3, 0"},
+      {"d = a + 0x10000 (24)", [&] { return oqxcopLong_Iconst(B_ADD, X(), 0x10000, Y(), 3, 1, F); }, "movf x, 0, 0; movwf y, 0; movf x + 1, 0, 0; movwf y + 1, 0; movf x + 2, 0, 0; addlw 1; movwf y + 2, 0"},
+      {"d = a & 0xff00ff (24)", [&] { return oqxcopLong_Iconst(B_AND, B(), 0xFF00FF, X(), 3, 1, F); }, "movlb high( b ); movf b, 0, 1; movwf x, 0; clrf x + 1, 0; movf b + 2, 0, 1; movwf x + 2, 0"},
+      {"d = a ^ -1 (32)", [&] { return oqxcopLong_Iconst(B_XOR, X(), -1, oqx_stk(0), 4, 1, F); }, "comf x, 0, 0; movwf 0, 0; comf x + 1, 0, 0; movwf 1, 0; comf x + 2, 0, 0; movwf 2, 0; comf x + 3, 0, 0; movwf 3, 0"},
+      {"d = a - b (24)", [&] { return oqxSUBLong(X(), Y(), Z(), 3, 1, F); }, "movf y, 0, 0; subwf x, 0, 0; movwf z, 0; movf y + 1, 0, 0; subwfb x + 1, 0, 0; movwf z + 1, 0; movf y + 2, 0, 0; subwfb x + 2, 0, 0; movwf z + 2, 0"},
+      {"d = 0 - a (32)", [&] { return oqxSUBLongFrom_Iconst(0, X(), Y(), 4, 1, F); }, "bsf STATUS, 0, 0; movlw 0; subfwb x, 0, 0; movwf y, 0; movlw 0; subfwb x + 1, 0, 0; movwf y + 1, 0; movlw 0; subfwb x + 2, 0, 0; movwf y + 2, 0; movlw 0; subfwb x + 3, 0, 0; movwf y + 3, 0"},
+      {"x = ~x (24)", [&] { return oqxComLong(X(), X(), 3, 1, F); }, "comf x, 1, 0; comf x + 1, 1, 0; comf x + 2, 1, 0"},
+      {"*p += 0x100 (32)", [&] { return oqxcopLongA_Iconst(B_ADD, oqx_fsr0(), 0x100, 4, 1, F); }, "movlw 0; addwf POSTINC0, 1, 0; movlw 1; addwfc POSTINC0, 1, 0; movlw 0; addwfc POSTINC0, 1, 0; movlw 0; addwfc POSTINC0, 1, 0"},
+      {"x += 0x100 (32)", [&] { return oqxcopLongA_Iconst(B_ADD, X(), 0x100, 4, 1, F); }, "movlw 1; addwf x + 1, 1, 0; movlw 0; addwfc x + 2, 1, 0; movlw 0; addwfc x + 3, 1, 0"},
+      {"x |= 0xff000001 (32)", [&] { return oqxcopLongA_Iconst(B_OR, X(), 0xFF000001L, 4, 1, F); }, "movlw 1; iorwf x, 1, 0; setf x + 3, 0"},
+      {"x -= y banked (24)", [&] { return oqxSUBLongA(B(), Y(), 3, 1, F); }, "movf y, 0, 0; movlb high( b ); subwf b, 1, 1; movf y + 1, 0, 0; subwfb b + 1, 1, 1; movf y + 2, 0, 0; subwfb b + 2, 1, 1"},
+      {"x++ (32)", [&] { return oqxIncDecLong(oqx_stk(1), true, 4, 1, F); }, "incf 1, 1, 0; movlw 0; addwfc 2, 1, 0; addwfc 3, 1, 0; addwfc 4, 1, 0"},
+      {"x <<= 9 (24)", [&] { return oqxSHLLongA_Iconst(X(), 9, 3, 1, F); }, "movff x + 1; word2 x + 2; movff x; word2 x + 1; clrf x, 0; bcf STATUS, 0, 0; rlcf x + 1, 1, 0; rlcf x + 2, 1, 0"},
+      {"x <<= 40 (32)", [&] { return oqxSHLLongA_Iconst(X(), 40, 4, 1, F); }, "clrf x, 0; clrf x + 1, 0; clrf x + 2, 0; clrf x + 3, 0"},
+      {"x >>= 17 signed (32)", [&] { return oqxSHRLongA_Iconst(X(), 17, true, 4, 1, F); }, "movlw 0; btfsc x + 3, 7, 0; movlw 255; movff x + 2; word2 x; movff x + 3; word2 x + 1; movwf x + 2, 0; movwf x + 3, 0; rlcf x + 1, 0, 0; rrcf x + 1, 1, 0; rrcf x, 1, 0"},
+      {"x >>= 8 (24) stack", [&] { return oqxSHRLongA_Iconst(oqx_stk(0), 8, false, 3, 1, F); }, "movss 1; word2 0; movss 2; word2 1; clrf 2, 0"},
+      {"x >>= 24 signed (24)", [&] { return oqxSHRLongA_Iconst(B(), 24, true, 3, 1, F); }, "movlw 0; movlb high( b + 2 ); btfsc b + 2, 7, 1; movlw 255; movwf b, 1; movwf b + 1, 1; movwf b + 2, 1"},
+      {"x <<= w banked (24)", [&] { return oqxSHLLongA(B(), 3, 1, F); }, "movlb high( b ); andlw 31; addlw 1; OC_BRANCH 5; bcf STATUS, 0, 0; rlcf b, 1, 1; rlcf b + 1, 1, 1; rlcf b + 2, 1, 1; decf WREG, 1, 0; OC_BNZ -5"},
+      {"x >>= w signed (32)", [&] { return oqxSHRLongA(X(), true, 4, 1, F); }, "andlw 31; addlw 1; OC_BRANCH 8; bcf STATUS, 0, 0; btfsc x + 3, 7, 0; bsf STATUS, 0, 0; rrcf x + 3, 1, 0; rrcf x + 2, 1, 0; rrcf x + 1, 1, 0; rrcf x, 1, 0; decf WREG, 1, 0; OC_BNZ -8"},
       {"switch8", [&] { return oqxSwitch8(cases, nullptr, label("END"), false, 1, F); }, "xorlw 2; OC_BZ L2; xorlw 1; OC_BZ L3; xorlw 2; OC_BZ L1; OC_BRANCH END"},
       {"switch8 z known", [&] { return oqxSwitch8(&cases[2], label("DEF"), label("END"), true, 1, F); }, "xorlw 1; OC_BZ L1; OC_BRANCH DEF"},
       {"switch16", [&] { return oqxSwitch16(X(), &cases[1], label("DEF"), nullptr, 1, F); }, "movf x, 0, 0; xorlw 3; OC_BNZ L; movf x + 1, 0, 0; L:; OC_BZ L3; movf x, 0, 0; xorlw 1; OC_BNZ L; movf x + 1, 0, 0; L:; OC_BZ L1; OC_BRANCH DEF"},

@@ -21,6 +21,27 @@ static short long pass24(short long a, short long b) { short long r; r = a; if (
 static unsigned long make(void) { return 0x00FF1200ul; }
 static long through(long *p) { long t; t = *p; *p = 0x11223344; return t; }
 
+// Compound assignments and increments on the object of a pointer.
+static void pointer_ops(long *p, short long *q, unsigned char k)
+{
+  *p = 1000; *p += 0x10000; CHECK(*p == 66536); *p -= k; CHECK(*p == 66533);
+  *p *= -3; CHECK(*p == -199599); *p /= 7; CHECK(*p == -28514); *p %= 1000; CHECK(*p == -514);
+  *p &= 0xFFFF00FF; CHECK(*p == -65282); *p |= 0x700000; CHECK(*p == -65282);
+  *p ^= 0x0F; CHECK(*p == -65295);
+  *q = 0x7FFFFF; *q += 1; CHECK(*q == -8388608); *q -= 0x10; CHECK(*q == 0x7FFFF0);
+  (*p)++; CHECK(*p == -65294); --(*q); CHECK(*q == 0x7FFFEF);
+}
+
+// A frame near the 96-byte limit: the last locals at the far end of it.
+static long far_slots(long a)
+{
+  unsigned char pad[80];
+  long x, y;
+  pad[0] = 1;
+  x = a; y = x + pad[0]; x = y << 4; y += x; y -= 3; y *= 2;
+  return y;
+}
+
 int main(void)
 {
   long l, l2; short long s, s2; unsigned long u; long *p; short long *q;
@@ -40,6 +61,8 @@ int main(void)
   sarr[1] = *q; CHECK(sarr[1] == gs);
   l = 0x0BADF00D; CHECK(through(&l) == 0x0BADF00D); CHECK(l == 0x11223344);
 
+  pointer_ops(&arr[0], &sarr[0], 3); CHECK(arr[0] == -65294); CHECK(sarr[0] == 0x7FFFEF);
+  CHECK(far_slots(5) == 198);
   CHECK(pass32(1, 1, 2) == 1); CHECK(pass32(1, 0, -2) == -2);
   CHECK(pass24(0x7FFFFF, 0) == 0x7FFFFF); CHECK(pass24(5, -5) == -5);
   u = make(); CHECK(u == 0x00FF1200ul);
