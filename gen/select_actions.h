@@ -21,5 +21,8 @@
 #if __has_include("gen/select_wide.h")
 #include "gen/select_wide.h"
 #endif
+#if __has_include("gen/select_float.h")
+#include "gen/select_float.h"
+#endif
 
 #endif

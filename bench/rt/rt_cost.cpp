@@ -4,9 +4,14 @@
 // table of words and cycles per helper (least, mean, most, from the CALL to
 // the instruction after it) over every 8-bit operand pair and random pairs
 // of random bit lengths, a third negated, for the wider ones; each result is
-// checked against the host, and any mismatch makes the exit status 1.
+// checked against the host, and any mismatch makes the exit status 1. The
+// floating-point helpers run on random encodings (any bits, numbers near 1,
+// the integers' range) and integers of random bit lengths, checked against
+// the host's float.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <fstream>
 #include <map>
@@ -136,6 +141,85 @@ void s_others(Bench &b, int pairs) {
   s_row("__pow2x16", s);
 }
 
+float s_float(uint64_t bits) {
+  uint32_t u = (uint32_t)bits;
+  float f;
+  std::memcpy(&f, &u, 4);
+  return f;
+}
+
+uint64_t s_bits(float f) {
+  uint32_t u;
+  std::memcpy(&u, &f, 4);
+  return u;
+}
+
+// Random encodings: any bits, or numbers from 2^-15 to 2^32 of either sign.
+uint64_t s_random_float(std::mt19937_64 &rng) {
+  uint32_t r = (uint32_t)rng();
+  return rng() % 2 ? r : (r & 0x807FFFFF) | ((112u + (r >> 27) % 48u) << 23);
+}
+
+void s_floats(Bench &b, int pairs) {
+  std::mt19937_64 rng(13);
+  const char *operations[] = {"__addFP", "__subFP", "__mulFP", "__divFP"};
+  for (int k = 0; k < 4; ++k) {
+    Stats s;
+    for (int i = 0; i < pairs; ++i) {
+      uint64_t x = s_random_float(rng), y = s_random_float(rng), c;
+      float fx = s_float(x), fy = s_float(y), z = k == 0 ? fx + fy : k == 1 ? fx - fy : k == 2 ? fx * fy : fx / fy;
+      b.check(operations[k], b.value(b.call(operations[k], s_bytes(x, y, 4), 4, c)),
+              std::isnan(z) ? 0x7FC00000 : s_bits(z), x, y);
+      s.add(c);
+    }
+    s_row(operations[k], s);
+  }
+  const char *relations[] = {"__ltFP", "__gtFP", "__eqFP"};
+  for (int k = 0; k < 3; ++k) {
+    Stats s;
+    for (int i = 0; i < pairs; ++i) {
+      uint64_t x = s_random_float(rng), y = rng() % 4 ? s_random_float(rng) : x ^ (rng() % 2) << 31, c;
+      float fx = s_float(x), fy = s_float(y);
+      bool want = k == 0 ? fx < fy : k == 1 ? fx > fy : fx == fy;
+      b.check(relations[k], b.value(b.call(relations[k], s_bytes(x, y, 4), 1, c)), want, x, y);
+      s.add(c);
+    }
+    s_row(relations[k], s);
+  }
+  for (int n = 1; n <= 4; ++n)
+    for (int sg = 0; sg < 2; ++sg) {
+      std::string name = "__cast" + std::string(n == 1 ? "08" : std::to_string(8 * n)) + (sg ? "s" : "u") + "FP";
+      Stats s;
+      int shift = 64 - 8 * n;
+      for (int i = 0; i < pairs; ++i) {
+        int len = (int)(rng() % (8 * n + 1));
+        uint64_t v = len ? (rng() & ((1ull << len) - 1)) | 1ull << (len - 1) : 0, c;
+        if (sg && rng() % 2) v = (~v + 1) & ((1ull << (8 * n)) - 1);
+        float want = sg ? (float)((int64_t)(v << shift) >> shift) : (float)v;
+        std::vector<uint8_t> in = s_bytes(v, 0, n);
+        in.resize(n);
+        b.check(name.c_str(), b.value(b.call(name, in, 4, c)), s_bits(want), v, 0);
+        s.add(c);
+      }
+      s_row(name, s);
+    }
+  for (int n = 1; n <= 4; ++n) {
+    std::string name = "__castFP" + std::string(n == 1 ? "08" : std::to_string(8 * n));
+    Stats s;
+    for (int i = 0; i < pairs; ++i) {
+      uint64_t x = s_random_float(rng), c;
+      float f = s_float(x);
+      uint64_t want = !std::isfinite(f) || std::fabs(f) >= 0x1p62f ? 0 : (uint64_t)(int64_t)f;
+      want &= (1ull << (8 * n)) - 1;
+      std::vector<uint8_t> in = s_bytes(x, 0, 4);
+      in.resize(4);
+      b.check(name.c_str(), b.value(b.call(name, in, n, c)), want, x, 0);
+      s.add(c);
+    }
+    s_row(name, s);
+  }
+}
+
 // The program addresses of the library's section in the map, [start, end).
 bool s_library(const std::string &map, uint32_t &start, uint32_t &end) {
   std::istringstream in(map);
@@ -202,6 +286,7 @@ int main(int argc, char **argv) {
   printf("| Routine | Cycles: least | mean | most |\n|---|---|---|---|\n");
   s_divisions(b, pairs);
   s_others(b, pairs / 2);
+  s_floats(b, pairs / 2);
   if (b.wrong) fprintf(stderr, "rt_cost: %d wrong results\n", b.wrong);
   return b.wrong ? 1 : 0;
 }
