@@ -16,5 +16,6 @@
 #if __has_include("gen/oqx_actions.h")
 #include "gen/oqx_actions.h"
 #endif
+#include "gen/select_rom_actions.h"
 
 #endif

@@ -1,0 +1,15 @@
+// The guards and actions of the program-memory rules (gen/select_rom.cpp),
+// declared for the matcher.
+#ifndef VELC_GEN_SELECT_ROM_ACTIONS_H
+#define VELC_GEN_SELECT_ROM_ACTIONS_H
+
+#include "trans/pcodell.h"
+
+bool selIsRomIndexAdd(pcodell_t *p);
+void selRomAddrFold(pcodell_t *p);
+void selLoadTblptr(pcodell_t *p);
+void selLoadTblptrIndexed(pcodell_t *p);
+void selTableRead(pcodell_t *p);
+void selTableReadToDest(pcodell_t *p);
+
+#endif
