@@ -6,10 +6,17 @@
 #include "trans/pcodell.h"
 
 bool selIsRomIndexAdd(pcodell_t *p);
+bool selFarSlotFits(pcodell_t *p);
+bool selFarSlotFitsAdd(pcodell_t *p);
+bool selFarSlotFitsMov(pcodell_t *p);
+bool selFarSlotFitsMovSrc(pcodell_t *p);
+void selRomAddress24(pcodell_t *p);
 void selRomAddrFold(pcodell_t *p);
 void selLoadTblptr(pcodell_t *p);
 void selLoadTblptrIndexed(pcodell_t *p);
+void selLoadTblptrFromVar(pcodell_t *p);
 void selTableRead(pcodell_t *p);
 void selTableReadToDest(pcodell_t *p);
+void selStoreFarPointer(pcodell_t *p);
 
 #endif
