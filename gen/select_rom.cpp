@@ -3,14 +3,17 @@
 // index, a near or far pointer variable, a frame slot or a constant), the
 // chains that read the addressed bytes, and stores of far pointers. Out:
 // code that loads TBLPTR, reads with TBLRD* into TABLAT, and leaves the byte
-// in TABLAT or copies the value into the destination the parent named.
+// in TABLAT or copies the value into the destination the parent named; and
+// calls through function pointers read from rom or held as far pointers.
 //
 // Convention: TBLPTRU is 0 except within a far access, so a near address
 // sets only TBLPTRH:TBLPTRL, and a far access clears TBLPTRU after its read.
 #include "driver/diag.h"
+#include "gen/frame.h"
 #include "gen/gen.h"
 #include "gen/select.h"
 #include "gen/select_actions.h"
+#include "gen/temps.h"
 
 int sel_kid_count();
 
@@ -194,4 +197,66 @@ void selStoreFarPointer(pcodell_t *p) {
   src.width = 3;
   sel_move(p, src, dst);
   sel_self()->loc = dst;
+}
+
+// ---- calls ------------------------------------------------------------------
+
+// The end of a call: PCLATU back to 0 after a far one, the marker that
+// closes the temporaries' save area, and where the result is.
+static void s_call_end(pcodell_t *p, bool far_call) {
+  gen_attrib *self = sel_self();
+  if (far_call)
+    sel_emit(p, iqx_CLRF(PCLATUsym, 0));
+  if (!tmp_non_default())
+    sel_emit_oc(objPopTemps(p->line, p->file));
+  if (p->opcode == I_CALL8)
+    self->loc = sel_loc_w();
+  else if (p->opcode == I_CALL16)
+    self->loc = sel_loc_ram(PRODLsym, 0, 2);
+}
+
+// A call through a pointer in program memory: the arguments, TBLPTR := the
+// pointer's address, then its bytes from the lowest into WREG, PCLATH and
+// (far) PCLATU, and CALLW.
+void selCallRom(pcodell_t *p) {
+  bool far_call = p->left->opcode == I_IND24ROM16;
+  sel_take(1);
+  sel_take(0);
+  if (far_call) {
+    SelLoc a = sel_kid(0)->loc;
+    a.width = 2;
+    sel_move(p, a, s_tblptr(2));
+  }
+  SelLoc tablat = sel_loc_ram(TABLATsym, 0, 1);
+  sel_emit(p, iqx_TBLRDPOSTINC());
+  sel_byte_to_w(p, tablat, 0);
+  sel_emit(p, far_call ? iqx_TBLRDPOSTINC() : iqx_TBLRD());
+  if (!far_call)
+    s_end_access(p, sel_kid(0)->loc);
+  sel_move_byte(p, tablat, 0, sel_loc_ram(PCLATHsym, 0, 1));
+  if (far_call) {
+    sel_emit(p, iqx_TBLRD());
+    sel_move_byte(p, tablat, 0, sel_loc_ram(PCLATUsym, 0, 1));
+  }
+  sel_emit(p, iqx_CALLW());
+  sel_emit_oc(s_call_pop_argframe(p->arg_bytes, p->line, p->file));
+  s_call_end(p, far_call);
+}
+
+// A call through a far pointer variable or frame slot.
+void selCallFar(pcodell_t *p) {
+  sel_take(1);
+  sel_take(0);
+  SelLoc ptr = s_variable(sel_kid(0)->loc, 3);
+  if (ptr.kind == LOC_RAM) {
+    sel_emit_oc(oqx_call_indirect(ptr.symbol, ptr.offset, inst_access_bit(ptr.symbol) != 0, p->arg_bytes, true,
+                                  p->line, p->file));
+  } else {
+    sel_move_byte(p, ptr, 2, sel_loc_ram(PCLATUsym, -2, 1));
+    sel_move_byte(p, ptr, 1, sel_loc_ram(PCLATHsym, -1, 1));
+    sel_byte_to_w(p, ptr, 0);
+    sel_emit(p, iqx_CALLW());
+    sel_emit_oc(s_call_pop_argframe(p->arg_bytes, p->line, p->file));
+  }
+  s_call_end(p, true);
 }

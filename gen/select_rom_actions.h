@@ -18,5 +18,7 @@ void selLoadTblptrFromVar(pcodell_t *p);
 void selTableRead(pcodell_t *p);
 void selTableReadToDest(pcodell_t *p);
 void selStoreFarPointer(pcodell_t *p);
+void selCallRom(pcodell_t *p);
+void selCallFar(pcodell_t *p);
 
 #endif
