@@ -260,3 +260,34 @@ void selCallFar(pcodell_t *p) {
   }
   s_call_end(p, true);
 }
+
+// ---- table writes -------------------------------------------------------------
+
+// value -> rom: the value's code, the code that points TBLPTR at the
+// destination (or TBLPTR := a rom address when the value waits in TABLAT),
+// then for each byte TABLAT := the byte and TBLWT*+ (TBLWT* for the last).
+void selTableWrite(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  int width = p->opcode == I_MOV16 ? 2 : 1;
+  SelLoc v = sel_kid(1)->loc;
+  sel_take(1);
+  sel_take(0);
+  SelLoc at = sel_kid(0)->loc;
+  bool in_tablat = at.kind == LOC_ADDR;  // the value waits in TABLAT
+  if (in_tablat) {
+    bool far_address = p->left->opcode == I_IND8ROM24;
+    at.width = far_address ? 3 : 2;
+    sel_move(p, at, s_tblptr(at.width));
+    sel_emit(p, iqx_TBLWT());
+    s_end_access(p, SelLoc{LOC_NONE, nullptr, 0, far_address ? 1 : 0, 1});
+    self->loc = v;
+    return;
+  }
+  v.width = width;
+  for (int i = 0; i < width; i++) {
+    sel_move_byte(p, v, i, SelLoc{LOC_RAM, TABLATsym, -i, 0, 1});
+    sel_emit(p, i + 1 < width ? iqx_TBLWTPOSTINC() : iqx_TBLWT());
+  }
+  s_end_access(p, at);
+  self->loc = v;
+}

@@ -20,5 +20,6 @@ void selTableReadToDest(pcodell_t *p);
 void selStoreFarPointer(pcodell_t *p);
 void selCallRom(pcodell_t *p);
 void selCallFar(pcodell_t *p);
+void selTableWrite(pcodell_t *p);
 
 #endif
