@@ -291,3 +291,30 @@ void selTableWrite(pcodell_t *p) {
   s_end_access(p, at);
   self->loc = v;
 }
+
+// ---- members of rom structures ----------------------------------------------
+
+bool selRomMemberAtZero(pcodell_t *p) { return p->data.expr.member.offset == 0; }
+
+// A structure at a rom address: the member's rom address.
+void selRomMemberAddress(pcodell_t *p) {
+  sel_take(0);
+  SelLoc a = sel_kid(0)->loc;
+  a.offset = (a.offset + p->data.expr.member.offset) & (p->opcode == I_MEMBERROM24 ? 0xFFFFFF : 0xFFFF);
+  sel_self()->loc = a;
+}
+
+// dest := a near rom pointer + the member offset, with the carry.
+void selRomMemberToDest(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  sel_take(0);
+  SelLoc ptr = sel_kid(0)->loc;
+  ptr.width = 2;
+  SelLoc k = sel_loc_const(p->data.expr.member.offset, 2);
+  for (int i = 0; i < 2; i++) {
+    sel_byte_to_w(p, k, i);
+    sel_w_op_byte(p, i == 0 ? ADDWF : ADDWFC, ptr, i);
+    sel_w_to_byte(p, self->dest, i);
+  }
+  self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, 2};
+}

@@ -21,5 +21,8 @@ void selStoreFarPointer(pcodell_t *p);
 void selCallRom(pcodell_t *p);
 void selCallFar(pcodell_t *p);
 void selTableWrite(pcodell_t *p);
+bool selRomMemberAtZero(pcodell_t *p);
+void selRomMemberAddress(pcodell_t *p);
+void selRomMemberToDest(pcodell_t *p);
 
 #endif

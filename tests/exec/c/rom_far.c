@@ -13,6 +13,8 @@ far rom unsigned char straddle[8] = {0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0
 far rom unsigned char far_bytes[8] = {11, 22, 33, 44, 55, 66, 77, 0xF0};
 far rom int far_words[4] = {-2, 1000, 0x7FFF, -30000};
 far rom char far_text[] = "far away";
+typedef struct { unsigned char tag; int value; } far_row_t;
+far rom far_row_t far_rows[2] = {{7, -1234}, {8, 4321}};
 #pragma romdata
 rom unsigned char near_bytes[4] = {5, 6, 7, 8};
 far rom unsigned char low_far[3] = {0xA1, 0xA2, 0xA3};
@@ -77,6 +79,7 @@ int main(void)
   fp = straddle; i = 5; CHECK(fp[i] == 0xC5); n = 3; CHECK(fp[n] == 0xC3);
   fp = &straddle[7]; n = -4; CHECK(fp[n] == 0xC3); n = -3; CHECK(fp[n] == 0xC4);
   gwp = (far rom int *)&straddle[3]; CHECK(*gwp == (int)0xC4C3);
+  CHECK(far_rows[0].tag == 7); CHECK(far_rows[1].value == 4321); CHECK(far_rows[0].value == -1234);
   CHECK(near_bytes[3] == 8);
   return CHECK_RESULT();
 }

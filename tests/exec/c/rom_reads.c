@@ -16,6 +16,10 @@ rom char word[] = "rom";
 #define X64(a) X8(a), X8(a), X8(a), X8(a), X8(a), X8(a), X8(a), X8(a)
 rom unsigned char big[260] = {1, 2, 3, X64(9), X64(9), X64(9), X64(8), 0x77};
 
+typedef struct { unsigned char tag; int value; unsigned char next; } row_t;
+rom row_t rows[3] = {{1, 1000, 2}, {3, -5, 4}, {5, 0x7FFF, 6}};
+rom row_t single = {9, -300, 8};
+
 unsigned char gi;
 unsigned int gk;
 rom unsigned char *gp;
@@ -31,6 +35,7 @@ static unsigned int sum_bytes(rom unsigned char *p, unsigned char n)
   while (n--) s += *p++;
   return s;
 }
+static int row_value(rom row_t *r) { return r->value; }
 static const rom char *skip(const rom char *s, unsigned char n) { return s + n; }
 
 int main(void)
@@ -40,6 +45,7 @@ int main(void)
   int sum, v;
   rom unsigned char *p;
   rom int *q;
+  rom row_t *rp;
   const rom char *s;
 
   /* scalars and constant indexes */
@@ -102,5 +108,19 @@ int main(void)
   for (s = "walk"; *s; s++) c += *s;
   CHECK(c == (unsigned char)('w' + 'a' + 'l' + 'k'));
   CHECK(word[0] == 'r'); CHECK(word[2] == 'm'); CHECK(word[3] == 0);
+
+  /* members of structures in rom: fixed rows, indexed rows, through pointers */
+  CHECK(single.tag == 9); CHECK(single.value == -300); CHECK(single.next == 8);
+  CHECK(rows[0].value == 1000); CHECK(rows[2].next == 6); CHECK(rows[1].value == -5);
+  sum = 0;
+  for (i = 0; i < 3; i++) sum += rows[i].tag + rows[i].next;
+  CHECK(sum == 21);
+  i = 2; CHECK(rows[i].value == 0x7FFF); k = 1; CHECK(rows[k].tag == 3);
+  c = 0;
+  for (i = 0; i < 3; i = rows[i].next / 2) c++;
+  CHECK(c == 3);
+  rp = &rows[1]; CHECK(rp->tag == 3); CHECK(rp->value == -5); CHECK(rp->next == 4);
+  rp++; CHECK(rp->value == 0x7FFF);
+  CHECK(row_value(&single) == -300); CHECK(row_value(rows) == 1000);
   return CHECK_RESULT();
 }
