@@ -1,13 +1,16 @@
 // Program memory through the table pointer. In: rom indirections with their
 // address kid (a rom object's address, possibly plus a constant or a RAM
 // index, a near or far pointer variable, a frame slot or a constant), the
-// chains that read the addressed bytes, and stores of far pointers. Out:
-// code that loads TBLPTR, reads with TBLRD* into TABLAT, and leaves the byte
-// in TABLAT or copies the value into the destination the parent named; and
-// calls through function pointers read from rom or held as far pointers.
+// chains that read the addressed bytes, members of rom structures, stores of
+// far pointers, stores into rom, and calls through function pointers read
+// from rom or held as far pointers. Out: code that loads TBLPTR, reads with
+// TBLRD* into TABLAT (leaving the byte there or copying the value into the
+// destination the parent named) or writes with TBLWT*, and the call
+// sequences through PCLATU:PCLATH:WREG.
 //
 // Convention: TBLPTRU is 0 except within a far access, so a near address
-// sets only TBLPTRH:TBLPTRL, and a far access clears TBLPTRU after its read.
+// sets only TBLPTRH:TBLPTRL, and a far access clears TBLPTRU after its last
+// read or write.
 #include "driver/diag.h"
 #include "gen/frame.h"
 #include "gen/gen.h"
@@ -25,7 +28,9 @@ static bool s_is_far(const pcodell_t *p) { return p->opcode == I_IND8ROM24 || p-
 
 // The value is in program memory at TBLPTR: no location a byte mover names;
 // `value` says whether TBLPTRU was set (a far address).
-static SelLoc s_at_tblptr(const pcodell_t *p) { return SelLoc{LOC_NONE, nullptr, 0, s_is_far(p) ? 1 : 0, s_rom_width(p)}; }
+static SelLoc s_at_tblptr(const pcodell_t *p) {
+  return SelLoc{LOC_NONE, nullptr, 0, s_is_far(p) ? 1 : 0, s_rom_width(p)};
+}
 
 static SelLoc s_tblptr(int width) { return sel_loc_ram(TBLPTRLsym, 0, width); }
 
