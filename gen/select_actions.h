@@ -24,5 +24,6 @@
 #if __has_include("gen/select_float.h")
 #include "gen/select_float.h"
 #endif
+#include "gen/select_rom_actions.h"
 
 #endif

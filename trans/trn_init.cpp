@@ -111,9 +111,11 @@ bool s_address(const pcodell_t *p, SymbolRecord **sym, long *offset) {
   return false;
 }
 
+// Program-memory addresses (rom data, functions) have three bytes, the upper
+// one 0 below 64 KiB; data addresses two.
 long s_address_width(const SymbolRecord *sym) {
   const TypeRecord *t = sym->data.var.type;
-  return t->location == ROM_LOC && t->range != NEAR_RANGE ? 3 : 2;
+  return t->location == ROM_LOC || t->type == FUNCTION_TYPE ? 3 : 2;
 }
 
 void s_store_bitfield(std::vector<InitRecord> &image, long offset, const TypeRecord *type, unsigned long v) {

@@ -314,7 +314,8 @@ TEST_F(Translate, StaticDefinitionsAndSections) {
 
 TEST_F(Translate, AddressInitialisersKeepSymbolAndOffset) {
   Unit u("int arr[4]; int *p = &arr[2]; long l = (long)&arr[1]; rom char *far fp;\n"
-         "far rom char table[3] = {1, 2, 3}; far rom char *q = table + 1;");
+         "far rom char table[3] = {1, 2, 3}; far rom char *q = table + 1;\n"
+         "rom char nt[2]; far rom char *nq = nt; int f(void); far int (*ff)(void) = f; int (*nf)(void) = f;");
   ASSERT_EQ(u.errors, 0u);
   const InitRecord *r = trn_initial_data(u.sym("p"));
   ASSERT_NE(r, nullptr);
@@ -332,6 +333,10 @@ TEST_F(Translate, AddressInitialisersKeepSymbolAndOffset) {
   std::vector<int> q = u.bytes("q");
   EXPECT_EQ(q, (std::vector<int>{-1, -1, -1}));
   EXPECT_EQ(trn_initial_data(u.sym("q"))->offset, 1);
+  // So has a far pointer to near rom data or to a function; a near one two.
+  EXPECT_EQ(u.bytes("nq"), (std::vector<int>{-1, -1, -1}));
+  EXPECT_EQ(u.bytes("ff"), (std::vector<int>{-1, -1, -1}));
+  EXPECT_EQ(u.bytes("nf"), (std::vector<int>{-1, -1}));
 }
 
 TEST_F(Translate, StringLiteralsMergeUnlessAskedNot) {
