@@ -1,10 +1,12 @@
 // gen-dump: parses one preprocessed file, translates it, generates its code
-// and resolves its branches as the compiler does, then prints the output
-// code of every code section, one printOcode line per node. Used by the
-// code generator's golden and diagnostic tests.
+// and resolves its branches as the compiler does with -O- (the code as the
+// generator made it), then prints the output code of every code section,
+// one printOcode line per node. Used by the code generator's golden and
+// diagnostic tests.
 //
 //   gen-dump [options] file
 //     -r    print the code as generated, before branch resolution
+//     -O    run the optimiser's passes too, with their default settings
 //     -w3   report messages too (diagnostic level 3)
 // Exit status: the number of errors (at most 255); 1 for a usage error or
 // a file that cannot be opened.
@@ -50,16 +52,19 @@ static void s_finish(StatementRecord *list, pcodehl *root) {
 int main(int argc, char **argv) {
   bool raw = false;
   const char *file = nullptr;
+  global_optimize_flag = 0;
   for (int i = 1; i < argc; i++) {
     if (strcmp(argv[i], "-r") == 0)
       raw = true;
+    else if (strcmp(argv[i], "-O") == 0)
+      global_optimize_flag = 1;
     else if (strcmp(argv[i], "-w3") == 0)
       error_level = 3;
     else
       file = file ? nullptr : argv[i];
   }
   if (!file) {
-    fprintf(stderr, "usage: gen-dump [-r] [-w3] file\n");
+    fprintf(stderr, "usage: gen-dump [-r] [-O] [-w3] file\n");
     return 1;
   }
   FILE *in = fopen(file, "rb");
