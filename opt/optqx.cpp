@@ -26,7 +26,7 @@ void opt_apply_varlocate() {
   for (const varlocate_entry *e = opt_varlocate_first(); e; e = e->next) {
     SymbolRecord *sym = sym_lookup_sym(e->name, 0);
     if (!sym) {
-      yywarning("symbol '%s' unknown in varlocate", e->name);
+      post_error(2103, e->name);
       continue;
     }
     VELC_ASSERT(e->kind == VARLOCATE_BANK || e->kind == VARLOCATE_SECTION);
