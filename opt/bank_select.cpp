@@ -198,7 +198,7 @@ class Banking {
       return;
     inst *with = nullptr;
     if (s_names(dst, WREGsym) && dst.data.symbol.offset == 0 && !opt_is_near(src.data.symbol.sym) &&
-        s_is_sym_in_bank(src.data.symbol.sym, src.data.symbol.offset, bank_))
+        s_is_sym_in_bank(src.data.symbol.sym, src.data.symbol.offset, bank_) && opt_zn_dead_after(oc, b))
       with = iqx_opWF(MOVF, src.data.symbol.sym, src.data.symbol.offset, DEST_W);
     else if (s_names(src, WREGsym) && src.data.symbol.offset == 0 && !opt_is_near(dst.data.symbol.sym) &&
              s_is_sym_in_bank(dst.data.symbol.sym, dst.data.symbol.offset, bank_))

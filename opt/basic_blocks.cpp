@@ -9,6 +9,8 @@
 #include <set>
 
 #include "driver/diag.h"
+#include "device/inst_effects.h"
+#include "gen/gen.h"
 #include "opt/blocks.h"
 
 // ---- node helpers -------------------------------------------------------------
@@ -63,6 +65,42 @@ void remove_instruction_from_block(basic_block *block, ocode *oc) {
 }
 
 bool opt_is_near(const SymbolRecord *sym) { return sym && sym->type == VARIABLE && inst_access_bit(sym) == 0; }
+
+static uint32_t s_branch_reads(int32_t kind) {
+  switch (kind) {
+  case OC_BZ: case OC_BNZ: return EFF_Z;
+  case OC_BN: case OC_BNN: return EFF_N;
+  case OC_BC: case OC_BNC: return EFF_C;
+  case OC_BOV: case OC_BNOV: return EFF_OV;
+  default: return 0;
+  }
+}
+
+bool opt_zn_dead_after(ocode *oc, const basic_block *b) {
+  uint32_t pending = EFF_Z | EFF_N;
+  for (ocode *p = oc; p != b->last && p->next; ) {
+    p = p->next;
+    uint32_t reads = 0, writes = 0;
+    if (ocode_is_branch_kind(p->type)) {
+      reads = s_branch_reads(p->type);
+    } else if (p->type == OC_INST && !opt_is_op(p, WORD2)) {
+      const inst *ins = p->data.inst.ins;
+      inst_effects e = inst_effects_of(ins->opcode, 1, 0, 0);
+      reads = e.reads;
+      // a conditional write (after a skip) leaves the old flags in place
+      writes = opt_after_skip(p) ? 0 : e.writes;
+      for (const inst_operand &op : ins->operand)
+        if (op.type == SYMBOL_OP && op.data.symbol.sym == STATUSsym)
+          reads |= EFF_STATUS;
+    }
+    if (reads & pending)
+      return false;
+    pending &= ~writes;
+    if (!pending)
+      return true;
+  }
+  return false;  // live beyond the block, as far as is known here
+}
 
 ocode *opt_block_branch(const basic_block *b) {
   for (ocode *oc = b->last; oc; oc = oc->prev) {

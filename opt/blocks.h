@@ -45,9 +45,12 @@ bool opt_ends_unconditionally(const basic_block *b);
 // The block's final branch node, or null.
 ocode *opt_block_branch(const basic_block *b);
 
-// Switches of the passes (driver settings), read here so that the passes
-// need not include the driver.
+// Whether sym is a variable in the access bank (near RAM).
 bool opt_is_near(const SymbolRecord *sym);
+// Whether the Z and N flags are written again, within the block, before
+// anything after oc (and its second word) reads them: then oc may become an
+// instruction that sets them (MOVFF to WREG as MOVF).
+bool opt_zn_dead_after(ocode *oc, const basic_block *b);
 
 // ---- the passes; each returns true when it changed something ---------------
 bool opt_branch_optimizations(ocode *function);

@@ -29,7 +29,7 @@ static bool s_movff(basic_block *block, ocode *oc) {
   const inst_operand &dst = oc->next->data.inst.ins->operand[0];
   if (src.type != SYMBOL_OP || dst.type != SYMBOL_OP)
     return false;
-  if (s_is_sym(dst, WREGsym) && opt_is_near(src.data.symbol.sym)) {
+  if (s_is_sym(dst, WREGsym) && opt_is_near(src.data.symbol.sym) && opt_zn_dead_after(oc, block)) {
     s_replace_movff(block, oc, iqx_opWF(MOVF, src.data.symbol.sym, src.data.symbol.offset, DEST_W));
     return true;
   }

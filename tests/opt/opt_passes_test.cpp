@@ -74,8 +74,17 @@ TEST_F(OptPasses, RewritesAndWhatBlocksThem) {
     const char *expected;
   };
   const Row rows[] = {
-      {"MOVFF near to WREG", PEEPHOLE, 1, 1, [](OptPasses &t) { t.movff(t.near_v, 0, WREGsym, 0); },
-       "movf nv, 0, 0"},
+      {"MOVFF near to WREG", PEEPHOLE, 1, 1,
+       [](OptPasses &t) { t.movff(t.near_v, 0, WREGsym, 0); t.add(iqx_ADDLW(1)); }, "movf nv, 0, 0; addlw 1"},
+      {"MOVFF near to WREG while Z is still to be tested", PEEPHOLE, 1, 1,
+       [](OptPasses &t) {
+         t.movff(t.near_v, 0, WREGsym, 0);
+         t.add(iqx_BTFSC(STATUSsym, 0, 2));
+         t.add(iqx_ADDLW(1));
+       },
+       "movff nv; word2 WREG; btfsc STATUS, 2, 0; addlw 1"},
+      {"MOVFF near to WREG with Z live past the block", PEEPHOLE, 1, 1,
+       [](OptPasses &t) { t.movff(t.near_v, 0, WREGsym, 0); }, "movff nv; word2 WREG"},
       {"MOVFF WREG to near", PEEPHOLE, 1, 1, [](OptPasses &t) { t.movff(WREGsym, 0, t.near_v, 1); },
        "movwf nv + 1, 0"},
       {"MOVFF banked to WREG stays", PEEPHOLE, 1, 1, [](OptPasses &t) { t.movff(t.far_v, 0, WREGsym, 0); },
@@ -100,8 +109,9 @@ TEST_F(OptPasses, RewritesAndWhatBlocksThem) {
          t.movff(t.far_v, 0, WREGsym, 0);
          t.movff(WREGsym, 0, t.far_v, 0);
          t.movff(t.far_w, 0, WREGsym, 0);
+         t.add(iqx_ANDLW(1));
        },
-       "movlb high( fv ); movf fv, 0, 1; movwf fv, 1; movff fw; word2 WREG"},
+       "movlb high( fv ); movf fv, 0, 1; movwf fv, 1; movff fw; word2 WREG; andlw 1"},
       {"MOVLB of the selected bank", BANKING, 1, 1,
        [](OptPasses &t) {
          t.add(iqx_MOVLB(2));
