@@ -125,6 +125,17 @@ static bool s_peephole_all(basic_block *blocks) {
   return changed;
 }
 
+// Blocks emptied by a pass kept a no-op node in their place; with the
+// blocks gone they can go too (code generation makes none).
+static void s_drop_placeholders(ocode *function) {
+  for (ocode *oc = function; oc && oc->type != OC_EFUNCT;) {
+    ocode *next = oc->next;
+    if (oc->type == OC_NOP && !oc->immutable)
+      remove_instruction(oc);
+    oc = next;
+  }
+}
+
 // One round of all passes; true when any of them changed the code.
 static bool s_optimize_round(ocode *function) {
   bool changed = false;
@@ -151,6 +162,7 @@ static bool s_optimize_round(ocode *function) {
   if (do_unreachable_code_removal)
     changed |= s_until_stable(function, blocks, count, s_unreachable_pass);
   opt_convert_block_branches(blocks);
+  s_drop_placeholders(function);
   return changed;
 }
 
