@@ -5,6 +5,8 @@
 // unconditional branches to a return replaced by the return; and a
 // conditional branch over a lone unconditional branch turned into one
 // inverted conditional branch.
+#include <set>
+
 #include "driver/diag.h"
 #include "opt/blocks.h"
 #include "opt/opt.h"
@@ -27,6 +29,22 @@ static bool s_same_tested_operand(const ocode *a, const ocode *b) {
   if (x.src_type != y.src_type || x.bit != y.bit || x.offset != y.offset)
     return false;
   return x.src_type == SRC_IDX || (x.sym == y.sym && x.access == y.access);
+}
+
+// Whether nothing that takes program words lies between the branch and its
+// target label (a distance of 1, forward).
+static bool s_target_is_next(const ocode *oc) {
+  const ocode *label = oc->data.branch.type == LABEL_BRANCH ? oc->data.branch.target.label : nullptr;
+  if (oc->data.branch.type == SYMBOL_BRANCH && oc->data.branch.target.symbol &&
+      oc->data.branch.target.symbol->type == LABEL)
+    label = oc->data.branch.target.symbol->label_node;
+  for (const ocode *p = oc->next; p && label; p = p->next) {
+    if (p == label)
+      return true;
+    if (opt_max_instruction_size(p) != 0 || p->type == OC_EFUNCT)
+      return false;
+  }
+  return false;
 }
 
 static bool s_targets_itself(const ocode *oc) { return s_target_real(oc) == oc; }
@@ -60,8 +78,7 @@ static bool s_optimize_one(ocode *oc, bool *gone) {
     s_take_target(oc, target);
     return true;
   }
-  bool forward = true;
-  if (opt_max_distance_to_branch_target(oc, &forward) == 1 && forward && !opt_after_skip(oc)) {
+  if (s_target_is_next(oc) && !opt_after_skip(oc)) {
     remove_instruction(oc);
     *gone = true;
     return true;
@@ -121,10 +138,13 @@ static ocode *s_lone_branch(const basic_block *b) {
 }
 
 bool opt_block_branch_optimizations(basic_block *blocks) {
+  bool changed = false;
+  std::set<const basic_block *> touched;  // gained a predecessor the edges do not show
   for (basic_block *b = blocks; b; b = b->next) {
     ocode *cond = opt_block_branch(b);
     basic_block *n = b->next;
-    if (!cond || !ocode_is_conditional_kind(cond->type) || cond->immutable || !n || !n->next || n->immutable)
+    if (!cond || !ocode_is_conditional_kind(cond->type) || cond->immutable || !n || !n->next || n->immutable ||
+        touched.count(n))
       continue;
     ocode *jump = s_lone_branch(n);
     if (!jump || cond->data.branch.type != BLOCK_BRANCH || cond->data.branch.target.block != n->next ||
@@ -133,8 +153,10 @@ bool opt_block_branch_optimizations(basic_block *blocks) {
       continue;
     cond->type = s_inverse(cond->type);
     cond->data.branch.target.block = jump->data.branch.target.block;
+    touched.insert(cond->data.branch.target.block);
     remove_instruction_from_block(n, jump);
-    return true;  // the caller rebuilds the blocks
+    changed = true;
+    b = n;  // n is done with; blocks further on are untouched
   }
-  return false;
+  return changed;  // the caller rebuilds the blocks
 }

@@ -2,6 +2,8 @@
 // with an unconditional branch to a block reached from nowhere else is
 // followed by that block instead, without the branch; when the moved block
 // used to fall through, it gets an explicit branch to where it fell.
+#include <set>
+
 #include "driver/diag.h"
 #include "opt/blocks.h"
 
@@ -41,13 +43,17 @@ static void s_paste_after(ocode *at, ocode *first, ocode *last) {
 }
 
 bool opt_straighten(basic_block *blocks, int count) {
+  // Several moves per call, each on blocks no earlier move touched (their
+  // neighbours and edges are stale until the caller rebuilds the blocks).
+  std::set<const basic_block *> touched;
+  bool changed = false;
   (void)count;
   for (basic_block *b = blocks; b; b = b->next) {
     ocode *branch = opt_block_branch(b);
-    if (!branch || branch->data.branch.type != BLOCK_BRANCH)
+    if (!branch || branch->data.branch.type != BLOCK_BRANCH || touched.count(b))
       continue;
     basic_block *target = branch->data.branch.target.block;
-    if (!s_can_move(b, branch, target))
+    if (touched.count(target) || (target->next && touched.count(target->next)) || !s_can_move(b, branch, target))
       continue;
     if (!opt_ends_unconditionally(target)) {
       if (!target->next || target->next->first->type == OC_EFUNCT)
@@ -63,7 +69,9 @@ bool opt_straighten(basic_block *blocks, int count) {
     if (b->first == branch)
       b->first = branch->next;  // other branches may target b: keep its start valid
     remove_instruction(branch);
-    return true;  // the caller rebuilds the blocks
+    for (const basic_block *t : {b, b->next, target, target->previous, target->next})
+      touched.insert(t);
+    changed = true;
   }
-  return false;
+  return changed;  // the caller rebuilds the blocks
 }

@@ -4,6 +4,9 @@
 // before and including a return), one copy of the common tail stays and
 // the other block branches to it.
 #include <cstring>
+#include <map>
+#include <set>
+#include <vector>
 #include <utility>
 
 #include "driver/diag.h"
@@ -136,10 +139,22 @@ static bool s_try_pair(basic_block *a, basic_block *b) {
 }
 
 bool opt_tail_merging(basic_block *blocks, int count) {
+  // Only blocks with the same single successor (or none: returns) can share
+  // a tail; several merges per call, each on blocks no earlier one touched.
+  std::map<const basic_block *, std::vector<basic_block *>> by_successor;
   (void)count;
-  for (basic_block *a = blocks; a; a = a->next)
-    for (basic_block *b = a->next; b; b = b->next)
-      if (s_try_pair(a, b))
-        return true;  // the caller rebuilds the blocks
-  return false;
+  for (basic_block *b = blocks; b; b = b->next)
+    if (opt_edge_count(b->successors) <= 1)
+      by_successor[b->successors ? b->successors->block : nullptr].push_back(b);
+  std::set<const basic_block *> touched;
+  bool changed = false;
+  for (auto &[succ, group] : by_successor)
+    for (size_t i = 0; i < group.size(); ++i)
+      for (size_t j = i + 1; j < group.size() && !touched.count(group[i]); ++j)
+        if (!touched.count(group[j]) && s_try_pair(group[i], group[j])) {
+          touched.insert(group[i]);
+          touched.insert(group[j]);
+          changed = true;
+        }
+  return changed;  // the caller rebuilds the blocks
 }
