@@ -29,7 +29,7 @@ const message_record message_table[] = {
 #undef MSG
 };
 const int MESSAGE_TABLE_SZ = sizeof message_table / sizeof message_table[0];
-static_assert(sizeof message_table / sizeof message_table[0] == 210, "the catalogue holds 210 records");
+static_assert(sizeof message_table / sizeof message_table[0] == 211, "the catalogue holds 211 records");
 
 struct s_kind {
   const char *word;

@@ -1,13 +1,19 @@
 // The optimiser's phase. In: every code section's output code after code
 // generation, the varlocate list. Out: marked symbols, canonical symbol
-// references, and every branch resolved. The optimisation passes proper
-// are not part of the phase yet: with optimisation on or off, the code
-// goes through literal-branch conversion and branch resolution only.
+// references, every function optimised on its own (when optimisation is
+// on and the function holds no assembly block) and every branch resolved.
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "driver/diag.h"
+#include "driver/settings.h"
+#include "opt/blocks.h"
 #include "opt/opt.h"
+
+constexpr int PASS_REPEAT_LIMIT = 10;   // whole pass sequence of one function
+constexpr int UNTIL_STABLE_LIMIT = 200; // one pass repeated until it changes nothing
 
 static char *s_copy(const char *text) {
   char *copy = strdup(text ? text : "");
@@ -20,7 +26,7 @@ void opt_apply_varlocate() {
   for (const varlocate_entry *e = opt_varlocate_first(); e; e = e->next) {
     SymbolRecord *sym = sym_lookup_sym(e->name, 0);
     if (!sym) {
-      yywarning("symbol '%s' unknown in varlocate", e->name);
+      post_error(2103, e->name);
       continue;
     }
     VELC_ASSERT(e->kind == VARLOCATE_BANK || e->kind == VARLOCATE_SECTION);
@@ -35,6 +41,152 @@ void opt_apply_varlocate() {
   }
 }
 
+// One function cut out of its section list.
+struct function_entry {
+  ocode *bfunct;  // the sublist: OC_BFUNCT ... OC_EFUNCT
+  ocode *before;  // the node the sublist followed, null at the list's head
+};
+
+// Cuts every function out of the list; the nodes outside functions stay.
+static std::vector<function_entry> s_build_function_list(ocode *&list) {
+  std::vector<function_entry> functions;
+  for (ocode *oc = list; oc;) {
+    if (oc->type != OC_BFUNCT) {
+      oc = oc->next;
+      continue;
+    }
+    ocode *end = oc;
+    while (end->next && end->type != OC_EFUNCT)
+      end = end->next;
+    ocode *after = end->next;
+    function_entry entry{oc, oc->prev};
+    if (oc->prev)
+      oc->prev->next = after;
+    else
+      list = after;
+    if (after)
+      after->prev = oc->prev;
+    oc->prev = end->next = nullptr;
+    functions.push_back(entry);
+    oc = after;
+  }
+  return functions;
+}
+
+// Links the sublists back where they were, in their original order.
+static void s_link_functions_back(ocode *&list, const std::vector<function_entry> &functions) {
+  for (auto it = functions.rbegin(); it != functions.rend(); ++it) {
+    ocode *end = it->bfunct;
+    while (end->next)
+      end = end->next;
+    ocode *after = it->before ? it->before->next : list;
+    end->next = after;
+    if (after)
+      after->prev = end;
+    it->bfunct->prev = it->before;
+    if (it->before)
+      it->before->next = it->bfunct;
+    else
+      list = it->bfunct;
+  }
+}
+
+static void s_dump_blocks(basic_block *blocks) {
+  if (!dump_assembly_level_basic_blocks)
+    return;
+  printf("\n\n++++++++++ Dump of assembly level basic blocks");
+  dumpBasicBlocks(blocks);
+  printf("\n++++++++++ end of assembly level basic block dump");
+}
+
+// Runs a pass over the blocks until it changes nothing; each change is
+// followed by a fresh build of the blocks. Returns whether anything changed.
+static bool s_until_stable(ocode *function, basic_block *&blocks, int &count,
+                           bool (*pass)(basic_block *, int)) {
+  bool changed = false;
+  for (int i = 0; i < UNTIL_STABLE_LIMIT && pass(blocks, count); ++i) {
+    changed = true;
+    opt_convert_block_branches(blocks);
+    blocks = opt_calculate_basic_blocks(function, &count);
+  }
+  return changed;
+}
+
+static bool s_straighten_pass(basic_block *b, int n) { return opt_straighten(b, n); }
+static bool s_tail_pass(basic_block *b, int n) { return opt_tail_merging(b, n); }
+static bool s_block_branch_pass(basic_block *b, int) { return opt_block_branch_optimizations(b); }
+static bool s_unreachable_pass(basic_block *b, int) { return opt_unreachable_code_removal(b); }
+
+static bool s_peephole_all(basic_block *blocks) {
+  bool changed = false;
+  for (basic_block *b = blocks; b; b = b->next)
+    for (int i = 0; i < UNTIL_STABLE_LIMIT && opt_peephole_optimizations(b); ++i)
+      changed = true;
+  return changed;
+}
+
+// Blocks emptied by a pass kept a no-op node in their place; with the
+// blocks gone they can go too (code generation makes none).
+static void s_drop_placeholders(ocode *function) {
+  for (ocode *oc = function; oc && oc->type != OC_EFUNCT;) {
+    ocode *next = oc->next;
+    if (oc->type == OC_NOP && !oc->immutable)
+      remove_instruction(oc);
+    oc = next;
+  }
+}
+
+// One round of all passes; true when any of them changed the code.
+static bool s_optimize_round(ocode *function) {
+  bool changed = false;
+  ocode_enumerate(function);
+  if (do_branch_optimizations)
+    for (int i = 0; i < UNTIL_STABLE_LIMIT && opt_branch_optimizations(function); ++i)
+      changed = true;
+  int count = 0;
+  basic_block *blocks = opt_calculate_basic_blocks(function, &count);
+  s_dump_blocks(blocks);
+  changed |= s_peephole_all(blocks);
+  // the bank pass walks the blocks once per call; its rewrites keep the blocks
+  if ((do_banking_optimizations || do_wreg_tracking) && opt_optimize_banking(blocks)) {
+    changed = true;
+    opt_convert_block_branches(blocks);
+    blocks = opt_calculate_basic_blocks(function, &count);
+  }
+  if (do_code_straightening)
+    changed |= s_until_stable(function, blocks, count, s_straighten_pass);
+  if (do_tail_merging)
+    changed |= s_until_stable(function, blocks, count, s_tail_pass);
+  if (do_branch_optimizations)
+    changed |= s_until_stable(function, blocks, count, s_block_branch_pass);
+  if (do_unreachable_code_removal)
+    changed |= s_until_stable(function, blocks, count, s_unreachable_pass);
+  opt_convert_block_branches(blocks);
+  s_drop_placeholders(function);
+  return changed;
+}
+
+static void s_optimize_function(ocode *function) {
+  for (int round = 0; round < PASS_REPEAT_LIMIT && s_optimize_round(function); ++round) {
+  }
+}
+
+static bool s_has_inline_asm(const ocode *bfunct) {
+  const SymbolRecord *fsym = bfunct->data.funct.sym;
+  return fsym && fsym->has_inline_asm;
+}
+
+static ocode *s_optimize_section(ocode *list) {
+  std::vector<function_entry> functions = s_build_function_list(list);
+  for (const function_entry &f : functions)
+    if (!s_has_inline_asm(f.bfunct))
+      s_optimize_function(f.bfunct);
+  s_link_functions_back(list, functions);
+  for (int i = 0; i < UNTIL_STABLE_LIMIT && opt_post_process_peephole_optimizations(list); ++i) {
+  }
+  return list;
+}
+
 void optimize_assembly() {
   opt_apply_varlocate();
   opt_normalize_all_symrefs();
@@ -45,6 +197,8 @@ void optimize_assembly() {
     if (scn->kind != SECTION_CODE || !scn->code)
       continue;
     scn->code = opt_convert_literal_branches(scn->code);
+    if (global_optimize_flag)
+      scn->code = s_optimize_section(scn->code);
     scn->code = opt_resolve_branches(scn->code);
   }
 }

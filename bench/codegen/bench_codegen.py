@@ -5,7 +5,8 @@ and prints its program bytes and cycles beside the targets.
 In: the folder of the tools, the run-time object, and a folder of benchmark
 programs (each includes bench.h and ends with bench_finish) with a README.md
 whose targets table lists, per program, EXPECTED, target bytes and target
-cycles. Out: a table per setting (default options, then -Oi+) with, per
+cycles. Out: a table per setting (default options, -Oi+, and the optimiser
+off with -O-) with, per
 program, the program bytes (code and constant-data sections of the program's
 own object, and its initialised data, from the link map), the cycles of
 main's first call on harrow-sim (its first instruction to its return), the
@@ -20,7 +21,7 @@ import sys
 import tempfile
 
 CYCLE_LIMIT = 5000000
-SETTINGS = [("default", []), ("-Oi+", ["-Oi+"])]
+SETTINGS = [("default", []), ("-Oi+", ["-Oi+"]), ("-O-", ["-O-"])]
 
 
 def read_targets(folder):

@@ -1,10 +1,14 @@
 // gen-dump: parses one preprocessed file, translates it, generates its code
-// and resolves its branches as the compiler does, then prints the output
-// code of every code section, one printOcode line per node. Used by the
-// code generator's golden and diagnostic tests.
+// and resolves its branches as the compiler does with -O- (the code as the
+// generator made it), then prints the output code of every code section,
+// one printOcode line per node. Used by the code generator's golden and
+// diagnostic tests.
 //
 //   gen-dump [options] file
 //     -r    print the code as generated, before branch resolution
+//     -O    run the optimiser's passes too, with their default settings
+//     -Ob- -Os- -Ot- -Ou- -On- -Ow-   ... with that pass switched off
+//     -tob  dump the optimiser's basic blocks
 //     -w3   report messages too (diagnostic level 3)
 //     -Oi+  integer promotion on (char operands widened to int)
 // Exit status: the number of errors (at most 255); 1 for a usage error or
@@ -35,6 +39,26 @@ static void s_print_sections() {
   }
 }
 
+// Optimiser switches gen-dump takes, as the compiler spells them.
+static bool s_opt_switch(const char *arg) {
+  static const struct {
+    const char *name;
+    int *setting;
+    int value;
+  } rows[] = {
+      {"-O", &global_optimize_flag, 1},        {"-Ob-", &do_branch_optimizations, 0},
+      {"-Os-", &do_code_straightening, 0},     {"-Ot-", &do_tail_merging, 0},
+      {"-Ou-", &do_unreachable_code_removal, 0}, {"-On-", &do_banking_optimizations, 0},
+      {"-Ow-", &do_wreg_tracking, 0},          {"-tob", &dump_assembly_level_basic_blocks, 1},
+  };
+  for (const auto &row : rows)
+    if (strcmp(arg, row.name) == 0) {
+      *row.setting = row.value;
+      return true;
+    }
+  return false;
+}
+
 static void s_finish(StatementRecord *list, pcodehl *root) {
   genFree();
   trnTerminate();
@@ -51,9 +75,12 @@ static void s_finish(StatementRecord *list, pcodehl *root) {
 int main(int argc, char **argv) {
   bool raw = false;
   const char *file = nullptr;
+  global_optimize_flag = 0;
   for (int i = 1; i < argc; i++) {
     if (strcmp(argv[i], "-r") == 0)
       raw = true;
+    else if (s_opt_switch(argv[i]))
+      continue;
     else if (strcmp(argv[i], "-w3") == 0)
       error_level = 3;
     else if (strcmp(argv[i], "-Oi+") == 0)
@@ -62,7 +89,8 @@ int main(int argc, char **argv) {
       file = file ? nullptr : argv[i];
   }
   if (!file) {
-    fprintf(stderr, "usage: gen-dump [-r] [-w3] [-Oi+] file\n");
+    fprintf(stderr, "usage: gen-dump [-r] [-O] [-O?-] [-tob] [-w3] [-Oi+] file
+");
     return 1;
   }
   FILE *in = fopen(file, "rb");

@@ -1,0 +1,362 @@
+// Basic blocks. In: one function's output code (OC_BFUNCT ... OC_EFUNCT)
+// whose branches target labels. Out: the blocks in code order with their
+// successor and predecessor lists, every branch to a label of the function
+// turned into a branch to its block, the labels nothing else names removed;
+// and back: block targets as labels again. Also the shared node helpers.
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <set>
+
+#include "driver/diag.h"
+#include "device/inst_effects.h"
+#include "gen/gen.h"
+#include "opt/blocks.h"
+
+// ---- node helpers -------------------------------------------------------------
+
+static bool s_is_real(const ocode *oc) {
+  return oc->type == OC_INST || ocode_is_branch_kind(oc->type) || oc->type == OC_EFUNCT;
+}
+
+ocode *opt_real_instruction(ocode *oc) {
+  while (oc && !(s_is_real(oc) && !opt_is_op(oc, WORD2)))
+    oc = oc->next;
+  return oc;
+}
+
+ocode *opt_prev_real(ocode *oc) {
+  for (oc = oc ? oc->prev : nullptr; oc; oc = oc->prev)
+    if (s_is_real(oc) && !opt_is_op(oc, WORD2))
+      return oc;
+  return nullptr;
+}
+
+bool opt_is_op(const ocode *oc, int opcode) {
+  return oc && oc->type == OC_INST && oc->data.inst.ins->opcode == opcode;
+}
+
+bool opt_after_skip(ocode *oc) {
+  ocode *prev = opt_prev_real(oc);
+  return prev && is_skip_conditional(prev);
+}
+
+void remove_instruction(ocode *oc) {
+  VELC_ASSERT(!oc->immutable);
+  ocodeFree(ocode_unlink(oc));
+}
+
+void remove_instruction_from_block(basic_block *block, ocode *oc) {
+  VELC_ASSERT(!block->immutable);
+  if (block->first == oc && block->last == oc) {
+    // keep a placeholder so that the block stays anchored in the list
+    ocode *nop = ocodeNop(oc->line, oc->file);
+    oc->prev->next = nop;
+    nop->prev = oc->prev;
+    nop->next = oc;
+    oc->prev = nop;
+    block->first = block->last = nop;
+  } else if (block->first == oc) {
+    block->first = oc->next;
+  } else if (block->last == oc) {
+    block->last = oc->prev;
+  }
+  remove_instruction(oc);
+}
+
+bool opt_is_near(const SymbolRecord *sym) { return sym && sym->type == VARIABLE && inst_access_bit(sym) == 0; }
+
+static uint32_t s_branch_reads(int32_t kind) {
+  switch (kind) {
+  case OC_BZ: case OC_BNZ: return EFF_Z;
+  case OC_BN: case OC_BNN: return EFF_N;
+  case OC_BC: case OC_BNC: return EFF_C;
+  case OC_BOV: case OC_BNOV: return EFF_OV;
+  default: return 0;
+  }
+}
+
+bool opt_zn_dead_after(ocode *oc, const basic_block *b) {
+  uint32_t pending = EFF_Z | EFF_N;
+  for (ocode *p = oc; p != b->last && p->next; ) {
+    p = p->next;
+    uint32_t reads = 0, writes = 0;
+    if (ocode_is_branch_kind(p->type)) {
+      reads = s_branch_reads(p->type);
+    } else if (p->type == OC_INST && !opt_is_op(p, WORD2)) {
+      const inst *ins = p->data.inst.ins;
+      inst_effects e = inst_effects_of(ins->opcode, 1, 0, 0);
+      reads = e.reads;
+      // a conditional write (after a skip) leaves the old flags in place
+      writes = opt_after_skip(p) ? 0 : e.writes;
+      for (const inst_operand &op : ins->operand)
+        if (op.type == SYMBOL_OP && op.data.symbol.sym == STATUSsym)
+          reads |= EFF_STATUS;
+    }
+    if (reads & pending)
+      return false;
+    pending &= ~writes;
+    if (!pending)
+      return true;
+  }
+  return false;  // live beyond the block, as far as is known here
+}
+
+ocode *opt_block_branch(const basic_block *b) {
+  for (ocode *oc = b->last; oc; oc = oc->prev) {
+    if (s_is_real(oc) && !opt_is_op(oc, WORD2))
+      return ocode_is_branch_kind(oc->type) ? oc : nullptr;
+    if (oc == b->first)
+      break;
+  }
+  return nullptr;
+}
+
+static ocode *s_last_real(const basic_block *b) {
+  for (ocode *oc = b->last; oc; oc = oc->prev) {
+    if (s_is_real(oc) && !opt_is_op(oc, WORD2))
+      return oc;
+    if (oc == b->first)
+      break;
+  }
+  return nullptr;
+}
+
+bool opt_ends_unconditionally(const basic_block *b) {
+  ocode *last = s_last_real(b);
+  if (!last || !(is_unconditional_branch(last) || is_return(last)))
+    return false;
+  return !opt_after_skip(last);
+}
+
+int opt_edge_count(const block_edge *e) {
+  int n = 0;
+  for (; e; e = e->next)
+    ++n;
+  return n;
+}
+
+// ---- building -------------------------------------------------------------------
+
+static ocode *s_target_node(const ocode *oc) {
+  if (oc->data.branch.type == LABEL_BRANCH)
+    return oc->data.branch.target.label;
+  if (oc->data.branch.type == SYMBOL_BRANCH) {
+    SymbolRecord *sym = oc->data.branch.target.symbol;
+    return sym && sym->type == LABEL ? sym->label_node : nullptr;
+  }
+  return nullptr;
+}
+
+static void s_add_edge(block_edge **list, basic_block *block) {
+  for (block_edge *e = *list; e; e = e->next)
+    if (e->block == block)
+      return;
+  auto *edge = static_cast<block_edge *>(calloc(1, sizeof(block_edge)));
+  if (!edge)
+    fatal_out_of_memory();
+  edge->block = block;
+  edge->next = *list;
+  if (*list)
+    (*list)->prev = edge;
+  *list = edge;
+}
+
+static void s_link(basic_block *from, basic_block *to) {
+  if (!from || !to)
+    return;
+  s_add_edge(&from->successors, to);
+  s_add_edge(&to->predecessors, from);
+}
+
+static void s_free_edges(block_edge *e) {
+  while (e) {
+    block_edge *next = e->next;
+    free(e);
+    e = next;
+  }
+}
+
+// Labels an instruction operand names (computed jumps, address loads): they
+// stay where they are and start their block.
+static std::set<ocode *> s_named_labels(ocode *function) {
+  std::set<ocode *> named;
+  for (ocode *oc = function; oc; oc = oc->next) {
+    if (oc->type != OC_INST)
+      continue;
+    for (const inst_operand &op : oc->data.inst.ins->operand)
+      if (op.type == SYMBOL_OP && op.data.symbol.sym && op.data.symbol.sym->type == LABEL &&
+          op.data.symbol.sym->label_node)
+        named.insert(op.data.symbol.sym->label_node);
+    if (oc->type == OC_EFUNCT)
+      break;
+  }
+  return named;
+}
+
+static std::set<ocode *> s_leaders(ocode *function, const std::set<ocode *> &named) {
+  std::set<ocode *> leaders{function};
+  auto add = [&leaders](ocode *oc) {
+    if (oc)
+      leaders.insert(oc);
+  };
+  add(opt_real_instruction(function->next));
+  for (ocode *oc = function->next; oc && oc->type != OC_EFUNCT; oc = oc->next) {
+    if (ocode_is_branch_kind(oc->type)) {
+      if (ocode *target = s_target_node(oc))
+        add(opt_real_instruction(target));
+      add(opt_real_instruction(oc->next));
+    } else if (is_return(oc)) {
+      add(opt_real_instruction(oc->next));
+    } else if (named.count(oc)) {
+      add(oc);
+    }
+  }
+  for (ocode *oc = function; oc; oc = oc->next)
+    if (oc->type == OC_EFUNCT) {
+      add(oc);
+      break;
+    }
+  return leaders;
+}
+
+static basic_block *s_new_block(basic_block *prev, ocode *first, int number) {
+  auto *b = static_cast<basic_block *>(calloc(1, sizeof(basic_block)));
+  if (!b)
+    fatal_out_of_memory();
+  b->number = number;
+  b->first = b->last = first;
+  b->previous = prev;
+  if (prev)
+    prev->next = b;
+  return b;
+}
+
+// A leader preceded by a named label: the label starts the block instead.
+static ocode *s_block_start(ocode *leader, const std::set<ocode *> &named) {
+  ocode *start = leader;
+  while (start->prev && start->prev->type == OC_LABEL && named.count(start->prev))
+    start = start->prev;
+  return start;
+}
+
+static void s_edges(basic_block *blocks) {
+  for (basic_block *b = blocks; b; b = b->next) {
+    ocode *last = s_last_real(b);
+    if (!last) {  // the function's begin, or nothing but placeholders
+      s_link(b, b->next);
+      continue;
+    }
+    if (last->type == OC_EFUNCT)
+      continue;
+    if (ocode_is_branch_kind(last->type) && last->data.branch.type == BLOCK_BRANCH)
+      s_link(b, last->data.branch.target.block);
+    if (!opt_ends_unconditionally(b))
+      s_link(b, b->next);
+    if (is_skip_conditional(last) && b->next)  // the skip steps over the next block's first instruction
+      s_link(b, b->next->next);
+  }
+}
+
+basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
+  std::set<ocode *> named = s_named_labels(function);
+  std::set<ocode *> leaders = s_leaders(function, named);
+  std::set<ocode *> starts;
+  for (ocode *leader : leaders)
+    starts.insert(s_block_start(leader, named));
+  std::map<ocode *, basic_block *> of_leader;
+  basic_block *first = nullptr, *cur = nullptr;
+  int n = 0;
+  for (ocode *oc = function; oc; oc = oc->next) {
+    if (starts.count(oc)) {
+      cur = s_new_block(cur, oc, n++);
+      if (!first)
+        first = cur;
+    }
+    cur->last = oc;
+    if (leaders.count(oc))
+      of_leader[oc] = cur;
+    if (oc->immutable || named.count(oc))
+      cur->immutable = 1;
+    if (oc->type == OC_EFUNCT)
+      break;
+  }
+  // Branch targets become blocks; then the labels they named can go.
+  for (ocode *oc = function; oc && oc->type != OC_EFUNCT; oc = oc->next) {
+    if (!ocode_is_branch_kind(oc->type))
+      continue;
+    ocode *target = s_target_node(oc);
+    if (!target)
+      continue;
+    basic_block *tb = of_leader[opt_real_instruction(target)];
+    VELC_ASSERT(tb != nullptr);
+    oc->data.branch.type = BLOCK_BRANCH;
+    oc->data.branch.target.block = tb;
+  }
+  for (basic_block *b = first; b; b = b->next)
+    for (ocode *oc = b->first, *next; oc; oc = next) {
+      next = oc == b->last ? nullptr : oc->next;
+      if (oc->type != OC_LABEL || named.count(oc))
+        continue;
+      if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
+        oc->data.label.sym->label_node = nullptr;
+      if (b->first == oc)
+        b->first = oc->next;
+      if (b->last == oc)
+        b->last = oc->prev;
+      ocodeFree(ocode_unlink(oc));
+    }
+  s_edges(first);
+  *count = n;
+  return first;
+}
+
+void opt_convert_block_branches(basic_block *blocks) {
+  std::map<basic_block *, ocode *> labels;
+  ocode *function = blocks ? blocks->first : nullptr;
+  for (ocode *oc = function; oc && oc->type != OC_EFUNCT; oc = oc->next) {
+    if (!ocode_is_branch_kind(oc->type) || oc->data.branch.type != BLOCK_BRANCH)
+      continue;
+    basic_block *tb = oc->data.branch.target.block;
+    ocode *&label = labels[tb];
+    if (!label)
+      label = tb->first->type == OC_LABEL ? tb->first : objInsertLabel(tb->first);
+    oc->data.branch.type = LABEL_BRANCH;
+    oc->data.branch.target.label = label;
+  }
+  while (blocks) {
+    basic_block *next = blocks->next;
+    s_free_edges(blocks->successors);
+    s_free_edges(blocks->predecessors);
+    free(blocks);
+    blocks = next;
+  }
+}
+
+static void s_dump_edges(const block_edge *e) {
+  if (!e)
+    printf("none");
+  // the lists are built newest first; print them in the order they were added
+  const block_edge *last = e;
+  while (last && last->next)
+    last = last->next;
+  for (; last; last = last->prev)
+    printf("#%d ", last->block->number);
+}
+
+void dumpBasicBlocks(const basic_block *blocks) {
+  for (const basic_block *b = blocks; b; b = b->next) {
+    printf("\nBLOCK #%d:\n", b->number);
+    printf("    predecessors: ");
+    s_dump_edges(b->predecessors);
+    printf("\n    successors: ");
+    s_dump_edges(b->successors);
+    printf("\n");
+    for (const ocode *oc = b->first; oc; oc = oc->next) {
+      if (oc->type != OC_PUSH_TEMPS && oc->type != OC_POP_TEMPS)
+        printOcode(oc, 1);
+      if (oc == b->last)
+        break;
+    }
+  }
+}
