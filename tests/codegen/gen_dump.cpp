@@ -89,8 +89,7 @@ int main(int argc, char **argv) {
       file = file ? nullptr : argv[i];
   }
   if (!file) {
-    fprintf(stderr, "usage: gen-dump [-r] [-O] [-O?-] [-tob] [-w3] [-Oi+] file
-");
+    fprintf(stderr, "usage: gen-dump [-r] [-O] [-O?-] [-tob] [-w3] [-Oi+] file\n");
     return 1;
   }
   FILE *in = fopen(file, "rb");
