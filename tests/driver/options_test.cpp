@@ -263,8 +263,8 @@ TEST_F(OptionRun, VersionAndVerboseCounts) {
   r = run({"-verbose", "prog.c"});
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.out.find("v3.00"), std::string::npos);
-  EXPECT_NE(r.out.find("Phases run: preprocessing, parsing, translation, code generation (8- and 16-bit "
-                       "code), branch resolution, object file.\n"),
+  EXPECT_NE(r.out.find("Phases run: preprocessing, parsing, translation, code generation, optimisation, "
+                       "branch resolution, object file.\n"),
             std::string::npos)
       << r.out;
   EXPECT_NE(r.out.find(" file written"), std::string::npos) << r.out;
