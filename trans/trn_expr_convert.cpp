@@ -182,6 +182,10 @@ static pcodell_t *s_call_node(pcodell_t *callee, const TypeRecord *ft, pcodell_t
     bytes += ll_sizeof_type(args[i]->type);
     chain = s_arg_node(args[i], chain, line, file);
   }
+  // The callee reaches its arguments relative to its frame pointer: more
+  // bytes than a frame can address cannot be received.
+  if (bytes > FRAME_LIMIT)
+    post_error(1301);
   TypeRecord *ret = ft->next;
   long rsize = is_type_void(ret) ? 0 : ll_sizeof_type(ret);
   PcodellOp op = is_type_void(ret) ? I_CALL : s_sized(I_CALL8, rsize);

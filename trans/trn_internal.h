@@ -13,6 +13,10 @@
 #include "trans/trn_records.h"
 #include "trans/type.h"
 
+// The bytes a stack frame (parameters, frame pointer and locals) can
+// address relative to FSR2.
+constexpr long FRAME_LIMIT = 96;
+
 // ---- statement lists ------------------------------------------------------
 // A statement list under construction: head and tail, so appending is O(1).
 struct SList {

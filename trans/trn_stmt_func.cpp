@@ -26,9 +26,6 @@ static bool sInFunctionFlag, sInFunctionBodyFlag, s_frame_reported;
 static long s_param_frame_size, s_stack_frame_size;
 static std::vector<asm_entry *> s_asm_blocks;  // taken from the syntax tree, freed by trnTerminate
 
-// The largest frame the stack-relative addressing reaches.
-constexpr long FRAME_LIMIT = 96;
-
 static long ll_get_frame_pointer_size() { return stack_multi_bank_flag ? 2 : 1; }
 
 bool trnInFunction() { return sInFunctionFlag; }

@@ -149,7 +149,7 @@ HEADER = "extern int shared;\n"
 # message) and nothing else; the table's last column names what it reported.
 CASES = {
     "params": (s_params, 15000, "parameters of one function definition (frame too large)", ("1300",)),
-    "args": (s_args, 20000, "arguments of one call", ()),
+    "args": (s_args, 20000, "arguments of one call (parameter frame too large)", ("1301",)),
     "strings": (s_strings, 2000, "pieces of one concatenated string literal", ()),
     "globals": (s_globals, 30000, "identifiers in the file scope", ()),
     "locals": (s_locals, 25000, "identifiers in one block scope", ()),

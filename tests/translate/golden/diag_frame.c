@@ -15,3 +15,8 @@ void h(long a, long b)
   char more;
   more = 1;
 }
+void take(struct big b, char c, char d);
+void k(struct big *p)
+{
+  take(*p, 1, 2);
+}
