@@ -48,7 +48,9 @@ struct gen_attrib {
   ocode *ilist;        // the code of the subtree (owned until taken)
 };
 
-constexpr int sATTRIBSTACKSIZE = 1024;
+// Records of the nodes being reduced: room for the deepest expression the
+// translator accepts (1000 levels, each a few tree nodes).
+constexpr int sATTRIBSTACKSIZE = 16384;
 
 // ---- records of the running action ----------------------------------------
 gen_attrib *sel_self();

@@ -136,8 +136,15 @@ static void s_reduce(pcodell_t *p, int goal, int record, bool root) {
   pcodell_t *kids[burg_max_kids + 1] = {};
   _kids(p, rule, kids);
   ActionContext context{record, s_attrib_stack_tos, s_kid_count(rule)};
-  if (context.kids + context.count >= sATTRIBSTACKSIZE)
-    VELC_ASSERT(!"attribute stack full");
+  if (context.kids + context.count >= sATTRIBSTACKSIZE) {
+    // Deeper than any expression the translator lets through; reported,
+    // never overrun.
+    yylineno = p->line;
+    if (p->file)
+      snprintf(yyfilename, sizeof yyfilename, "%s", p->file);
+    post_error(1000, "expression too complex");
+    fatal_unwind_counted();
+  }
   for (int i = 0; i < context.count; i++)
     s_attrib_stack[context.kids + i] = gen_attrib{};
   s_attrib_stack_tos = context.kids + context.count;
