@@ -17,17 +17,9 @@ protected:
   }
   // n one-word instructions.
   static ocode *fillers(long n) {
-    ocode *list = nullptr, *last = nullptr;
-    for (long i = 0; i < n; i++) {
-      ocode *oc = ocodeInst(iqx_NOP(), 1, "a.c");
-      if (last) {
-        last->next = oc;
-        oc->prev = last;
-      } else {
-        list = oc;
-      }
-      last = oc;
-    }
+    ocode *list = nullptr;
+    for (long i = 0; i < n; i++)
+      list = objAppend(ocodeInst(iqx_NOP(), 1, "a.c"), list);  // prepends: every node alike
     return list;
   }
   // The instruction texts of the list, function markers, labels and the

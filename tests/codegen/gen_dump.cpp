@@ -24,6 +24,7 @@
 #include "opt/opt.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
+#include "tests/support/translation_cleanup.h"
 
 static void s_print_sections() {
   for (void *rec = list_first(section_set); rec; rec = list_next(rec)) {
@@ -61,14 +62,7 @@ static bool s_opt_switch(const char *arg) {
 
 static void s_finish(StatementRecord *list, pcodehl *root) {
   genFree();
-  trnTerminate();
-  stmtFreeList(list);
-  sym_end_module();
-  type_free_params();
-  ll_free_constant_types();
-  type_free_predefined();
-  hl_free_ast(root);
-  pragma_pool_clear();
+  free_translation(list, root);
   opt_varlocate_clear();
 }
 

@@ -15,25 +15,9 @@
 #include "driver/diag.h"
 #include "front/front.h"
 #include "front/parse_private.h"
+#include "parse_text.h"
 
 namespace {
-
-int parse(const std::string &text) {
-  snprintf(yyfilename, sizeof yyfilename, "%s", "t.c");
-  yylineno = 1;
-  return front_parse_bytes(text.data(), text.size());
-}
-
-std::string dump(const pcodehl *root) {
-  char *buffer = nullptr;
-  size_t size = 0;
-  FILE *out = open_memstream(&buffer, &size);
-  hl_dump_tree(out, root);
-  fclose(out);
-  std::string text(buffer, size);
-  free(buffer);
-  return text;
-}
 
 // Every node of a tree, pre-order.
 void collect(const pcodehl *node, std::vector<const pcodehl *> &out) {

@@ -12,15 +12,9 @@
 #include "driver/diag.h"
 #include "front/front.h"
 #include "front/parse_private.h"
+#include "parse_text.h"
 
 namespace {
-
-// Parses text as file "t.c" from line 1; returns the number of errors.
-int parse(const std::string &text) {
-  snprintf(yyfilename, sizeof yyfilename, "%s", "t.c");
-  yylineno = 1;
-  return front_parse_bytes(text.data(), text.size());
-}
 
 // Owns the tree of the last parse.
 struct Tree {
@@ -28,17 +22,6 @@ struct Tree {
   Tree() : root(hl_get_ast()) {}
   ~Tree() { hl_free_ast(root); }
 };
-
-std::string dump(const pcodehl *root) {
-  char *buffer = nullptr;
-  size_t size = 0;
-  FILE *out = open_memstream(&buffer, &size);
-  hl_dump_tree(out, root);
-  fclose(out);
-  std::string text(buffer, size);
-  free(buffer);
-  return text;
-}
 
 // Frees the tree of the last parse.
 void drop() {

@@ -16,6 +16,7 @@
 
 #include "driver/diag.h"
 #include "front/front.h"
+#include "parse_text.h"
 #include "tests/support/quiet_diagnostics.h"
 
 namespace {
@@ -26,18 +27,10 @@ struct Outcome {
 };
 
 Outcome run(const std::string &text) {
-  snprintf(yyfilename, sizeof yyfilename, "%s", "fuzz.c");
-  yylineno = 1;
   Outcome o;
-  o.errors = front_parse_bytes(text.data(), text.size());
+  o.errors = parse(text, "fuzz.c");
   pcodehl *root = hl_get_ast();
-  char *buffer = nullptr;
-  size_t size = 0;
-  FILE *out = open_memstream(&buffer, &size);
-  hl_dump_tree(out, root);
-  fclose(out);
-  o.tree.assign(buffer, size);
-  free(buffer);
+  o.tree = dump(root);
   hl_free_ast(root);
   return o;
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
+#include <tuple>
 
 #include "driver/diag.h"
 #include "driver/settings.h"
@@ -55,22 +56,6 @@ TEST_F(ScanTest, SectionPragmas) {
   EXPECT_EQ(run.records[2].u.section.address, 0x200u);
 }
 
-TEST_F(ScanTest, SectionPragmaErrors) {
-  pragma_run run = s_run("#pragma romdata overlay overlay x\n#pragma code mycode=abc\nint\n"
-                         "#pragma code access\n#pragma code a b\n#pragma udata 5\n");
-  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"section romdata name=x overlay=1 access=0"}));
-  EXPECT_EQ(run.others, (Tokens{TOK_INT}));  // the rest of each failed line is skipped
-  EXPECT_EQ(run.console, diag_line("Error", 1014, 1, "redundant attribute specifier declaring section 'overlay'") +
-                             diag_line("Error", 1013, 4, "error in pragma directive") +
-                             diag_line("Error", 1013, 5, "error in pragma directive") +
-                             diag_line("Error", 1013, 6, "error in pragma directive"));
-}
-
-TEST_F(ScanTest, SectionPragmaAtEndOfInputWithoutNewline) {
-  pragma_run run = s_run("#pragma code c");
-  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"section code name=c overlay=0 access=0"}));
-}
-
 TEST_F(ScanTest, InterruptSaveListIsNewestFirst) {
   pragma_run run = s_run("#pragma interrupt isr save=PROD,section(\"mydata\")\n");
   EXPECT_EQ(run.pragmas,
@@ -92,23 +77,6 @@ TEST_F(ScanTest, InterruptNosaveAndShadowRegisters) {
   ASSERT_EQ(run.records.size(), 2u);
   EXPECT_EQ(run.records[1].u.interrupt.nosave[NOSAVE_WREG], 1u);
   EXPECT_EQ(run.records[1].u.interrupt.high_priority, 0u);
-}
-
-TEST_F(ScanTest, InterruptSaveAndNosaveOfOneLocationConflict) {
-  pragma_run run = s_run("#pragma interruptlow isr save=PROD nosave=PRODH\n#pragma interruptlow other nosave=PROD\n");
-  std::string redundant = diag_line("Warning", 2074, 1, "location PROD specified in the interrupt save list is redundant");
-  std::string both1 = diag_line("Error", 1228, 1, "PRODH cannot be specified in both interrupt save= and nosave= clauses");
-  std::string both2 = diag_line("Error", 1228, 2, "PROD cannot be specified in both interrupt save= and nosave= clauses");
-  EXPECT_EQ(run.console, redundant + both1 + both2);  // the saved flags last for the whole unit
-}
-
-TEST_F(ScanTest, InterruptOptionalNameAndEmptyClause) {
-  pragma_run run = s_run("#pragma interrupt isr isrsection save\n#pragma interrupt h nosave\n");
-  EXPECT_EQ(run.pragmas, (std::vector<std::string>{
-                             "interrupt isr name=isrsection save=[] nosave=[]",
-                             "interrupt h name=- save=[] nosave=[]",
-                         }));
-  EXPECT_EQ(run.console, "");
 }
 
 TEST_F(ScanTest, InterruptSaveOfUnmanagedAndSectionNames) {
@@ -134,34 +102,85 @@ TEST_F(ScanTest, UpperPointerBytesAreSavedSilentlyInTheSmallModel) {
   EXPECT_EQ(large.console, diag_line("Warning", 2074, 1, "location TBLPTRU specified in the interrupt save list is redundant"));
 }
 
-TEST_F(ScanTest, NosaveOfNamesWithoutAGroup) {
-  pragma_run run = s_run("#pragma interruptlow isr nosave=FSR2,foo,section(\"data\")\n");
-  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"interruptlow isr name=- save=[] nosave=[]"}));
-  const char *tail = " is not a valid compiler managed resource for use in the interrupt nosave list";
-  EXPECT_EQ(run.console, diag_line("Warning", 2077, 1, std::string("FSR2") + tail) +
-                             diag_line("Warning", 2077, 1, std::string("foo") + tail) +
-                             diag_line("Warning", 2077, 1, std::string("data") + tail));
-}
-
-TEST_F(ScanTest, InterruptSyntaxErrorsDropThePragma) {
-  pragma_run run = s_run("#pragma interrupt\n#pragma interrupt isr save=\n#pragma interrupt isr save PROD\n"
-                         "#pragma interrupt isr save=section(x)\n#pragma interrupt isr save=section(\"x\"\n"
-                         "#pragma interrupt isr save=PROD junk\nint\n");
-  EXPECT_TRUE(run.pragmas.empty());
-  EXPECT_EQ(run.others, (Tokens{TOK_INT}));
-  EXPECT_EQ(run.console, diag_line("Error", 1018, 1, "function name expected in 'interrupt' pragma") +
-                             diag_line("Error", 1017, 2, "symbol name expected in 'interrupt' pragma") +
-                             diag_line("Error", 1002, 3, "syntax error, '=' expected") +
-                             diag_line("Error", 1002, 4, "syntax error, 'string constant' expected") +
-                             diag_line("Error", 1002, 5, "syntax error, ')' expected") +
-                             diag_line("Warning", 2074, 6, "location PROD specified in the interrupt save list is redundant") +
-                             diag_line("Error", 1020, 6, "unexpected input following 'interrupt'"));
-}
-
-TEST_F(ScanTest, TmpdataLeavesTheRestOfTheLine) {
-  pragma_run run = s_run("#pragma tmpdata\n#pragma tmpdata mytmp int x\n");
-  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"tmpdata name=-", "tmpdata name=mytmp"}));
-  EXPECT_EQ(run.others, (Tokens{TOK_INT, TOK_IDENTIFIER}));
+// Pragmas whose effect shows in the records' text, the other tokens and the
+// console alone. A failed line is skipped to its end; saved flags last for
+// the whole unit; inside assembly a pragma still reads plain names.
+TEST_F(ScanTest, PragmaTextsTokensAndMessages) {
+  const char *redundant = "specified in the interrupt save list is redundant";
+  const char *shadowed = "ignored in the interrupt nosave list, as it is preserved via shadow register";
+  const char *both = "cannot be specified in both interrupt save= and nosave= clauses";
+  const char *invalid = " is not a valid compiler managed resource for use in the interrupt nosave list";
+  auto at = [](const char *kind, long number, long line, const std::string &text) {
+    return std::make_tuple(kind, number, line, text);
+  };
+  using Message = decltype(at("", 0, 0, ""));
+  const struct {
+    const char *source;
+    std::vector<std::string> pragmas;
+    Tokens others;
+    std::vector<Message> console;
+  } rows[] = {
+      {"#pragma romdata overlay overlay x\n#pragma code mycode=abc\nint\n#pragma code access\n#pragma code a b\n"
+       "#pragma udata 5\n",
+       {"section romdata name=x overlay=1 access=0"},
+       {TOK_INT},
+       {at("Error", 1014, 1, "redundant attribute specifier declaring section 'overlay'"),
+        at("Error", 1013, 4, "error in pragma directive"), at("Error", 1013, 5, "error in pragma directive"),
+        at("Error", 1013, 6, "error in pragma directive")}},
+      {"#pragma code c", {"section code name=c overlay=0 access=0"}, {}, {}},
+      {"#pragma interruptlow isr save=PROD nosave=PRODH\n#pragma interruptlow other nosave=PROD\n",
+       {"interruptlow isr name=- save=[PROD] nosave=[PROD]", "interruptlow other name=- save=[] nosave=[PROD]"},
+       {},
+       {at("Warning", 2074, 1, std::string("location PROD ") + redundant), at("Error", 1228, 1, std::string("PRODH ") + both),
+        at("Error", 1228, 2, std::string("PROD ") + both)}},
+      {"#pragma interrupt isr isrsection save\n#pragma interrupt h nosave\n",
+       {"interrupt isr name=isrsection save=[] nosave=[]", "interrupt h name=- save=[] nosave=[]"}, {}, {}},
+      {"#pragma interruptlow isr nosave=FSR2,foo,section(\"data\")\n",
+       {"interruptlow isr name=- save=[] nosave=[]"},
+       {},
+       {at("Warning", 2077, 1, std::string("FSR2") + invalid), at("Warning", 2077, 1, std::string("foo") + invalid),
+        at("Warning", 2077, 1, std::string("data") + invalid)}},
+      {"#pragma interrupt\n#pragma interrupt isr save=\n#pragma interrupt isr save PROD\n"
+       "#pragma interrupt isr save=section(x)\n#pragma interrupt isr save=section(\"x\"\n"
+       "#pragma interrupt isr save=PROD junk\nint\n",
+       {},
+       {TOK_INT},
+       {at("Error", 1018, 1, "function name expected in 'interrupt' pragma"),
+        at("Error", 1017, 2, "symbol name expected in 'interrupt' pragma"),
+        at("Error", 1002, 3, "syntax error, '=' expected"), at("Error", 1002, 4, "syntax error, 'string constant' expected"),
+        at("Error", 1002, 5, "syntax error, ')' expected"), at("Warning", 2074, 6, std::string("location PROD ") + redundant),
+        at("Error", 1020, 6, "unexpected input following 'interrupt'")}},
+      {"#pragma tmpdata\n#pragma tmpdata mytmp int x\n", {"tmpdata name=-", "tmpdata name=mytmp"},
+       {TOK_INT, TOK_IDENTIFIER}, {}},
+      {"#pragma foo bar\n#pragma list\n#pragma nolist x y\n#pragma 12 x\n#pragma\n#pragma LIST\nint\n#pragma",
+       {},
+       {TOK_INT},
+       {at("Warning", 2002, 1, "unknown pragma 'foo'"), at("Warning", 2002, 6, "unknown pragma 'LIST'")}},
+      {"_asm\n#pragma interruptlow movlw save=nop\nnop\n_endasm\n",
+       {"interruptlow movlw name=- save=[nop] nosave=[]"},
+       {TOK_ASM, TOK_ASM_MNEMONIC, TOK_ENDASM},
+       {}},
+      // A shadowed nosave of WREG is ignored (2076), yet naming it in both
+      // clauses is still the contradiction 1228 reports.
+      {"#pragma interrupt isr save=WREG nosave=WREG\n#pragma interrupt h nosave=BSR\n",
+       {"interrupt isr name=- save=[WREG] nosave=[]", "interrupt h name=- save=[] nosave=[]"},
+       {},
+       {at("Warning", 2074, 1, std::string("location WREG ") + redundant),
+        at("Warning", 2076, 1, std::string("WREG ") + shadowed), at("Error", 1228, 1, std::string("WREG ") + both),
+        at("Warning", 2076, 2, std::string("BSR ") + shadowed)}},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.source);
+    TearDown();
+    SetUp();
+    pragma_run run = s_run(row.source);
+    std::string console;
+    for (const Message &m : row.console)
+      console += diag_line(std::get<0>(m), std::get<1>(m), std::get<2>(m), std::get<3>(m));
+    EXPECT_EQ(run.pragmas, row.pragmas);
+    EXPECT_EQ(run.others, row.others);
+    EXPECT_EQ(run.console, console);
+  }
 }
 
 TEST_F(ScanTest, VarlocateGoesToTheOptimiserList) {
@@ -201,14 +220,6 @@ TEST_F(ScanTest, ConfigNeedsADeviceWithTables) {
   EXPECT_TRUE(device.pragmas.empty());
   EXPECT_EQ(device.others, (Tokens{TOK_INT}));
   EXPECT_EQ(device.console, diag_line("Error", 1224, 1, "configuration setting 'OSC' not recognized"));
-}
-
-TEST_F(ScanTest, UnknownIgnoredAndEmptyPragmas) {
-  pragma_run run = s_run("#pragma foo bar\n#pragma list\n#pragma nolist x y\n#pragma 12 x\n#pragma\n#pragma LIST\nint\n#pragma");
-  EXPECT_TRUE(run.pragmas.empty());
-  EXPECT_EQ(run.others, (Tokens{TOK_INT}));
-  EXPECT_EQ(run.console, diag_line("Warning", 2002, 1, "unknown pragma 'foo'") +
-                             diag_line("Warning", 2002, 6, "unknown pragma 'LIST'"));
 }
 
 TEST_F(ScanTest, PragmaRecordCarriesItsPosition) {
@@ -259,14 +270,6 @@ TEST_F(ScanTest, TypedefNamesAreIdentifiersInsideDirectives) {
   typedef_scopes_free();
 }
 
-TEST_F(ScanTest, PragmasInsideAssemblyReadPlainNames) {
-  // Between _asm and _endasm a pragma line still sees identifiers, not
-  // mnemonics or labels, and the block goes on after it.
-  pragma_run run = s_run("_asm\n#pragma interruptlow movlw save=nop\nnop\n_endasm\n");
-  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"interruptlow movlw name=- save=[nop] nosave=[]"}));
-  EXPECT_EQ(run.others, (Tokens{TOK_ASM, TOK_ASM_MNEMONIC, TOK_ENDASM}));
-}
-
 // The record's words sit where the translator and the tree dump read them.
 static_assert(offsetof(pragma_record, kind) == 0 * 4 && offsetof(pragma_record, line) == 1 * 4 &&
               offsetof(pragma_record, file) == 2 * 4);
@@ -293,15 +296,3 @@ TEST(PragmaNames, CompilerManagedLocationsInTheirFixedOrder) {
     EXPECT_STREQ(compiler_managed_locations[i], expected[i]) << i;
 }
 
-TEST_F(ScanTest, ShadowedNosaveStillConflictsWithASave) {
-  // A high-priority nosave of WREG is ignored (2076), but naming WREG in
-  // both clauses is still the contradiction that 1228 reports.
-  pragma_run run = s_run("#pragma interrupt isr save=WREG nosave=WREG\n#pragma interrupt h nosave=BSR\n");
-  EXPECT_EQ(run.pragmas, (std::vector<std::string>{"interrupt isr name=- save=[WREG] nosave=[]",
-                                                   "interrupt h name=- save=[] nosave=[]"}));
-  EXPECT_EQ(run.console,
-            diag_line("Warning", 2074, 1, "location WREG specified in the interrupt save list is redundant") +
-                diag_line("Warning", 2076, 1, "WREG ignored in the interrupt nosave list, as it is preserved via shadow register") +
-                diag_line("Error", 1228, 1, "WREG cannot be specified in both interrupt save= and nosave= clauses") +
-                diag_line("Warning", 2076, 2, "BSR ignored in the interrupt nosave list, as it is preserved via shadow register"));
-}

@@ -159,24 +159,6 @@ TEST_F(Control, SlowCallAndReturnLeaveShadowsAlone) {
   EXPECT_EQ(W(), 0x44);
 }
 
-TEST_F(Control, CallwUsesLatchesAndW) {
-  a.op(MOVLW, 0x01);
-  a.op(MOVWF, SFR_PCLATH & 0xFF, ACC);
-  a.op(MOVLW, 0x21);  // bit 0 ignored: target 0x0120
-  a.op(CALLW);
-  a.op(HALT);
-  load();
-  Asm sub;
-  sub.base = 0x120;
-  sub.op(MOVLW, 0x77);
-  sub.op(RETURN, 0);
-  sim_load_words(m, sub.base, sub.w);
-  sim_run(m);
-  EXPECT_EQ(m.outcome, SIM_HALT_NONZERO);
-  EXPECT_EQ(W(), 0x77);
-  EXPECT_EQ(D(SFR_PCLATH), 0x01);
-}
-
 TEST_F(Control, PushPopAndTopOfStackRegisters) {
   a.op(PUSH);                                 // TOS = 2
   a.op(MOVFF, SFR_TOSL, 0x60);
@@ -350,30 +332,6 @@ TEST_F(Control, PauseCallsTheHookOrActsAsNop) {
   run();
   EXPECT_EQ(count, 2);
   EXPECT_EQ(D(0x70), 9);
-}
-
-// High-priority interrupt: vector 0x08, shadows, enable cleared and set again by RETFIE.
-TEST_F(Control, HighPriorityInterrupt) {
-  a.go(0x40);
-  while (a.pc() < 0x08) a.op(NOP);
-  a.op(INCF, 0x60, TO_F, ACC);
-  a.op(MOVLW, 0xEE);
-  a.op(RETFIE, 1);
-  while (a.pc() < 0x40) a.op(NOP);
-  a.op(BSF, SFR_INTCON & 0xFF, 7, ACC);
-  a.op(MOVLW, 0x12);
-  uint32_t loop = a.op(NOP);
-  a.op(DECFSZ, 0x61, TO_F, ACC);
-  a.br(BRA, loop);
-  a.op(MOVWF, 0x62, ACC);
-  a.op(HALT);
-  D(0x61) = 20;
-  load();
-  sim_schedule_interrupt(m, true, 10);
-  sim_run(m);
-  EXPECT_EQ(D(0x60), 1);
-  EXPECT_EQ(D(0x62), 0x12);  // W restored from the shadow
-  EXPECT_EQ(D(SFR_INTCON) & INT_ENABLE_HIGH, INT_ENABLE_HIGH);
 }
 
 TEST_F(Control, LowPriorityInterruptNeedsBothEnables) {

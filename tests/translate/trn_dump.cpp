@@ -22,6 +22,7 @@
 #include "trans/declare.h"
 #include "trans/trans.h"
 #include "trans/trn_internal.h"
+#include "tests/support/translation_cleanup.h"
 
 static bool s_option(const char *arg, bool *master, bool *quiet) {
   if (strcmp(arg, "-Oi+") == 0)
@@ -65,14 +66,7 @@ static void s_print_data() {
 }
 
 static void s_finish(StatementRecord *list, pcodehl *root) {
-  trnTerminate();
-  stmtFreeList(list);
-  sym_end_module();
-  type_free_params();
-  ll_free_constant_types();
-  type_free_predefined();
-  hl_free_ast(root);
-  pragma_pool_clear();
+  free_translation(list, root);
 }
 
 int main(int argc, char **argv) {
