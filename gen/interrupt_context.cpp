@@ -6,8 +6,11 @@
 //
 // The run-time math routines change nothing but PROD and the stack above
 // FSR1 (docs/runtime.md), so a call to one counts as a change of PROD only;
-// every other call may change everything. What an instruction writes is
-// decided here by a small table of its own (s_writes).
+// every other call may change everything. What an instruction writes comes
+// from the shared instruction-effects table; its register operands are
+// resolved to data addresses here, so that one byte of a register pair (such
+// as TBLPTRU beside TBLPTRH) is told apart from the other.
+#include "device/inst_effects.h"
 #include "gen/gen.h"
 #include "gen/interrupt.h"
 
@@ -17,8 +20,6 @@ namespace {
 // its own, above the data memory, since its address is known only at link
 // time).
 constexpr long kMathData = 0x10000;
-constexpr long kIndirect0 = 0xFEB, kIndirect0End = 0xFEF;  // PLUSW0 .. INDF0
-constexpr long kIndirect2 = 0xFDB, kIndirect2End = 0xFDF;  // PLUSW2 .. INDF2
 
 struct Range {
   long lo, hi;
@@ -83,49 +84,54 @@ static long s_address(const inst *ins, int n, bool second_word = false) {
 
 static bool s_in(long address, Range r) { return address >= r.lo && address <= r.hi; }
 
-// Whether the instruction (with its second word, if any) writes the range.
-static bool s_writes(const inst *ins, const inst *word2, IsrResource r) {
-  Range range = s_range(r);
-  switch (ins->opcode) {
-  case ADDWF: case ADDWFC: case ANDWF: case COMF: case DCFSNZ: case DECF: case DECFSZ: case INCF:
-  case INCFSZ: case INFSNZ: case IORWF: case MOVF: case RLCF: case RLNCF: case RRCF: case RRNCF:
-  case SUBFWB: case SUBWF: case SUBWFB: case SWAPF: case XORWF:
-    return ins->operand[1].type == LITERAL_OP && ins->operand[1].data.literal == DEST_F &&
-           s_in(s_address(ins, 0), range);
-  case BCF: case BSF: case BTG: case CLRF: case MOVWF: case NEGF: case SETF:
-    return s_in(s_address(ins, 0), range);
-  case MOVFF: case MOVSF:
-    return word2 && s_in(s_address(word2, 0, true), range);
-  case MULLW: case MULWF:
-    return r == ISR_PROD;
-  // Table reads load TABLAT; the moving forms of reads and writes step the
-  // whole 22-bit table pointer.
-  case TBLRD:
-    return r == ISR_TABLAT;
-  case TBLRDPOSTINC: case TBLRDPOSTDEC: case TBLRDPREINC:
-    return r == ISR_TABLAT || r == ISR_TBLPTR || r == ISR_TBLPTRU;
-  case TBLWTPOSTINC: case TBLWTPOSTDEC: case TBLWTPREINC:
-    return r == ISR_TBLPTR || r == ISR_TBLPTRU;
-  default:
-    return false;
+// The table's resource that covers a resource of the context, beyond the
+// register bytes of its range (0 for the math data, which is plain memory).
+static uint32_t s_effect(IsrResource r) {
+  switch (r) {
+  case ISR_PROD: return EFF_PROD;
+  case ISR_TBLPTR: case ISR_TBLPTRU: return EFF_TBLPTR;
+  case ISR_TABLAT: return EFF_TABLAT;
+  case ISR_PCLATH: case ISR_PCLATU: return EFF_PCLAT;
+  case ISR_FSR0: return EFF_FSR0;
+  case ISR_FSR2: return EFF_FSR2;
+  case ISR_MATH_DATA: return 0;
   }
+  return 0;
 }
 
-// FSR0 and FSR2: the FSR instructions on that register, and any use of its
-// indirect-access registers.
-static bool s_moves_fsr(const inst *ins, const inst *word2, int fsr) {
-  switch (ins->opcode) {
-  case ADDFSR: case SUBFSR: case LFSR:
-    return ins->operand[0].type == LITERAL_OP && ins->operand[0].data.literal == fsr;
-  default:
-    break;
-  }
-  long lo = fsr == 0 ? kIndirect0 : kIndirect2, hi = fsr == 0 ? kIndirect0End : kIndirect2End;
-  long a = s_address(ins, 0);
-  if (a >= lo && a <= hi)
+static bool s_literal(const inst_operand &op, int32_t value) {
+  return op.type == LITERAL_OP && op.data.literal == value;
+}
+
+// The instruction's effects from the table: the destination bit of byte
+// operations is operand 1, the FSR of the FSR instructions operand 0.
+static inst_effects s_effects(const inst *ins) {
+  int d = s_literal(ins->operand[1], DEST_F) ? 1 : 0;
+  int fsr = ins->operand[0].type == LITERAL_OP ? int(ins->operand[0].data.literal) : 0;
+  return inst_effects_of(ins->opcode, d, 0, fsr);
+}
+
+// Whether a register operand at this address moves the FSR of the resource:
+// any use of one of its indirect-access registers counts.
+static bool s_moves_through(long address, IsrResource r) {
+  if (address < 0 || address > 0xFFF || (r != ISR_FSR0 && r != ISR_FSR2))
+    return false;
+  uint32_t reg = inst_effects_register(unsigned(address));
+  return (reg & EFF_INDIRECT) && (reg & s_effect(r));
+}
+
+// Whether the instruction (with its second word, if any) writes the resource.
+static bool s_writes(const inst *ins, const inst *word2, IsrResource r) {
+  inst_effects e = s_effects(ins);
+  uint32_t operands = EFF_FILE | EFF_FILE2;
+  if ((e.writes & ~operands) & s_effect(r))
     return true;
-  a = word2 ? s_address(word2, 0, true) : -1;
-  return a >= lo && a <= hi;
+  Range range = s_range(r);
+  long file = (e.reads | e.writes) & EFF_FILE ? s_address(ins, 0) : -1;
+  long file2 = (e.writes & EFF_FILE2) && word2 ? s_address(word2, 0, true) : -1;
+  if (((e.writes & EFF_FILE) && s_in(file, range)) || s_in(file2, range))
+    return true;
+  return s_moves_through(file, r) || s_moves_through(file2, r);
 }
 
 static bool s_calls_math(const inst *ins) {
@@ -150,8 +156,6 @@ static IsrChange s_inst_change(const inst *ins, const inst *word2, IsrResource r
   if (s_is_any_call(ins) && (r == ISR_PROD || !s_calls_math(ins)))
     return ISR_BY_CALL;
   if (s_writes(ins, word2, r))
-    return ISR_WRITTEN;
-  if ((r == ISR_FSR0 || r == ISR_FSR2) && s_moves_fsr(ins, word2, r == ISR_FSR0 ? 0 : 2))
     return ISR_WRITTEN;
   return ISR_UNCHANGED;
 }

@@ -13,7 +13,15 @@ main's first call on harrow-sim (its first instruction to its return), the
 run's verdict from bench_status and bench_result, and each figure as a
 percentage of its target; totals over the programs that passed.
 
-usage: bench_codegen.py BINDIR RUNTIME [PROGRAMS_DIR]"""
+With --check BASELINE it runs only the default setting and -O-, and
+compares the totals with the file BASELINE (see read_baseline): it exits 1
+when a program does not pass, when the total program bytes of a setting
+exceed the baseline's, or when the total cycles exceed the baseline's by more
+than CYCLE_TOLERANCE; it exits 77 (skipped) when there are no programs. With
+--write BASELINE it runs the same two settings and writes their totals to
+BASELINE, for a change that means to alter them.
+
+usage: bench_codegen.py [--check BASELINE | --write BASELINE] BINDIR RUNTIME [PROGRAMS_DIR]"""
 import os
 import re
 import subprocess
@@ -22,6 +30,12 @@ import tempfile
 
 CYCLE_LIMIT = 5000000
 SETTINGS = [("default", []), ("-Oi+", ["-Oi+"]), ("-O-", ["-O-"])]
+BASELINE_SETTINGS = [("default", []), ("-O-", ["-O-"])]
+# Cycles may grow by this fraction over the baseline before --check fails: a
+# change that saves bytes may cost a few cycles, and the cycle figures are
+# the secondary measure. Program bytes have no tolerance.
+CYCLE_TOLERANCE = 0.01
+SKIPPED = 77
 
 
 def read_targets(folder):
@@ -107,40 +121,120 @@ def pct(value, target):
     return f"{100.0 * value / target:6.1f}%" if value is not None and target else "      -"
 
 
+def run_setting(bindir, runtime, folder, sources, targets, label, options):
+    """Prints the table of one setting; returns (passed, total bytes, total cycles)."""
+    print(f"\nsetting: {label}")
+    print(f"{'program':<12} {'bytes':>7} {'target':>7} {'%':>7}   {'cycles':>10} {'target':>10} {'%':>7}   verdict")
+    tb = tc = gb = gc = 0
+    passed = 0
+    with tempfile.TemporaryDirectory() as work:
+        for src in sources:
+            expected, tbytes, tcycles = targets.get(src, (None, None, None))
+            verdict, size, cycles = measure(bindir, runtime, os.path.join(folder, src), expected, options, work)
+            shown_size = size if verdict == "pass" else None
+            print(f"{src:<12} {shown_size if shown_size is not None else '-':>7} {tbytes or '-':>7} "
+                  f"{pct(shown_size, tbytes)}   {cycles if cycles is not None else '-':>10} "
+                  f"{tcycles if tcycles else '-':>10} {pct(cycles, tcycles)}   {verdict}")
+            if verdict == "pass":
+                passed += 1
+                gb += size
+                gc += cycles
+                tb += tbytes or 0
+                tc += tcycles or 0
+    print(f"{'total':<12} {gb:>7} {tb:>7} {pct(gb, tb) if passed else '      -'}   {gc:>10} {tc:>10} "
+          f"{pct(gc, tc) if passed else '      -'}   {passed} of {len(sources)} passed"
+          + (" (totals over the programs that passed)" if passed < len(sources) else ""))
+    return passed, gb, gc
+
+
+def read_baseline(path):
+    """{(setting, "bytes" | "cycles"): value} from lines `SETTING bytes|cycles N`;
+    '#' starts a comment."""
+    base = {}
+    for number, line in enumerate(open(path), 1):
+        f = line.split("#", 1)[0].split()
+        if not f:
+            continue
+        if len(f) != 3 or f[1] not in ("bytes", "cycles") or not f[2].isdigit():
+            raise ValueError(f"{path}:{number}: expected 'SETTING bytes|cycles NUMBER'")
+        base[(f[0], f[1])] = int(f[2])
+    return base
+
+
+def write_baseline(path, totals, count):
+    with open(path, "w") as out:
+        out.write(f"# Totals of the {count} code-generation benchmark programs: program bytes and\n"
+                  "# cycles of main, per setting. The test bench_codegen_baseline fails when a\n"
+                  "# total grows; rewrite with `ninja bench_codegen_baseline` (see README.md).\n")
+        for label, (size, cycles) in totals.items():
+            out.write(f"{label} bytes {size}\n{label} cycles {cycles}\n")
+
+
+def compare(base, totals):
+    """Lines that say what got worse than the baseline (empty when nothing did)."""
+    worse = []
+    for label, (size, cycles) in totals.items():
+        bsize, bcycles = base.get((label, "bytes")), base.get((label, "cycles"))
+        if bsize is None or bcycles is None:
+            worse.append(f"{label}: no baseline figures")
+            continue
+        print(f"{label}: bytes {size} (baseline {bsize}), cycles {cycles} (baseline {bcycles})")
+        if size > bsize:
+            worse.append(f"{label}: program bytes {size} exceed the baseline {bsize}")
+        if cycles > bcycles * (1 + CYCLE_TOLERANCE):
+            worse.append(f"{label}: cycles {cycles} exceed the baseline {bcycles} "
+                         f"by more than {CYCLE_TOLERANCE:.0%}")
+        if size < bsize or cycles < bcycles:
+            print(f"{label}: better than the baseline; update it to keep the gain")
+    return worse
+
+
 def main():
-    if len(sys.argv) < 3:
+    args = sys.argv[1:]
+    mode = baseline = None
+    if args and args[0] in ("--check", "--write"):
+        if len(args) < 2:
+            print(__doc__)
+            return 2
+        mode, baseline, args = args[0], args[1], args[2:]
+    if len(args) < 2:
         print(__doc__)
         return 2
-    bindir, runtime = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    folder = sys.argv[3] if len(sys.argv) > 3 else "/work/shared/codegen-bench"
+    bindir, runtime = os.path.abspath(args[0]), os.path.abspath(args[1])
+    folder = args[2] if len(args) > 2 else "/work/shared/codegen-bench"
     if not os.path.isdir(folder):
         folder = os.path.join(os.path.dirname(os.path.abspath(__file__)), "programs")
+    if not os.path.isdir(folder):
+        print(f"no benchmark programs in {folder}")
+        return SKIPPED if mode else 1
     targets = read_targets(folder)
     sources = sorted(f for f in os.listdir(folder) if f.endswith(".c"))
     print(f"programs: {folder}; cycle limit {CYCLE_LIMIT:,}")
-    for label, options in SETTINGS:
-        print(f"\nsetting: {label}")
-        print(f"{'program':<12} {'bytes':>7} {'target':>7} {'%':>7}   {'cycles':>10} {'target':>10} {'%':>7}   verdict")
-        tb = tc = gb = gc = 0
-        passed = 0
-        with tempfile.TemporaryDirectory() as work:
-            for src in sources:
-                expected, tbytes, tcycles = targets.get(src, (None, None, None))
-                verdict, size, cycles = measure(bindir, runtime, os.path.join(folder, src), expected, options, work)
-                shown_size = size if verdict == "pass" else None
-                print(f"{src:<12} {shown_size if shown_size is not None else '-':>7} {tbytes or '-':>7} "
-                      f"{pct(shown_size, tbytes)}   {cycles if cycles is not None else '-':>10} "
-                      f"{tcycles if tcycles else '-':>10} {pct(cycles, tcycles)}   {verdict}")
-                if verdict == "pass":
-                    passed += 1
-                    gb += size
-                    gc += cycles
-                    tb += tbytes or 0
-                    tc += tcycles or 0
-        print(f"{'total':<12} {gb:>7} {tb:>7} {pct(gb, tb) if passed else '      -'}   {gc:>10} {tc:>10} "
-              f"{pct(gc, tc) if passed else '      -'}   {passed} of {len(sources)} passed"
-              + (" (totals over the programs that passed)" if passed < len(sources) else ""))
-    return 0
+    totals = {}
+    failed = False
+    for label, options in (BASELINE_SETTINGS if mode else SETTINGS):
+        passed, size, cycles = run_setting(bindir, runtime, folder, sources, targets, label, options)
+        failed = failed or passed < len(sources)
+        totals[label] = (size, cycles)
+    if mode is None:
+        return 0
+    if failed:
+        print("\nnot every program passed: no figures to compare")
+        return 1
+    if mode == "--write":
+        write_baseline(baseline, totals, len(sources))
+        print(f"\nwrote {baseline}")
+        return 0
+    print()
+    try:
+        base = read_baseline(baseline)
+    except (OSError, ValueError) as e:
+        print(f"cannot read the baseline: {e}")
+        return 1
+    worse = compare(base, totals)
+    for line in worse:
+        print("worse than the baseline: " + line)
+    return 1 if worse else 0
 
 
 if __name__ == "__main__":
