@@ -317,17 +317,33 @@ void selRomMemberAddress(pcodell_t *p) {
   sel_self()->loc = a;
 }
 
-// dest := a near rom pointer + the member offset, with the carry.
+// dest := a far rom address + a 24-bit RAM or frame value, with the carry.
+void selRomIndexToDest(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  sel_take_all();
+  SelLoc k = sel_kid(0)->loc;
+  SelLoc m = sel_kid(1)->loc;
+  k.width = m.width = 3;
+  for (int i = 0; i < 3; i++) {
+    sel_byte_to_w(p, k, i);
+    sel_w_op_byte(p, i == 0 ? ADDWF : ADDWFC, m, i);
+    sel_w_to_byte(p, self->dest, i);
+  }
+  self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, 3};
+}
+
+// dest := a near or far rom pointer + the member offset, with the carry.
 void selRomMemberToDest(pcodell_t *p) {
   gen_attrib *self = sel_self();
   sel_take(0);
+  int width = p->opcode == I_MEMBERROM24 ? 3 : 2;
   SelLoc ptr = sel_kid(0)->loc;
-  ptr.width = 2;
-  SelLoc k = sel_loc_const(p->data.expr.member.offset, 2);
-  for (int i = 0; i < 2; i++) {
+  ptr.width = width;
+  SelLoc k = sel_loc_const(p->data.expr.member.offset, width);
+  for (int i = 0; i < width; i++) {
     sel_byte_to_w(p, k, i);
     sel_w_op_byte(p, i == 0 ? ADDWF : ADDWFC, ptr, i);
     sel_w_to_byte(p, self->dest, i);
   }
-  self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, 2};
+  self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, width};
 }

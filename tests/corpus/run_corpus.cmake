@@ -6,7 +6,7 @@
 # The run passes when it ends by a halt, the cycle limit or the core going
 # to sleep, and fails on an invalid instruction, a return-stack overflow or
 # underflow, execution outside the image or an unsupported operation.
-# In: NAME, SOURCE, COMPILE_OPTS, ALLOWED, RUN (ON to link and run),
+# In: NAME, SOURCE, COMPILE_OPTS, ALLOWED, RUN (ON to link and run), DEVICE,
 # COMPILER, LINKER, SIM, RUNTIME, SYMBOLS, INCLUDE, WORK.
 cmake_minimum_required(VERSION 3.25)
 set(cycle_limit 200000)
@@ -14,6 +14,10 @@ set(cycle_limit 200000)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
 separate_arguments(compile_opts UNIX_COMMAND "${COMPILE_OPTS}")
+set(device_opts "")
+if(DEVICE)
+  set(device_opts -p ${DEVICE})
+endif()
 set(replay "cd ${WORK}")
 
 macro(step)
@@ -27,7 +31,7 @@ function(fail stage detail)
   message(FATAL_ERROR "${NAME}: ${stage}\n${detail}\nTo reproduce:\n${replay}")
 endfunction()
 
-step(${COMPILER} ${compile_opts} -I ${INCLUDE} -fo ${NAME}.o -fe ${NAME}.err ${SOURCE})
+step(${COMPILER} ${device_opts} ${compile_opts} -I ${INCLUDE} -fo ${NAME}.o -fe ${NAME}.err ${SOURCE})
 set(said "${out}${err}")
 if(EXISTS ${WORK}/${NAME}.err)
   file(READ ${WORK}/${NAME}.err listed)
@@ -55,7 +59,7 @@ if(NOT RUN)
   return()
 endif()
 
-step(${LINKER} --startup --symbols ${SYMBOLS} -o ${NAME}.hex ${NAME}.o ${RUNTIME})
+step(${LINKER} ${device_opts} --startup --symbols ${SYMBOLS} -o ${NAME}.hex ${NAME}.o ${RUNTIME})
 if(NOT status EQUAL 0)
   fail("link status ${status}" "${out}${err}")
 endif()

@@ -1,7 +1,8 @@
 // Values of 24 and 32 bits read from program memory: short long, long and
 // float elements of rom arrays indexed by constants and variables, float
 // members of rom structures reached through a rom pointer, and values
-// reached through far rom pointers; and compound assignments to a near
+// reached through far rom pointers (also stepped by p++), and members of
+// a far rom array of structures indexed by a variable; and compound assignments to a near
 // array element whose index is computed.
 #include "check.h"
 
@@ -17,6 +18,29 @@ near unsigned char frame[4];
 static float poly_eval(const rom poly_t *p, float x) { return p->c0 + x * (p->c1 + x * p->c2); }
 static short long step_at(unsigned char i) { return steps[i]; }
 const far rom long *far_ptr;
+far rom char far_text[] = "far text";
+typedef struct { unsigned char id; const far rom char *text; } entry_t;
+far rom entry_t entries[3] = {{4, far_text}, {9, far_text + 4}, {0, 0}};
+
+static unsigned char far_strlen(const far rom char *s);
+
+/* The length of the text of the entry with the given id, or 255. */
+static unsigned char entry_length(unsigned char id)
+{
+  unsigned char i;
+  for (i = 0; entries[i].id != 0; i++)
+    if (entries[i].id == id)
+      return far_strlen(entries[i].text);
+  return 255;
+}
+
+static unsigned char far_strlen(const far rom char *s)
+{
+  unsigned char n = 0;
+  while (*s++ != '\0')
+    n++;
+  return n;
+}
 
 int main(void)
 {
@@ -47,6 +71,11 @@ int main(void)
   far_ptr = &far_words[1];
   l = *far_ptr;
   CHECK(l == 0x01020304L);
+  CHECK(far_strlen(far_text) == 8);
+  CHECK(far_strlen(far_text + 4) == 4);
+  CHECK(entry_length(4) == 8);
+  CHECK(entry_length(9) == 4);
+  CHECK(entry_length(5) == 255);
 
   for (i = 0; i < 4; i++)
     frame[i] = i;
