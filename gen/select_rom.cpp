@@ -21,10 +21,18 @@
 int sel_kid_count();
 
 static int s_rom_width(const pcodell_t *p) {
-  return p->opcode == I_IND16ROM16 || p->opcode == I_IND16ROM24 ? 2 : 1;
+  switch (p->opcode) {
+  case I_IND16ROM16: case I_IND16ROM24: return 2;
+  case I_IND24ROM16: case I_IND24ROM24: return 3;
+  case I_IND32ROM16: case I_IND32ROM24: return 4;
+  default: return 1;
+  }
 }
 
-static bool s_is_far(const pcodell_t *p) { return p->opcode == I_IND8ROM24 || p->opcode == I_IND16ROM24; }
+static bool s_is_far(const pcodell_t *p) {
+  return p->opcode == I_IND8ROM24 || p->opcode == I_IND16ROM24 || p->opcode == I_IND24ROM24 ||
+         p->opcode == I_IND32ROM24;
+}
 
 // The value is in program memory at TBLPTR: no location a byte mover names;
 // `value` says whether TBLPTRU was set (a far address).
@@ -309,17 +317,33 @@ void selRomMemberAddress(pcodell_t *p) {
   sel_self()->loc = a;
 }
 
-// dest := a near rom pointer + the member offset, with the carry.
+// dest := a far rom address + a 24-bit RAM or frame value, with the carry.
+void selRomIndexToDest(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  sel_take_all();
+  SelLoc k = sel_kid(0)->loc;
+  SelLoc m = sel_kid(1)->loc;
+  k.width = m.width = 3;
+  for (int i = 0; i < 3; i++) {
+    sel_byte_to_w(p, k, i);
+    sel_w_op_byte(p, i == 0 ? ADDWF : ADDWFC, m, i);
+    sel_w_to_byte(p, self->dest, i);
+  }
+  self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, 3};
+}
+
+// dest := a near or far rom pointer + the member offset, with the carry.
 void selRomMemberToDest(pcodell_t *p) {
   gen_attrib *self = sel_self();
   sel_take(0);
+  int width = p->opcode == I_MEMBERROM24 ? 3 : 2;
   SelLoc ptr = sel_kid(0)->loc;
-  ptr.width = 2;
-  SelLoc k = sel_loc_const(p->data.expr.member.offset, 2);
-  for (int i = 0; i < 2; i++) {
+  ptr.width = width;
+  SelLoc k = sel_loc_const(p->data.expr.member.offset, width);
+  for (int i = 0; i < width; i++) {
     sel_byte_to_w(p, k, i);
     sel_w_op_byte(p, i == 0 ? ADDWF : ADDWFC, ptr, i);
     sel_w_to_byte(p, self->dest, i);
   }
-  self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, 2};
+  self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, width};
 }

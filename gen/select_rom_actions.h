@@ -24,5 +24,6 @@ void selTableWrite(pcodell_t *p);
 bool selRomMemberAtZero(pcodell_t *p);
 void selRomMemberAddress(pcodell_t *p);
 void selRomMemberToDest(pcodell_t *p);
+void selRomIndexToDest(pcodell_t *p);
 
 #endif

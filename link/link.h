@@ -71,6 +71,7 @@ struct LinkOptions {
   int device;              // processor id
   uint32_t stack_size;     // bytes reserved for _stack when no object defines it
   bool startup;            // generate start-up code at the reset vector
+  std::map<std::string, uint32_t> symbols{};  // data addresses given on the command line (--symbols)
 };
 
 struct Linker {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
 
 #include "device/processors.h"
 #include "link/link.h"
@@ -32,6 +33,7 @@ static void s_usage(FILE *f) {
         "  -p DEVICE       target device (default: the generic Harrow device)\n"
         "  -s, --stack N   bytes of software stack when no object defines _stack (default 128)\n"
         "      --startup   generate start-up code: stacks, initial data, call main, HALT\n"
+        "      --symbols FILE  data addresses of external names, one 'NAME ADDRESS' a line\n"
         "  -h, --help      this text\n"
         "Exit status: 0 linked, 1 link errors, 2 bad usage or unreadable input.\n",
         f);
@@ -45,9 +47,38 @@ static bool s_device(const std::string &name, int &id) {
   return convertDvsProcName(name.c_str(), &id) && getInstSet(id) == INSTSET_HARROW;
 }
 
+// Reads a file of 'NAME ADDRESS' lines (blank lines and '#' comments
+// skipped): names the objects use without defining, at data addresses.
+static bool s_read_symbols(const char *path, std::map<std::string, uint32_t> &symbols) {
+  std::ifstream in(path);
+  if (!in) {
+    fprintf(stderr, "harrow-link: cannot read symbol file '%s'\n", path);
+    return false;
+  }
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    std::istringstream words(line);
+    std::string name, address, extra;
+    if (!(words >> name) || name[0] == '#') continue;
+    char *end = nullptr;
+    unsigned long v = 0;
+    if (words >> address) {
+      errno = 0;
+      v = strtoul(address.c_str(), &end, 0);
+    }
+    if (address.empty() || *end || errno || v > 0xFFF || address[0] == '-' || (words >> extra)) {
+      fprintf(stderr, "harrow-link: %s:%d: expected a name and a data address up to 0xFFF\n", path, number);
+      return false;
+    }
+    symbols[name] = (uint32_t)v;
+  }
+  return true;
+}
+
 static int s_parse(int argc, char **argv, CliOptions &o) {
   static const option longs[] = {{"stack", required_argument, nullptr, 's'},
                                  {"startup", no_argument, nullptr, 'S'},
+                                 {"symbols", required_argument, nullptr, 'Y'},
                                  {"help", no_argument, nullptr, 'h'},
                                  {nullptr, 0, nullptr, 0}};
   int c;
@@ -68,6 +99,9 @@ static int s_parse(int argc, char **argv, CliOptions &o) {
       break;
     }
     case 'S': o.link.startup = true; break;
+    case 'Y':
+      if (!s_read_symbols(optarg, o.link.symbols)) return EXIT_USAGE;
+      break;
     case 'h': s_usage(stdout); return 0;
     default: s_usage(stderr); return EXIT_USAGE;
     }

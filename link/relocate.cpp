@@ -189,6 +189,11 @@ bool link_lookup(const Linker &l, const std::string &name, uint32_t &address, bo
     return link_symbol_address(l, d.object, d.index, address, ignored);
   }
   program = false;
+  auto given = l.opt.symbols.find(name);
+  if (given != l.opt.symbols.end()) {
+    address = given->second;
+    return true;
+  }
   if (link_sfr_address(name, address)) return true;
   // A section-name symbol ('.' first, no C name has one) stands for the section's start.
   int id = name.size() > 1 && name[0] == '.' ? s_section_named(l, name) : -1;

@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "tests/link/link_bench.h"
 
@@ -128,6 +129,19 @@ TEST(LinkCli, ErrorsAndExitStatuses) {
   EXPECT_EQ(dev.status, 2);
   EXPECT_NE(dev.out.find("unknown Harrow device 'nosuchchip'"), std::string::npos);
   EXPECT_EQ(s_run(std::string(HARROW_LINK) + " --stack 0 " + d + "/main.o").status, 2);
+  // A symbol file gives external names their addresses; a bad line or file is bad usage.
+  const std::pair<const char *, int> files[] = {
+      {"# registers\n\ntext 0x123\n", 0}, {"text\n", 2}, {"text 0x1000\n", 2},
+      {"text 12 more\n", 2},               {"text zz\n", 2}, {"text -1\n", 2}};
+  for (const auto &[text, status] : files) {
+    std::ofstream(d + "/s.sym") << text;
+    Outcome given = s_run(std::string(HARROW_LINK) + " --symbols " + d + "/s.sym -o " + d + "/s.hex " + d + "/main.o");
+    EXPECT_EQ(given.status, status) << text << given.out;
+    if (status) {
+      EXPECT_NE(given.out.find("s.sym:1: expected a name and a data address"), std::string::npos) << given.out;
+    }
+  }
+  EXPECT_EQ(s_run(std::string(HARROW_LINK) + " --symbols " + d + "/none.sym " + d + "/main.o").status, 2);
   std::filesystem::remove_all(d);
 }
 
