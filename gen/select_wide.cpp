@@ -462,6 +462,35 @@ void selWidePostIncDec(pcodell_t *p) {
   self->loc = old;
 }
 
+// ++*p, --*p, (*p)++, (*p)-- whose value is used, p a pointer to a wide
+// object: the object is stepped through FSR0, and the value (the old
+// contents for x++/x--, the new ones for ++x/--x) is copied through
+// POSTINC0 into a temporary; FSR0 is loaded again for each pass, since
+// every pass leaves it past the object.
+void selWideIncDecThrough(pcodell_t *p) {
+  sel_take(0);
+  int n = s_width(p);
+  const SelLoc a = sel_kid(0)->loc;
+  gen_attrib *self = sel_self();
+  sAllocTempStorage(self, n);
+  SelLoc value = s_sized(self->dest, n);
+  const char *name = pcodell_get_opcode_name(p->opcode);
+  bool pre = strncmp(name, "I_PRE", 5) == 0;
+  bool inc = strstr(name, "INC") != nullptr;
+  if (!pre) {
+    s_lvalue(p, a, n, false);
+    for (int i = 0; i < n; ++i)
+      sel_move_byte(p, s_through(POSTINC0sym, i), i, value);
+  }
+  s_add(oqxIncDecLong(s_operand(s_lvalue(p, a, n, false)), inc, n, p->line, p->file));
+  if (pre) {
+    s_lvalue(p, a, n, false);
+    for (int i = 0; i < n; ++i)
+      sel_move_byte(p, s_through(POSTINC0sym, i), i, value);
+  }
+  self->loc = value;
+}
+
 // ---- helpers: multiplication, division, modulo ----------------------------------------------------
 
 void selWideMargPush(pcodell_t *p) {
