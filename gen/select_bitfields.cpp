@@ -191,6 +191,9 @@ void s_rewrite_nested(pcodell_t *t) {
 
 }  // namespace
 
+int sel_plain_of_compound(int op) { return s_plain_op(op); }
+bool sel_tree_is_pure(const pcodell_t *t) { return s_pure(t); }
+
 void sel_rewrite_bitfield_updates(pcodell_t *root) {
   if (!root)
     return;
