@@ -436,6 +436,15 @@ void selWideOpA(pcodell_t *p) {
   }
 }
 
+// x stepped in place: by one with INCF/DECF and the carry, by a pointer's
+// pointee size (a far pointer to an int steps by 2) with an add.
+static ocode *s_step_long(const pcodell_t *p, const OqxOperand &x, bool inc, int n) {
+  long step = p->step ? p->step : 1;
+  if (step == 1)
+    return oqxIncDecLong(x, inc, n, p->line, p->file);
+  return oqxcopLongA_Iconst(B_ADD, x, inc ? step : -step, n, p->line, p->file);
+}
+
 // ++x, --x, x++, x-- in place, as statements or with the variable as the
 // value; kid 0 is the variable's address, a frame slot or a pointer.
 void selWideIncDec(pcodell_t *p) {
@@ -443,7 +452,7 @@ void selWideIncDec(pcodell_t *p) {
   int n = s_width(p);
   SelLoc x = s_lvalue(p, sel_kid(0)->loc, n, s_slot_fits(p->left));
   bool inc = strstr(pcodell_get_opcode_name(p->opcode), "INC") != nullptr;
-  s_add(oqxIncDecLong(s_operand(x), inc, n, p->line, p->file));
+  s_add(s_step_long(p, s_operand(x), inc, n));
   sel_self()->loc = x;
 }
 
@@ -458,7 +467,7 @@ void selWidePostIncDec(pcodell_t *p) {
   SelLoc old = s_sized(self->dest, n);
   sel_move(p, x, old);
   bool inc = strstr(pcodell_get_opcode_name(p->opcode), "INC") != nullptr;
-  s_add(oqxIncDecLong(s_operand(x), inc, n, p->line, p->file));
+  s_add(s_step_long(p, s_operand(x), inc, n));
   self->loc = old;
 }
 
@@ -482,7 +491,7 @@ void selWideIncDecThrough(pcodell_t *p) {
     for (int i = 0; i < n; ++i)
       sel_move_byte(p, s_through(POSTINC0sym, i), i, value);
   }
-  s_add(oqxIncDecLong(s_operand(s_lvalue(p, a, n, false)), inc, n, p->line, p->file));
+  s_add(s_step_long(p, s_operand(s_lvalue(p, a, n, false)), inc, n));
   if (pre) {
     s_lvalue(p, a, n, false);
     for (int i = 0; i < n; ++i)
