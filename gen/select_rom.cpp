@@ -21,10 +21,18 @@
 int sel_kid_count();
 
 static int s_rom_width(const pcodell_t *p) {
-  return p->opcode == I_IND16ROM16 || p->opcode == I_IND16ROM24 ? 2 : 1;
+  switch (p->opcode) {
+  case I_IND16ROM16:
+  case I_IND16ROM24: return 2;
+  case I_IND24ROM16:
+  case I_IND24ROM24: return 3;
+  case I_IND32ROM16:
+  case I_IND32ROM24: return 4;
+  default: return 1;
+  }
 }
 
-static bool s_is_far(const pcodell_t *p) { return p->opcode == I_IND8ROM24 || p->opcode == I_IND16ROM24; }
+static bool s_is_far(const pcodell_t *p) { return p->opcode >= I_IND8ROM24 && p->opcode <= I_IND32ROM24; }
 
 // The value is in program memory at TBLPTR: no location a byte mover names;
 // `value` says whether TBLPTRU was set (a far address).
