@@ -25,9 +25,17 @@ void selBitfRead(pcodell_t *p);
 void selBitfReadBit(pcodell_t *p);
 void selBitfWrite(pcodell_t *p);
 void selBitfWriteBit(pcodell_t *p);
-// Compound assignments and increments of a bit-field at a statement's root
-// become assignments of the field's new value (gen/select_bitfields.cpp).
+// Compound assignments and increments of a bit-field become assignments of
+// the field's new value (gen/select_bitfields.cpp).
 void sel_rewrite_bitfield_updates(pcodell_t *root);
+// The plain operator of a compound-assignment operator (I_SUB8 for
+// I_SUB8A), or 0; and whether a tree has no effect of its own, so that it
+// may be evaluated twice.
+int sel_plain_of_compound(int op);
+bool sel_tree_is_pure(const pcodell_t *t);
+// Compound assignments and increments of a rom byte or int become table
+// writes of the new value (gen/select_rom_updates.cpp).
+void sel_rewrite_rom_updates(pcodell_t *root);
 
 // Forgets the module's structure-result area (before each module).
 void sel_aggregate_reset();

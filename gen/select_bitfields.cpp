@@ -4,7 +4,8 @@
 // field's byte located (a variable byte, a frame slot or INDF0), its bits
 // read into WREG or a 16-bit destination, new bits merged into the byte,
 // and, before labelling, compound assignments and increments of a field
-// turned into an assignment of the field's new value.
+// turned into an assignment of the field's new value (followed by a read
+// of the field where the value is used).
 #include "driver/diag.h"
 #include "gen/gen.h"
 #include "gen/select.h"
@@ -120,20 +121,22 @@ bool s_is_field(const pcodell_t *lvalue) {
 
 }  // namespace
 
+namespace {
+
 // x op= y on a field x becomes x = x op y; ++x, x++, --x, x-- (whose value
-// is not used) x = x + 1 or x - 1.
-void sel_rewrite_bitfield_updates(pcodell_t *root) {
+// is not used) x = x + 1 or x - 1. False when root is no such update.
+bool s_rewrite_update(pcodell_t *root) {
   int op = root ? int(root->opcode) : 0;
   if (!root || !s_is_field(root->left))
-    return;
+    return false;
   int plain = s_plain_op(op);
   bool incdec = s_is_incdec(op);
   if (!plain && !incdec)
-    return;
+    return false;
   pcodell_t *lvalue = root->left;
   int width = int(lvalue->opcode - I_IND8RAM8) % 5;  // 0: 8 bits, 1: 16 bits
   if (width > 1)
-    return;
+    return false;
   pcodell_t *value = root->right;
   if (incdec) {
     bool inc = (op - I_PREINC8RAM) % 20 < 10;
@@ -148,6 +151,55 @@ void sel_rewrite_bitfield_updates(pcodell_t *root) {
   operation->data.expr.cop = incdec ? B_ADD : root->data.expr.cop;
   root->opcode = static_cast<PcodellOp>(width == 0 ? I_MOV8 : I_MOV16);
   root->right = operation;
+  return true;
+}
+
+// A pre form or a compound assignment of a field: its value is the field
+// after the store, read back.
+bool s_yields_new_value(int op) {
+  if (!s_is_incdec(op))
+    return s_plain_op(op) != 0;
+  return (op - I_PREINC8RAM) % 10 < 5;
+}
+
+// A store or an update whose value is used, t, becomes the assignment
+// followed by a read of the field (I_RIGHT), so the value is the stored bits, truncated
+// and extended as the field's own. The address is pure (s_is_field), so
+// it may be evaluated twice.
+void s_rewrite_nested(pcodell_t *t) {
+  if (!t)
+    return;
+  s_rewrite_nested(t->left);
+  s_rewrite_nested(t->right);
+  bool store = t->opcode == I_MOV8 || t->opcode == I_MOV16;
+  if (t->opcode == I_RIGHT || !s_is_field(t->left) || (!store && !s_yields_new_value(int(t->opcode))))
+    return;
+  pcodell_t *assign = pcodell_create(t->opcode, t->left, t->right, t->line, t->file);
+  assign->data = t->data;
+  assign->type = t->type;
+  assign->step = t->step;
+  assign->size = t->size;
+  if (!store && !s_rewrite_update(assign)) {
+    pcodell_release_node(assign);
+    return;
+  }
+  t->opcode = I_RIGHT;
+  t->left = assign;
+  t->right = pcodell_copy(assign->left);
+  t->type = assign->left->type;
+}
+
+}  // namespace
+
+int sel_plain_of_compound(int op) { return s_plain_op(op); }
+bool sel_tree_is_pure(const pcodell_t *t) { return s_pure(t); }
+
+void sel_rewrite_bitfield_updates(pcodell_t *root) {
+  if (!root)
+    return;
+  s_rewrite_nested(root->left);
+  s_rewrite_nested(root->right);
+  s_rewrite_update(root);
 }
 
 bool selBitfOneBitUnsigned(pcodell_t *p) {

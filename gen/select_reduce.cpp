@@ -172,6 +172,7 @@ void sel_reduce_statement(pcodell_t *tree, ocode **code) {
   if (!tree)
     s_fatal("Null tree");
   sel_rewrite_bitfield_updates(tree);
+  sel_rewrite_rom_updates(tree);
   _label(tree);
   s_depth = 0;
   s_attrib_stack[0] = gen_attrib{};

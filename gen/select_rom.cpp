@@ -347,3 +347,26 @@ void selRomMemberToDest(pcodell_t *p) {
   }
   self->loc = SelLoc{self->dest.kind, self->dest.symbol, self->dest.offset, 0, width};
 }
+
+// TBLPTR := a far address computed into memory (a temporary, a variable or
+// a frame slot): an address with a scaled index, or a pointer stepped by
+// x++ whose old value is read.
+void selLoadTblptrFromValue(pcodell_t *p) {
+  sel_take(0);
+  SelLoc v = sel_kid(0)->loc;
+  VELC_ASSERT(sel_is_memory(v));
+  v.width = 3;
+  sel_move(p, v, s_tblptr(3));
+  sel_self()->loc = s_at_tblptr(p);
+}
+
+// TBLPTR := a far rom address plus a 24-bit offset computed into memory
+// (an index scaled by the element size), byte by byte with the carry.
+void selLoadTblptrAddrPlus(pcodell_t *p) {
+  sel_take_all();
+  SelLoc offset = sel_kid(1)->loc;
+  VELC_ASSERT(sel_is_memory(offset));
+  offset.width = 3;
+  s_tblptr_add(p, sel_kid(0)->loc, offset, 3, false);
+  sel_self()->loc = s_at_tblptr(p);
+}

@@ -15,6 +15,8 @@ void selRomAddrFold(pcodell_t *p);
 void selLoadTblptr(pcodell_t *p);
 void selLoadTblptrIndexed(pcodell_t *p);
 void selLoadTblptrFromVar(pcodell_t *p);
+void selLoadTblptrFromValue(pcodell_t *p);
+void selLoadTblptrAddrPlus(pcodell_t *p);
 void selTableRead(pcodell_t *p);
 void selTableReadToDest(pcodell_t *p);
 void selStoreFarPointer(pcodell_t *p);

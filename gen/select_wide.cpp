@@ -436,6 +436,15 @@ void selWideOpA(pcodell_t *p) {
   }
 }
 
+// x stepped in place: by one with INCF/DECF and the carry, by a pointer's
+// pointee size (a far pointer to an int steps by 2) with an add.
+static ocode *s_step_long(const pcodell_t *p, const OqxOperand &x, bool inc, int n) {
+  long step = p->step ? p->step : 1;
+  if (step == 1)
+    return oqxIncDecLong(x, inc, n, p->line, p->file);
+  return oqxcopLongA_Iconst(B_ADD, x, inc ? step : -step, n, p->line, p->file);
+}
+
 // ++x, --x, x++, x-- in place, as statements or with the variable as the
 // value; kid 0 is the variable's address, a frame slot or a pointer.
 void selWideIncDec(pcodell_t *p) {
@@ -443,7 +452,7 @@ void selWideIncDec(pcodell_t *p) {
   int n = s_width(p);
   SelLoc x = s_lvalue(p, sel_kid(0)->loc, n, s_slot_fits(p->left));
   bool inc = strstr(pcodell_get_opcode_name(p->opcode), "INC") != nullptr;
-  s_add(oqxIncDecLong(s_operand(x), inc, n, p->line, p->file));
+  s_add(s_step_long(p, s_operand(x), inc, n));
   sel_self()->loc = x;
 }
 
@@ -458,8 +467,37 @@ void selWidePostIncDec(pcodell_t *p) {
   SelLoc old = s_sized(self->dest, n);
   sel_move(p, x, old);
   bool inc = strstr(pcodell_get_opcode_name(p->opcode), "INC") != nullptr;
-  s_add(oqxIncDecLong(s_operand(x), inc, n, p->line, p->file));
+  s_add(s_step_long(p, s_operand(x), inc, n));
   self->loc = old;
+}
+
+// ++*p, --*p, (*p)++, (*p)-- whose value is used, p a pointer to a wide
+// object: the object is stepped through FSR0, and the value (the old
+// contents for x++/x--, the new ones for ++x/--x) is copied through
+// POSTINC0 into a temporary; FSR0 is loaded again for each pass, since
+// every pass leaves it past the object.
+void selWideIncDecThrough(pcodell_t *p) {
+  sel_take(0);
+  int n = s_width(p);
+  const SelLoc a = sel_kid(0)->loc;
+  gen_attrib *self = sel_self();
+  sAllocTempStorage(self, n);
+  SelLoc value = s_sized(self->dest, n);
+  const char *name = pcodell_get_opcode_name(p->opcode);
+  bool pre = strncmp(name, "I_PRE", 5) == 0;
+  bool inc = strstr(name, "INC") != nullptr;
+  if (!pre) {
+    s_lvalue(p, a, n, false);
+    for (int i = 0; i < n; ++i)
+      sel_move_byte(p, s_through(POSTINC0sym, i), i, value);
+  }
+  s_add(s_step_long(p, s_operand(s_lvalue(p, a, n, false)), inc, n));
+  if (pre) {
+    s_lvalue(p, a, n, false);
+    for (int i = 0; i < n; ++i)
+      sel_move_byte(p, s_through(POSTINC0sym, i), i, value);
+  }
+  self->loc = value;
 }
 
 // ---- helpers: multiplication, division, modulo ----------------------------------------------------

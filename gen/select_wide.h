@@ -28,6 +28,7 @@ void selWideOp(pcodell_t *p);
 void selWideOpA(pcodell_t *p);
 void selWideIncDec(pcodell_t *p);
 void selWidePostIncDec(pcodell_t *p);
+void selWideIncDecThrough(pcodell_t *p);
 void selWideMargPush(pcodell_t *p);
 void selWideCallHelper(pcodell_t *p);
 void selWideCallHelperA(pcodell_t *p);
