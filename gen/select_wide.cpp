@@ -117,10 +117,17 @@ SelLoc s_lvalue(pcodell_t *p, const SelLoc &a, int width, bool slot_fits) {
   return SelLoc{LOC_FSR0, nullptr, 0, 0, width};
 }
 
+// True when the bytes an indirection reads lie in a frame slot that [k]
+// addressing reaches: a local, or a member (of a member ...) of a local.
 bool s_slot_fits(const pcodell_t *ind) {
   const pcodell_t *id = ind ? ind->left : nullptr;
+  int offset = 0;
+  while (id && id->opcode == I_MEMBERRAM16 && id->left) {
+    offset += id->data.expr.member.offset;
+    id = id->left->left;
+  }
   return id && id->opcode == I_IDSTK && id->data.expr.var.sym &&
-         id->data.expr.var.sym->data.var.offset + sel_op_width(ind->opcode) <= 96;
+         id->data.expr.var.sym->data.var.offset + offset + sel_op_width(ind->opcode) <= 96;
 }
 
 // A right shift is arithmetic when its left operand is signed.

@@ -6,8 +6,14 @@ In: a seed and whether integer promotion is on (-Oi+). Out: a self-checking
 C program over char, int, short long and long of both signednesses, arrays
 and pointers (assignments, compound assignments, also to targets whose
 address has a side effect, increments, conditional expressions, if/else,
-counted loops and calls of small functions) that ends with one CHECK per variable against the
-value the model computed, and returns CHECK_RESULT().
+counted loops and calls of small functions), a structure with two bit-fields
+(a global and a local instance and a pointer to either: members as operands
+and targets, structure assignment), a rom table of ints indexed by a
+variable, and floats (whose values the model keeps as fractions: only
+steps whose result a float holds exactly are drawn, so no rounding is
+involved; comparisons and conversions to and from the integer types), that
+ends with one CHECK per variable against the value the model computed, and
+returns CHECK_RESULT().
 
 The model follows the compiler's rules: int is 16 bits, short long 24 and
 long 32, each wrapping; char is 8 bits, plain char signed; small constants
@@ -29,9 +35,12 @@ value would be one of those is drawn again.
 
 usage: randprog.py SEED [--promote] [--trace] [-o FILE]"""
 import argparse
+import copy
 import random
 import re
+import struct
 import sys
+from fractions import Fraction
 
 S8, U8, S16, U16 = ("s", 8), ("u", 8), ("s", 16), ("u", 16)
 S24, U24, S32, U32 = ("s", 24), ("u", 24), ("s", 32), ("u", 32)
@@ -44,6 +53,51 @@ def is_constant(text):
     """True when an expression names no variable, parameter or function: the
     translator folds such expressions itself (see the file's comment)."""
     return re.search(r"[a-z_]{2,}|[a-z]\d", text) is None
+
+
+# struct rec: name, type, bit-field width (None for a whole member). The two
+# fields share one byte; the members around them are of every width.
+MEMBERS = [("a", S8, None), ("b", U16, None), ("d", U8, 3), ("e", S8, 4), ("g", U24, None), ("h", S32, None)]
+ROM_SIZE = 8
+FLOAT_VARS = ["x0", "x1", "xl"]      # xl is local to main
+FLOAT_STEPS = [Fraction(n, 4) for n in (-12, -8, -6, -4, -2, -1, 1, 2, 3, 4, 6, 8, 10, 12)]
+
+
+def float_exact(v):
+    """True when the fraction v is a single float exactly (and not tiny)."""
+    if v == 0:
+        return True
+    d = v.denominator
+    if d & (d - 1):
+        return False
+    n = abs(v.numerator)
+    while n % 2 == 0:
+        n //= 2
+    return n.bit_length() <= 24 and abs(v) < 2 ** 60 and d <= 2 ** 20
+
+
+def float_text(v):
+    """A float constant of value v (exact), e.g. 2.25f or -(0.5f)."""
+    text = repr(float(abs(v)))
+    return f"{text}f" if v >= 0 else f"-{text}f"
+
+
+def float_bits(v):
+    return struct.unpack(">I", struct.pack(">f", float(v)))[0]
+
+
+def float_check(name, v):
+    """A float holds v: by its encoding, except 0 (which may be -0)."""
+    if v == 0:
+        return f"CHECK({name} == 0.0f);"
+    return f"CHECK(*(unsigned long *)&{name} == 0x{float_bits(v):X}UL);"
+
+
+def field_wrap(t, bits, v):
+    """v stored in a member of type t (a bit-field of `bits` bits when set)."""
+    if bits is None:
+        return wrap(t, v)
+    return wrap((t[0], bits), v)
 
 
 class Undefined(Exception):
@@ -161,6 +215,11 @@ class Generator:
         self.safe = False             # no operator whose definedness depends on values
         self.trace = False            # a check after every statement that runs
         self.skipping = 0             # inside a block that never runs
+        # struct rec gs (global), ls (local to main), ps points at one of them;
+        # rom int rtab[8]; floats x0, x1 (global) and xl (local).
+        self.st = {"gs": {m: 0 for m, _, _ in MEMBERS}, "ls": {m: 0 for m, _, _ in MEMBERS}, "ps": "gs",
+                   "f": {f: Fraction(0) for f in FLOAT_VARS}}
+        self.rom = [wrap(S16, self.rng.randrange(65536)) for _ in range(ROM_SIZE)]
 
     # --- expressions: each returns (text, type, value) -------------------------
     def leaf(self, env):
@@ -181,12 +240,69 @@ class Generator:
             if k == 1 and self.rng.random() < 0.5:
                 return "*pl", S32, self.larr[1]
             return f"larr[{k}]", S32, self.larr[k]
+        if r < 0.88 and env is self.env:
+            text, target, m, t, _ = self.member()
+            return text, t, self.st[target][m]
+        if r < 0.91 and env is self.env:
+            name, _ = self.rng.choice(self.VARS)
+            return f"rtab[{name} & {ROM_SIZE - 1}]", S16, self.rom[self.env[name] & (ROM_SIZE - 1)]
         v = self.rng.choice([0, 1, 2, 3, 7, 8, 15, 16, 100, 127, 128, 200, 255, 256, 1000, 4095,
                              30000, 32767, 32768, 40000, 65535, 65536, 100000, 0x7FFFFF, 0x800000,
                              0xFFFFFF, 0x1000000, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF,
                              self.rng.randrange(256), self.rng.randrange(65536),
                              self.rng.randrange(1 << 24), self.rng.randrange(1 << 32)])
         return const_text(v), const_type(v), v
+
+    def member(self):
+        """A member of gs, ls or *ps: its text, the instance it lives in, its
+        name, type and bit-field width."""
+        m, t, bits = self.rng.choice(MEMBERS)
+        form = self.rng.choice(["gs", "ls", "ps"])
+        if form == "ps":
+            return f"ps->{m}", self.st["ps"], m, t, bits
+        return f"{form}.{m}", form, m, t, bits
+
+    # --- floats: values are fractions that a float holds exactly -------------
+    def float_expr(self, depth):
+        """(text, value) of a float expression whose every step is exact."""
+        r = self.rng.random()
+        if depth <= 0 or r < 0.35:
+            name = self.rng.choice(FLOAT_VARS)
+            return name, self.st["f"][name]
+        if r < 0.5:
+            text, t, v = self.expr(depth - 1, self.env)
+            if is_constant(text) or not float_exact(Fraction(v)):
+                raise Undefined()
+            return f"(float)({text})", Fraction(v)
+        op = self.rng.choice(["+", "-", "*"])
+        ltext, lv = self.float_expr(depth - 1)
+        if op == "*" or self.rng.random() < 0.3:
+            k = self.rng.choice(FLOAT_STEPS)
+            rtext, rv = float_text(k), k
+        else:
+            rtext, rv = self.float_expr(depth - 1)
+        v = lv + rv if op == "+" else lv - rv if op == "-" else lv * rv
+        if not float_exact(v):
+            raise Undefined()
+        if op != "*" and self.rng.random() < 0.3:
+            ltext, rtext = rtext, ltext
+            v = v if op == "+" else -v
+        return f"({ltext} {op} {rtext})", v
+
+    def float_to_int(self, depth):
+        """A comparison of two floats, or a float converted to an integer type
+        (drawn again when the truncated value is out of the type's range)."""
+        ltext, lv = self.float_expr(depth - 1)
+        if self.rng.random() < 0.4:
+            op = self.rng.choice(["==", "!=", "<", ">", "<=", ">="])
+            rtext, rv = self.float_expr(depth - 1)
+            r = {"==": lv == rv, "!=": lv != rv, "<": lv < rv, ">": lv > rv, "<=": lv <= rv, ">=": lv >= rv}[op]
+            return f"({ltext} {op} {rtext})", self.m.truth(), int(r)
+        t = self.rng.choice(TYPES)
+        n = int(lv)                   # truncation toward zero
+        if n != wrap(t, n):
+            raise Undefined()
+        return f"({C_NAMES[t]})({ltext})", t, n
 
     def scope_vars(self, env):
         return [(n, t) for n, t in env.get("__vars__", self.VARS)]
@@ -224,6 +340,8 @@ class Generator:
             return self.call(depth, env)
         if r < 0.52:
             return self.conditional(depth, env)
+        if r < 0.58 and env is self.env and not self.safe:
+            return self.float_to_int(depth)
         op = self.rng.choice(self.SAFE_BIN if self.safe else self.BIN)
         lt_, lty, lv = self.expr(depth - 1, env)
         if op in ("<<", ">>") and is_constant(lt_):
@@ -301,8 +419,11 @@ class Generator:
         self.lines.append("  " * indent + text)
 
     def assign(self, indent):
-        before = (dict(self.env), list(self.arr), list(self.iarr), list(self.larr))
-        self.assign_one(indent)
+        before = (dict(self.env), list(self.arr), list(self.iarr), list(self.larr), copy.deepcopy(self.st))
+        if self.rng.random() < 0.3:
+            self.assign_aggregate(indent)
+        else:
+            self.assign_one(indent)
         if self.trace and not self.skipping:
             self.check_changes(indent, before)
 
@@ -319,6 +440,77 @@ class Generator:
         for k in range(3):
             if self.larr[k] != before[3][k]:
                 self.emit(indent, check_line(f"larr[{k}]", S32, self.larr[k]))
+        for inst in ("gs", "ls"):
+            for m, t, _ in MEMBERS:
+                if self.st[inst][m] != before[4][inst][m]:
+                    self.emit(indent, check_line(f"{inst}.{m}", t, self.st[inst][m]))
+        for f in FLOAT_VARS:
+            if self.st["f"][f] != before[4]["f"][f]:
+                self.emit(indent, float_check(f, self.st["f"][f]))
+
+    def assign_aggregate(self, indent):
+        """An assignment to a member, a whole structure, ps or a float."""
+        r = self.rng.random()
+        if r < 0.1:
+            a, b = self.rng.sample(["gs", "ls", "ps"], 2)
+            src, dst = (self.st["ps"] if x == "ps" else x for x in (a, b))
+            self.emit(indent, f"{'*ps' if b == 'ps' else b} = {'*ps' if a == 'ps' else a};")
+            self.st[dst] = dict(self.st[src])
+            return
+        if r < 0.15:
+            self.st["ps"] = self.rng.choice(["gs", "ls"])
+            self.emit(indent, f"ps = &{self.st['ps']};")
+            return
+        if r < 0.55:
+            text, inst, m, t, bits = self.member()
+            etext, et, ev = self.expr(self.rng.randrange(1, 4), self.env)
+            if r < 0.3:
+                self.emit(indent, f"{text} = {etext};")
+                self.st[inst][m] = field_wrap(t, bits, ev)
+                return
+            if r < 0.35:
+                op = self.rng.choice(["++", "--"])
+                self.emit(indent, f"{text}{op};")
+                self.st[inst][m] = field_wrap(t, bits, self.st[inst][m] + (1 if op == "++" else -1))
+                return
+            # A 24- or 32-bit target reached through a pointer is not shifted
+            # in place yet (the selector has no rule for it: message 100).
+            result = self.compound(t, self.st[inst][m], etext, et, ev, not (text.startswith("ps->") and t[1] > 16))
+            if result is not None:
+                op, etext, value = result
+                self.emit(indent, f"{text} {op}= {etext};")
+                self.st[inst][m] = field_wrap(t, bits, value)
+            return
+        for _ in range(20):
+            try:
+                self.assign_float(indent, self.rng.choice(FLOAT_VARS))
+                return
+            except Undefined:
+                continue
+
+    def assign_float(self, indent, name):
+        r = self.rng.random()
+        old = self.st["f"][name]
+        if r < 0.2:
+            text, t, v = self.expr(self.rng.randrange(1, 3), self.env)
+            if is_constant(text) or not float_exact(Fraction(v)):
+                raise Undefined()
+            text, value = text, Fraction(v)
+        elif r < 0.6:
+            text, value = self.float_expr(self.rng.randrange(1, 4))
+        elif r < 0.8:
+            op = self.rng.choice(["+", "-"])
+            text, v = self.float_expr(self.rng.randrange(1, 3))
+            value = old + v if op == "+" else old - v
+            name, text = f"{name} {op}", text
+        else:
+            k = self.rng.choice(FLOAT_STEPS)
+            text, value = float_text(k), old * k
+            name = f"{name} *"
+        if not float_exact(value):
+            raise Undefined()
+        self.emit(indent, f"{name}= {text};" if name.endswith(("+", "-", "*")) else f"{name} = {text};")
+        self.st["f"][name.split()[0]] = value
 
     def assign_one(self, indent):
         r = self.rng.random()
@@ -361,10 +553,10 @@ class Generator:
         self.emit(indent, f"{name} = {text};")
         self.env[name] = wrap(vt, v)
 
-    def compound(self, vt, old, text, t, v):
+    def compound(self, vt, old, text, t, v, shifts=True):
         """A compound operator, its right operand and the new value of a
         target of type vt holding old; None when it would be undefined."""
-        op = self.rng.choice(["+", "-", "*", "&", "|", "^", "/", "%", "<<", ">>"])
+        op = self.rng.choice(["+", "-", "*", "&", "|", "^", "/", "%"] + (["<<", ">>"] if shifts else []))
         try:
             if op in ("<<", ">>"):
                 n = self.rng.randrange(self.m.promoted(vt)[1])
@@ -422,11 +614,12 @@ class Generator:
 
     def skip_block(self, indent):
         """A block that never runs: generated against a scratch model."""
-        saved = (dict(self.env), list(self.arr), list(self.iarr), list(self.larr))
+        saved = (dict(self.env), list(self.arr), list(self.iarr), list(self.larr), copy.deepcopy(self.st))
         self.skipping += 1
         self.block(indent, self.rng.randrange(1, 3))
         self.skipping -= 1
         self.env, self.arr, self.iarr, self.larr = dict(saved[0]), list(saved[1]), list(saved[2]), list(saved[3])
+        self.st = saved[4]
 
     def loop(self, indent, n):
         """for (k0 = 0; k0 < n; k0++) v op= expr; the expression is drawn once
@@ -454,7 +647,10 @@ class Generator:
         for name, t in self.VARS:
             out.append(f"{C_NAMES[t]} {name};")
         out += ["unsigned char arr[8];", "int iarr[4];", "long larr[3];", "unsigned char *pc, *pd;", "long *pl;",
-                "unsigned char k0, k1;", ""]
+                "unsigned char k0, k1;",
+                "struct rec {"] + [f"  {C_NAMES[t]} {m}{'' if b is None else f' : {b}'};" for m, t, b in MEMBERS] + [
+                "};", "struct rec gs, *ps;", "float x0, x1;",
+                f"rom int rtab[{ROM_SIZE}] = {{{', '.join(str(v) for v in self.rom)}}};", ""]
         for i in range(self.rng.randrange(1, 4)):
             out.append(self.make_function(i))
         for name, t in self.VARS:
@@ -476,6 +672,17 @@ class Generator:
             self.emit(1, f"larr[{k}] = 0x{self.larr[k] & 0xFFFFFFFF:X}UL;")
         self.emit(1, "pc = &arr[3];")
         self.emit(1, "pl = &larr[1];")
+        for inst in ("gs", "ls"):
+            for m, t, bits in MEMBERS:
+                v = field_wrap(t, bits, self.rng.randrange(1 << 32))
+                self.st[inst][m] = v
+                self.emit(1, f"{inst}.{m} = 0x{v & ((1 << t[1]) - 1):X}UL;")
+        self.st["ps"] = self.rng.choice(["gs", "ls"])
+        self.emit(1, f"ps = &{self.st['ps']};")
+        for f in FLOAT_VARS:
+            v = Fraction(self.rng.randrange(-400, 400), 4)
+            self.st["f"][f] = v
+            self.emit(1, f"{f} = {float_text(v)};")
         self.block(1, statements)
         for name, t in self.VARS:
             self.emit(1, check_line(name, t, self.env[name]))
@@ -485,7 +692,12 @@ class Generator:
             self.emit(1, f"CHECK((unsigned int)iarr[{k}] == {self.iarr[k] & 0xFFFF}u);")
         for k in range(3):
             self.emit(1, check_line(f"larr[{k}]", S32, self.larr[k]))
-        out += ["int main(void)", "{"] + self.lines + ["  return CHECK_RESULT();", "}", ""]
+        for inst in ("gs", "ls"):
+            for m, t, _ in MEMBERS:
+                self.emit(1, check_line(f"{inst}.{m}", t, self.st[inst][m]))
+        for f in FLOAT_VARS:
+            self.emit(1, float_check(f, self.st["f"][f]))
+        out += ["int main(void)", "{", "  struct rec ls;", "  float xl;"] + self.lines + ["  return CHECK_RESULT();", "}", ""]
         return "\n".join(out)
 
 
