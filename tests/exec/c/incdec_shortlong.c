@@ -1,6 +1,6 @@
-// Increments and decrements of short long in every form (prefix and postfix, value
-// used and unused) on a global in the access bank and one in banked RAM, a
-// local, an array element, a member through a pointer, a parameter, at the
+// Increments and decrements of short long in every form (prefix and postfix,
+// value used and unused) on a global in the access bank and one in banked RAM,
+// a local, an array element, a member through a pointer, a parameter, at the
 // values where the carry or borrow crosses each byte.
 #include "check.h"
 

@@ -1,7 +1,7 @@
-// Increments and decrements of unsigned long in every form (prefix and postfix, value
-// used and unused) on a global in the access bank and one in banked RAM, a
-// local, an array element, a member through a pointer, a parameter, at the
-// values where the carry or borrow crosses each byte.
+// Increments and decrements of unsigned long in every form (prefix and
+// postfix, value used and unused) on a global in the access bank and one in
+// banked RAM, a local, an array element, a member through a pointer, a
+// parameter, at the values where the carry or borrow crosses each byte.
 #include "check.h"
 
 typedef struct { char c; unsigned long m; } box_t;

@@ -1,9 +1,8 @@
-// Compound assignments (+=, -=, *=, /=, %=, &=, |=,
-// ^=) on long members of structures
-// reached through pointers: p->m, p[i].m, members of members and of member
-// arrays, pointers held in a parameter, a local, a global and behind a pointer
-// to a pointer; the bytes around each member stay untouched. Values computed
-// on a PC.
+// Compound assignments (+=, -=, *=, /=, %=, &=, |=, ^=) on long members of
+// structures reached through pointers: p->m, p[i].m, members of members and of
+// member arrays, pointers held in a parameter, a local, a global and behind a
+// pointer to a pointer; the bytes around each member stay untouched. Values
+// computed on a PC.
 #include "check.h"
 
 typedef struct { unsigned char tag; long m; long arr[3]; struct { char k; long v; } in; } obj_t;

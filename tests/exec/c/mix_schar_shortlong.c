@@ -1,5 +1,5 @@
-// signed char with short long: sign extension from 8 to 24 bits, signed
-// 24-bit operations. Results computed on a PC.
+// signed char with short long: sign extension from 8 to 24 bits, signed 24-bit
+// operations. Results computed on a PC.
 #include "check.h"
 
 typedef struct { signed char a; short long b; short long add, sub, mul, quo, rem, and, xor; unsigned char rel; short long shr; signed char acc; } row_t;

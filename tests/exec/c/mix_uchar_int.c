@@ -1,5 +1,5 @@
-// unsigned char with int: zero extension to 16 bits, signed operations
-// (0xFF is 255, not -1). Results computed on a PC.
+// unsigned char with int: zero extension to 16 bits, signed operations (0xFF
+// is 255, not -1). Results computed on a PC.
 #include "check.h"
 
 typedef struct { unsigned char a; int b; int add, sub, mul, quo, rem, and, xor; unsigned char rel; int shr; unsigned char acc; } row_t;

@@ -1,5 +1,5 @@
-// unsigned int with long: long holds every unsigned int, so the operations
-// are signed 32-bit (0xFFFF is 65535, never -1). Results computed on a PC.
+// unsigned int with long: long holds every unsigned int, so the operations are
+// signed 32-bit (0xFFFF is 65535, never -1). Results computed on a PC.
 #include "check.h"
 
 typedef struct { unsigned int a; long b; long add, sub, mul, quo, rem, and, xor; unsigned char rel; long shr; unsigned int acc; } row_t;

@@ -1,5 +1,5 @@
-// unsigned short long with long: long holds every 24-bit unsigned value,
-// so the operations are signed 32-bit. Results computed on a PC.
+// unsigned short long with long: long holds every 24-bit unsigned value, so
+// the operations are signed 32-bit. Results computed on a PC.
 #include "check.h"
 
 typedef struct { unsigned short long a; long b; long add, sub, mul, quo, rem, and, xor; unsigned char rel; long shr; unsigned short long acc; } row_t;
