@@ -189,5 +189,9 @@ ocode *oqxSwitch8(const SwitchCase *cases, SymbolRecord *default_label, SymbolRe
                   long line, const char *file);
 ocode *oqxSwitch16(const OqxOperand &sel, const SwitchCase *cases, SymbolRecord *default_label,
                    SymbolRecord *end_label, long line, const char *file);
+// The same for a short long (n = 3) or long (n = 4) selector in RAM or a
+// frame slot.
+ocode *oqxSwitchWide(const OqxOperand &sel, int n, const SwitchCase *cases, SymbolRecord *default_label,
+                     SymbolRecord *end_label, long line, const char *file);
 
 #endif

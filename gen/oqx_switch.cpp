@@ -38,3 +38,25 @@ ocode *oqxSwitch16(const OqxOperand &sel, const SwitchCase *cases, SymbolRecord 
   oqx_node(e, objBranchSymbol(default_label ? default_label : end_label, line, file));
   return e.list;
 }
+
+// A selector of n bytes (3 or 4) where it lies: each case compares the bytes
+// from the low one up, leaving for a byte that differs with Z clear.
+ocode *oqxSwitchWide(const OqxOperand &sel, int n, const SwitchCase *cases, SymbolRecord *default_label,
+                     SymbolRecord *end_label, long line, const char *file) {
+  if (sel.kind != OQX_RAM && sel.kind != OQX_STK)
+    oqx_bad("switch selector through a pointer register");
+  OqxEmit e = oqx_begin(line, file, {sel});
+  for (const SwitchCase *c = cases; c; c = c->next) {
+    SymbolRecord *differs = sym_temp_label(line, file);
+    for (int i = 0; i < n; ++i) {
+      oqx_fd(e, MOVF, oqx_src(e, sel, i), DEST_W);
+      int32_t byte = static_cast<int32_t>((static_cast<unsigned long>(c->value) >> (8 * i)) & 0xFF);
+      if (byte != 0)
+        oqx_inst(e, iqx_XORLW(byte));
+      oqx_node(e, i < n - 1 ? objBNZSymbol(differs, line, file) : objBZSymbol(c->label, line, file));
+    }
+    oqx_node(e, objLabel(differs, line, file));
+  }
+  oqx_node(e, objBranchSymbol(default_label ? default_label : end_label, line, file));
+  return e.list;
+}

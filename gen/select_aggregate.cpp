@@ -114,7 +114,11 @@ void s_copy(pcodell_t *p, const SelLoc &src_address, const SelLoc &dst_address, 
   s_copy_bytes(p, src, dst, size);
 }
 
+// The size of a structure value: that of its indirection, looking through
+// the comma operators (I_RIGHT) that end in it.
 long s_struct_size(const pcodell_t *indirection) {
+  while (indirection && indirection->opcode == I_RIGHT)
+    indirection = indirection->right;
   VELC_ASSERT(indirection && indirection->size > 0);
   return indirection->size;
 }

@@ -1,7 +1,7 @@
-// The actions of the switch rules. In: an I_SWITCH8 or I_SWITCH16 node
+// The actions of the switch rules. In: an I_SWITCH8 to I_SWITCH32 node
 // with the translator's switch record (its case list, default and exit
 // labels) and where its kid left the selector (WREG, a widened byte in
-// WREG, or a variable or frame slot of two bytes). Out: the selector's code
+// WREG, or a variable or frame slot of two to four bytes). Out: the selector's code
 // followed by the comparison chain of gen/oqx_switch.cpp.
 #include <vector>
 
@@ -34,6 +34,20 @@ void selSwitch16(pcodell_t *p) {
   OqxOperand sel = l.kind == LOC_RAM ? oqx_ram(l.symbol, int32_t(l.offset), inst_access_bit(l.symbol) != 0)
                                      : oqx_stk(int32_t(l.offset));
   ocode *chain = oqxSwitch16(sel, rec->cases, rec->default_label, rec->exit_label, p->line, p->file);
+  if (chain)
+    sel_emit_oc(chain);
+}
+
+void selSwitchWide(pcodell_t *p) {
+  const SwitchRecord *rec = p->switch_data;
+  VELC_ASSERT(rec != nullptr);
+  sel_take(0);
+  const SelLoc &l = sel_kid(0)->loc;
+  VELC_ASSERT(l.kind == LOC_RAM || l.kind == LOC_STK);
+  OqxOperand sel = l.kind == LOC_RAM ? oqx_ram(l.symbol, int32_t(l.offset), inst_access_bit(l.symbol) != 0)
+                                     : oqx_stk(int32_t(l.offset));
+  int n = p->opcode == I_SWITCH24 ? 3 : 4;
+  ocode *chain = oqxSwitchWide(sel, n, rec->cases, rec->default_label, rec->exit_label, p->line, p->file);
   if (chain)
     sel_emit_oc(chain);
 }
