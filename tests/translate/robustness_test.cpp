@@ -8,9 +8,7 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +19,7 @@
 #include "trans/declare.h"
 #include "trans/trans.h"
 #include "tests/support/quiet_diagnostics.h"
+#include "tests/support/files_and_commands.h"
 #include "tests/support/translation_cleanup.h"
 
 namespace {
@@ -55,13 +54,6 @@ Outcome run(const std::string &text) {
     o.statements++;
   free_translation(list, root);
   return o;
-}
-
-std::string read_file(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
 }
 
 class TranslateRobustness : public QuietDiagnostics {};
