@@ -12,24 +12,13 @@
 #include <fstream>
 #include <string>
 
+#include "tests/support/files_and_commands.h"
+
 namespace {
 
-struct Outcome {
-  int status;
-  std::string err;
-};
-
-Outcome s_run(const std::string &args) {
-  Outcome r{-1, ""};
-  FILE *p = popen((std::string("'") + VELC_BURG + "' " + args + " 2>&1 >/dev/null").c_str(), "r");
-  if (!p)
-    return r;
-  char buf[512];
-  while (fgets(buf, sizeof buf, p))
-    r.err += buf;
-  int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
+// velc-burg with args: its exit status and what it printed on standard error.
+CommandRun s_run(const std::string &args) {
+  return run_command(std::string("'") + VELC_BURG + "' " + args + " 2>&1 >/dev/null");
 }
 
 std::string s_dir() {
@@ -149,9 +138,9 @@ TEST_P(GeneratorRefuses, WithFileLineAndText) {
   if (!row.include.empty())
     s_write(dir + "/inc.binc", row.include);
   std::string out = dir + "/m.inc";
-  Outcome r = s_run("-d '" OPERATORS_DEF "' -o '" + out + "' '" + dir + "/g.brg'");
+  CommandRun r = s_run("-d '" OPERATORS_DEF "' -o '" + out + "' '" + dir + "/g.brg'");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find(row.message), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find(row.message), std::string::npos) << r.out;
   EXPECT_FALSE(std::filesystem::exists(out));
 }
 
@@ -164,17 +153,17 @@ TEST(Generator, AcceptsTheGoodGrammarAndReportsEveryFault) {
   std::string dir = s_dir() + "/good";
   std::filesystem::create_directories(dir);
   s_write(dir + "/g.brg", GOOD);
-  Outcome good = s_run("-d '" OPERATORS_DEF "' -o '" + dir + "/m.inc' '" + dir + "/g.brg'");
+  CommandRun good = s_run("-d '" OPERATORS_DEF "' -o '" + dir + "/m.inc' '" + dir + "/g.brg'");
   EXPECT_EQ(good.status, 0);
-  EXPECT_EQ(good.err, "");
+  EXPECT_EQ(good.out, "");
   EXPECT_TRUE(std::filesystem::exists(dir + "/m.inc"));
 
   s_write(dir + "/bad.brg", GOOD + "4 reg: I_FOO 1\n4 reg: I_IND8RAM8(addr) 1 ;\n5 stmt: I_MOV8(reg) 1\n");
-  Outcome bad = s_run("-d '" OPERATORS_DEF "' -o '" + dir + "/n.inc' '" + dir + "/bad.brg'");
+  CommandRun bad = s_run("-d '" OPERATORS_DEF "' -o '" + dir + "/n.inc' '" + dir + "/bad.brg'");
   EXPECT_EQ(bad.status, 1);
-  EXPECT_NE(bad.err.find("bad.brg:8: unknown nonterminal I_FOO"), std::string::npos) << bad.err;
-  EXPECT_NE(bad.err.find("bad.brg:9: expected if, pre, in or post"), std::string::npos) << bad.err;
-  EXPECT_NE(bad.err.find("bad.brg:10: operator I_MOV8 takes 2 operands, not 1"), std::string::npos) << bad.err;
+  EXPECT_NE(bad.out.find("bad.brg:8: unknown nonterminal I_FOO"), std::string::npos) << bad.out;
+  EXPECT_NE(bad.out.find("bad.brg:9: expected if, pre, in or post"), std::string::npos) << bad.out;
+  EXPECT_NE(bad.out.find("bad.brg:10: operator I_MOV8 takes 2 operands, not 1"), std::string::npos) << bad.out;
 }
 
 // A bad operator list or command line is refused too.
@@ -183,10 +172,10 @@ TEST(Generator, RefusesABadOperatorListAndCommandLine) {
   std::filesystem::create_directories(dir);
   s_write(dir + "/g.brg", GOOD);
   s_write(dir + "/ops.def", "// operators\nOP(I_NOP, 100)\nOP(I_MOV8, 100)\nOP I_CNST8\n");
-  Outcome r = s_run("-d '" + dir + "/ops.def' -o '" + dir + "/m.inc' '" + dir + "/g.brg'");
+  CommandRun r = s_run("-d '" + dir + "/ops.def' -o '" + dir + "/m.inc' '" + dir + "/g.brg'");
   EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("ops.def:3: operator number 100 is given to I_NOP already"), std::string::npos) << r.err;
-  EXPECT_NE(r.err.find("ops.def:4: expected OP(name, number)"), std::string::npos) << r.err;
+  EXPECT_NE(r.out.find("ops.def:3: operator number 100 is given to I_NOP already"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("ops.def:4: expected OP(name, number)"), std::string::npos) << r.out;
   EXPECT_EQ(s_run("'" + dir + "/g.brg'").status, 2);  // no operator list
   EXPECT_EQ(s_run("-d '" OPERATORS_DEF "' -q '" + dir + "/g.brg'").status, 2);
   EXPECT_EQ(s_run("-d '" OPERATORS_DEF "' '" + dir + "/none.brg'").status, 1);

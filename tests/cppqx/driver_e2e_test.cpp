@@ -8,17 +8,11 @@
 #include <filesystem>
 #include <unistd.h>
 #include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 
-namespace fs = std::filesystem;
+#include "tests/support/files_and_commands.h"
 
-static std::string s_read(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+namespace fs = std::filesystem;
 
 static int s_run(const fs::path &dir, const std::string &args) {
   std::string cmd = "cd '" + dir.string() + "' && VELC_INCLUDE='" + (dir / "env").string() + ";/nonexistent' '" +
@@ -44,8 +38,8 @@ TEST(DriverEndToEnd, PreprocessOnlyWritesTheIFile) {
                                    "long rate = RATE; int leds = LEDS; int level = LEVEL;\n"
                                    "#if defined(__HARROW) && defined(__SMALL__) && defined(__EXTENDEDqx__)\n"
                                    "int target_ok;\n#endif\n";
-  ASSERT_EQ(s_run(dir, "-E -Iinc -DLEVEL=3 prog.c"), 0) << s_read(dir / "out.txt");
-  std::string text = s_read(dir / "prog.i");
+  ASSERT_EQ(s_run(dir, "-E -Iinc -DLEVEL=3 prog.c"), 0) << read_file(dir / "out.txt");
+  std::string text = read_file(dir / "prog.i");
   // Every file met gets a marker, also those that write no text.
   EXPECT_EQ(text, "#line 1 \"inc/config.h\"\n#line 1 \"" + (dir / "env" / "board.h").string() +
                       "\"\n#line 4 \"prog.c\"\n#pragma udata shared\nlong rate = 9600; int leds = 4; int level = 3;\n\n"
@@ -58,10 +52,10 @@ TEST(DriverEndToEnd, PreprocessingErrorStopsTheCompilation) {
   fs::path dir = s_setup("cppqx_e2e_err");
   std::ofstream(dir / "bad.c") << "int a;\n#error stop: RATE\n#include \"missing.h\"\nint b;\n";
   EXPECT_EQ(s_run(dir, "-E bad.c"), 1);
-  std::string err = s_read(dir / "bad.err");
+  std::string err = read_file(dir / "bad.err");
   std::string path = fs::canonical(dir / "bad.c").string();
   EXPECT_EQ(err, "Error[1099] " + path + " 2 : stop: RATE\nError[1027] " + path + " 3 : unable to locate 'missing.h'\n");
-  std::string console = s_read(dir / "out.txt");
+  std::string console = read_file(dir / "out.txt");
   EXPECT_NE(console.find(path + ":2:Error [1099] stop: RATE\n"), std::string::npos) << console;
   EXPECT_NE(console.find(path + ":3:Error [1027] unable to locate 'missing.h'\n"), std::string::npos) << console;
   fs::remove_all(dir);

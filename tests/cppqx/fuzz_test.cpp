@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 
+#include "tests/support/files_and_commands.h"
 #include "cppqx/pp.h"
 #include "driver/diag.h"
 
@@ -44,13 +45,6 @@ static std::string s_mutate(std::string text, std::mt19937 &rng) {
   return text;
 }
 
-static std::string s_read(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
 // "#line N "FILE"" with N at least 1.
 static bool s_is_marker(const std::string &line) {
   size_t i = 6;
@@ -71,7 +65,7 @@ TEST(CppqxFuzz, MutatedInputsPreprocessCleanly) {
   std::vector<std::string> seeds;
   for (const auto &entry : fs::directory_iterator(cases))
     if (entry.path().extension() == ".c")
-      seeds.push_back(s_read(entry.path()));
+      seeds.push_back(read_file(entry.path()));
   std::sort(seeds.begin(), seeds.end());
   ASSERT_FALSE(seeds.empty());
   std::mt19937 rng(20260206);
@@ -104,7 +98,7 @@ TEST(CppqxFuzz, MutatedInputsPreprocessCleanly) {
       EXPECT_EQ(pp->stack.size(), 1u) << input;
       EXPECT_EQ(pp->arg_depth, 0) << input;
     }
-    std::istringstream out(s_read(dir / "f.i"));
+    std::istringstream out(read_file(dir / "f.i"));
     for (std::string line; std::getline(out, line);) {
       if (line.rfind("#line", 0) == 0) {
         EXPECT_TRUE(s_is_marker(line)) << line;

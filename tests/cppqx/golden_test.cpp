@@ -11,22 +11,11 @@
 #include <sstream>
 #include <sys/wait.h>
 
+#include "tests/support/files_and_commands.h"
+
 namespace fs = std::filesystem;
 
-static std::string s_read(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
-
-static std::string s_replace_all(std::string text, const std::string &from, const std::string &to) {
-  for (size_t pos = 0; (pos = text.find(from, pos)) != std::string::npos; pos += to.size())
-    text.replace(pos, from.size(), to);
-  return text;
-}
-
-static std::string s_shell_quote(const std::string &arg) { return "'" + s_replace_all(arg, "'", "'\\''") + "'"; }
+static std::string s_shell_quote(const std::string &arg) { return "'" + replace_all(arg, "'", "'\\''") + "'"; }
 
 static std::vector<std::string> s_case_names() {
   std::vector<std::string> names;
@@ -74,19 +63,19 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
   fs::create_directories(tmp);
   std::string cmd = "cd " + s_shell_quote(cases.string()) + " && SOURCE_DATE_EPOCH=0 " + s_shell_quote(CPPQX_BIN) +
                     " -o " + s_shell_quote((tmp / "out.i").string()) + " -e " + s_shell_quote((tmp / "out.err").string());
-  std::istringstream args(s_read(cases / (name + ".args")));
+  std::istringstream args(read_file(cases / (name + ".args")));
   for (std::string line; std::getline(args, line);)
     cmd += " " + s_shell_quote(line);
   cmd += " " + s_shell_quote(name + ".c") + " > " + s_shell_quote((tmp / "stdout").string()) + " 2> " +
          s_shell_quote((tmp / "stderr").string());
   int raw = std::system(cmd.c_str());
   ASSERT_TRUE(WIFEXITED(raw)) << "cppqx did not exit normally: " << raw;
-  EXPECT_EQ(std::to_string(WEXITSTATUS(raw)) + "\n", s_read(cases / (name + ".status")));
+  EXPECT_EQ(std::to_string(WEXITSTATUS(raw)) + "\n", read_file(cases / (name + ".status")));
 
-  std::string console = s_replace_all(s_read(tmp / "stdout"), cases.string() + "/", "");
-  EXPECT_EQ(console, s_read(cases / (name + ".diag")));
+  std::string console = replace_all(read_file(tmp / "stdout"), cases.string() + "/", "");
+  EXPECT_EQ(console, read_file(cases / (name + ".diag")));
   if (fs::exists(cases / (name + ".out")))
-    EXPECT_EQ(s_read(tmp / "out.i"), s_read(cases / (name + ".out")));
+    EXPECT_EQ(read_file(tmp / "out.i"), read_file(cases / (name + ".out")));
   else
     EXPECT_FALSE(fs::exists(tmp / "out.i"));
 
@@ -97,7 +86,7 @@ TEST_P(GoldenCase, MatchesExpectedFiles) {
   if (expected_err.empty())
     EXPECT_FALSE(fs::exists(tmp / "out.err")) << "an error file without diagnostics is removed";
   else
-    EXPECT_EQ(s_replace_all(s_read(tmp / "out.err"), cases.string() + "/", ""), expected_err);
+    EXPECT_EQ(replace_all(read_file(tmp / "out.err"), cases.string() + "/", ""), expected_err);
   fs::remove_all(tmp);
 }
 
@@ -139,7 +128,7 @@ TEST(CppqxProgram, AcceptsDriverQuotedArguments) {
   int raw = std::system(cmd.c_str());
   ASSERT_TRUE(WIFEXITED(raw));
   EXPECT_EQ(WEXITSTATUS(raw), 0);
-  EXPECT_EQ(s_read(tmp / "q.i"), "#line 1 \"q.c\"\n1 1 3\n#line 1 \"d/h.h\"\nint from_h;\n#line 3 \"q.c\"\n");
+  EXPECT_EQ(read_file(tmp / "q.i"), "#line 1 \"q.c\"\n1 1 3\n#line 1 \"d/h.h\"\nint from_h;\n#line 3 \"q.c\"\n");
   EXPECT_FALSE(fs::exists(tmp / "q.err"));
   fs::remove_all(tmp);
 }

@@ -6,9 +6,7 @@
 
 #include "pp_test_util.h"
 
-static std::string s_pp(const std::string &text, const std::vector<std::string> &defines = {}) {
-  return pp_text_only(pp_run_text(text, defines).out);
-}
+static std::string s_pp(const std::string &text) { return pp_text_only(pp_run_text(text).out); }
 
 static std::vector<const Ident *> s_names(const HideSet *hs) { return hs ? hs->names : std::vector<const Ident *>{}; }
 
@@ -34,72 +32,64 @@ TEST(HideSets, UnionAndIntersection) {
   EXPECT_FALSE(hs_has(nullptr, a));
 }
 
-TEST(Replacement, RecursionStopsAtTheHideSet) {
-  EXPECT_EQ(s_pp("#define x x + 1\nx\n"), "x + 1\n");
-  EXPECT_EQ(s_pp("#define a b\n#define b c a\na b\n"), "c a c b\n");
-  EXPECT_EQ(s_pp("#define f(x) g(x)\n#define g(x) f(x)\nf(1) g(f(2))\n"), "f(1) g(f(2))\n");
-  // A name produced by its own replacement is never replaced, even when it is
-  // later passed as an argument to another macro.
-  EXPECT_EQ(s_pp("#define id(x) x\n#define r r id(r)\nr\n"), "r r\n");
-}
-
-TEST(Replacement, FunctionLikeNameWithoutArguments) {
-  EXPECT_EQ(s_pp("#define f(x) [x]\nf + f(1) f\n(2) f\n"), "f + [1] [2]\nf\n");
-  EXPECT_EQ(s_pp("#define f(x) [x]\n#define g f\ng(3)\n"), "[3]\n");
-}
-
-TEST(Replacement, StringizingEscapesLiteralsOnly) {
-  EXPECT_EQ(s_pp("#define s(x) #x\ns(  a   +  \"b\\n\"  'c'  '\\'' \\ z)\n"), "\"a + \\\"b\\\\n\\\" 'c' '\\\\'' \\ z\"\n");
-  // A stray backslash at the very end would escape the closing quote.
-  EXPECT_EQ(s_pp("#define s(x) #x\ns(a \\)\n"), "\"a \"\n");
-  EXPECT_EQ(s_pp("#define s(x) #x\ns(a\n b)\n"), "\"a b\"\n") << "a new line in an argument is white space";
-  EXPECT_EQ(s_pp("#define s(x, y) #x #y\ns(,)\n"), "\"\" \"\"\n");
-}
-
-TEST(Replacement, PastingMakesOneTokenOrFails) {
-  EXPECT_EQ(s_pp("#define c(a,b) a##b\nc(x,y) c(<,<=) c(-,>) c(L, 'a') c(0x,1f) c(.,.)\n"), "xy <<= -> L'a' 0x1f . .\n");
-  PpRun bad = pp_run_text("#define c(a,b) a##b\nc(a,+)\n");
-  EXPECT_EQ(bad.errors, 1u);
-  EXPECT_EQ(pp_text_only(bad.out), "a+\n");
-  // The result of ## is not replaced when it names the macro being replaced.
-  EXPECT_EQ(s_pp("#define ab ab ## c\n#define abc done\nab\n"), "done\n");
-}
-
-TEST(Replacement, OutputNeverGluesTokens) {
-  EXPECT_EQ(s_pp("#define E\n#define M -\n-E- +E+ &E& <E< M-1 M M x/E/y\n"), "- - + + & & < < - -1 - - x/ /y\n");
-  EXPECT_EQ(s_pp("#define P(x) x\nP(a)P(b) P(1)P(2) P(.)P(5)\n"), "a b 1 2 . 5\n");
-  EXPECT_EQ(s_pp("#define E\na+E+b c E d\n"), "a+ +b c d\n");
-}
-
-TEST(Replacement, EmptyAndVariableArguments) {
-  EXPECT_EQ(s_pp("#define f(a,b,c) [a|b|c]\nf(,,) f( 1 , , 3 )\n"), "[| |] [1| |3]\n");
-  EXPECT_EQ(s_pp("#define v(...) <__VA_ARGS__>\nv() v(1, 2 ,3)\n"), "<> <1, 2 ,3>\n");
-  EXPECT_EQ(s_pp("#define e(f, ...) g(f, ## __VA_ARGS__)\ne(1) e(1, 2) e(1,2)\n"), "g(1) g(1, 2) g(1,2)\n");
-}
-
-TEST(Definitions, RedefinitionAgreesOnlyWhenIdentical) {
-  EXPECT_EQ(pp_run_text("#define A 1 + 2\n#define A 1  /* */ + 2\n#define F(x) x\n#define F( x ) x\n").errors, 0u);
-  EXPECT_EQ(pp_run_text("#define A 1 + 2\n#define A 1+2\n").errors, 1u);
-  EXPECT_EQ(pp_run_text("#define F(x) x\n#define F(y) y\n").errors, 1u);
-  EXPECT_EQ(pp_run_text("#define F(x) x\n#define F x\n").errors, 1u);
-  EXPECT_EQ(pp_run_text("#define F(x, ...) x\n#define F(x, y) x\n").errors, 1u);
-  EXPECT_EQ(pp_run_text("#define A 1\n#undef A\n#define A 2\n").errors, 0u);
-  EXPECT_EQ(s_pp("#define A 1\n#define A 2\nA\n"), "2\n") << "the new definition replaces the old one";
-}
-
-TEST(Definitions, CommandLineForms) {
-  EXPECT_EQ(s_pp("A B C D(4)\n", {"A", "B=", "C=x=y", "D(n)=n*n"}), "1 x=y 4*4\n");
-  EXPECT_EQ(pp_run_text("x\n", {"3=4"}).errors, 1u) << "a definition must start with a name";
+// Texts through the preprocessor: the output without line markers and the
+// number of errors. Rows: hide sets stop recursion (a name produced by its
+// own replacement is never replaced, even when passed on as an argument); a
+// function-like name without arguments; stringizing escapes literals only
+// (a stray backslash at the end must not escape the closing quote, a new
+// line in an argument is white space); pasting makes one token or fails, and
+// its result is not replaced when it names the macro being replaced; the
+// output never glues tokens; empty and variable arguments; redefinition
+// agrees only when identical, and the new definition replaces the old one;
+// command-line definitions; __LINE__ and __FILE__ follow #line.
+TEST(Replacement, TextsAndErrors) {
+  const struct {
+    std::string text;
+    std::vector<std::string> defines;
+    const char *out;
+    uint32_t errors;
+  } rows[] = {
+      {"#define x x + 1\nx\n", {}, "x + 1\n", 0},
+      {"#define a b\n#define b c a\na b\n", {}, "c a c b\n", 0},
+      {"#define f(x) g(x)\n#define g(x) f(x)\nf(1) g(f(2))\n", {}, "f(1) g(f(2))\n", 0},
+      {"#define id(x) x\n#define r r id(r)\nr\n", {}, "r r\n", 0},
+      {"#define f(x) [x]\nf + f(1) f\n(2) f\n", {}, "f + [1] [2]\nf\n", 0},
+      {"#define f(x) [x]\n#define g f\ng(3)\n", {}, "[3]\n", 0},
+      {"#define s(x) #x\ns(  a   +  \"b\\n\"  'c'  '\\'' \\ z)\n", {}, "\"a + \\\"b\\\\n\\\" 'c' '\\\\'' \\ z\"\n", 0},
+      {"#define s(x) #x\ns(a \\)\n", {}, "\"a \"\n", 0},
+      {"#define s(x) #x\ns(a\n b)\n", {}, "\"a b\"\n", 0},
+      {"#define s(x, y) #x #y\ns(,)\n", {}, "\"\" \"\"\n", 0},
+      {"#define c(a,b) a##b\nc(x,y) c(<,<=) c(-,>) c(L, 'a') c(0x,1f) c(.,.)\n", {}, "xy <<= -> L'a' 0x1f . .\n", 1},  // ".." is no token
+      {"#define c(a,b) a##b\nc(a,+)\n", {}, "a+\n", 1},
+      {"#define ab ab ## c\n#define abc done\nab\n", {}, "done\n", 0},
+      {"#define E\n#define M -\n-E- +E+ &E& <E< M-1 M M x/E/y\n", {}, "- - + + & & < < - -1 - - x/ /y\n", 0},
+      {"#define P(x) x\nP(a)P(b) P(1)P(2) P(.)P(5)\n", {}, "a b 1 2 . 5\n", 0},
+      {"#define E\na+E+b c E d\n", {}, "a+ +b c d\n", 0},
+      {"#define f(a,b,c) [a|b|c]\nf(,,) f( 1 , , 3 )\n", {}, "[| |] [1| |3]\n", 0},
+      {"#define v(...) <__VA_ARGS__>\nv() v(1, 2 ,3)\n", {}, "<> <1, 2 ,3>\n", 0},
+      {"#define e(f, ...) g(f, ## __VA_ARGS__)\ne(1) e(1, 2) e(1,2)\n", {}, "g(1) g(1, 2) g(1,2)\n", 0},
+      {"#define A 1 + 2\n#define A 1  /* */ + 2\n#define F(x) x\n#define F( x ) x\n", {}, "", 0},
+      {"#define A 1 + 2\n#define A 1+2\n", {}, "", 1},
+      {"#define F(x) x\n#define F(y) y\n", {}, "", 1},
+      {"#define F(x) x\n#define F x\n", {}, "", 1},
+      {"#define F(x, ...) x\n#define F(x, y) x\n", {}, "", 1},
+      {"#define A 1\n#undef A\n#define A 2\n", {}, "", 0},
+      {"#define A 1\n#define A 2\nA\n", {}, "2\n", 1},
+      {"A B C D(4)\n", {"A", "B=", "C=x=y", "D(n)=n*n"}, "1 x=y 4*4\n", 0},
+      {"x\n", {"3=4"}, "x\n", 1},  // a definition must start with a name
+      {"__LINE__\n#line 50 \"x\\\\y.c\"\n__LINE__ __FILE__\n__LINE__\n", {}, "1\n50 \"x\\\\y.c\"\n51\n", 0},
+  };
+  for (const auto &row : rows) {
+    PpRun r = pp_run_text(row.text, row.defines);
+    EXPECT_EQ(pp_text_only(r.out), row.out) << row.text;
+    EXPECT_EQ(r.errors, row.errors) << row.text;
+  }
 }
 
 TEST(LineMarkers, TokensKeepTheirLines) {
   PpRun r = pp_run_text("a\n\n\nb\n" + std::string(20, '\n') + "c\n#define F(x) x\nF(\n1\n) d\n");
   const std::string name = (pp_test_dir() / "t.c").string();
   EXPECT_EQ(r.out, "#line 1 \"" + name + "\"\na\n\n\nb\n#line 25 \"" + name + "\"\nc\n\n1\n\nd\n");
-}
-
-TEST(LineMarkers, LineAndFileBuiltinsFollowLineDirectives) {
-  EXPECT_EQ(s_pp("__LINE__\n#line 50 \"x\\\\y.c\"\n__LINE__ __FILE__\n__LINE__\n"), "1\n50 \"x\\\\y.c\"\n51\n");
 }
 
 TEST(Limits, NestedArgumentsAreBounded) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cppqx/pp.h"
+#include "tests/support/files_and_commands.h"
 #include "driver/diag.h"
 
 struct PpRun {
@@ -49,13 +50,9 @@ inline PpRun pp_run_text(const std::string &text, const std::vector<std::string>
     }
     out_close(*pp);
   }
-  std::stringstream ss;
-  {
-    std::ifstream in(out, std::ios::binary);
-    ss << in.rdbuf();
-  }
+  std::string output = read_file(out);
   fs::remove_all(dir);
-  return {ss.str(), get_error_count() - errors, get_warning_count() - warnings};
+  return {output, get_error_count() - errors, get_warning_count() - warnings};
 }
 
 // The output without line markers and blank lines, lines joined by '\n'.

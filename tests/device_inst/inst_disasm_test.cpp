@@ -67,22 +67,6 @@ TEST(HarrowDisasm, InvalidSecondWordLeavesQuestionMarks) {
   EXPECT_EQ(size, 1);
 }
 
-TEST(HarrowDisasm, ResultIsOneStaticBufferPerCall) {
-  int size = 0;
-  const char *first = disasm(0, 0x0000, 0, &size, H, true);
-  std::string copy = first;
-  const char *second = disasm(0, 0x0E05, 0, &size, H, true);
-  EXPECT_EQ(first, second);
-  EXPECT_EQ(copy, "NOP       ");
-  EXPECT_STREQ(second, "MOVLW     0x5");
-}
-
-TEST(HarrowDisasm, LongMnemonicsAreNotCut) {
-  int size = 0;
-  EXPECT_EQ(Dis(0, 0x000A, 0, true, &size), "TBLRDPOSTDEC");
-  EXPECT_EQ(Dis(0, 0x00FF, 0, true, &size), "RESET     ");
-}
-
 TEST(HarrowDisasm, WordOutsideEveryPatternIsAnInternalError) {
   int size = 0;
   EXPECT_DEATH(disasm(0, 0x0002, 0, &size, H, true), "Internal compiler error");

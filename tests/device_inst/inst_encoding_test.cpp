@@ -129,41 +129,22 @@ TEST(HarrowValidity, EveryValidWordRoundTripsThroughTheEncoder) {
   EXPECT_EQ(failures, 0);
 }
 
-TEST(HarrowDeath, WordOutsideEveryPattern) {
+// Words outside every pattern, types the family lacks, operand indexes
+// outside 0 to 2.
+TEST(HarrowDeath, InternalErrors) {
   EXPECT_DEATH(getInstType(0x0002, H), kInternal);
   EXPECT_DEATH(getOperandOne(0x0002, H), kInternal);
   EXPECT_DEATH(setOperandOne(0xEE40, 1, H), kInternal);
-}
-
-TEST(HarrowDeath, TypeTheFamilyLacks) {
   EXPECT_DEATH(setInstType(0, CLRW, H), kInternal);
   EXPECT_DEATH(hasOperandOne(TRIS, H), kInternal);
   EXPECT_DEATH(hasWord2(BANKSEL, H), kInternal);
   EXPECT_DEATH(getWord2Reloct(PAGESEL, H), kInternal);
   EXPECT_DEATH(getOperandReloct(0, H, 0), kInternal);
   EXPECT_DEATH(getWord2Arg(INST_TYPE_MAX + 1, H), kInternal);
-}
-
-TEST(HarrowDeath, OperandIndexOutsideZeroToTwo) {
   EXPECT_DEATH(getOperand(0x2785, H, 3), kInternal);
   EXPECT_DEATH(setOperand(0x2785, 0, H, -1), kInternal);
   EXPECT_DEATH(hasOperand(ADDWF, H, 3), kInternal);
   EXPECT_DEATH(getOperandReloct(ADDWF, H, 3), kInternal);
-}
-
-}  // namespace
-
-namespace {
-
-// MOVSF writes a full data address in its second word, which the linker may
-// patch; MOVSS's second word is a stack offset and never relocated.
-TEST(HarrowRelocation, StackMovesDifferInTheirSecondWord) {
-  EXPECT_EQ(getWord2Reloct(MOVSF, H), 16);
-  EXPECT_EQ(getWord2Reloct(MOVSS, H), -1);
-  EXPECT_EQ(getOperandOneReloct(MOVSF, H), -1);
-  EXPECT_EQ(getOperandOneReloct(MOVSS, H), -1);
-  EXPECT_EQ(getWord2Arg(MOVSF, H), 1);
-  EXPECT_TRUE(hasOperandTwo(MOVSS, H));
 }
 
 }  // namespace

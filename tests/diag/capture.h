@@ -8,10 +8,10 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
+
+#include "tests/support/files_and_commands.h"
 
 // Runs fn with standard output redirected; returns what it printed.
 inline std::string capture_stdout(const std::function<void()> &fn) {
@@ -37,13 +37,6 @@ inline std::string capture_stdout(const std::function<void()> &fn) {
     text += static_cast<char>(c);
   fclose(tmp);
   return text;
-}
-
-inline std::string slurp(const std::string &path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // Inside a fresh process: a failed check prints itself and ends with status 1.

@@ -123,9 +123,9 @@ TEST(Catalogue, MatchesTheReviewedListing) {
   std::string listed;
   for (int i = 0; i < MESSAGE_TABLE_SZ; i++)
     listed += std::to_string(message_table[i].number) + ": " + message_table[i].short_text + "\n";
-  EXPECT_EQ(listed, slurp(DIAG_EXPECTED "/catalogue.txt"));
+  EXPECT_EQ(listed, read_file(DIAG_EXPECTED "/catalogue.txt"));
 
-  std::istringstream fixed(slurp(DIAG_EXPECTED "/long_texts.txt"));
+  std::istringstream fixed(read_file(DIAG_EXPECTED "/long_texts.txt"));
   int checked = 0;
   for (std::string line; std::getline(fixed, line); checked++) {
     size_t colon = line.find(": ");

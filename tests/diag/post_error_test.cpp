@@ -73,7 +73,7 @@ TEST(PostError, ConsoleAndErrorFileFormats) {
     REQUIRE_EQ(s_post(3002, nullptr),
                dir + "/prog.c:40:Message [3002] comparison of a signed integer to an unsigned integer detected\n");
     fflush(ferrptr);
-    REQUIRE_EQ(slurp("prog.err"), "Error[1105] " + dir + "/prog.c 12 : symbol 'x' has not been defined\n" +
+    REQUIRE_EQ(read_file("prog.err"), "Error[1105] " + dir + "/prog.c 12 : symbol 'x' has not been defined\n" +
                                       "Warning[2002] " + dir + "/prog.c 40 : unknown pragma 'weird'\n" +
                                       "Message[3002] " + dir +
                                       "/prog.c 40 : comparison of a signed integer to an unsigned integer detected\n");
@@ -154,7 +154,7 @@ TEST(PostError, TwentyFifthErrorIsPrintedThenUnwinds) {
     capture_stdout([] { yyerror("syntax error"); });
     REQUIRE_EQ(get_error_count(), 26u);
     fflush(ferrptr);
-    std::string text = slurp("prog.err");
+    std::string text = read_file("prog.err");
     REQUIRE_EQ(std::count(text.begin(), text.end(), '\n'), 26);
   });
 }
@@ -200,7 +200,7 @@ TEST(Reporters, UncataloguedFormatsAndLevels) {
     // The suppression set does not apply to them.
     suppress_message(2066);
     fflush(ferrptr);
-    REQUIRE_EQ(slurp("prog.err"), "Error[yy] " + dir + "/prog.c 12 : yacc stack overflow\nWarning[yy] " + dir +
+    REQUIRE_EQ(read_file("prog.err"), "Error[yy] " + dir + "/prog.c 12 : yacc stack overflow\nWarning[yy] " + dir +
                                       "/prog.c 12 : w2\nMessage[yy] " + dir + "/prog.c 12 : m3\n");
   });
 }
@@ -213,7 +213,7 @@ TEST(ErrorFile, AppendsToWhatThePreprocessorWrote) {
     s_post(1105, "y");
     error_uninit();
     REQUIRE(ferrptr == nullptr);
-    REQUIRE_EQ(slurp("prog.err"), "Error[1027] prog.c 3 : unable to locate 'a.h'\nError[1105] " + dir +
+    REQUIRE_EQ(read_file("prog.err"), "Error[1027] prog.c 3 : unable to locate 'a.h'\nError[1105] " + dir +
                                       "/prog.c 12 : symbol 'y' has not been defined\n");
     REQUIRE(error_init("no/such/dir/x.err") != 0);
   });
@@ -280,7 +280,7 @@ TEST(ErrorFile, OnlyAPlainFileIsDeleted) {
     REQUIRE(symlink("target.txt", "link.err") == 0);
     s_close_quietly("link.err");
     REQUIRE(s_has_type("link.err", S_IFLNK));
-    REQUIRE_EQ(slurp("target.txt"), "kept\n");
+    REQUIRE_EQ(read_file("target.txt"), "kept\n");
 
     s_close_quietly("plain.err");
     REQUIRE(!s_exists("plain.err"));

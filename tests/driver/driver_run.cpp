@@ -14,25 +14,12 @@
 
 namespace fs = std::filesystem;
 
-std::string read_file(const std::string &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 bool is_private_pfile(const std::string &arg, const std::string &dir, const std::string &base) {
   std::string prefix = "\"" + dir + "/" + base + "-";
   if (arg.rfind(prefix, 0) != 0 || arg.size() != prefix.size() + 9 || arg.compare(prefix.size() + 6, 3, ".i\"") != 0)
     return false;
   return std::all_of(arg.begin() + static_cast<long>(prefix.size()), arg.begin() + static_cast<long>(prefix.size()) + 6,
                      [](char c) { return isalnum(static_cast<unsigned char>(c)) != 0; });
-}
-
-std::string replace_all(std::string text, const std::string &from, const std::string &to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
 }
 
 void DriverRun::SetUp() {

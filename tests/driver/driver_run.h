@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/files_and_commands.h"
+
 struct run_result {
   int status;       // exit status, 0..255
   std::string out;  // standard output
@@ -43,9 +45,5 @@ class DriverRun : public ::testing::Test {
 // Whether arg is the quoted name of a private preprocessed file of the
 // source base in the folder dir: "DIR/BASE-XXXXXX.i".
 bool is_private_pfile(const std::string &arg, const std::string &dir, const std::string &base);
-// The whole content of a file ("" when it cannot be read).
-std::string read_file(const std::string &path);
-// Every occurrence of from in text replaced by to.
-std::string replace_all(std::string text, const std::string &from, const std::string &to);
 
 #endif

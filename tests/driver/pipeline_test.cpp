@@ -16,6 +16,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/files_and_commands.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -30,12 +32,7 @@ struct Pipeline : ::testing::Test {
   }
   void TearDown() override { fs::remove_all(work); }
   void write(const std::string &name, const std::string &text) { std::ofstream(work / name) << text; }
-  std::string read(const std::string &name) {
-    std::ifstream in(work / name);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string read(const std::string &name) { return read_file(work / name); }
   // Runs the compiler in the work folder; returns the exit status and stdout.
   int run(const std::string &args, std::string *out) {
     std::string cmd = "cd '" + work.string() + "' && '" + VELC_COMPILER + "' " + args + " > stdout.txt 2>&1";

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/files_and_commands.h"
 #include "object/coff.h"
 
 namespace fs = std::filesystem;
@@ -34,12 +35,7 @@ struct EmitRun : ::testing::Test {
     fs::remove_all(work);
   }
   void write(const std::string &name, const std::string &text) { std::ofstream(work / name) << text; }
-  std::string read(const std::string &name) {
-    std::ifstream in(work / name);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
+  std::string read(const std::string &name) { return read_file(work / name); }
   // Compiles prog.c with args in the work folder; the exit status, and the console output in *out.
   int compile(const std::string &source, const std::string &args, std::string *out, const std::string &env = "") {
     write("prog.c", source);

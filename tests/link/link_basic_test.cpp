@@ -1,39 +1,10 @@
-// Linking and running: calls across objects through the generated start-up
-// code, initialised data copied at start-up, special function registers as
-// link-time symbols, and the map.
+// Linking and running: initialised data copied at start-up, special
+// function registers as link-time symbols, and the map. (Calls across
+// objects through the start-up code are what every execution program does.)
 #include "sim/symmap.h"
 #include "tests/link/link_bench.h"
 
 using LinkRun = LinkBench;
-
-TEST_F(LinkRun, StartupCallsMainAcrossObjects) {
-  ObjBuilder mainobj;
-  int code = mainobj.section(".code_main", 1);
-  uint32_t helper = mainobj.external("helper");
-  Asm a;
-  a.op(CALL, 0, 0);
-  a.op(ADDLW, 1);
-  a.op(RETURN, 0);
-  mainobj.code(code, a);
-  mainobj.reloc(code, 0, helper, RELOCT_CALL);
-  mainobj.reloc(code, 2, helper, RELOCT_GOTO2);
-  mainobj.symbol("main", code, 0);
-  ObjBuilder util;
-  int ucode = util.section(".code_util", 1);
-  Asm u;
-  u.op(MOVLW, 0x29);
-  u.op(RETURN, 0);
-  util.code(ucode, u);
-  util.symbol("helper", ucode, 0);
-  add(mainobj, "main.o");
-  add(util, "util.o");
-  ASSERT_TRUE(link()) << all_errors();
-  EXPECT_GE(addr("main"), LINK_CODE_START);
-  EXPECT_EQ(run(), SIM_HALT_NONZERO);
-  EXPECT_EQ(m->result, 0x2A);
-  EXPECT_EQ(sim_fsr(*m, 1), addr("_stack"));
-  EXPECT_EQ(sim_fsr(*m, 2), addr("_stack"));
-}
 
 TEST_F(LinkRun, InitialisedDataIsCopiedAtStartup) {
   ObjBuilder one = main_returning(0);

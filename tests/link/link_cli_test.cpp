@@ -12,24 +12,11 @@
 #include <utility>
 
 #include "tests/link/link_bench.h"
+#include "tests/support/files_and_commands.h"
 
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-};
-
-Outcome s_run(const std::string &command) {
-  Outcome r{-1, ""};
-  FILE *p = popen((command + " 2>&1").c_str(), "r");
-  if (!p) return r;
-  char buf[256];
-  while (fgets(buf, sizeof buf, p)) r.out += buf;
-  int st = pclose(p);
-  r.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
-  return r;
-}
+CommandRun s_run(const std::string &command) { return run_command(command + " 2>&1"); }
 
 std::string s_dir() {
   std::string d = ::testing::TempDir() + "harrow_link_cli_" + std::to_string(getpid());
@@ -97,12 +84,12 @@ TEST(LinkCli, LinkAndRunPrograms) {
   std::string d = s_dir();
   ASSERT_TRUE(s_write(s_printer(), d + "/main.o"));
   ASSERT_TRUE(s_write(s_text(), d + "/text.o"));
-  Outcome link = s_run(std::string(HARROW_LINK) + " --startup -o " + d + "/p.hex " + d + "/main.o " + d + "/text.o");
+  CommandRun link = s_run(std::string(HARROW_LINK) + " --startup -o " + d + "/p.hex " + d + "/main.o " + d + "/text.o");
   ASSERT_EQ(link.status, 0) << link.out;
   EXPECT_EQ(link.out, "");
   std::ifstream map(d + "/p.map");
   ASSERT_TRUE(map.good());
-  Outcome sim = s_run(std::string(HARROW_SIM) + " -q -m " + d + "/p.map -d count -d seven " + d + "/p.hex");
+  CommandRun sim = s_run(std::string(HARROW_SIM) + " -q -m " + d + "/p.map -d count -d seven " + d + "/p.hex");
   EXPECT_EQ(sim.status, 0) << sim.out;
   EXPECT_EQ(sim.out.substr(0, 6), "Hello\n");
   EXPECT_NE(sim.out.find("count (data 0x"), std::string::npos) << sim.out;
@@ -114,18 +101,18 @@ TEST(LinkCli, LinkAndRunPrograms) {
 TEST(LinkCli, ErrorsAndExitStatuses) {
   std::string d = s_dir();
   ASSERT_TRUE(s_write(s_printer(), d + "/main.o"));
-  Outcome undefined = s_run(std::string(HARROW_LINK) + " -o " + d + "/u.hex " + d + "/main.o");
+  CommandRun undefined = s_run(std::string(HARROW_LINK) + " -o " + d + "/u.hex " + d + "/main.o");
   EXPECT_EQ(undefined.status, 1);
   EXPECT_NE(undefined.out.find("harrow-link: error: undefined symbol 'text' referenced in '" + d + "/main.o'"),
             std::string::npos)
       << undefined.out;
   EXPECT_FALSE(std::ifstream(d + "/u.hex").good());
   std::ofstream(d + "/junk.o") << "not an object\n";
-  Outcome junk = s_run(std::string(HARROW_LINK) + " -o " + d + "/j.hex " + d + "/junk.o");
+  CommandRun junk = s_run(std::string(HARROW_LINK) + " -o " + d + "/j.hex " + d + "/junk.o");
   EXPECT_EQ(junk.status, 2);
   EXPECT_NE(junk.out.find("cannot read object file '" + d + "/junk.o'"), std::string::npos) << junk.out;
   EXPECT_EQ(s_run(std::string(HARROW_LINK)).status, 2);
-  Outcome dev = s_run(std::string(HARROW_LINK) + " -p nosuchchip " + d + "/main.o");
+  CommandRun dev = s_run(std::string(HARROW_LINK) + " -p nosuchchip " + d + "/main.o");
   EXPECT_EQ(dev.status, 2);
   EXPECT_NE(dev.out.find("unknown Harrow device 'nosuchchip'"), std::string::npos);
   EXPECT_EQ(s_run(std::string(HARROW_LINK) + " --stack 0 " + d + "/main.o").status, 2);
@@ -135,7 +122,7 @@ TEST(LinkCli, ErrorsAndExitStatuses) {
       {"text 12 more\n", 2},               {"text zz\n", 2}, {"text -1\n", 2}};
   for (const auto &[text, status] : files) {
     std::ofstream(d + "/s.sym") << text;
-    Outcome given = s_run(std::string(HARROW_LINK) + " --symbols " + d + "/s.sym -o " + d + "/s.hex " + d + "/main.o");
+    CommandRun given = s_run(std::string(HARROW_LINK) + " --symbols " + d + "/s.sym -o " + d + "/s.hex " + d + "/main.o");
     EXPECT_EQ(given.status, status) << text << given.out;
     if (status) {
       EXPECT_NE(given.out.find("s.sym:1: expected a name and a data address"), std::string::npos) << given.out;
@@ -167,19 +154,19 @@ TEST(LinkCli, ConfigurationBytesReachTheImage) {
   ASSERT_TRUE(s_write(s_printer(), d + "/main.o"));
   ASSERT_TRUE(s_write(s_text(), d + "/text.o"));
   ASSERT_TRUE(s_write(config("main.o", {{0x300001, 0x22}, {0x300006, 0xC5}}), d + "/cfg.o"));
-  Outcome link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/main.o " + d +
+  CommandRun link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/main.o " + d +
                        "/text.o " + d + "/cfg.o");
   ASSERT_EQ(link.status, 0) << link.out;
   std::ifstream hex(d + "/p.hex");
   std::string image((std::istreambuf_iterator<char>(hex)), std::istreambuf_iterator<char>());
   EXPECT_NE(image.find(":020000040030CA\n"), std::string::npos) << image;  // upper address 0x0030
-  Outcome sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:8 " + d + "/p.hex");
+  CommandRun sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:8 " + d + "/p.hex");
   EXPECT_EQ(sim.status, 0) << sim.out;
   EXPECT_NE(sim.out.find("0x300000 (program 0x300000, 8 bytes): FF 22 FF FF FF FF C5 FF\n"), std::string::npos)
       << sim.out;
 
   ASSERT_TRUE(s_write(config("other.o", {{0x300006, 0x85}}), d + "/other.o"));
-  Outcome twice = s_run(std::string(HARROW_LINK) + " -o " + d + "/t.hex " + d + "/main.o " + d + "/text.o " + d +
+  CommandRun twice = s_run(std::string(HARROW_LINK) + " -o " + d + "/t.hex " + d + "/main.o " + d + "/text.o " + d +
                         "/cfg.o " + d + "/other.o");
   EXPECT_EQ(twice.status, 1);
   EXPECT_NE(twice.out.find("overlap at 0x300006"), std::string::npos) << twice.out;
@@ -202,15 +189,15 @@ TEST(LinkCli, CompiledConfigurationBytesReachTheImage) {
                                   "    MOVLW 0x01\n    MOVWF TBLPTRL, 0\n    TBLRD\n"
                                   "    MOVF TABLAT, 0, 0\n    XORLW 0x22\n"
                                   "  _endasm\n}\n";
-  Outcome cc = s_run("cd " + d + " && " + VELC_COMPILER + " -p HR4010 prog.c");
+  CommandRun cc = s_run("cd " + d + " && " + VELC_COMPILER + " -p HR4010 prog.c");
   ASSERT_EQ(cc.status, 0) << cc.out;
-  Outcome link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/prog.o");
+  CommandRun link = s_run(std::string(HARROW_LINK) + " --startup -p HR4010 -o " + d + "/p.hex " + d + "/prog.o");
   ASSERT_EQ(link.status, 0) << link.out;
   std::ifstream map(d + "/p.map");
   std::string text((std::istreambuf_iterator<char>(map)), std::istreambuf_iterator<char>());
   EXPECT_NE(text.find("  .config_300001_prog.o        romdata  0x300001  0x000001  "), std::string::npos)
       << text;
-  Outcome sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:14 " + d + "/p.hex");
+  CommandRun sim = s_run(std::string(HARROW_SIM) + " -q -d p:0x300000:14 " + d + "/p.hex");
   EXPECT_EQ(sim.status, 0) << sim.out;
   // HR4010 defaults: 27 0F 0F 80 85 at 0x300001..6; OSC=HS, OSCS=OFF -> 22;
   // WDT=OFF -> 0E; XINST=ON, DEBUG=ON -> 45.

@@ -8,12 +8,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "tests/support/files_and_commands.h"
 #include "driver/diag.h"
 #include "front/front.h"
 #include "parse_text.h"
@@ -35,12 +34,7 @@ Outcome run(const std::string &text) {
   return o;
 }
 
-std::string read_golden(const char *name) {
-  std::ifstream in(std::string(PARSER_GOLDEN_DIR) + "/" + name, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+std::string read_golden(const char *name) { return read_file(std::string(PARSER_GOLDEN_DIR) + "/" + name); }
 
 class Robustness : public QuietDiagnostics {};
 

@@ -283,16 +283,3 @@ static_assert(offsetof(pragma_record, u.interrupt.function) == 3 * 4 &&
               offsetof(pragma_record, u.interrupt.save_list) == 6 * 4 &&
               offsetof(pragma_record, u.interrupt.nosave) == 10 * 4);
 static_assert(offsetof(pragma_record, u.tmpdata.section) == 4 * 4 && offsetof(pragma_record, u.config.settings) == 3 * 4);
-static_assert(NOSAVE_WREG == 0 && NOSAVE_BSR == 1 && NOSAVE_STATUS == 2 && NOSAVE_FSR0 == 3 && NOSAVE_PROD == 4 &&
-              NOSAVE_TBLPTR == 5 && NOSAVE_TBLPTRU == 6 && NOSAVE_TABLAT == 7 && NOSAVE_TMPDATA == 8 &&
-              NOSAVE_RETVAL0 == 9 && NOSAVE_PCLATH == 10 && NOSAVE_PCLATU == 11);
-
-TEST(PragmaNames, CompilerManagedLocationsInTheirFixedOrder) {
-  const char *const expected[] = {"PROD",   "PRODL",  "PRODH", "TABLAT", "TBLPTR", "TBLPTRL",   "TBLPTRH", "TBLPTRU",
-                                  "PCLATH", "PCLATU", "STATUS", "WREG",  "BSR",    "__RETVAL0", "FSR0",    "FSR0L",
-                                  "FSR0H",  "FSR1",   "FSR1L", "FSR1H",  "FSR2",   "FSR2L",     "FSR2H",   "PCL"};
-  ASSERT_EQ(compiler_managed_locations_count, 24);
-  for (int i = 0; i < 24; i++)
-    EXPECT_STREQ(compiler_managed_locations[i], expected[i]) << i;
-}
-

@@ -18,6 +18,8 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/files_and_commands.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -26,19 +28,6 @@ struct compile_result {
   std::string text;  // standard output and standard error
 };
 }  // namespace
-
-static std::string s_read(const fs::path &path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-static std::string s_replace_all(std::string text, const std::string &from, const std::string &to) {
-  for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-    text.replace(at, from.size(), to);
-  return text;
-}
 
 // Whether a run printed a sanitizer report (builds with sanitizers on).
 static bool s_sanitizer_report(const std::string &text) {
@@ -96,9 +85,9 @@ TEST_P(ScanEndToEnd, MessagesAndStatusAsExpected) {
   fs::create_directories(dir);
   fs::copy_file(fs::path(SCAN_E2E_DIR) / (name + ".c"), dir / (name + ".c"));
   compile_result run = s_compile(dir, name + ".c");
-  std::string expected = s_read(fs::path(SCAN_E2E_DIR) / (name + ".expected"));
+  std::string expected = read_file(fs::path(SCAN_E2E_DIR) / (name + ".expected"));
   int got_errors = 0, expected_errors = 0;
-  std::string got = s_scanner_lines(s_replace_all(run.text, fs::canonical(dir).string(), "<dir>"), &got_errors);
+  std::string got = s_scanner_lines(replace_all(run.text, fs::canonical(dir).string(), "<dir>"), &got_errors);
   s_scanner_lines(expected, &expected_errors);
   EXPECT_EQ(got, expected) << run.text.substr(0, 4000);
   EXPECT_GE(run.status, expected_errors) << "the exit status counts the errors";

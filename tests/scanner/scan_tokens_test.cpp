@@ -41,21 +41,44 @@ TEST_F(ScanTest, EveryKeywordHasItsCodeAndCaseMatters) {
                     313, 314, 285, 286, 290, 292, 807, 808, TOK_IDENTIFIER}));
 }
 
-TEST_F(ScanTest, OperatorsTakeTheLongestMatch) {
-  auto tokens = scan_all("a->b ++ -- << >> <= >= == != && || *= /= %= += -= <<= >>= &= ^= |= ... :: <<<");
-  EXPECT_EQ(codes_of(tokens), (Tokens{TOK_IDENTIFIER, 262, TOK_IDENTIFIER, 263, 264, 265, 266, 267, 268, 269,
-                                      270, 271, 272, 273, 274, 275, 276, 277, 278, 279, 280, 281, 282, 303,
-                                      701, 265, '<'}));
-  auto single = scan_all(";{},:=()[].&!~-+*/%<>^|?$");
-  EXPECT_EQ(codes_of(single), (Tokens{';', '{', '}', ',', ':', '=', '(', ')', '[', ']', '.', '&', '!', '~',
-                                      '-', '+', '*', '/', '%', '<', '>', '^', '|', '?', '$'}));
-}
-
-TEST_F(ScanTest, UncoveredCharactersAreSkipped) {
-  auto tokens = scan_all("a ` b \\ c \r\n # @ d");
-  EXPECT_EQ(codes_of(tokens), (Tokens{TOK_IDENTIFIER, TOK_IDENTIFIER, TOK_IDENTIFIER, TOK_IDENTIFIER}));
-  EXPECT_EQ(tokens[3].text, "d");
-  EXPECT_EQ(tokens[3].line, 2);
+// Texts whose token codes are known, with the text of some tokens and the
+// line of the last: operators take the longest match; characters no rule
+// covers are skipped; an unterminated string is scanned as other tokens;
+// labels exist only inside assembly, and outside it "word:" scans as "word"
+// then ":"; directives count only at the start of a line.
+TEST_F(ScanTest, TokenCodesOfTexts) {
+  const struct {
+    const char *source;
+    Tokens codes;
+    std::vector<std::pair<size_t, const char *>> texts;
+    long last_line;
+  } rows[] = {
+      {"a->b ++ -- << >> <= >= == != && || *= /= %= += -= <<= >>= &= ^= |= ... :: <<<",
+       {TOK_IDENTIFIER, 262, TOK_IDENTIFIER, 263, 264, 265, 266, 267, 268, 269, 270, 271, 272, 273, 274, 275, 276, 277,
+        278, 279, 280, 281, 282, 303, 701, 265, '<'}, {}, 1},
+      {";{},:=()[].&!~-+*/%<>^|?$",
+       {';', '{', '}', ',', ':', '=', '(', ')', '[', ']', '.', '&', '!', '~', '-', '+', '*', '/', '%', '<', '>', '^', '|',
+        '?', '$'}, {}, 1},
+      {"a ` b \\ c \r\n # @ d", {TOK_IDENTIFIER, TOK_IDENTIFIER, TOK_IDENTIFIER, TOK_IDENTIFIER}, {{3, "d"}}, 2},
+      {"\"abc 12\nx", {TOK_IDENTIFIER, TOK_CONSTANT, TOK_IDENTIFIER}, {{0, "abc"}}, 2},
+      {"foo: bar :", {TOK_IDENTIFIER, ':', TOK_IDENTIFIER, ':'}, {{0, "foo"}}, 1},
+      {"_asm foo: bar : _endasm baz:", {TOK_ASM, TOK_ASM_LABEL, TOK_IDENTIFIER, ':', TOK_ENDASM, TOK_IDENTIFIER, ':'},
+       {{1, "foo"}}, 1},
+      {"default: __LINE__: _asm: nop: _endasm",
+       {TOK_DEFAULT, ':', TOK_CONSTANT, ':', TOK_ASM, ':', TOK_ASM_LABEL, TOK_ENDASM}, {{6, "nop"}}, 1},
+      {"  \t#  pragma list\nint x #pragma list\n", {TOK_INT, TOK_IDENTIFIER, TOK_IDENTIFIER, TOK_IDENTIFIER},
+       {{2, "pragma"}, {3, "list"}}, 2},
+  };
+  for (const auto &row : rows) {
+    SCOPED_TRACE(row.source);
+    yylineno = 1;
+    auto tokens = scan_all(row.source);
+    ASSERT_EQ(codes_of(tokens), row.codes);
+    for (const auto &[index, text] : row.texts)
+      EXPECT_EQ(tokens[index].text, text);
+    EXPECT_EQ(tokens.back().line, row.last_line);
+    EXPECT_EQ(in_asm, 0);
+  }
 }
 
 TEST_F(ScanTest, IntegerConstantsByRadixAndBinaryPrefix) {
@@ -114,31 +137,6 @@ TEST_F(ScanTest, StringWithZeroBytesKeepsItsCount) {
   EXPECT_EQ(tokens[1].text, std::string("c\0d", 3));
 }
 
-TEST_F(ScanTest, UnterminatedStringIsScannedAsOtherTokens) {
-  auto tokens = scan_all("\"abc 12\nx");
-  EXPECT_EQ(codes_of(tokens), (Tokens{TOK_IDENTIFIER, TOK_CONSTANT, TOK_IDENTIFIER}));
-  EXPECT_EQ(tokens[0].text, "abc");
-}
-
-TEST_F(ScanTest, LabelsOnlyInsideAssembly) {
-  auto outside = scan_all("foo: bar :");
-  EXPECT_EQ(codes_of(outside), (Tokens{TOK_IDENTIFIER, ':', TOK_IDENTIFIER, ':'}));
-  EXPECT_EQ(outside[0].text, "foo");
-  auto inside = scan_all("_asm foo: bar : _endasm baz:");
-  EXPECT_EQ(codes_of(inside), (Tokens{TOK_ASM, TOK_ASM_LABEL, TOK_IDENTIFIER, ':', TOK_ENDASM,
-                                      TOK_IDENTIFIER, ':'}));
-  EXPECT_EQ(inside[1].text, "foo");
-  EXPECT_EQ(in_asm, 0);
-}
-
-TEST_F(ScanTest, RejectedLabelFallsBackToTheNextRule) {
-  // Outside assembly "word:" scans exactly as "word" then ":".
-  auto tokens = scan_all("default: __LINE__: _asm: nop: _endasm");
-  EXPECT_EQ(codes_of(tokens),
-            (Tokens{TOK_DEFAULT, ':', TOK_CONSTANT, ':', TOK_ASM, ':', TOK_ASM_LABEL, TOK_ENDASM}));
-  EXPECT_EQ(tokens[6].text, "nop");
-}
-
 TEST_F(ScanTest, MnemonicsInsideAssemblyIgnoreCase) {
   yylineno = 7;
   auto tokens = scan_all("movlw _asm\n MOVLW 5\n\tMovWf x, 0 nothing\n_endasm movlw");
@@ -171,14 +169,6 @@ TEST_F(ScanTest, ColumnsCountTabsToStopsOfFour) {
   EXPECT_EQ(tokens[1].column, 5);  // the tab at column 2 moved to 4, then "c"
   EXPECT_EQ(tokens[2].column, 5);
   EXPECT_EQ(tokens[2].line, 2);
-}
-
-TEST_F(ScanTest, DirectivesOnlyAtTheStartOfALine) {
-  auto tokens = scan_all("  \t#  pragma list\nint x #pragma list\n");
-  EXPECT_EQ(codes_of(tokens), (Tokens{TOK_INT, TOK_IDENTIFIER, TOK_IDENTIFIER, TOK_IDENTIFIER}));
-  EXPECT_EQ(tokens[0].line, 2);
-  EXPECT_EQ(tokens[2].text, "pragma");
-  EXPECT_EQ(tokens[3].text, "list");
 }
 
 TEST_F(ScanTest, LineMarkerSetsLineFileAndDependentFiles) {

@@ -7,56 +7,6 @@ using Alu = SimBench;
 
 constexpr uint8_t C = FLAG_C, DC = FLAG_DC, Z = FLAG_Z, OV = FLAG_OV, N = FLAG_N;
 
-struct FlagCase {
-  int type;
-  uint8_t w, f, status_in;
-  uint8_t result, flags;
-};
-
-// Worked values of the core's adder; d = 1 so the result lands in the file.
-TEST_F(Alu, WorkedFlagValues) {
-  const FlagCase cases[] = {
-      {ADDWF, 0x7F, 0x01, 0, 0x80, DC | OV | N},
-      {SUBWF, 0x07, 0x05, 0, 0xFE, N},
-      {SUBFWB, 0x10, 0x01, C, 0x0F, C},
-      {SUBFWB, 0x80, 0x00, 0, 0x7F, C | OV},
-      {DECF, 0x00, 0x00, 0, 0xFF, N},
-      {DECF, 0x00, 0x80, 0, 0x7F, C | OV},
-      {INCF, 0x00, 0xFF, 0, 0x00, C | DC | Z},
-      {ADDWFC, 0x01, 0x01, C, 0x03, 0},
-      {ADDWFC, 0xFF, 0x00, C, 0x00, C | DC | Z},
-      {SUBWFB, 0x01, 0x03, 0, 0x01, C | DC},
-      {SUBWFB, 0x01, 0x01, 0, 0xFF, N},
-  };
-  for (const FlagCase &c : cases) {
-    SCOPED_TRACE(getInstName(c.type));
-    sim_init(m, 0);
-    a = Asm{};
-    a.op(c.type, 0x70, TO_F, ACC);
-    W() = c.w;
-    D(0x70) = c.f;
-    ST() = c.status_in;
-    ASSERT_EQ(run(), c.w ? SIM_HALT_NONZERO : SIM_PASS);
-    EXPECT_EQ(D(0x70), c.result);
-    EXPECT_EQ(ST(), c.flags);
-  }
-}
-
-TEST_F(Alu, NegfFlags) {
-  const uint8_t in[] = {0x00, 0x01, 0x80, 0x10};
-  const uint8_t out[] = {0x00, 0xFF, 0x80, 0xF0};
-  const uint8_t flags[] = {C | DC | Z, N, DC | OV | N, DC | N};
-  for (int i = 0; i < 4; ++i) {
-    sim_init(m, 0);
-    a = Asm{};
-    a.op(NEGF, 0x61, ACC);
-    D(0x61) = in[i];
-    run();
-    EXPECT_EQ(D(0x61), out[i]) << i;
-    EXPECT_EQ(ST(), flags[i]) << i;
-  }
-}
-
 TEST_F(Alu, DestinationBitChoosesWOrFile) {
   a.op(ADDWF, 0x60, TO_W, ACC);  // W = 3 + 4, file unchanged
   a.op(MOVWF, 0x62, ACC);

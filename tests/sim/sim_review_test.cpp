@@ -160,7 +160,7 @@ TEST_F(Review, MaskedRegisterBits) {
   for (int i = 0; i < 8; ++i) EXPECT_EQ(D(0x70 + i), expect[i]) << std::hex << regs[i];
 }
 
-// Flag corners worked by hand from the adder and the rotate rules.
+// Flags worked by hand from the adder and the rotate rules.
 TEST_F(Review, FlagCorners) {
   struct Case {
     int type;
@@ -178,12 +178,31 @@ TEST_F(Review, FlagCorners) {
       {SUBFWB, 0x00, 0x01, C, TO_W, 0xFF, 0x01, N},                    // W is the minuend
       {COMF, 0x00, 0x7F, C | OV, TO_F, 0x00, 0x80, C | OV | N},
       {SWAPF, 0x00, 0x5A, C | Z, TO_W, 0xA5, 0x5A, C | Z},             // no flag
+      // Worked values of the adder and of NEGF, the result in the file.
+      {ADDWF, 0x7F, 0x01, 0, TO_F, 0x7F, 0x80, DC | OV | N},
+      {SUBWF, 0x07, 0x05, 0, TO_F, 0x07, 0xFE, N},
+      {SUBFWB, 0x10, 0x01, C, TO_F, 0x10, 0x0F, C},
+      {SUBFWB, 0x80, 0x00, 0, TO_F, 0x80, 0x7F, C | OV},
+      {DECF, 0x00, 0x00, 0, TO_F, 0x00, 0xFF, N},
+      {DECF, 0x00, 0x80, 0, TO_F, 0x00, 0x7F, C | OV},
+      {INCF, 0x00, 0xFF, 0, TO_F, 0x00, 0x00, C | DC | Z},
+      {ADDWFC, 0x01, 0x01, C, TO_F, 0x01, 0x03, 0},
+      {ADDWFC, 0xFF, 0x00, C, TO_F, 0xFF, 0x00, C | DC | Z},
+      {SUBWFB, 0x01, 0x03, 0, TO_F, 0x01, 0x01, C | DC},
+      {SUBWFB, 0x01, 0x01, 0, TO_F, 0x01, 0xFF, N},
+      {NEGF, 0, 0x00, 0, TO_F, 0, 0x00, C | DC | Z},
+      {NEGF, 0, 0x01, 0, TO_F, 0, 0xFF, N},
+      {NEGF, 0, 0x80, 0, TO_F, 0, 0x80, DC | OV | N},
+      {NEGF, 0, 0x10, 0, TO_F, 0, 0xF0, DC | N},
   };
   for (const Case &c : cases) {
     SCOPED_TRACE(getInstName(c.type));
     sim_init(m, 0);
     a = Asm{};
-    a.op(c.type, 0x70, c.d, ACC);
+    if (c.type == NEGF)
+      a.op(NEGF, 0x70, ACC);
+    else
+      a.op(c.type, 0x70, c.d, ACC);
     a.op(MOVWF, 0x60, ACC);
     load();
     W() = c.w;
