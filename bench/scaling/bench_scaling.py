@@ -85,6 +85,17 @@ def s_statements(n):
     return "int g;\nvoid f(void)\n{\n" + body + "}\n"
 
 
+def s_branches(n):
+    body = "".join("  if (g > %d) g += %d; else h--;\n" % (i & 127, i & 63) for i in range(n))
+    return "unsigned char g, h;\nvoid f(void)\n{\n" + body + "}\n"
+
+
+def s_conditional(n):
+    # Twenty statements, each a chain of n nested conditional expressions.
+    chain = " ".join("g == %d ? %d :" % (i, (i * 7) & 127) for i in range(n)) + " 0"
+    return "unsigned char g;\nvoid f(void)\n{\n" + "".join("  g = %s;\n" % chain for _ in range(20)) + "}\n"
+
+
 def s_labels(n):
     body = "".join("l%05d:\n  g++;\n  if (g > %d) goto l%05d;\n" % (i, i & 127, (i * 7919) % n) for i in range(n))
     return "int g;\nvoid f(void)\n{\n" + body + "}\n"
