@@ -187,6 +187,11 @@ struct FunctionNodes {
   std::vector<ocode *> node;
   std::vector<uint8_t> flags;
   std::vector<basic_block *> block;  // of each leader
+  std::vector<ocode *> real;         // opt_real_instruction of each node, found once
+  ocode *real_at(ocode *oc) const {
+    long i = at(oc);
+    return i >= 0 ? real[i] : opt_real_instruction(oc);
+  }
   long at(const ocode *oc) const {
     return oc && oc->index >= 0 && oc->index < long(node.size()) && node[oc->index] == oc ? oc->index : -1;
   }
@@ -213,6 +218,16 @@ static FunctionNodes s_number(ocode *function) {
   }
   nodes.flags.assign(nodes.node.size(), 0);
   nodes.block.assign(nodes.node.size(), nullptr);
+  // Runs of labels (the ends of nested conditionals) are crossed once, not
+  // once per branch to each of them.
+  nodes.real.assign(nodes.node.size(), nullptr);
+  ocode *after = nodes.node.empty() ? nullptr : opt_real_instruction(nodes.node.back()->next);
+  for (size_t i = nodes.node.size(); i-- > 0;) {
+    ocode *oc = nodes.node[i];
+    if (s_is_real(oc) && !opt_is_op(oc, WORD2))
+      after = oc;
+    nodes.real[i] = after;
+  }
   return nodes;
 }
 
@@ -232,14 +247,14 @@ static void s_named_labels(FunctionNodes &nodes) {
 static void s_leaders(ocode *function, FunctionNodes &nodes) {
   auto add = [&nodes](ocode *oc) { nodes.mark(oc, LEADER); };
   add(function);
-  add(opt_real_instruction(function->next));
+  add(nodes.real_at(function->next));
   for (ocode *oc = function->next; oc && oc->type != OC_EFUNCT; oc = oc->next) {
     if (ocode_is_branch_kind(oc->type)) {
       if (ocode *target = s_target_node(oc))
-        add(opt_real_instruction(target));
-      add(opt_real_instruction(oc->next));
+        add(nodes.real_at(target));
+      add(nodes.real_at(oc->next));
     } else if (is_return(oc)) {
-      add(opt_real_instruction(oc->next));
+      add(nodes.real_at(oc->next));
     } else if (nodes.has(oc, NAMED)) {
       add(oc);
     }
@@ -316,7 +331,7 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
     ocode *target = s_target_node(oc);
     if (!target)
       continue;
-    long at = nodes.at(opt_real_instruction(target));
+    long at = nodes.at(nodes.real_at(target));
     basic_block *tb = at >= 0 ? nodes.block[at] : nullptr;
     VELC_ASSERT(tb != nullptr);
     oc->data.branch.type = BLOCK_BRANCH;
