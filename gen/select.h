@@ -46,6 +46,7 @@ struct gen_attrib {
   SelLoc dest;         // rv forms: the destination the parent chose
   int cond;            // flag nonterminals: SelCond
   ocode *ilist;        // the code of the subtree (owned until taken)
+  ocode *itail;        // a node of ilist at or before its last: appending starts there
 };
 
 // Records of the nodes being reduced: room for the deepest expression the
@@ -59,6 +60,10 @@ gen_attrib *sel_kid(int i);
 void sel_take(int i);
 // Takes every kid's remaining code, in kid order.
 void sel_take_all();
+// The last node of the node's own code, null when there is none. Code that
+// cuts the list behind a node makes that node the tail with sel_set_last.
+ocode *sel_last();
+void sel_set_last(ocode *last);
 
 // ---- building the node's code ------------------------------------------------
 // Each appends to the own list; line and file come from the node.

@@ -120,14 +120,13 @@ void selEq(pcodell_t *p) {
   for (int i = 0; i < width; i++) {
     if (i > 0) {
       // Over the next byte's load and XOR when Z is already clear.
-      ocode *mark = sel_self()->ilist;
-      while (mark && mark->next)
-        mark = mark->next;
+      ocode *mark = sel_last();
       sel_byte_to_w(p, a, i);
       sel_w_op_byte(p, XORWF, b, i);
       ocode *rest = mark->next;
       mark->next = nullptr;
       rest->prev = nullptr;
+      sel_set_last(mark);
       sel_emit_oc(objBNZLiteral(sel_counted(rest) + 1, p->line, p->file));
       sel_emit_oc(rest);
       continue;

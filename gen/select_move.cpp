@@ -18,11 +18,6 @@ bool sel_is_memory(const SelLoc &l) { return l.kind == LOC_RAM || l.kind == LOC_
 
 void sel_emit(pcodell_t *p, inst *ins) { sel_emit_oc(objInst(ins, p->line, p->file)); }
 
-void sel_emit_oc(ocode *oc) {
-  gen_attrib *self = sel_self();
-  self->ilist = objAppend(self->ilist, oc);
-}
-
 long sel_counted(const ocode *list) {
   long n = 0;
   for (const ocode *oc = list; oc; oc = oc->next)

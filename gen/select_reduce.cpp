@@ -46,7 +46,7 @@ int s_depth;
 // The node whose action runs: its record, its first kid's record and the
 // number of kids.
 struct ActionContext {
-  int record, kids, count;
+  int record, kids, count, rule;
 };
 ActionContext s_context;
 
@@ -58,11 +58,53 @@ gen_attrib *sel_kid(int i) {
   return &s_attrib_stack[s_context.kids + i];
 }
 
+// The last node of a record's list, found from the remembered tail: each
+// append walks only the nodes it adds, so a node's code grows in linear time
+// however deep the tree.
+static ocode *s_last(gen_attrib *a) {
+  if (!a->ilist)
+    return a->itail = nullptr;
+  ocode *last = a->itail ? a->itail : a->ilist;
+  while (last->next)
+    last = last->next;
+  return a->itail = last;
+}
+
+// Appends a chain behind the node's own code; the chain's nodes that no
+// rule has claimed yet are claimed by the running rule.
+static void s_append(gen_attrib *self, ocode *chain, ocode *chain_tail) {
+  if (!chain)
+    return;
+  ocode *last = s_last(self);
+  if (last)
+    objAppend(last, chain);
+  else
+    self->ilist = chain;
+  self->itail = chain_tail ? chain_tail : chain;
+}
+
 void sel_take(int i) {
   gen_attrib *k = sel_kid(i);
-  gen_attrib *self = sel_self();
-  self->ilist = objAppend(self->ilist, k->ilist);
-  k->ilist = nullptr;
+  s_append(sel_self(), k->ilist, s_last(k));
+  k->ilist = k->itail = nullptr;
+}
+
+void sel_emit_oc(ocode *oc) {
+  ocode *last = oc;
+  for (; last; last = last->next) {
+    if (last->rule == 0)
+      last->rule = s_context.rule;
+    if (!last->next)
+      break;
+  }
+  s_append(sel_self(), oc, last);
+}
+
+ocode *sel_last() { return s_last(sel_self()); }
+
+void sel_set_last(ocode *last) {
+  VELC_ASSERT(last && !last->next);
+  sel_self()->itail = last;
 }
 
 void sel_take_all() {
@@ -135,7 +177,7 @@ static void s_reduce(pcodell_t *p, int goal, int record, bool root) {
   s_depth++;
   pcodell_t *kids[burg_max_kids + 1] = {};
   _kids(p, rule, kids);
-  ActionContext context{record, s_attrib_stack_tos, s_kid_count(rule)};
+  ActionContext context{record, s_attrib_stack_tos, s_kid_count(rule), rule};
   if (context.kids + context.count >= sATTRIBSTACKSIZE) {
     // Deeper than any expression the translator lets through; reported,
     // never overrun.
@@ -163,8 +205,9 @@ static void s_reduce(pcodell_t *p, int goal, int record, bool root) {
     bool from_asm = self->ilist && self->ilist->type == OC_INST && self->ilist->data.inst.ins->from_asm;
     if (!from_asm)
       self->ilist = tmp_save_and_restore(self->ilist);
+    self->itail = nullptr;
+    s_stamp(self->ilist, rule);  // the saves and restores just added
   }
-  s_stamp(self->ilist, rule);
   s_depth--;
 }
 

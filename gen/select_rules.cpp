@@ -136,10 +136,7 @@ void selIndirect(pcodell_t *p) {
 static void s_load_fsr0(pcodell_t *p, const SelLoc &ptr) {
   if (ptr.kind == LOC_CONST) {
     sel_emit(p, iqx_LFSR(nullptr, 0, 0));
-    gen_attrib *self = sel_self();
-    ocode *last = self->ilist;
-    while (last->next)
-      last = last->next;
+    ocode *last = sel_last();
     inst *ins = last->data.inst.ins;
     ins->operand[1].type = LITERAL_OP;
     ins->operand[1].data.literal = int32_t((ptr.value >> 8) & 0x0F);

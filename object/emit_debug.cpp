@@ -142,12 +142,31 @@ static const EmitSection *s_function_section(EmitState &st) {
   return scnum >= 1 && size_t(scnum) <= st.sections.size() ? &st.sections[size_t(scnum - 1)] : nullptr;
 }
 
+// The range of the section's line entries that holds the current function's
+// (a function's code is one run of its section): found by one pass over the
+// section the first time one of its functions asks, so that a unit of many
+// functions is not searched once per block.
+static std::pair<size_t, size_t> s_function_lines(EmitState &st, const EmitSection *scn) {
+  auto key = uint32_t(st.walk_function);
+  auto found = st.walk_lines.find(key);
+  if (found != st.walk_lines.end()) return found->second;
+  for (size_t i = 0; i < scn->lines.size(); i++) {
+    auto [at, fresh] = st.walk_lines.try_emplace(scn->lines[i].l_fcnndx, i, i + 1);
+    if (!fresh) at->second.second = i + 1;
+  }
+  st.walk_lines.try_emplace(key, 0, 0);
+  return st.walk_lines[key];
+}
+
 static uint32_t s_block_begin_value(EmitState &st, long line) {
   const EmitSection *scn = s_function_section(st);
   uint32_t start = st.walk_function >= 0 ? emit_sym(st, uint32_t(st.walk_function)).n_value : 0;
   if (!scn) return start;
-  for (const coff_lineno &l : scn->lines)
+  auto [first, end] = s_function_lines(st, scn);
+  for (size_t i = first; i < end; i++) {
+    const coff_lineno &l = scn->lines[i];
     if (l.l_fcnndx == uint32_t(st.walk_function) && l.l_lnno >= line) return l.l_paddr;
+  }
   return start;
 }
 
@@ -155,8 +174,11 @@ static uint32_t s_block_end_value(EmitState &st, long line) {
   const EmitSection *scn = s_function_section(st);
   uint32_t best = 0;
   if (!scn) return 0;
-  for (const coff_lineno &l : scn->lines)
+  auto [first, end] = s_function_lines(st, scn);
+  for (size_t i = first; i < end; i++) {
+    const coff_lineno &l = scn->lines[i];
     if (l.l_fcnndx == uint32_t(st.walk_function) && l.l_lnno <= line && l.l_paddr > best) best = l.l_paddr;
+  }
   return best;
 }
 

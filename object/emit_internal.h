@@ -82,6 +82,8 @@ struct EmitState {
   long function_index = -1;          // encoding: the function whose label came last
   long walk_function = -1;           // second walk: the function whose begin came last
   std::vector<uint32_t> walk_blocks; // second walk: the open .bb entries
+  std::unordered_map<uint32_t, std::pair<size_t, size_t>> walk_lines;  // second walk: per function, the
+                                     // first and one past the last of its line entries in its section
   long listing_counter = 0;          // running number of the -s listing
   std::unordered_set<const void *> encoded;  // code sections whose output code is done
 };

@@ -5,8 +5,8 @@
 // and back: block targets as labels again. Also the shared node helpers.
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <set>
+#include <algorithm>
+#include <vector>
 
 #include "driver/diag.h"
 #include "device/inst_effects.h"
@@ -149,9 +149,6 @@ static ocode *s_target_node(const ocode *oc) {
 }
 
 static void s_add_edge(block_edge **list, basic_block *block) {
-  for (block_edge *e = *list; e; e = e->next)
-    if (e->block == block)
-      return;
   auto *edge = static_cast<block_edge *>(calloc(1, sizeof(block_edge)));
   if (!edge)
     fatal_out_of_memory();
@@ -165,6 +162,11 @@ static void s_add_edge(block_edge **list, basic_block *block) {
 static void s_link(basic_block *from, basic_block *to) {
   if (!from || !to)
     return;
+  // A block has at most three successors: only they are searched for the
+  // edge, so a block that many branches reach costs no more per edge.
+  for (const block_edge *e = from->successors; e; e = e->next)
+    if (e->block == to)
+      return;
   s_add_edge(&from->successors, to);
   s_add_edge(&to->predecessors, from);
 }
@@ -177,47 +179,87 @@ static void s_free_edges(block_edge *e) {
   }
 }
 
+// The function's nodes by ordinal (their index field), with what the build
+// learns about each: sets of nodes without a search per lookup.
+namespace {
+enum NodeFlag : uint8_t { NAMED = 1, LEADER = 2, START = 4 };
+struct FunctionNodes {
+  std::vector<ocode *> node;
+  std::vector<uint8_t> flags;
+  std::vector<basic_block *> block;  // of each leader
+  std::vector<ocode *> real;         // opt_real_instruction of each node, found once
+  ocode *real_at(ocode *oc) const {
+    long i = at(oc);
+    return i >= 0 ? real[i] : opt_real_instruction(oc);
+  }
+  long at(const ocode *oc) const {
+    return oc && oc->index >= 0 && oc->index < long(node.size()) && node[oc->index] == oc ? oc->index : -1;
+  }
+  bool has(const ocode *oc, uint8_t flag) const {
+    long i = at(oc);
+    return i >= 0 && (flags[i] & flag);
+  }
+  void mark(const ocode *oc, uint8_t flag) {
+    long i = at(oc);
+    if (i >= 0)
+      flags[i] |= flag;
+  }
+};
+}  // namespace
+
+// Numbers the nodes from the begin marker through the end marker.
+static FunctionNodes s_number(ocode *function) {
+  FunctionNodes nodes;
+  for (ocode *oc = function; oc; oc = oc->next) {
+    oc->index = long(nodes.node.size());
+    nodes.node.push_back(oc);
+    if (oc->type == OC_EFUNCT)
+      break;
+  }
+  nodes.flags.assign(nodes.node.size(), 0);
+  nodes.block.assign(nodes.node.size(), nullptr);
+  // Runs of labels (the ends of nested conditionals) are crossed once, not
+  // once per branch to each of them.
+  nodes.real.assign(nodes.node.size(), nullptr);
+  ocode *after = nodes.node.empty() ? nullptr : opt_real_instruction(nodes.node.back()->next);
+  for (size_t i = nodes.node.size(); i-- > 0;) {
+    ocode *oc = nodes.node[i];
+    if (s_is_real(oc) && !opt_is_op(oc, WORD2))
+      after = oc;
+    nodes.real[i] = after;
+  }
+  return nodes;
+}
+
 // Labels an instruction operand names (computed jumps, address loads): they
 // stay where they are and start their block.
-static std::set<ocode *> s_named_labels(ocode *function) {
-  std::set<ocode *> named;
-  for (ocode *oc = function; oc; oc = oc->next) {
+static void s_named_labels(FunctionNodes &nodes) {
+  for (ocode *oc : nodes.node) {
     if (oc->type != OC_INST)
       continue;
     for (const inst_operand &op : oc->data.inst.ins->operand)
       if (op.type == SYMBOL_OP && op.data.symbol.sym && op.data.symbol.sym->type == LABEL &&
           op.data.symbol.sym->label_node)
-        named.insert(op.data.symbol.sym->label_node);
-    if (oc->type == OC_EFUNCT)
-      break;
+        nodes.mark(op.data.symbol.sym->label_node, NAMED);
   }
-  return named;
 }
 
-static std::set<ocode *> s_leaders(ocode *function, const std::set<ocode *> &named) {
-  std::set<ocode *> leaders{function};
-  auto add = [&leaders](ocode *oc) {
-    if (oc)
-      leaders.insert(oc);
-  };
-  add(opt_real_instruction(function->next));
+static void s_leaders(ocode *function, FunctionNodes &nodes) {
+  auto add = [&nodes](ocode *oc) { nodes.mark(oc, LEADER); };
+  add(function);
+  add(nodes.real_at(function->next));
   for (ocode *oc = function->next; oc && oc->type != OC_EFUNCT; oc = oc->next) {
     if (ocode_is_branch_kind(oc->type)) {
       if (ocode *target = s_target_node(oc))
-        add(opt_real_instruction(target));
-      add(opt_real_instruction(oc->next));
+        add(nodes.real_at(target));
+      add(nodes.real_at(oc->next));
     } else if (is_return(oc)) {
-      add(opt_real_instruction(oc->next));
-    } else if (named.count(oc)) {
+      add(nodes.real_at(oc->next));
+    } else if (nodes.has(oc, NAMED)) {
       add(oc);
     }
   }
-  for (ocode *oc = function; oc; oc = oc->next)
-    if (oc->type == OC_EFUNCT) {
-      add(oc);
-      break;
-    }
-  return leaders;
+  add(nodes.node.back()->type == OC_EFUNCT ? nodes.node.back() : nullptr);
 }
 
 static basic_block *s_new_block(basic_block *prev, ocode *first, int number) {
@@ -233,11 +275,15 @@ static basic_block *s_new_block(basic_block *prev, ocode *first, int number) {
 }
 
 // A leader preceded by a named label: the label starts the block instead.
-static ocode *s_block_start(ocode *leader, const std::set<ocode *> &named) {
-  ocode *start = leader;
-  while (start->prev && start->prev->type == OC_LABEL && named.count(start->prev))
-    start = start->prev;
-  return start;
+static void s_block_starts(FunctionNodes &nodes) {
+  for (ocode *leader : nodes.node) {
+    if (!nodes.has(leader, LEADER))
+      continue;
+    ocode *start = leader;
+    while (start->prev && start->prev->type == OC_LABEL && nodes.has(start->prev, NAMED))
+      start = start->prev;
+    nodes.mark(start, START);
+  }
 }
 
 static void s_edges(basic_block *blocks) {
@@ -259,27 +305,24 @@ static void s_edges(basic_block *blocks) {
 }
 
 basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
-  std::set<ocode *> named = s_named_labels(function);
-  std::set<ocode *> leaders = s_leaders(function, named);
-  std::set<ocode *> starts;
-  for (ocode *leader : leaders)
-    starts.insert(s_block_start(leader, named));
-  std::map<ocode *, basic_block *> of_leader;
+  FunctionNodes nodes = s_number(function);
+  s_named_labels(nodes);
+  s_leaders(function, nodes);
+  s_block_starts(nodes);
   basic_block *first = nullptr, *cur = nullptr;
   int n = 0;
-  for (ocode *oc = function; oc; oc = oc->next) {
-    if (starts.count(oc)) {
+  for (size_t i = 0; i < nodes.node.size(); ++i) {
+    ocode *oc = nodes.node[i];
+    if (nodes.flags[i] & START) {
       cur = s_new_block(cur, oc, n++);
       if (!first)
         first = cur;
     }
     cur->last = oc;
-    if (leaders.count(oc))
-      of_leader[oc] = cur;
-    if (oc->immutable || named.count(oc))
+    if (nodes.flags[i] & LEADER)
+      nodes.block[i] = cur;
+    if (oc->immutable || (nodes.flags[i] & NAMED))
       cur->immutable = 1;
-    if (oc->type == OC_EFUNCT)
-      break;
   }
   // Branch targets become blocks; then the labels they named can go.
   for (ocode *oc = function; oc && oc->type != OC_EFUNCT; oc = oc->next) {
@@ -288,7 +331,8 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
     ocode *target = s_target_node(oc);
     if (!target)
       continue;
-    basic_block *tb = of_leader[opt_real_instruction(target)];
+    long at = nodes.at(nodes.real_at(target));
+    basic_block *tb = at >= 0 ? nodes.block[at] : nullptr;
     VELC_ASSERT(tb != nullptr);
     oc->data.branch.type = BLOCK_BRANCH;
     oc->data.branch.target.block = tb;
@@ -296,7 +340,7 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
   for (basic_block *b = first; b; b = b->next)
     for (ocode *oc = b->first, *next; oc; oc = next) {
       next = oc == b->last ? nullptr : oc->next;
-      if (oc->type != OC_LABEL || named.count(oc))
+      if (oc->type != OC_LABEL || nodes.has(oc, NAMED))
         continue;
       if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
         oc->data.label.sym->label_node = nullptr;
@@ -312,13 +356,16 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
 }
 
 void opt_convert_block_branches(basic_block *blocks) {
-  std::map<basic_block *, ocode *> labels;
+  std::vector<ocode *> labels;  // by block number
+  for (basic_block *b = blocks; b; b = b->next)
+    labels.resize(std::max(labels.size(), size_t(b->number) + 1), nullptr);
   ocode *function = blocks ? blocks->first : nullptr;
   for (ocode *oc = function; oc && oc->type != OC_EFUNCT; oc = oc->next) {
     if (!ocode_is_branch_kind(oc->type) || oc->data.branch.type != BLOCK_BRANCH)
       continue;
     basic_block *tb = oc->data.branch.target.block;
-    ocode *&label = labels[tb];
+    VELC_ASSERT(tb->number >= 0 && size_t(tb->number) < labels.size());
+    ocode *&label = labels[tb->number];
     if (!label)
       label = tb->first->type == OC_LABEL ? tb->first : objInsertLabel(tb->first);
     oc->data.branch.type = LABEL_BRANCH;

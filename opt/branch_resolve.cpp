@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <initializer_list>
+#include <vector>
 
 #include "driver/diag.h"
 #include "opt/opt.h"
@@ -79,6 +80,53 @@ long opt_max_distance_to_branch_target(const ocode *oc, bool *forward) {
   return FAR_DISTANCE;
 }
 
+// The word addresses of a list's nodes at their largest sizes, so that each
+// branch's distance is a subtraction instead of a walk. Sizes only shrink
+// while branches are resolved, so addresses taken at the start of a sweep
+// never understate a distance; the sweeps repeat until nothing changes.
+namespace {
+struct Layout {
+  std::vector<const ocode *> node;
+  std::vector<long> start;  // start[i]: the sizes of the nodes before node i; one more at the end
+  long at(const ocode *oc) const {
+    return oc && oc->index >= 0 && oc->index < long(node.size()) && node[oc->index] == oc ? oc->index : -1;
+  }
+};
+}  // namespace
+
+static Layout s_layout(ocode *list) {
+  Layout layout;
+  long address = 0;
+  for (ocode *oc = list; oc; oc = oc->next) {
+    oc->index = long(layout.node.size());
+    layout.node.push_back(oc);
+    layout.start.push_back(address);
+    address += opt_max_instruction_size(oc);
+  }
+  layout.start.push_back(address);
+  return layout;
+}
+
+// As opt_max_distance_to_branch_target, from the layout.
+static long s_distance(const Layout &layout, const ocode *oc, bool *forward) {
+  *forward = true;
+  long from = layout.at(oc), to = layout.at(s_get_branch_target(oc));
+  if (from < 0 || to < 0)
+    return FAR_DISTANCE;
+  long distance = 0;
+  if (to > from) {
+    distance = 1 + layout.start[to + 1] - layout.start[from + 1];
+  } else {
+    distance = layout.start[from] - layout.start[to];
+    *forward = false;
+  }
+  if (distance >= WALK_LIMIT) {
+    *forward = true;
+    return FAR_DISTANCE;
+  }
+  return distance;
+}
+
 // ---- choosing the states ---------------------------------------------------------
 
 static bool s_unresolved(const ocode *oc) {
@@ -95,7 +143,7 @@ static const char *s_known_section(const SymbolRecord *fsym) {
 
 // A generated CALL of a function of the same known section, within reach,
 // becomes RCALL (relocation 19); its second word goes.
-static bool s_try_rcall(ocode *oc, const SymbolRecord *function) {
+static bool s_try_rcall(const Layout &layout, ocode *oc, const SymbolRecord *function) {
   inst *ins = oc->data.inst.ins;
   if (ins->opcode != CALL || ins->from_asm)
     return false;
@@ -106,7 +154,7 @@ static bool s_try_rcall(ocode *oc, const SymbolRecord *function) {
   if (!mine || !theirs || strcmp(mine, theirs) != 0)
     return false;
   bool forward = true;
-  if (opt_max_distance_to_branch_target(oc, &forward) >= BRA_LIMIT)
+  if (s_distance(layout, oc, &forward) >= BRA_LIMIT)
     return false;
   VELC_ASSERT(oc->next && oc->next->type == OC_INST && oc->next->data.inst.ins->opcode == WORD2);
   ocodeFree(ocode_unlink(oc->next));
@@ -120,20 +168,20 @@ static bool s_try_rcall(ocode *oc, const SymbolRecord *function) {
 static bool s_short_sweep(ocode *list) {
   bool changed = false;
   const SymbolRecord *function = nullptr;
-  ocode_enumerate(list);
+  Layout layout = s_layout(list);
   for (ocode *oc = list; oc; oc = oc->next) {
     if (oc->type == OC_BFUNCT)
       function = oc->data.funct.sym;
     else if (oc->type == OC_EFUNCT)
       function = nullptr;
     if (oc->type == OC_INST) {
-      changed |= s_try_rcall(oc, function);
+      changed |= s_try_rcall(layout, oc, function);
       continue;
     }
     if (!s_unresolved(oc))
       continue;
     bool forward = true;
-    long distance = opt_max_distance_to_branch_target(oc, &forward);
+    long distance = s_distance(layout, oc, &forward);
     int32_t state = NOT_RESOLVED;
     if (oc->type == OC_BRANCH && distance < BRA_LIMIT)
       state = RESOLVED_BRA;
@@ -152,11 +200,12 @@ static bool s_short_sweep(ocode *list) {
 // One sweep of inverted conditional branches around a BRA.
 static bool s_bracond_sweep(ocode *list) {
   bool changed = false;
+  Layout layout = s_layout(list);
   for (ocode *oc = list; oc; oc = oc->next) {
     if (!s_unresolved(oc) || oc->type == OC_BRANCH)
       continue;
     bool forward = true;
-    if (opt_max_distance_to_branch_target(oc, &forward) < BRA_LIMIT) {
+    if (s_distance(layout, oc, &forward) < BRA_LIMIT) {
       oc->data.branch.resolved = RESOLVED_BRACOND;
       changed = true;
     }
@@ -250,9 +299,9 @@ static void s_rewrite(ocode *oc, inst *first, inst *second = nullptr, inst *thir
   }
 }
 
-static void s_resolve(ocode *oc) {
+static void s_resolve(const Layout &layout, ocode *oc) {
   bool forward = true;
-  long distance = opt_max_distance_to_branch_target(oc, &forward);
+  long distance = s_distance(layout, oc, &forward);
   int32_t kind = oc->type;
   int32_t state = oc->data.branch.resolved;
   int32_t n = static_cast<int32_t>(forward ? distance - 1 : -(distance + 1));
@@ -322,8 +371,10 @@ ocode *opt_resolve_branches(ocode *list) {
   for (ocode *oc = list; oc; oc = oc->next)
     if (s_unresolved(oc))
       oc->data.branch.resolved = oc->type == OC_BRANCH ? RESOLVED_GOTO : RESOLVED_GOTOCOND;
+  // Every size is final now, and each rewrite keeps its node's size.
+  Layout layout = s_layout(list);
   for (ocode *oc = list; oc; oc = oc->next)
     if (ocode_is_branch_kind(oc->type))
-      s_resolve(oc);
+      s_resolve(layout, oc);
   return s_clean_labels(list);
 }

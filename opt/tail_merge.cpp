@@ -138,14 +138,41 @@ static bool s_try_pair(basic_block *a, basic_block *b) {
   return true;
 }
 
+// A key for the instruction a block's compared part ends with: blocks whose
+// keys differ share no tail, so only blocks with equal keys are paired
+// (a block that many others branch to would otherwise cost the square of
+// their number). Null when the block has nothing to compare.
+static bool s_tail_key(const basic_block *b, basic_block *succ, uint64_t *key) {
+  int kind = -1;
+  ocode *end = s_compare_end(b, succ, &kind);
+  if (!end || end->type != OC_INST)
+    return false;
+  const inst *ins = end->data.inst.ins;
+  uint64_t h = uint64_t(ins->opcode) * 31 + (kind == 2 ? 1 : 0);
+  for (const inst_operand &op : ins->operand) {
+    h = h * 1000003 + uint64_t(op.type);
+    if (op.type == LITERAL_OP)
+      h = h * 1000003 + uint64_t(op.data.literal);
+    else if (op.type == SYMBOL_OP)
+      h = (h * 1000003 + uint64_t(reinterpret_cast<uintptr_t>(op.data.symbol.sym))) * 31 + uint64_t(op.data.symbol.offset);
+  }
+  *key = h;
+  return true;
+}
+
 bool opt_tail_merging(basic_block *blocks, int count) {
   // Only blocks with the same single successor (or none: returns) can share
   // a tail; several merges per call, each on blocks no earlier one touched.
-  std::map<const basic_block *, std::vector<basic_block *>> by_successor;
+  std::map<std::pair<const basic_block *, uint64_t>, std::vector<basic_block *>> by_successor;
   (void)count;
-  for (basic_block *b = blocks; b; b = b->next)
-    if (opt_edge_count(b->successors) <= 1)
-      by_successor[b->successors ? b->successors->block : nullptr].push_back(b);
+  for (basic_block *b = blocks; b; b = b->next) {
+    if (b->successors && b->successors->next)
+      continue;
+    basic_block *succ = b->successors ? b->successors->block : nullptr;
+    uint64_t key = 0;
+    if (s_tail_key(b, succ, &key))
+      by_successor[{succ, key}].push_back(b);
+  }
   std::set<const basic_block *> touched;
   bool changed = false;
   for (auto &[succ, group] : by_successor)

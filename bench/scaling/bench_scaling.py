@@ -85,6 +85,17 @@ def s_statements(n):
     return "int g;\nvoid f(void)\n{\n" + body + "}\n"
 
 
+def s_branches(n):
+    body = "".join("  if (g > %d) g += %d; else h--;\n" % (i & 127, i & 63) for i in range(n))
+    return "unsigned char g, h;\nvoid f(void)\n{\n" + body + "}\n"
+
+
+def s_conditional(n):
+    # Four statements, each a chain of n nested conditional expressions.
+    chain = " ".join("g == %d ? %d :" % (i, (i * 7) & 127) for i in range(n)) + " 0"
+    return "unsigned char g;\nvoid f(void)\n{\n" + "".join("  g = %s;\n" % chain for _ in range(4)) + "}\n"
+
+
 def s_labels(n):
     body = "".join("l%05d:\n  g++;\n  if (g > %d) goto l%05d;\n" % (i, i & 127, (i * 7919) % n) for i in range(n))
     return "int g;\nvoid f(void)\n{\n" + body + "}\n"
@@ -153,16 +164,18 @@ CASES = {
     "strings": (s_strings, 2000, "pieces of one concatenated string literal", ()),
     "globals": (s_globals, 30000, "identifiers in the file scope", ()),
     "locals": (s_locals, 25000, "identifiers in one block scope", ()),
-    "externs": (s_externs, 10000, "external functions, one call each", ()),
+    "externs": (s_externs, 3000, "external functions, one call each", ()),
     "enumerators": (s_enumerators, 40000, "enumerators of one enumeration", ()),
-    "members": (s_members, 40000, "members of one structure, every tenth used", ()),
+    "members": (s_members, 20000, "members of one structure, every tenth used", ()),
     "initialiser": (s_initialiser, 100000, "elements of one initialiser", ()),
-    "literals": (s_literals, 3000, "distinct string literals of one unit (relocations of one section)", ("1070", "1071")),
+    "literals": (s_literals, 1000, "distinct string literals of one unit (relocations of one section)", ("1070", "1071")),
     "typedefs": (s_typedefs, 4000, "typedef names, each used once", ()),
-    "statements": (s_statements, 30000, "statements of one function", ()),
-    "labels": (s_labels, 12000, "labels and gotos of one function", ()),
+    "statements": (s_statements, 1000, "statements of one function", ()),
+    "branches": (s_branches, 500, "if/else statements of one function", ()),
+    "conditional": (s_conditional, 90, "depth of chained conditional expressions (four statements)", ()),
+    "labels": (s_labels, 400, "labels and gotos of one function", ()),
     "cases": (s_cases, 15000, "cases of one switch", ()),
-    "functions": (s_functions, 6000, "functions of one unit", ()),
+    "functions": (s_functions, 200, "functions of one unit (one code section)", ()),
     "macros": (s_macros, 12000, "macros, one use each", ()),
     "macro-args": (s_macro_args, 6000, "arguments of one macro", ()),
     "expression": (s_expression, 20000, "terms of one expression (nesting limit)", ("1000",)),
