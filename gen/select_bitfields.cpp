@@ -200,9 +200,10 @@ pcodell_t *s_old_value(pcodell_t *read, int op, long step) {
 }
 
 // A store or an update whose value is used, t, becomes the assignment
-// followed by a read of the field (I_RIGHT), so the value is the stored bits, truncated
-// and extended as the field's own (for x++ and x--, taken back by the step). The address is pure (s_is_field), so
-// it may be evaluated twice.
+// followed by a read of the field (I_RIGHT), so the value is the stored
+// bits, truncated and extended as the field's own (for x++ and x--, taken
+// back by the step). The address is pure (s_is_field), so it may be
+// evaluated twice.
 void s_rewrite_nested(pcodell_t *t) {
   if (!t)
     return;

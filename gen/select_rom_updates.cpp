@@ -1,11 +1,11 @@
 // Updates of rom objects. In: a statement's tree before labelling, with
 // compound assignments (x op= y) and increments or decrements of a rom
 // object of 8 to 32 bits or a float, near or far, whose address has no
-// effect of its own. Out: the
-// same tree with each such update made a table write of the new value,
-// x = x op y or x = x +/- step; where a postfix form's value is used, the
-// old value is recomputed from the stored one (x = x + 1) - 1, exact since
-// the object is as wide as the operation (so not for a float).
+// effect of its own. Out: the same tree with each such update made a table
+// write of the new value, x = x op y or x = x +/- step; where a postfix
+// form's value is used, the old value is recomputed from the stored one
+// (x = x + 1) - 1, exact since the object is as wide as the operation (so
+// not for a float, whose postfix form with its value used stays).
 #include "gen/select.h"
 #include "gen/select_actions.h"
 #include "trans/const.h"

@@ -6,8 +6,8 @@
 // followed by a read of the object: x op= y becomes (x op= y, x), ++x
 // becomes (++x, x), and x++ becomes (x++, x - step), exact since the
 // integer object is as wide as the operation (a float's postfix form
-// stays). The
-// address has no effect of its own, so it may be evaluated twice.
+// stays). The address has no effect of its own, so it may be evaluated
+// twice.
 #include "gen/select.h"
 #include "gen/select_actions.h"
 #include "trans/const.h"

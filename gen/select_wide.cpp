@@ -443,8 +443,9 @@ void selWideOpA(pcodell_t *p) {
   }
 }
 
-// *ptr <<= y, *ptr >>= y: the target's bytes (at a pointer value or a far
-// frame address) through FSR0 into a temporary, shifted there, and back.
+// *ptr <<= y, *ptr >>= y: the target's bytes (at a pointer value, or a
+// frame slot beyond [95]) through FSR0 into a temporary, shifted there, and
+// back.
 void selWideShiftThrough(pcodell_t *p) {
   int n = s_width(p);
   const SelLoc y = s_sized(sel_kid(1)->loc, n);
