@@ -202,3 +202,36 @@ void selCallMember(pcodell_t *p) {
   selCallStruct(p->left);
   sel_self()->loc.offset += p->data.expr.member.offset;
 }
+
+// ---- structures in program memory ---------------------------------------------------
+
+// The size bytes at TBLPTR, from the lowest, with TBLRD*+ (TABLAT as "byte
+// i" at offset -i) into the block dst, or pushed through POSTINC1 when dst
+// is null; after a far read (`far_read`) TBLPTRU goes back to 0.
+static void s_read_rom_bytes(pcodell_t *p, const Block *dst, long size, bool far_read) {
+  for (int i = 0; i < size; i++) {
+    sel_emit(p, iqx_TBLRDPOSTINC());
+    SelLoc to = dst ? s_byte_of(*dst, i) : SelLoc{LOC_RAM, POSTINC1sym, -i, 0, 1};
+    sel_move_byte(p, SelLoc{LOC_RAM, TABLATsym, -i, 0, 1}, i, to);
+  }
+  if (far_read)
+    sel_emit(p, iqx_CLRF(TBLPTRUsym, 0));
+}
+
+// s = rom_table[i]: kid 1 has loaded TBLPTR with the rom structure's address.
+void selCopyRomStruct(pcodell_t *p) {
+  sel_take_all();
+  const SelLoc dst = sel_kid(0)->loc;
+  long size = s_struct_size(p->left);
+  Block to = s_block(dst, size);
+  s_load_fsr0_with(p, to);
+  s_read_rom_bytes(p, &to, size, sel_kid(1)->loc.value != 0);
+  sel_self()->loc = dst;
+}
+
+// A rom structure passed by value: its bytes pushed in memory order.
+void selArgRomStruct(pcodell_t *p) {
+  sel_take(0);
+  sel_take(1);
+  s_read_rom_bytes(p, nullptr, s_struct_size(p->right), sel_kid(1)->loc.value != 0);
+}

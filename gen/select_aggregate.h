@@ -15,6 +15,8 @@ void selArgStruct(pcodell_t *p);
 void selReturnStruct(pcodell_t *p);
 void selCallStruct(pcodell_t *p);
 void selCallMember(pcodell_t *p);
+void selCopyRomStruct(pcodell_t *p);
+void selArgRomStruct(pcodell_t *p);
 
 bool selBitfOneBitUnsigned(pcodell_t *p);
 bool selBitfOneBit(pcodell_t *p);
@@ -36,6 +38,10 @@ bool sel_tree_is_pure(const pcodell_t *t);
 // Compound assignments and increments of a rom byte or int become table
 // writes of the new value (gen/select_rom_updates.cpp).
 void sel_rewrite_rom_updates(pcodell_t *root);
+// Updates of objects at computed addresses whose value is used become the
+// update followed by a read of the object; true when the tree changed
+// (gen/select_value_updates.cpp).
+bool sel_rewrite_value_updates(pcodell_t *root);
 
 // Forgets the module's structure-result area (before each module).
 void sel_aggregate_reset();

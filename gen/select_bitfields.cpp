@@ -93,6 +93,8 @@ void s_write_field(pcodell_t *p, const pcodell_t *bitf, const SelLoc &byte) {
 int s_plain_op(int op) {
   if (op >= I_cop8A && op <= I_cop32A)
     return op - (I_cop8A - I_cop8);
+  if (op == I_ADDFA)
+    return I_ADDF;
   if (op >= I_SUB8A && op <= I_DIVFA)
     return op - (I_SUB8A - I_SUB8);
   if (op >= I_SHR8A && op <= I_SHR32A)
@@ -162,17 +164,54 @@ bool s_yields_new_value(int op) {
   return (op - I_PREINC8RAM) % 10 < 5;
 }
 
+// A node of the field's width (0: 8 bits, 1: 16 bits) and type.
+pcodell_t *s_node(PcodellOp op8, PcodellOp op16, int width, pcodell_t *l, pcodell_t *r, const pcodell_t *like) {
+  pcodell_t *n = pcodell_create(width == 0 ? op8 : op16, l, r, like->line, like->file);
+  n->type = like->type;
+  return n;
+}
+
+pcodell_t *s_const(int width, long v, const pcodell_t *like) {
+  pcodell_t *c = s_node(I_CNST8, I_CNST16, width, nullptr, nullptr, like);
+  c->data.expr.cnst.value = const_make(width == 0 ? U8 : U16, v & (width == 0 ? 0xFF : 0xFFFF));
+  return c;
+}
+
+pcodell_t *s_cop(int32_t cop, int width, pcodell_t *l, long k, const pcodell_t *like) {
+  pcodell_t *n = s_node(I_cop8, I_cop16, width, l, s_const(width, k, like), like);
+  n->data.expr.cop = cop;
+  return n;
+}
+
+// The value of x++ or x-- on a field from the field's new value (a read
+// of it): the step taken back within the field's bits, (new -/+ step) &
+// mask, and sign-extended for a signed field as (v ^ sign) - sign.
+pcodell_t *s_old_value(pcodell_t *read, int op, long step) {
+  const pcodell_t *bitf = s_bitf_node(read);
+  int width = int(read->opcode - I_IND8RAM8) % 5;
+  bool inc = (op - I_PREINC8RAM) % 20 < 10;
+  pcodell_t *v = s_cop(B_ADD, width, read, inc ? -step : step, read);
+  v = s_cop(B_AND, width, v, s_mask(bitf), read);
+  if (bitf->data.expr.member.is_signed) {
+    long sign = 1L << (bitf->data.expr.member.bit_size - 1);
+    v = s_node(I_SUB8, I_SUB16, width, s_cop(B_XOR, width, v, sign, read), s_const(width, sign, read), read);
+  }
+  return v;
+}
+
 // A store or an update whose value is used, t, becomes the assignment
-// followed by a read of the field (I_RIGHT), so the value is the stored bits, truncated
-// and extended as the field's own. The address is pure (s_is_field), so
-// it may be evaluated twice.
+// followed by a read of the field (I_RIGHT), so the value is the stored
+// bits, truncated and extended as the field's own (for x++ and x--, taken
+// back by the step). The address is pure (s_is_field), so it may be
+// evaluated twice.
 void s_rewrite_nested(pcodell_t *t) {
   if (!t)
     return;
   s_rewrite_nested(t->left);
   s_rewrite_nested(t->right);
   bool store = t->opcode == I_MOV8 || t->opcode == I_MOV16;
-  if (t->opcode == I_RIGHT || !s_is_field(t->left) || (!store && !s_yields_new_value(int(t->opcode))))
+  bool post = s_is_incdec(int(t->opcode)) && !s_yields_new_value(int(t->opcode));
+  if (t->opcode == I_RIGHT || !s_is_field(t->left) || (!store && !post && !s_yields_new_value(int(t->opcode))))
     return;
   pcodell_t *assign = pcodell_create(t->opcode, t->left, t->right, t->line, t->file);
   assign->data = t->data;
@@ -183,9 +222,10 @@ void s_rewrite_nested(pcodell_t *t) {
     pcodell_release_node(assign);
     return;
   }
+  int op = int(t->opcode);
   t->opcode = I_RIGHT;
   t->left = assign;
-  t->right = pcodell_copy(assign->left);
+  t->right = post ? s_old_value(pcodell_copy(assign->left), op, t->step ? t->step : 1) : pcodell_copy(assign->left);
   t->type = assign->left->type;
 }
 

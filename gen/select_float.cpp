@@ -24,8 +24,8 @@ SymbolRecord *s_helper(const pcodell_t *p) {
   case I_SUBF: case I_SUBFA: case I_PREDECFRAM: case I_PSTDECFRAM: return __subFPsym;
   case I_MULF: case I_MULFA: return __mulFPsym;
   case I_DIVF: case I_DIVFA: return __divFPsym;
-  case I_LTF: return __ltFPsym;
-  case I_GTF: return __gtFPsym;
+  case I_LTF: return p->step ? __ltuFPsym : __ltFPsym;
+  case I_GTF: return p->step ? __gtuFPsym : __gtFPsym;
   case I_EQF: return __eqFPsym;
   case I_C8STOF: return __cast08sFPsym;
   case I_C8UTOF: return __cast08uFPsym;

@@ -217,6 +217,8 @@ void sel_reduce_statement(pcodell_t *tree, ocode **code) {
   sel_rewrite_bitfield_updates(tree);
   sel_rewrite_rom_updates(tree);
   _label(tree);
+  if (!_rule(tree->state, stmt_NT) && sel_rewrite_value_updates(tree))
+    _label(tree);
   s_depth = 0;
   s_attrib_stack[0] = gen_attrib{};
   s_attrib_stack_tos = 1;

@@ -31,7 +31,7 @@ static int s_rom_width(const pcodell_t *p) {
 
 static bool s_is_far(const pcodell_t *p) {
   return p->opcode == I_IND8ROM24 || p->opcode == I_IND16ROM24 || p->opcode == I_IND24ROM24 ||
-         p->opcode == I_IND32ROM24;
+         p->opcode == I_IND32ROM24 || p->opcode == I_INDXROM24;
 }
 
 // The value is in program memory at TBLPTR: no location a byte mover names;
@@ -281,7 +281,7 @@ void selCallFar(pcodell_t *p) {
 // then for each byte TABLAT := the byte and TBLWT*+ (TBLWT* for the last).
 void selTableWrite(pcodell_t *p) {
   gen_attrib *self = sel_self();
-  int width = p->opcode == I_MOV16 ? 2 : 1;
+  int width = p->opcode == I_MOV32 ? 4 : p->opcode == I_MOV24 ? 3 : p->opcode == I_MOV16 ? 2 : 1;
   SelLoc v = sel_kid(1)->loc;
   sel_take(1);
   sel_take(0);

@@ -443,6 +443,32 @@ void selWideOpA(pcodell_t *p) {
   }
 }
 
+// *ptr <<= y, *ptr >>= y: the target's bytes (at a pointer value, or a
+// frame slot beyond [95]) through FSR0 into a temporary, shifted there, and
+// back.
+void selWideShiftThrough(pcodell_t *p) {
+  int n = s_width(p);
+  const SelLoc y = s_sized(sel_kid(1)->loc, n);
+  if (y.kind == LOC_W) {
+    sel_take(0);
+    sel_take(1);
+  } else {
+    sel_take_all();
+  }
+  if (y.kind != LOC_CONST)
+    s_park_count(p, y);
+  const SelLoc a = sel_kid(0)->loc;
+  SelLoc tmp = sel_loc_ram(tmp_get_sym(), tmp_alloc(n), n);
+  s_load_fsr0(p, a);
+  for (int i = 0; i < n; ++i)
+    sel_move_byte(p, s_through(POSTINC0sym, i), i, tmp);
+  bool left = p->opcode == I_SHL24A || p->opcode == I_SHL32A;
+  s_shift(p, s_operand(tmp), y, left, !left && s_shift_signed(p), n);
+  s_load_fsr0(p, a);
+  for (int i = 0; i < n; ++i)
+    sel_move_byte(p, tmp, i, s_through(POSTINC0sym, i));
+}
+
 // x stepped in place: by one with INCF/DECF and the carry, by a pointer's
 // pointee size (a far pointer to an int steps by 2) with an add.
 static ocode *s_step_long(const pcodell_t *p, const OqxOperand &x, bool inc, int n) {

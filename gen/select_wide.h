@@ -26,6 +26,7 @@ void selWideExtend(pcodell_t *p);
 void selWideTest(pcodell_t *p);
 void selWideOp(pcodell_t *p);
 void selWideOpA(pcodell_t *p);
+void selWideShiftThrough(pcodell_t *p);
 void selWideIncDec(pcodell_t *p);
 void selWidePostIncDec(pcodell_t *p);
 void selWideIncDecThrough(pcodell_t *p);

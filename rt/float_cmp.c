@@ -3,8 +3,10 @@
 // just past b). Out: one byte, 1 when the relation holds and 0 otherwise, in
 // place of a's first byte, FSR1 just past it. `__ltFP` tests a < b, `__gtFP`
 // a > b, `__eqFP` a == b; every relation with a NaN is false and +0 equals
-// -0. The entry points name the relation in BSR (0 less, 1 greater, 2
-// equal) and share __cmpFP.
+// -0. `__ltuFP` and `__gtuFP` are "less" and "greater" that are true when an
+// operand is a NaN: their negations are "greater or equal" and "less or
+// equal". The entry points name the relation in BSR (0 less, 1 greater, 2
+// equal, plus 4 when a NaN makes it true) and share __cmpFP.
 //
 // Frame, FSR2-relative: [0] a, [4] b, [8] and [9] the caller's FSR2. A NaN
 // has an exponent of 255 and a fraction that is not 0. Each other operand
@@ -38,6 +40,22 @@ void __eqFP(void)
   _endasm
 }
 
+void __ltuFP(void)
+{
+  _asm
+    MOVLB   4
+    BRA     __cmpFP
+  _endasm
+}
+
+void __gtuFP(void)
+{
+  _asm
+    MOVLB   5
+    BRA     __cmpFP
+  _endasm
+}
+
 void __cmpFP(void)
 {
   _asm
@@ -54,7 +72,7 @@ void __cmpFP(void)
     ANDLW   0x7F
     IORWF   1, 0, 0
     IORWF   0, 0, 0
-    BNZ     false
+    BNZ     unordered
   a_key:
     BTFSS   3, 7, 0
     BRA     b_nan
@@ -76,7 +94,7 @@ void __cmpFP(void)
     ANDLW   0x7F
     IORWF   5, 0, 0
     IORWF   4, 0, 0
-    BNZ     false
+    BNZ     unordered
   b_key:
     BTFSS   7, 7, 0
     BRA     relation
@@ -132,6 +150,10 @@ void __cmpFP(void)
     IORWF   1, 0, 0
     IORWF   0, 0, 0
     BNZ     false
+    BRA     true
+  unordered:
+    BTFSS   BSR, 2, 0
+    BRA     false
   true:
     MOVLW   1
     BRA     result

@@ -53,7 +53,7 @@ struct pcodell_t {
   long arg_bytes;      // calls: total bytes of arguments
   long return_size;    // calls: bytes returned
   uint8_t lvalue;      // indirections: the object may be assigned
-  long step;           // increments and decrements
+  long step;           // increments and decrements; I_LTF/I_GTF: 1 when true for a NaN operand
   SymbolRecord *label;      // I_JMP, I_IF, I_LABEL, I_LOR/I_LAND, returns: the target
   SymbolRecord *end_label;  // I_COND*: the end label (label holds the false one)
   // Statement-level payloads: each belongs to operators of its own, so they

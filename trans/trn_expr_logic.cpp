@@ -2,7 +2,9 @@
 // expression. In: translated operand trees. Out: comparison and test nodes
 // whose value is a truth value (char with integer promotion off, int
 // otherwise), folded constants, and the conditional's label structure.
-// "<=", ">=" and "!=" are the negations of ">", "<" and "==".
+// "<=", ">=" and "!=" are the negations of ">", "<" and "==". For floats
+// the ">" and "<" under such a negation are marked (step = 1) as true for an
+// unordered pair, so that "<=" and ">=" are false when an operand is a NaN.
 #include "driver/diag.h"
 #include "trans/trans.h"
 #include "trans/trn_internal.h"
@@ -26,11 +28,13 @@ bool s_is_truth_value(const pcodell_t *p) {
          p->opcode == I_LNOT;
 }
 
-bool s_compare_constants(CmpOp op, const pcodell_t *l, const pcodell_t *r) {
+bool s_compare_constants(CmpOp op, bool unordered, const pcodell_t *l, const pcodell_t *r) {
   const ConstValue &a = l->data.expr.cnst.value, &b = r->data.expr.cnst.value;
   if (a.code == F32 || b.code == F32) {
     float x = a.code == F32 ? a.value.f : static_cast<float>(trn_constant_read(l));
     float y = b.code == F32 ? b.value.f : static_cast<float>(trn_constant_read(r));
+    if (unordered && (x != x || y != y))
+      return true;
     return op == CMP_EQ ? x == y : op == CMP_GT ? x > y : x < y;
   }
   long long x = trn_constant_read(l), y = trn_constant_read(r);
@@ -53,8 +57,9 @@ bool s_pointers_comparable(const TypeRecord *a, const TypeRecord *b) {
 }
 
 // Checks, converts and builds one comparison; null operands mean an error
-// was reported and the left operand returned.
-pcodell_t *s_compare(CmpOp op, pcodell_t *l, pcodell_t *r, long line, const char *file) {
+// was reported and the left operand returned. With unordered, a float
+// comparison is also true when an operand is a NaN.
+pcodell_t *s_compare(CmpOp op, pcodell_t *l, pcodell_t *r, long line, const char *file, bool unordered = false) {
   if (s_is_arith(l->type) && s_is_arith(r->type)) {
     if (is_type_integer(l->type) && is_type_integer(r->type) && is_type_signed(l->type) != is_type_signed(r->type))
       post_error(3002);
@@ -72,13 +77,15 @@ pcodell_t *s_compare(CmpOp op, pcodell_t *l, pcodell_t *r, long line, const char
     return trn_error_value(l, r);
   }
   if (is_pcodell_constant(l) && is_pcodell_constant(r)) {
-    bool v = s_compare_constants(op, l, r);
+    bool v = s_compare_constants(op, unordered, l, r);
     trn_free(l);
     trn_free(r);
     return s_truth_constant(v, line, file);
   }
   pcodell_t *p = trn_node(s_compare_op(op, l->type), l, r, line, file);
   p->type = trn_truth_type();
+  if (unordered && is_type_float(l->type))
+    p->step = 1;
   return p;
 }
 
@@ -131,10 +138,10 @@ pcodell_t *trnGreaterThan(pcodell_t *l, pcodell_t *r, long line, const char *fil
   return s_compare(CMP_GT, l, r, line, file);
 }
 pcodell_t *trnLessThanEqual(pcodell_t *l, pcodell_t *r, long line, const char *file) {
-  return trnLogicalNot(s_compare(CMP_GT, l, r, line, file), line, file);
+  return trnLogicalNot(s_compare(CMP_GT, l, r, line, file, true), line, file);
 }
 pcodell_t *trnGreaterThanEqual(pcodell_t *l, pcodell_t *r, long line, const char *file) {
-  return trnLogicalNot(s_compare(CMP_LT, l, r, line, file), line, file);
+  return trnLogicalNot(s_compare(CMP_LT, l, r, line, file, true), line, file);
 }
 
 // a || b and a && b: constant operands decide at translation time, but a

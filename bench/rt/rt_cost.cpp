@@ -174,13 +174,13 @@ void s_floats(Bench &b, int pairs) {
     }
     s_row(operations[k], s);
   }
-  const char *relations[] = {"__ltFP", "__gtFP", "__eqFP"};
-  for (int k = 0; k < 3; ++k) {
+  const char *relations[] = {"__ltFP", "__gtFP", "__eqFP", "__ltuFP", "__gtuFP"};
+  for (int k = 0; k < 5; ++k) {
     Stats s;
     for (int i = 0; i < pairs; ++i) {
       uint64_t x = s_random_float(rng), y = rng() % 4 ? s_random_float(rng) : x ^ (rng() % 2) << 31, c;
       float fx = s_float(x), fy = s_float(y);
-      bool want = k == 0 ? fx < fy : k == 1 ? fx > fy : fx == fy;
+      bool want = k == 0 ? fx < fy : k == 1 ? fx > fy : k == 2 ? fx == fy : k == 3 ? !(fx >= fy) : !(fx <= fy);
       b.check(relations[k], b.value(b.call(relations[k], s_bytes(x, y, 4), 1, c)), want, x, y);
       s.add(c);
     }

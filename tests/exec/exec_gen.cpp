@@ -44,7 +44,7 @@ const Suite SUITES[] = {
     {"div32u", 4, 2, 4, {"__div32u", "__mod32u"}, false}, {"div32s", 4, 2, 4, {"__div32s", "__mod32s"}, true},
     {"mul16", 2, 2, 2, {"__mul16"}, false},  {"mul24", 3, 2, 3, {"__mul24"}, false},
     {"mul32", 4, 2, 4, {"__mul32"}, false},  {"pow2x16", 1, 1, 2, {"__pow2x16"}, false},
-    {"cmpFP", 4, 2, 1, {"__ltFP", "__gtFP", "__eqFP"}, false},
+    {"cmpFP", 4, 2, 1, {"__ltFP", "__gtFP", "__eqFP", "__ltuFP", "__gtuFP"}, false},
     {"arithFP", 4, 2, 4, {"__addFP", "__subFP", "__mulFP", "__divFP"}, false},
     {"cast08FP", 1, 1, 4, {"__cast08uFP", "__cast08sFP"}, false},
     {"cast16FP", 2, 1, 4, {"__cast16uFP", "__cast16sFP"}, false},
@@ -78,7 +78,7 @@ uint64_t s_bits(float f) {
 // low 8, 16, 24 and 32 bits (0 for NaN and the infinities).
 std::vector<uint64_t> s_expect_float(const Suite &s, uint64_t a, uint64_t b) {
   float x = s_float(a), y = s_float(b);
-  if (s.name == "cmpFP") return {x < y, x > y, x == y};
+  if (s.name == "cmpFP") return {x < y, x > y, x == y, !(x >= y), !(x <= y)};
   if (s.name == "arithFP") {
     std::vector<uint64_t> r;
     for (float z : {x + y, x - y, x * y, x / y}) r.push_back(std::isnan(z) ? 0x7FC00000 : s_bits(z));

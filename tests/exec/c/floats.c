@@ -64,7 +64,18 @@ int main(void)
   nan = zero / zero; CHECK(bits(nan) == 0x7FC00000ul);
   CHECK(!(nan == nan)); CHECK(nan != nan);
   CHECK(!(nan < 1.0f)); CHECK(!(nan > 1.0f));
-  CHECK(nan <= 1.0f); CHECK(nan >= 1.0f);                   // not(>) and not(<)
+  // Every ordered comparison with a NaN is false, either side, as a value,
+  // as a branch and negated; != is true.
+  CHECK(!(nan <= 1.0f)); CHECK(!(nan >= 1.0f)); CHECK(!(1.0f <= nan)); CHECK(!(1.0f >= nan));
+  CHECK(!(nan <= nan)); CHECK(!(nan >= nan)); CHECK(!(ga >= nan)); CHECK(1.0f != nan);
+  CHECK(!(nan > 1.0f) && !(nan <= 1.0f)); CHECK(!(nan < 1.0f) && !(nan >= 1.0f));
+  c = nan <= ga; CHECK(c == 0); c = ga >= nan; CHECK(c == 0); c = !(nan >= ga); CHECK(c == 1);
+  i = 0; if (nan <= 2.0f) i = 1; else i = 2; CHECK(i == 2);
+  i = 0; if (nan >= 2.0f || 2.0f >= nan) i = 1; CHECK(i == 0);
+  i = nan <= 0.0f ? 5 : 7; CHECK(i == 7);
+  for (i = 0; nan >= (float)i && i < 3; ++i) {}
+  CHECK(i == 0);
+  CHECK(0.0f / 0.0f != 0.0f / 0.0f); CHECK(!(0.0f / 0.0f <= 1.0f));  // folded at translation
 
   // Comparisons.
   a = -2.0f; b = 0.5f;
