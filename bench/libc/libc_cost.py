@@ -5,8 +5,9 @@ string functions, cycles of a call on 0 bytes and per byte beyond.
 usage: libc_cost.py BINDIR WORKDIR
 
 Words come from the map of one program that calls every function (each
-routine runs to the next symbol of its library member's code section, the
-last one to the section's end). Cycles come from harrow-sim --time: each
+routine runs to the next function of its library member's code section,
+the last one to the section's end; labels inside in-line assembly are not
+functions). Cycles come from harrow-sim --time: each
 function is called on 0 and on 64 bytes (for the string functions: strings
 of that length, equal where two are compared, no match where one is
 searched), and the per-byte figure is the difference over 64. Prints
@@ -109,9 +110,20 @@ def cycles(bindir, work, name, routine):
     return int(m.group(1))
 
 
+def routines():
+    """Names of the functions defined in the library's sources (static ones included)."""
+    src = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "libc", "src")
+    names = set()
+    for f in os.listdir(src):
+        if f.endswith(".c"):
+            names.update(re.findall(r"^[a-z][\w \*]*?\b(\w+)\([^;]*?\)\s*\{", open(os.path.join(src, f)).read(), re.M))
+    return names
+
+
 def words(work, name):
     text = open(os.path.join(work, name + ".map")).read()
     sections, symbols = [], []
+    known = routines()
     part = None
     for line in text.splitlines():
         if line.startswith("Sections:"):
@@ -121,7 +133,7 @@ def words(work, name):
         f = line.split()
         if part == "s" and len(f) >= 5 and f[1] == "code" and "libc.a(" in f[4]:
             sections.append((int(f[2], 16), int(f[2], 16) + int(f[3], 16), f[4].split("(")[1].rstrip(")")))
-        elif part == "y" and len(f) >= 3 and f[1] == "program":
+        elif part == "y" and len(f) >= 3 and f[1] == "program" and f[0] in known:
             symbols.append((int(f[2], 16), f[0]))
     rows = []
     for start, end, member in sorted(sections):

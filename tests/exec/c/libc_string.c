@@ -13,6 +13,7 @@ char high[] = "\xF0";
 char low[] = "\x10";
 char buf[32];
 unsigned char mem[16];
+unsigned char big[260], big2[260];
 
 static void fill(void) {
   unsigned char i;
@@ -49,6 +50,25 @@ static void memory(void) {
   CHECK(memchr(hello, 0, 6) == hello + 5);
   CHECK(memchr(high, 0x1F0, 1) == high);
   CHECK(memchr(hello, 'h', 0) == NULL);
+}
+
+// Lengths of 256 and more: the counts' high bytes.
+static void long_runs(void) {
+  unsigned int k;
+  unsigned char bad = 0;
+  memset(big2, 0xEE, 260);
+  CHECK(memset(big, 0x5A, 257) == big && big[0] == 0x5A && big[255] == 0x5A && big[256] == 0x5A && big[257] == 0);
+  memset(big, 1, 256);
+  CHECK(big[0] == 1 && big[255] == 1 && big[256] == 0x5A);
+  for (k = 0; k < 260; k++) big[k] = (unsigned char)(k * 7u);
+  CHECK(memcpy(big2, big, 258) == big2 && big2[258] == 0xEE && big2[259] == 0xEE);
+  for (k = 0; k < 258; k++) bad |= big2[k] != big[k];
+  CHECK(bad == 0 && memcmp(big, big2, 258) == 0 && memcmp(big, big2, 259) != 0);
+  memmove(big + 1, big, 259);  // upwards, overlapping, longer than 256
+  for (k = 0; k < 259; k++) bad |= big[k + 1] != (unsigned char)(k * 7u);
+  memmove(big, big + 3, 257);  // downwards
+  for (k = 0; k < 257; k++) bad |= big[k] != (unsigned char)((k + 2) * 7u);
+  CHECK(bad == 0);
 }
 
 static void strings(void) {
@@ -128,6 +148,7 @@ static void from_rom(void) {
 
 int main(void) {
   memory();
+  long_runs();
   strings();
   from_rom();
   return CHECK_RESULT();
