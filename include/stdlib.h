@@ -22,8 +22,8 @@ int atoi(const char *s);
 long atol(const char *s);
 long strtol(const char *s, char **end, int base);
 unsigned long strtoul(const char *s, char **end, int base);
-int atoi_rom(const rom char *s);
-long atol_rom(const rom char *s);
+int atoi_rom(const far rom char *s);
+long atol_rom(const far rom char *s);
 
 int rand(void);
 void srand(unsigned int seed);

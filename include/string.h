@@ -1,6 +1,8 @@
 /* Memory and string functions. The _rom forms read their source (or the
    string searched for) from program memory, so a rom string literal or
-   table can be passed without copying it to data memory first. */
+   table can be passed without copying it to data memory first. Their
+   program-memory pointers are far (24 bits): a near rom pointer of the
+   small model converts on the call, and tables above 64 KiB are reached. */
 #ifndef _STRING_H
 #define _STRING_H
 
@@ -30,14 +32,14 @@ char *strrchr(const char *s, int c);
 char *strstr(const char *s, const char *find);
 
 /* Program-memory sources. */
-void *memcpy_rom(void *dst, const rom void *src, size_t n);
-int memcmp_rom(const void *a, const rom void *b, size_t n);
-size_t strlen_rom(const rom char *s);
-char *strcpy_rom(char *dst, const rom char *src);
-char *strncpy_rom(char *dst, const rom char *src, size_t n);
-char *strcat_rom(char *dst, const rom char *src);
-int strcmp_rom(const char *a, const rom char *b);
-int strncmp_rom(const char *a, const rom char *b, size_t n);
-char *strstr_rom(const char *s, const rom char *find);
+void *memcpy_rom(void *dst, const far rom void *src, size_t n);
+int memcmp_rom(const void *a, const far rom void *b, size_t n);
+size_t strlen_rom(const far rom char *s);
+char *strcpy_rom(char *dst, const far rom char *src);
+char *strncpy_rom(char *dst, const far rom char *src, size_t n);
+char *strcat_rom(char *dst, const far rom char *src);
+int strcmp_rom(const char *a, const far rom char *b);
+int strncmp_rom(const char *a, const far rom char *b, size_t n);
+char *strstr_rom(const char *s, const far rom char *find);
 
 #endif

@@ -2,7 +2,7 @@
    white space, a sign, decimal digits; the value wraps when too large). */
 #include <stdlib.h>
 
-long atol_rom(const rom char *s) {
+long atol_rom(const far rom char *s) {
   unsigned long v = 0;
   unsigned char neg = 0;
   while (*s == ' ' || (*s >= '\t' && *s <= '\r')) s++;
@@ -11,4 +11,4 @@ long atol_rom(const rom char *s) {
   return neg ? (long)(0 - v) : (long)v;
 }
 
-int atoi_rom(const rom char *s) { return (int)atol_rom(s); }
+int atoi_rom(const far rom char *s) { return (int)atol_rom(s); }

@@ -2,9 +2,9 @@
    operand) in program memory. */
 #include <string.h>
 
-void *memcpy_rom(void *dst, const rom void *src, size_t n) {
+void *memcpy_rom(void *dst, const far rom void *src, size_t n) {
   unsigned char *d = (unsigned char *)dst;
-  const rom unsigned char *s = (const rom unsigned char *)src;
+  const far rom unsigned char *s = (const far rom unsigned char *)src;
   while (n) {
     *d++ = *s++;
     n--;
@@ -12,9 +12,9 @@ void *memcpy_rom(void *dst, const rom void *src, size_t n) {
   return dst;
 }
 
-int memcmp_rom(const void *a, const rom void *b, size_t n) {
+int memcmp_rom(const void *a, const far rom void *b, size_t n) {
   const unsigned char *p = (const unsigned char *)a;
-  const rom unsigned char *q = (const rom unsigned char *)b;
+  const far rom unsigned char *q = (const far rom unsigned char *)b;
   while (n) {
     if (*p != *q) return (int)*p - (int)*q;
     p++;

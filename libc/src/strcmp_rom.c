@@ -2,9 +2,9 @@
    program memory, as strcmp and strncmp do. */
 #include <string.h>
 
-int strcmp_rom(const char *a, const rom char *b) {
+int strcmp_rom(const char *a, const far rom char *b) {
   const unsigned char *p = (const unsigned char *)a;
-  const rom unsigned char *q = (const rom unsigned char *)b;
+  const far rom unsigned char *q = (const far rom unsigned char *)b;
   while (*p && *p == *q) {
     p++;
     q++;
@@ -12,9 +12,9 @@ int strcmp_rom(const char *a, const rom char *b) {
   return (int)*p - (int)*q;
 }
 
-int strncmp_rom(const char *a, const rom char *b, size_t n) {
+int strncmp_rom(const char *a, const far rom char *b, size_t n) {
   const unsigned char *p = (const unsigned char *)a;
-  const rom unsigned char *q = (const rom unsigned char *)b;
+  const far rom unsigned char *q = (const far rom unsigned char *)b;
   while (n) {
     if (*p != *q) return (int)*p - (int)*q;
     if (!*p) return 0;

@@ -2,14 +2,14 @@
    memory into data memory, as strcpy, strncpy and strcat do. */
 #include <string.h>
 
-char *strcpy_rom(char *dst, const rom char *src) {
+char *strcpy_rom(char *dst, const far rom char *src) {
   char *d = dst;
   while ((*d++ = *src++) != 0) {
   }
   return dst;
 }
 
-char *strncpy_rom(char *dst, const rom char *src, size_t n) {
+char *strncpy_rom(char *dst, const far rom char *src, size_t n) {
   char *d = dst;
   while (n && *src) {
     *d++ = *src++;
@@ -22,7 +22,7 @@ char *strncpy_rom(char *dst, const rom char *src, size_t n) {
   return dst;
 }
 
-char *strcat_rom(char *dst, const rom char *src) {
+char *strcat_rom(char *dst, const far rom char *src) {
   char *d = dst;
   while (*d) d++;
   while ((*d++ = *src++) != 0) {

@@ -1,9 +1,9 @@
 /* strstr_rom: strstr with the string searched for in program memory. */
 #include <string.h>
 
-char *strstr_rom(const char *s, const rom char *find) {
+char *strstr_rom(const char *s, const far rom char *find) {
   const char *p;
-  const rom char *q;
+  const far rom char *q;
   if (!*find) return (char *)s;
   for (; *s; s++) {
     if (*s != *find) continue;
