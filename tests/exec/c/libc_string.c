@@ -14,6 +14,7 @@ char low[] = "\x10";
 char buf[32];
 unsigned char mem[16];
 unsigned char big[260], big2[260];
+rom unsigned char long_rom[260] = {1, 2, 3};
 
 static void fill(void) {
   unsigned char i;
@@ -69,6 +70,16 @@ static void long_runs(void) {
   memmove(big, big + 3, 257);  // downwards
   for (k = 0; k < 257; k++) bad |= big[k] != (unsigned char)((k + 2) * 7u);
   CHECK(bad == 0);
+  memset(big, 0x5A, 260);
+  CHECK(memcpy_rom(big, long_rom, 258) == big && big[0] == 1 && big[2] == 3 && big[258] == 0x5A);
+  for (k = 3; k < 258; k++) bad |= big[k] != 0;
+  CHECK(bad == 0 && memcmp_rom(big, long_rom, 258) == 0 && memcmp_rom(big, long_rom, 259) != 0);
+  memset(big, 'x', 259);
+  big[259] = 0;
+  CHECK(strlen((char *)big) == 259);
+  CHECK(strcpy((char *)big2, (char *)big) == (char *)big2 && big2[258] == 'x' && big2[259] == 0);
+  big2[100] = 0;
+  CHECK(strcat((char *)big2, (char *)big + 200) == (char *)big2 && strlen((char *)big2) == 159);
 }
 
 static void strings(void) {
