@@ -6,9 +6,32 @@
 // (and EOF) against a table of the classes.
 #include <ctype.h>
 #include <limits.h>
+#include <stdbool.h>
+#include <stddef.h>
+#include <stdint.h>
 #include <stdlib.h>
 #include <string.h>
 #include "check.h"
+
+struct pair { char tag; long value; int24_t mid; };
+
+// The types and limits of the headers match the target's widths.
+static void headers(void) {
+  uint8_t u8 = UINT8_MAX;
+  int16_t i16 = INT16_MIN;
+  uint24_t u24 = UINT24_MAX;
+  int32_t i32 = INT32_MAX;
+  bool yes = true;
+  CHECK(sizeof(int8_t) == 1 && sizeof(uint16_t) == 2 && sizeof(int24_t) == 3 && sizeof(uint32_t) == 4);
+  CHECK(sizeof(size_t) == 2 && sizeof(ptrdiff_t) == 2 && sizeof(intptr_t) == 3 && sizeof(bool) == 1);
+  CHECK(sizeof(short long) == 3 && sizeof(long) == 4 && CHAR_BIT == 8);
+  CHECK((uint8_t)(u8 + 1) == 0 && (int16_t)(i16 - 1) == INT16_MAX && (uint24_t)(u24 + 1) == 0);
+  CHECK((int32_t)((uint32_t)i32 + 1) == INT32_MIN && INT_MAX == 32767 && UINT_MAX == 65535U);
+  CHECK(SHRTLONG_MAX == 8388607L && USHRTLONG_MAX == 16777215UL && LONG_MIN == -2147483647L - 1);
+  CHECK(SCHAR_MIN == -128 && UCHAR_MAX == 255 && SIZE_MAX == 65535U && UINT32_C(1) == 1UL);
+  CHECK(offsetof(struct pair, tag) == 0 && offsetof(struct pair, value) == 1 && offsetof(struct pair, mid) == 5);
+  CHECK(yes && !false && NULL == (void *)0);
+}
 
 char text[40];
 char *end;
@@ -154,6 +177,7 @@ static void characters(void) {
 }
 
 int main(void) {
+  headers();
   numbers();
   random();
   sorting();
