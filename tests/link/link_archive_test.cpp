@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 
 #include "tests/link/link_bench.h"
 
@@ -43,7 +44,7 @@ std::string s_bytes_of(const ObjBuilder &b, const std::string &path) {
 
 // An object with one code section defining `name`: a MOVLW of the low byte
 // of each name in `uses`, then RETURN.
-std::string s_object(const std::string &dir, const std::string &name, const std::vector<std::string> &uses) {
+ObjBuilder s_builder(const std::string &name, const std::vector<std::string> &uses) {
   ObjBuilder b;
   int code = b.section(".code_" + name, 1);
   Asm a;
@@ -54,7 +55,11 @@ std::string s_object(const std::string &dir, const std::string &name, const std:
   a.op(RETURN, 0);
   b.code(code, a);
   b.symbol(name, code, 0, C_EXT, T_INT | DT_FCN << N_TBSHFT);
-  return s_bytes_of(b, dir + "/" + name + ".tmp");
+  return b;
+}
+
+std::string s_object(const std::string &dir, const std::string &name, const std::vector<std::string> &uses) {
+  return s_bytes_of(s_builder(name, uses), dir + "/" + name + ".tmp");
 }
 
 std::string s_field(const std::string &text, size_t width) { return (text + std::string(width, ' ')).substr(0, width); }
@@ -199,5 +204,37 @@ TEST(LinkArchive, DefaultLibrariesGiveOnlyWhatIsUsed) {
     Outcome sim = s_run(std::string(HARROW_SIM) + " -q " + d + "/p.hex");
     EXPECT_EQ(sim.status, 0) << c.source << sim.out;
   }
+  std::filesystem::remove_all(d);
+}
+
+// Every truncation of an archive and random damage to its bytes give a
+// refusal with a message or a usable archive, never a read outside the file.
+TEST(LinkArchive, AnyDamageIsSafe) {
+  std::string d = s_dir();
+  std::string good = s_archive({{"gamma.o", s_object(d, "gamma", {})},
+                                {"alpha_with_a_long_name.o", s_object(d, "alpha", {"gamma"})}});
+  std::mt19937 rng(19);
+  std::vector<std::string> damaged;
+  for (size_t cut = 0; cut < good.size(); ++cut) damaged.push_back(good.substr(0, cut));
+  for (int round = 0; round < 300; ++round) {
+    std::string bytes = good;
+    for (int k = 0; k < 1 + round % 4; ++k) bytes[rng() % bytes.size()] = (char)rng();
+    damaged.push_back(bytes);
+  }
+  int refused = 0;
+  for (const std::string &bytes : damaged) {
+    s_put(d + "/x.a", bytes);
+    Linker l;
+    link_init(l, LinkOptions{PROC_GENERIC_ID, 64, true});
+    link_add_coff(l, "main.o", s_builder("main", {"alpha"}).build("main.o"));
+    if (!link_add_archive(l, (d + "/x.a").c_str())) {
+      ++refused;
+      EXPECT_FALSE(l.errors.empty());
+    } else if (!link_run(l)) {
+      EXPECT_FALSE(l.errors.empty());
+    }
+    link_free(l);
+  }
+  EXPECT_GT(refused, (int)good.size() / 2);
   std::filesystem::remove_all(d);
 }
