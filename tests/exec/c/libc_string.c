@@ -15,6 +15,9 @@ char buf[32];
 unsigned char mem[16];
 unsigned char big[260], big2[260];
 rom unsigned char long_rom[260] = {1, 2, 3};
+#define T10 "xxxxxxxxxx"
+#define T50 T10 T10 T10 T10 T10
+rom char long_text[] = T50 T50 T50 T50 T50 "xxxxxxxx";  // 258 characters
 
 static void fill(void) {
   unsigned char i;
@@ -78,6 +81,9 @@ static void long_runs(void) {
   big[259] = 0;
   CHECK(strlen((char *)big) == 259);
   CHECK(strcpy((char *)big2, (char *)big) == (char *)big2 && big2[258] == 'x' && big2[259] == 0);
+  CHECK(strlen_rom(long_text) == 258);
+  memset(big2, 0xEE, 260);
+  CHECK(strcpy_rom((char *)big2, long_text) == (char *)big2 && big2[257] == 'x' && big2[258] == 0 && big2[259] == 0xEE);
   big2[100] = 0;
   CHECK(strcat((char *)big2, (char *)big + 200) == (char *)big2 && strlen((char *)big2) == 159);
 }
