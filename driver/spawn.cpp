@@ -1,9 +1,11 @@
 // Preprocessor child process. In: the settings (-I, -D, level, model,
-// suppressions), the file names of the compilation and VELC_INCLUDE.
+// suppressions), the file names of the compilation, VELC_INCLUDE and the
+// standard headers' directory (../include beside the compiler's own).
 // Out: the argument vector, the -tp dump, the child's completion status.
 #include "driver/spawn.h"
 
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -45,6 +47,16 @@ static std::string s_own_directory(const char *argv0) {
 }
 
 std::string pp_program_path(const char *argv0) { return s_own_directory(argv0) + "cppqx"; }
+
+// The standard headers: "../include" from the directory of the preprocessor
+// (which is the compiler's own), absolute; empty when there is no such
+// directory.
+static std::string s_standard_headers(const std::string &program) {
+  char full[PATH_MAX];
+  velc_fullpath(full, (s_directory_of(program.c_str()) + "../include").c_str(), sizeof full);
+  struct stat st;
+  return stat(full, &st) == 0 && S_ISDIR(st.st_mode) ? std::string(full) : std::string();
+}
 
 static void s_add_model_define(std::vector<std::string> &args) {
   if (memory_model == 0)
@@ -93,6 +105,11 @@ pp_command pp_build_command(const std::string &program) {
   if (DefaultIncludePath) {
     args.push_back("-i");
     args.push_back(s_quoted(DefaultIncludePath));
+  }
+  std::string headers = s_standard_headers(program);
+  if (!headers.empty()) {
+    args.push_back("-i");
+    args.push_back(s_quoted(headers));
   }
   if (verbose)
     args.push_back("--verbose");

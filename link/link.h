@@ -92,6 +92,12 @@ struct Linker {
 void link_init(Linker &l, const LinkOptions &opt);
 // Reads an object file and adds it; false (with an error) when unreadable.
 bool link_add_object(Linker &l, const char *path);
+// Whether the file begins like an archive ("!<arch>").
+bool link_is_archive(const char *path);
+// Reads a library and adds the members that define names the objects added
+// so far use and nobody defines, searching it again until nothing more is
+// added; false (with an error) when the archive is unreadable or damaged.
+bool link_add_archive(Linker &l, const char *path);
 // Adds an object record already in memory (the linker takes ownership).
 void link_add_coff(Linker &l, const char *name, coff_file *coff);
 // Gathers sections into output sections and collects global definitions.

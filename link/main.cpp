@@ -1,11 +1,17 @@
 // harrow-link: links object files into a program image. In: object files
-// and options (output, map, device, stack size, start-up code). Out: an
+// and libraries in command-line order, then the default libraries (libc.a and
+// runtime.a in ../lib beside the program's own directory, unless
+// --no-default-libs), and options (output, map, device, stack size, start-up
+// code). Out: an
 // Intel HEX image and a map; errors on standard error. Exit status 0 on
 // success, 1 when the link found errors, 2 for bad usage or unreadable input.
 #include <getopt.h>
 #include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -24,17 +30,24 @@ struct CliOptions {
   std::string device;
   LinkOptions link{PROC_GENERIC_ID, 128, false};
   std::vector<std::string> inputs;
+  bool default_libs = true;
 };
 
+// The default libraries, searched after the command line's inputs: the C
+// library first, whose functions may call the run-time helpers.
+static const char *const DEFAULT_LIBS[] = {"libc.a", "runtime.a"};
+
 static void s_usage(FILE *f) {
-  fputs("usage: harrow-link [options] object...\n"
+  fputs("usage: harrow-link [options] object-or-library...\n"
         "  -o FILE         Intel HEX image to write (default a.hex)\n"
         "  -m FILE         map to write (default: the image name with .map)\n"
         "  -p DEVICE       target device (default: the generic Harrow device)\n"
         "  -s, --stack N   bytes of software stack when no object defines _stack (default 128)\n"
         "      --startup   generate start-up code: stacks, initial data, call main, HALT\n"
         "      --symbols FILE  data addresses of external names, one 'NAME ADDRESS' a line\n"
+        "      --no-default-libs  do not search libc.a and runtime.a in ../lib beside this program\n"
         "  -h, --help      this text\n"
+        "Libraries (archives) supply only the members that define names still undefined.\n"
         "Exit status: 0 linked, 1 link errors, 2 bad usage or unreadable input.\n",
         f);
 }
@@ -79,6 +92,7 @@ static int s_parse(int argc, char **argv, CliOptions &o) {
   static const option longs[] = {{"stack", required_argument, nullptr, 's'},
                                  {"startup", no_argument, nullptr, 'S'},
                                  {"symbols", required_argument, nullptr, 'Y'},
+                                 {"no-default-libs", no_argument, nullptr, 'N'},
                                  {"help", no_argument, nullptr, 'h'},
                                  {nullptr, 0, nullptr, 0}};
   int c;
@@ -99,6 +113,7 @@ static int s_parse(int argc, char **argv, CliOptions &o) {
       break;
     }
     case 'S': o.link.startup = true; break;
+    case 'N': o.default_libs = false; break;
     case 'Y':
       if (!s_read_symbols(optarg, o.link.symbols)) return EXIT_USAGE;
       break;
@@ -124,11 +139,37 @@ static int s_parse(int argc, char **argv, CliOptions &o) {
   return -1;
 }
 
+// The directory of the libraries that are linked without being named:
+// "../lib/" from the directory of the running program.
+static std::string s_default_lib_dir() {
+  char exe[PATH_MAX];
+  ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
+  if (len <= 0) return "";
+  exe[len] = '\0';
+  std::string dir(exe);
+  size_t slash = dir.rfind('/');
+  if (slash == std::string::npos) return "";
+  char lib[PATH_MAX];
+  return realpath((dir.substr(0, slash + 1) + "../lib").c_str(), lib) ? std::string(lib) + "/" : "";
+}
+
+// A library is known by its first bytes, or by the name ending in ".a" (so
+// that a damaged one is reported as a library).
+static bool s_add_input(Linker &l, const std::string &path) {
+  bool named = path.size() > 2 && path.compare(path.size() - 2, 2, ".a") == 0;
+  return named || link_is_archive(path.c_str()) ? link_add_archive(l, path.c_str()) : link_add_object(l, path.c_str());
+}
+
 static int s_link(const CliOptions &o) {
   Linker l;
   link_init(l, o.link);
   bool read_ok = true;
-  for (const std::string &path : o.inputs) read_ok = link_add_object(l, path.c_str()) && read_ok;
+  for (const std::string &path : o.inputs) read_ok = s_add_input(l, path) && read_ok;
+  std::string lib_dir = o.default_libs ? s_default_lib_dir() : "";
+  struct stat st;
+  for (const char *name : DEFAULT_LIBS)
+    if (read_ok && !lib_dir.empty() && stat((lib_dir + name).c_str(), &st) == 0)
+      read_ok = link_add_archive(l, (lib_dir + name).c_str());
   if (!read_ok) {
     for (const std::string &e : l.errors) fprintf(stderr, "harrow-link: error: %s\n", e.c_str());
     link_free(l);

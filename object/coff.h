@@ -201,6 +201,8 @@ void coff_fixupAuxFcns(coff_file *file);
 int coff_write(const coff_file *file);
 // Reads an object file into a new record; null (after a message) on failure.
 coff_file *coff_read(const char *path);
+// Reads an object from bytes in memory (name is used in messages and as the file name).
+coff_file *coff_read_bytes(const char *name, const uint8_t *bytes, size_t size);
 // Prints the record as text to standard output.
 void coff_print(const coff_file *file);
 // Prints the record as text to the given stream.

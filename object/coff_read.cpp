@@ -1,4 +1,5 @@
-// Reading an object file. In: a path. Out: a new record holding the file's
+// Reading an object file. In: a path, or the bytes of an object already in
+// memory (an archive member) with the name to report. Out: a new record holding the file's
 // headers, sections (header, raw data, line numbers, relocations), symbol
 // table and string table, or null after a message naming the path. The
 // whole file is read into memory first; every offset and count is checked
@@ -152,14 +153,24 @@ static bool s_read_sections(s_reader *rd) {
   return true;
 }
 
+// Fills a record from the bytes already loaded; null after a message.
+static coff_file *s_parse(s_reader *rd) {
+  rd->file = coff_create();
+  if (!rd->file) return nullptr;
+  bool ok = coff_set_filename(rd->file, rd->path) && s_read_headers(rd) && s_read_strings(rd) &&
+            s_read_symbols(rd) && s_read_sections(rd);
+  if (ok) return rd->file;
+  coff_free(rd->file);
+  return nullptr;
+}
+
 coff_file *coff_read(const char *path) {
   s_reader rd{path, {}, nullptr};
   if (!s_load(&rd)) return nullptr;
-  rd.file = coff_create();
-  if (!rd.file) return nullptr;
-  bool ok = coff_set_filename(rd.file, path) && s_read_headers(&rd) && s_read_strings(&rd) &&
-            s_read_symbols(&rd) && s_read_sections(&rd);
-  if (ok) return rd.file;
-  coff_free(rd.file);
-  return nullptr;
+  return s_parse(&rd);
+}
+
+coff_file *coff_read_bytes(const char *name, const uint8_t *bytes, size_t size) {
+  s_reader rd{name, std::vector<uint8_t>(bytes, bytes + size), nullptr};
+  return s_parse(&rd);
 }
