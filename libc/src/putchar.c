@@ -1,9 +1,12 @@
-/* putchar: one byte to the output port (0xFD7, a peripheral address in the
-   access bank). In: the character. Out: the character written. */
+/* putchar: one byte to the output port DEBUGOUT (0xFD7, in the access bank;
+   the linker knows its address). In: the character. Out: the character
+   written, as an unsigned char. */
 #include <stdio.h>
+
+extern volatile near unsigned char DEBUGOUT;
 
 int putchar(int c)
 {
-  *(volatile near unsigned char *)0xFD7 = (unsigned char)c;
+  DEBUGOUT = (unsigned char)c;
   return (unsigned char)c;
 }
