@@ -10,7 +10,7 @@
 #ifdef __INT_PROMOTION__
 #define CHAR_ARG int
 #else
-#define CHAR_ARG char
+#define CHAR_ARG signed char
 #endif
 
 static int sum_ints(int count, ...)
@@ -106,7 +106,7 @@ int main(void)
   CHECK(chars(3, '1', '2', c) == 125);
   CHECK(mixed("") == 0);
   CHECK(mixed("ilcp", (int)10, 70000L, '0', &y) == 10 + 70000L + 48 - 9);
-  CHECK(mixed("pcil", &x, (char)-3, -1000, -5L) == 7 - 3 - 1000 - 5);
+  CHECK(mixed("pcil", &x, (signed char)-3, -1000, -5L) == 7 - 3 - 1000 - 5);
   CHECK(forward(5, 3, (int)1, (int)2, (int)3) == 11);
   CHECK(forward(5, 0) == 5);
   CHECK(nested(3, x + 13, x + 15) == 126);
