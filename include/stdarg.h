@@ -7,9 +7,10 @@
    and so on. A va_list is a RAM pointer that starts at the last named
    parameter and steps down by each argument's size.
 
-   Without -Oi+ a char argument travels as one byte: read it as char. The
-   printf family (calls of functions of those names) widens char arguments
-   to int. */
+   Without -Oi+ a char argument (and an integer constant that fits in a
+   char) travels as one byte: read it as char, or cast it to int at the
+   call. With -Oi+ it travels as an int, and __INT_PROMOTION__ is defined.
+   Calls of the printf family always widen char arguments to int. */
 #ifndef __STDARG_H
 #define __STDARG_H
 
