@@ -101,6 +101,8 @@ pp_command pp_build_command(const std::string &program) {
   args.push_back("-d__HARROW");
   args.push_back(std::string("-d__") + getDvsProcName(GetProcessor()));
   s_add_model_define(args);
+  if (!suppress_integer_promotion_flag)
+    args.push_back("-d__INT_PROMOTION__");  // char arguments travel as int (<stdarg.h>)
   args.push_back("-d__EXTENDEDqx__");
   if (DefaultIncludePath) {
     args.push_back("-i");

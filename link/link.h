@@ -119,8 +119,12 @@ void link_free(Linker &l);
 bool link_lookup(const Linker &l, const std::string &name, uint32_t &address, bool &program);
 // Address of symbol slot `index` of object `object`; false when undefined (no error posted).
 bool link_symbol_address(const Linker &l, int object, uint32_t index, uint32_t &address, std::string &name);
-// Address of a special function register by name; false when the name is none.
+// Address of a special function register by name (a core register or, through
+// link_peripheral_address, a peripheral one); false when the name is none.
 bool link_sfr_address(const std::string &name, uint32_t &address);
+// Address of a peripheral register or its NAMEbits view
+// (device/peripheral_registers.def); false when the name is none.
+bool link_peripheral_address(const std::string &name, uint32_t &address);
 // Output section by name, -1 when none.
 int link_find_section(const Linker &l, const std::string &name);
 // Records an error message (without the program-name prefix).

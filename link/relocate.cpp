@@ -169,6 +169,20 @@ bool link_sfr_address(const std::string &name, uint32_t &address) {
       address = row.address;
       return true;
     }
+  return link_peripheral_address(name, address);
+}
+
+bool link_peripheral_address(const std::string &name, uint32_t &address) {
+  static const struct { const char *name; uint32_t address; } table[] = {
+#define PERIPH_REG(n, a) {#n, a}, {#n "bits", a},
+#include "device/peripheral_registers.def"
+#undef PERIPH_REG
+  };
+  for (const auto &row : table)
+    if (name == row.name) {
+      address = row.address;
+      return true;
+    }
   return false;
 }
 

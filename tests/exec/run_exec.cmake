@@ -82,10 +82,13 @@ if(NOT status EQUAL 0)
   return()
 endif()
 
+# The expected output is named after the source, so that every variant of a
+# program (other options) shares it.
 get_filename_component(dir ${SOURCE} DIRECTORY)
+get_filename_component(base ${SOURCE} NAME_WE)
 set(expected "")
-if(EXISTS ${dir}/${NAME}.expected)
-  file(READ ${dir}/${NAME}.expected expected)
+if(EXISTS ${dir}/${base}.expected)
+  file(READ ${dir}/${base}.expected expected)
 endif()
 foreach(run ${runs})
   separate_arguments(this_run UNIX_COMMAND "${run}")

@@ -88,6 +88,16 @@ TEST(LinkSfr, AddressesMatchTheCore) {
     }
   uint32_t a;
   EXPECT_FALSE(link_sfr_address("INTCTL", a));
+  // The peripheral registers and their bit-field views share an address.
+  struct { const char *name; unsigned addr; } peripherals[] = {
+      {"PORTA", 0xF80}, {"PORTAbits", 0xF80}, {"TRISE", 0xF8E}, {"TMR3H", 0xF9B}, {"ADRESH", 0xFB2},
+      {"DEBUGOUT", 0xFD7}, {"STATUSbits", 0xFD8}, {"INTCONbits", 0xFF2}, {"INTCON3", 0xFF0}};
+  for (auto &r : peripherals) {
+    ASSERT_TRUE(link_sfr_address(r.name, a)) << r.name;
+    EXPECT_EQ(a, r.addr) << r.name;
+  }
+  EXPECT_FALSE(link_sfr_address("PORTF", a));
+  EXPECT_FALSE(link_sfr_address("WREGbits", a));
 }
 
 TEST_F(LinkRun, MapListsSectionsAndSymbols) {
