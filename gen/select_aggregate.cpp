@@ -35,15 +35,11 @@ void selMemberAddress(pcodell_t *p) {
   self->loc.offset += p->data.expr.member.offset;
 }
 
-// dest := pointer + member offset, byte by byte with the carry.
-void selMemberToDest(pcodell_t *p) {
-  gen_attrib *self = sel_self();
-  sel_take(0);
-  SelLoc ptr = sel_kid(0)->loc;
+// d := ptr + offset, byte by byte with the carry.
+static void s_pointer_plus_to(pcodell_t *p, SelLoc ptr, long offset, const SelLoc &d) {
   ptr.width = 2;
   VELC_ASSERT(sel_is_memory(ptr));
-  const SelLoc k = sel_loc_const(p->data.expr.member.offset, 2);
-  const SelLoc &d = self->dest;
+  const SelLoc k = sel_loc_const(offset, 2);
   for (int i = 0; i < 2; i++) {
     sel_byte_to_w(p, k, i);
     if (ptr.kind == LOC_STK) {
@@ -54,7 +50,31 @@ void selMemberToDest(pcodell_t *p) {
     }
     sel_w_to_byte(p, d, i);
   }
-  self->loc = d;
+}
+
+// dest := pointer + member offset.
+void selMemberToDest(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  sel_take(0);
+  s_pointer_plus_to(p, sel_kid(0)->loc, p->data.expr.member.offset, self->dest);
+  self->loc = self->dest;
+}
+
+// dest := the address of a member of a structure value (an assignment's or
+// a conditional's): its address folds the offset in when it is a link-time
+// or frame address, and is added to otherwise.
+void selStructValueMember(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  sel_take(0);
+  SelLoc a = sel_kid(0)->loc;
+  a.width = 2;
+  if (a.kind == LOC_ADDR || a.kind == LOC_STKADDR) {
+    a.offset += p->data.expr.member.offset;
+    sel_move(p, a, self->dest);
+  } else {
+    s_pointer_plus_to(p, a, p->data.expr.member.offset, self->dest);
+  }
+  self->loc = self->dest;
 }
 
 // ---- structures as values ---------------------------------------------------------

@@ -15,6 +15,7 @@ void selArgStruct(pcodell_t *p);
 void selReturnStruct(pcodell_t *p);
 void selCallStruct(pcodell_t *p);
 void selCallMember(pcodell_t *p);
+void selStructValueMember(pcodell_t *p);
 
 bool selBitfOneBitUnsigned(pcodell_t *p);
 bool selBitfOneBit(pcodell_t *p);
