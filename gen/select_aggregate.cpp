@@ -222,3 +222,29 @@ void selCallMember(pcodell_t *p) {
   selCallStruct(p->left);
   sel_self()->loc.offset += p->data.expr.member.offset;
 }
+
+// ---- conditional expressions of structures ----------------------------------------
+
+// The block both arms copy into: a temporary of the structure's size.
+void selStructCondDest(pcodell_t *p) {
+  long size = p->size > 0 ? p->size : s_struct_size(p->right->left->left);
+  sel_kid(1)->dest = SelLoc{LOC_ADDR, tmp_get_sym(), tmp_alloc(size), 0, 2};
+}
+
+// The true arm copied into the block, a jump to the end label, the false
+// label, the false arm copied; the value is the block's address.
+void selStructCondArms(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  const SelLoc block = self->dest;
+  VELC_ASSERT(block.kind == LOC_ADDR);
+  const long size = s_struct_size(p->left);
+  sel_take(0);
+  s_copy(p, sel_kid(0)->loc, block, size);
+  SymbolRecord *end = p->end_label ? p->end_label : p->label;
+  VELC_ASSERT(end != nullptr);
+  sel_emit_oc(objBranchSymbol(end, p->line, p->file));
+  sel_take(1);
+  sel_take(2);
+  s_copy(p, sel_kid(2)->loc, block, size);
+  self->loc = block;
+}

@@ -16,6 +16,8 @@ void selReturnStruct(pcodell_t *p);
 void selCallStruct(pcodell_t *p);
 void selCallMember(pcodell_t *p);
 void selStructValueMember(pcodell_t *p);
+void selStructCondDest(pcodell_t *p);
+void selStructCondArms(pcodell_t *p);
 
 bool selBitfOneBitUnsigned(pcodell_t *p);
 bool selBitfOneBit(pcodell_t *p);
