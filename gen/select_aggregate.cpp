@@ -35,15 +35,11 @@ void selMemberAddress(pcodell_t *p) {
   self->loc.offset += p->data.expr.member.offset;
 }
 
-// dest := pointer + member offset, byte by byte with the carry.
-void selMemberToDest(pcodell_t *p) {
-  gen_attrib *self = sel_self();
-  sel_take(0);
-  SelLoc ptr = sel_kid(0)->loc;
+// d := ptr + offset, byte by byte with the carry.
+static void s_pointer_plus_to(pcodell_t *p, SelLoc ptr, long offset, const SelLoc &d) {
   ptr.width = 2;
   VELC_ASSERT(sel_is_memory(ptr));
-  const SelLoc k = sel_loc_const(p->data.expr.member.offset, 2);
-  const SelLoc &d = self->dest;
+  const SelLoc k = sel_loc_const(offset, 2);
   for (int i = 0; i < 2; i++) {
     sel_byte_to_w(p, k, i);
     if (ptr.kind == LOC_STK) {
@@ -54,7 +50,31 @@ void selMemberToDest(pcodell_t *p) {
     }
     sel_w_to_byte(p, d, i);
   }
-  self->loc = d;
+}
+
+// dest := pointer + member offset.
+void selMemberToDest(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  sel_take(0);
+  s_pointer_plus_to(p, sel_kid(0)->loc, p->data.expr.member.offset, self->dest);
+  self->loc = self->dest;
+}
+
+// dest := the address of a member of a structure value (an assignment's or
+// a conditional's): its address folds the offset in when it is a link-time
+// or frame address, and is added to otherwise.
+void selStructValueMember(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  sel_take(0);
+  SelLoc a = sel_kid(0)->loc;
+  a.width = 2;
+  if (a.kind == LOC_ADDR || a.kind == LOC_STKADDR) {
+    a.offset += p->data.expr.member.offset;
+    sel_move(p, a, self->dest);
+  } else {
+    s_pointer_plus_to(p, a, p->data.expr.member.offset, self->dest);
+  }
+  self->loc = self->dest;
 }
 
 // ---- structures as values ---------------------------------------------------------
@@ -234,4 +254,30 @@ void selArgRomStruct(pcodell_t *p) {
   sel_take(0);
   sel_take(1);
   s_read_rom_bytes(p, nullptr, s_struct_size(p->right), sel_kid(1)->loc.value != 0);
+}
+
+// ---- conditional expressions of structures ----------------------------------------
+
+// The block both arms copy into: a temporary of the structure's size.
+void selStructCondDest(pcodell_t *p) {
+  long size = p->size > 0 ? p->size : s_struct_size(p->right->left->left);
+  sel_kid(1)->dest = SelLoc{LOC_ADDR, tmp_get_sym(), tmp_alloc(size), 0, 2};
+}
+
+// The true arm copied into the block, a jump to the end label, the false
+// label, the false arm copied; the value is the block's address.
+void selStructCondArms(pcodell_t *p) {
+  gen_attrib *self = sel_self();
+  const SelLoc block = self->dest;
+  VELC_ASSERT(block.kind == LOC_ADDR);
+  const long size = s_struct_size(p->left);
+  sel_take(0);
+  s_copy(p, sel_kid(0)->loc, block, size);
+  SymbolRecord *end = p->end_label ? p->end_label : p->label;
+  VELC_ASSERT(end != nullptr);
+  sel_emit_oc(objBranchSymbol(end, p->line, p->file));
+  sel_take(1);
+  sel_take(2);
+  s_copy(p, sel_kid(2)->loc, block, size);
+  self->loc = block;
 }

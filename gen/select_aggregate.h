@@ -17,6 +17,9 @@ void selCallStruct(pcodell_t *p);
 void selCallMember(pcodell_t *p);
 void selCopyRomStruct(pcodell_t *p);
 void selArgRomStruct(pcodell_t *p);
+void selStructValueMember(pcodell_t *p);
+void selStructCondDest(pcodell_t *p);
+void selStructCondArms(pcodell_t *p);
 
 bool selBitfOneBitUnsigned(pcodell_t *p);
 bool selBitfOneBit(pcodell_t *p);
