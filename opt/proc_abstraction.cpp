@@ -469,8 +469,30 @@ struct triple_hash {
   }
 };
 
-// Every pair of starts whose first three keys agree is compared: no other
-// pair can give a match of three nodes or more.
+// Starts compared with each start of the same three keys: all of them in
+// a small group; in a large one, sorted by the keys that follow, the ones
+// next in that order (those with the longest common sequences).
+constexpr size_t PAIR_NEIGHBOURS = 16;
+
+// Whether the keys from start x come before those from start y.
+static bool s_follows_before(int xb, int xi, int yb, int yi) {
+  const std::vector<ocode *> &nx = s_block_list[size_t(xb)].nodes, &ny = s_block_list[size_t(yb)].nodes;
+  size_t i = size_t(xi), j = size_t(yi);
+  for (; i < nx.size() && j < ny.size(); ++i, ++j)
+    if (nx[i]->key != ny[j]->key)
+      return nx[i]->key < ny[j]->key;
+  return i == nx.size() && j < ny.size();
+}
+
+static void s_find_match_in_order(int a, int i, int b, int j) {
+  if (a < b || (a == b && i < j))
+    s_pa_find_match(a, i, b, j);
+  else
+    s_pa_find_match(b, j, a, i);
+}
+
+// Only pairs of starts whose first three keys agree can give a match of
+// three nodes or more.
 static void s_pa_create_dictionary() {
   struct start {
     int block, index;
@@ -490,10 +512,15 @@ static void s_pa_create_dictionary() {
       buckets[it->second].push_back(start{pb.block->number, int(i)});
     }
   }
-  for (const std::vector<start> &bucket : buckets)
+  for (std::vector<start> &bucket : buckets) {
+    if (bucket.size() > PAIR_NEIGHBOURS + 1)
+      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
+        return s_follows_before(x.block, x.index, y.block, y.index);
+      });
     for (size_t p = 0; p < bucket.size(); ++p)
-      for (size_t q = p + 1; q < bucket.size(); ++q)
-        s_pa_find_match(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index);
+      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q)
+        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index);
+  }
 }
 
 // (n - 1) x L - 2 x n - 1 words: each occurrence becomes a two-word call,
