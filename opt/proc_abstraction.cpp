@@ -185,7 +185,7 @@ static bool s_pa_compare_instructions(const ocode *a, const ocode *b) {
 static void s_pa_assign_keys(ocode *list) {
   std::unordered_map<std::string, long> seen;
   for (ocode *oc = list; oc; oc = oc->next) {
-    if (!s_is_code(oc) || s_position_dependent(oc)) {
+    if (!s_is_code(oc) || oc->immutable || s_position_dependent(oc)) {
       oc->key = ++s_key;
       continue;
     }

@@ -299,6 +299,19 @@ TEST_F(ProcAbstraction, SequencesAndWhatStopsThem) {
        "g: call __pa_0, 0; word2 __pa_0; movff nv; word2 fv + 1; return 0; | "
        "h: call __pa_0, 0; word2 __pa_0; movff nv; word2 fv + 2; return 0; | "
        "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; return 0;"},
+      {"never ends on a conditional branch", 3, false,
+       [](ProcAbstraction &t, int i) {
+         t.common(0, 4);
+         ocode *target = ocodeLabel(nullptr, 2, "a.c");
+         objAppend(t.list, ocodeBLabel(OC_BZ, target, 2, "a.c"));
+         t.add(iqx_MOVLW(10 + i));
+         objAppend(t.list, target);
+         t.add(iqx_RETURN(0));
+       },
+       "f: call __pa_0, 0; word2 __pa_0; bra; movlw 10; return 0; | "
+       "g: call __pa_0, 0; word2 __pa_0; bra; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; bra; movlw 12; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; return 0;"},
       {"never ends on a skip, nor starts at the instruction a skip steps over", 3, false,
        [](ProcAbstraction &t, int i) {
          t.add(iqx_BTFSC(t.nv, 0, i));
