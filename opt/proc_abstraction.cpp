@@ -423,11 +423,15 @@ static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || i
 // A sequence that will be called must make no call itself (each level of a
 // recursion through it would take two return-stack entries instead of one),
 // nor stand in a called procedure. One that is jumped to runs at its
-// occurrence's depth and may call. The length up to the first call, or len.
+// occurrence's depth and may call, unless it stands in a called procedure.
+// The length up to the first call, len, or 0.
 static size_t s_call_free_length(const std::vector<ocode *> &nodes, size_t start, size_t len, bool called) {
-  if (len < 3 || s_ends_function_way(nodes[start + len - 1]))
+  if (len < 3)
     return len;
-  if (called)
+  bool jumped_to = s_ends_function_way(nodes[start + len - 1]);
+  if (jumped_to && !called)
+    return len;
+  if (!jumped_to && called)
     return 0;
   for (size_t k = 0; k < len; ++k)
     if (s_is_call(nodes[start + k]))
