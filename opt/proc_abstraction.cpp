@@ -12,7 +12,9 @@
 // at least three nodes are compared. Matches of one length that share a
 // first node collect in one dictionary item; items are tried in order of
 // words saved, and an item whose counted occurrence overlaps one already
-// replaced is dropped.
+// replaced is dropped. An occurrence in a loop (from the target of a
+// backward branch to the branch) stays in place unless it ends in a return,
+// and only the occurrences replaced count towards the saving.
 #include "opt/proc_abstraction.h"
 
 #include <algorithm>
@@ -47,13 +49,17 @@ struct pa_occurrence {
   ocode *first, *last;
   long first_index, last_index;  // ocode_enumerate order
   bool overlap;                  // overlaps an occurrence already in the item
+  bool kept;                     // in a loop, where a call would cost every pass: stays
 };
+
+static bool s_counts(const pa_occurrence &o) { return !o.overlap && !o.kept; }
 
 struct pa_item {
   long length;
   long count;  // occurrences that count
   std::vector<pa_occurrence> occurrences;
-  std::map<long, long> spans;  // first index -> last index of every occurrence
+  std::map<long, long> spans;    // first index -> last index of every occurrence
+  std::map<long, long> counted;  // the same for the occurrences that count
   long saving;
 };
 
@@ -69,6 +75,7 @@ static SectionRecord *s_current_section_symbol;
 static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
 static std::unordered_map<uint64_t, size_t> s_item_of;  // (length, first index) -> item
+static std::vector<char> s_in_loop;  // per node index: between a backward branch and its target
 
 void opt_pa_reset() {
   s_key = 0;
@@ -90,6 +97,17 @@ static bool s_ends_function_way(const ocode *oc) {
     return false;
   switch (oc->data.inst.ins->opcode) {
   case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK: case GOTO: case BRA:
+    return true;
+  default:
+    return false;
+  }
+}
+
+static bool s_ends_in_return(const ocode *oc) {
+  if (oc->type != OC_INST)
+    return false;
+  switch (oc->data.inst.ins->opcode) {
+  case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
     return true;
   default:
     return false;
@@ -359,6 +377,88 @@ static void s_pa_convert_block_branches(ocode *list) {
   s_block_list.clear();
 }
 
+// ---- loops ------------------------------------------------------------------------------
+
+// The node a branch goes to, once targets may be blocks.
+static ocode *s_branch_target(const ocode *oc) {
+  if (ocode_is_branch_kind(oc->type))
+    return oc->data.branch.type == BLOCK_BRANCH ? oc->data.branch.target.block->first : s_target_node(oc);
+  if (oc->type != OC_INST)
+    return nullptr;
+  const inst *ins = oc->data.inst.ins;
+  switch (ins->opcode) {
+  case GOTO: case BRA: case BC: case BNC: case BN: case BNN: case BOV: case BNOV: case BZ: case BNZ:
+    break;
+  default:
+    return nullptr;
+  }
+  const inst_operand &op = ins->operand[0];
+  if (op.type != SYMBOL_OP || !op.data.symbol.sym || op.data.symbol.sym->type != LABEL)
+    return nullptr;
+  return op.data.symbol.sym->label_node;
+}
+
+// The function a CALL or RCALL names, or null.
+static const SymbolRecord *s_callee(const ocode *oc) {
+  if (!is_call(oc) && !is_rcall(oc))
+    return nullptr;
+  const inst_operand &op = oc->data.inst.ins->operand[0];
+  return op.type == SYMBOL_OP ? op.data.symbol.sym : nullptr;
+}
+
+// A function of the section called from a node in a loop runs on every pass
+// of that loop: its nodes are marked too, and so on down the calls.
+static void s_mark_called_functions(ocode *list) {
+  std::map<const SymbolRecord *, std::pair<long, long>> span;  // function -> first, last index
+  for (ocode *oc = list; oc; oc = oc->next)
+    if (oc->type == OC_BFUNCT && oc->data.funct.sym)
+      span[oc->data.funct.sym].first = oc->index;
+    else if (oc->type == OC_EFUNCT && oc->data.funct.sym)
+      span[oc->data.funct.sym].second = oc->index;
+  std::vector<std::pair<long, long>> work;
+  std::set<const SymbolRecord *> hot;
+  auto scan = [&](long from, long to) {
+    for (ocode *oc = list; oc; oc = oc->next) {
+      if (oc->index < from || oc->index > to || !s_in_loop[size_t(oc->index)])
+        continue;
+      auto found = span.find(s_callee(oc));
+      if (found != span.end() && found->second.second > found->second.first && hot.insert(found->first).second)
+        work.push_back(found->second);
+    }
+  };
+  scan(0, long(s_in_loop.size()));
+  while (!work.empty()) {
+    auto [first, last] = work.back();
+    work.pop_back();
+    std::fill(s_in_loop.begin() + first, s_in_loop.begin() + last + 1, 1);
+    scan(first, last);
+  }
+}
+
+// Marks, by node index, every node from the target of a backward branch to
+// the branch, within one function, and every node of a function called from
+// a marked node. Needs ocode_enumerate.
+static void s_pa_mark_loops(ocode *list, long node_count) {
+  std::vector<long> delta(size_t(node_count) + 2, 0);
+  long function_start = 0;
+  for (ocode *oc = list; oc; oc = oc->next) {
+    if (oc->type == OC_BFUNCT)
+      function_start = oc->index;
+    const ocode *target = s_branch_target(oc);
+    if (!target || target->index > oc->index || target->index < function_start)
+      continue;
+    ++delta[size_t(target->index)];
+    --delta[size_t(oc->index) + 1];
+  }
+  s_in_loop.assign(size_t(node_count) + 1, 0);
+  long depth = 0;
+  for (size_t k = 0; k <= size_t(node_count); ++k) {
+    depth += delta[k];
+    s_in_loop[k] = depth > 0;
+  }
+  s_mark_called_functions(list);
+}
+
 // ---- the dictionary -------------------------------------------------------------------
 
 static uint64_t s_item_key(long length, long first_index) { return (uint64_t(length) << 40) | uint64_t(first_index); }
@@ -375,11 +475,13 @@ static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurren
   if (item.spans.count(occ.first_index))
     return;
   pa_occurrence o = occ;
-  o.overlap = s_inside(item.spans, o.first_index) || s_inside(item.spans, o.last_index);
+  o.overlap = s_inside(item.counted, o.first_index) || s_inside(item.counted, o.last_index);
   item.spans[o.first_index] = o.last_index;
-  item.occurrences.push_back(o);
-  if (!o.overlap)
+  if (s_counts(o)) {
+    item.counted[o.first_index] = o.last_index;
     ++item.count;
+  }
+  item.occurrences.push_back(o);
   s_item_of.emplace(s_item_key(item.length, o.first_index), item_index);
 }
 
@@ -393,7 +495,7 @@ static void s_pa_add_match_to_dictionary(const pa_occurrence &o1, const pa_occur
     s_add_occurrence(s_dictionary[index], index, o2);
     return;
   }
-  s_dictionary.push_back(pa_item{length, 0, {}, {}, 0});
+  s_dictionary.push_back(pa_item{length, 0, {}, {}, {}, 0});
   size_t index = s_dictionary.size() - 1;
   s_add_occurrence(s_dictionary[index], index, o1);
   s_add_occurrence(s_dictionary[index], index, o2);
@@ -402,7 +504,10 @@ static void s_pa_add_match_to_dictionary(const pa_occurrence &o1, const pa_occur
 static pa_occurrence s_occurrence(int block, int start, long length) {
   const std::vector<ocode *> &nodes = s_block_list[size_t(block)].nodes;
   ocode *first = nodes[size_t(start)], *last = nodes[size_t(start + length - 1)];
-  return pa_occurrence{block, first, last, first->index, last->index, false};
+  // A call adds a CALL and a RETURN to every pass of a loop; a branch into
+  // a sequence that ends in a return runs once per call of the function.
+  bool kept = s_in_loop[size_t(first->index)] && !s_ends_in_return(last);
+  return pa_occurrence{block, first, last, first->index, last->index, false, kept};
 }
 
 // Whether a sequence of the block may end at node `end` (exclusive): not
@@ -554,12 +659,12 @@ static void s_print_node(const ocode *oc) {
 static void s_pa_print_match(const pa_item &item) {
   printf("%ld Matching instructions (Blocks", item.length);
   for (const pa_occurrence &o : item.occurrences)
-    if (!o.overlap)
+    if (s_counts(o))
       printf(" #%d", o.block);
   printf(")\n");
   int n = 0;
   for (const pa_occurrence &o : item.occurrences) {
-    if (o.overlap)
+    if (!s_counts(o))
       continue;
     printf("********** MATCH %d\n", ++n);
     for (const ocode *oc = o.first;; oc = oc->next) {
@@ -675,7 +780,7 @@ static void s_pa_replace_instructions(const pa_item &item, SymbolRecord *procedu
                                       bool ends_function) {
   long call_key = ++s_key, word2_key = ++s_key;
   for (const pa_occurrence &o : item.occurrences) {
-    if (o.overlap)
+    if (!s_counts(o))
       continue;
     VELC_ASSERT(o.first && item.length >= 3);
     basic_block *block = s_block_list[size_t(o.block)].block;
@@ -715,7 +820,7 @@ static bool s_pa_perform_abstraction(ocode *last_node, long node_count) {
     const pa_occurrence *source = nullptr;
     bool overlaps = false;
     for (const pa_occurrence &o : item.occurrences)
-      if (!o.overlap) {
+      if (s_counts(o)) {
         source = source ? source : &o;
         overlaps = overlaps || s_claimed(claimed, o);
       }
@@ -728,7 +833,7 @@ static bool s_pa_perform_abstraction(ocode *last_node, long node_count) {
     SymbolRecord *procedure = nullptr;
     basic_block *body = s_pa_create_procedure(last_node, *source, procedure, ends_function);
     for (const pa_occurrence &o : item.occurrences)
-      if (!o.overlap)
+      if (s_counts(o))
         std::fill(claimed.begin() + o.first_index, claimed.begin() + o.last_index + 1, 1);
     s_pa_replace_instructions(item, procedure, body, ends_function);
     changed = true;
@@ -757,6 +862,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   long node_count = ocode_enumerate(list);
   if (!list->key)
     s_pa_assign_keys(list);
+  s_pa_mark_loops(list, node_count);
   s_pa_create_dictionary();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
@@ -766,6 +872,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_pa_convert_block_branches(list);
   s_dictionary.clear();
   s_item_of.clear();
+  s_in_loop.clear();
   return changed;
 }
 
