@@ -235,6 +235,7 @@ public:
     opt_pa_reset();
     for (int i = 0; i < functions; ++i) {
       current = function(names[i]);
+      made[i] = current;
       current->has_inline_asm = asm_in_f && i == 0;
       ocode *bf = ocodeBFunct(current, 1, "a.c");
       list = list ? objAppend(list, bf) : bf;
@@ -255,7 +256,15 @@ public:
     }
     return out;
   }
+  // A loop of the current function: label, what body adds, branch back.
+  void loop(const std::function<void()> &body) {
+    ocode *top = ocodeLabel(nullptr, 2, "a.c");
+    objAppend(list, top);
+    body();
+    objAppend(list, ocodeBLabel(OC_BRANCH, top, 2, "a.c"));
+  }
   SymbolRecord *nv, *fv, *callee;
+  SymbolRecord *made[3] = {};
   SectionRecord section{};
 };
 
@@ -343,6 +352,47 @@ TEST_F(ProcAbstraction, SequencesAndWhatStopsThem) {
        "h: movlw 12; call __pa_0, 0; word2 __pa_0; call k, 0; word2 k; movlw 22; return 0; movlw 32; bra; | "
        "__pa_0: movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; return 0; | "
        "__pa_1: movlw 1; movwf nv, 0; call k, 0; word2 k; return 0;"},
+      {"an occurrence in a loop stays in place; the two others still pay", 3, false,
+       [](ProcAbstraction &t, int i) {
+         if (i == 0)
+           t.loop([&t] { t.common(0, 6); });
+         else
+           t.common(0, 6);
+         t.add(iqx_MOVLW(10 + i));
+         t.add(iqx_RETURN(0));
+       },
+       "f: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; bra; movlw 10; return 0; | "
+       "g: call __pa_0, 0; word2 __pa_0; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; movlw 12; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; return 0;"},
+      {"a function called from a loop keeps its sequences; after the loop they go", 3, false,
+       [](ProcAbstraction &t, int i) {
+         if (i == 1)
+           t.loop([&t] {
+             t.add(iqx_CALL(t.made[0], 0, 0));
+             t.add(iqx_CALL2(t.made[0], 0));
+           });
+         t.common(0, 6);
+         t.add(iqx_MOVLW(10 + i));
+         t.add(iqx_RETURN(0));
+       },
+       "f: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; movlw 10; return 0; | "
+       "g: call f, 0; word2 f; bra; call __pa_0, 0; word2 __pa_0; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; movlw 12; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; return 0;"},
+      {"in a loop, a sequence ending in RETURN is still jumped to", 3, false,
+       [](ProcAbstraction &t, int i) {
+         t.loop([&t, i] {
+           ocode *on = ocodeLabel(nullptr, 2, "a.c");
+           t.add(iqx_MOVLW(10 + i));
+           objAppend(t.list, ocodeBLabel(OC_BZ, on, 2, "a.c"));
+           t.common(1, 5);
+           t.add(iqx_RETURN(0));
+           objAppend(t.list, on);
+         });
+       },
+       "f: movlw 10; bra; bra; bra; | g: movlw 11; bra; bra; bra; | h: movlw 12; bra; bra; bra; | "
+       "__pa_0: movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; return 0;"},
   };
   for (const Row &row : rows) {
     list = nullptr;
