@@ -415,11 +415,15 @@ static void s_mark_called_functions(ocode *list) {
       span[oc->data.funct.sym].first = oc->index;
     else if (oc->type == OC_EFUNCT && oc->data.funct.sym)
       span[oc->data.funct.sym].second = oc->index;
+  std::vector<const ocode *> node_at;
+  for (const ocode *oc = list; oc; oc = oc->next)
+    node_at.push_back(oc);
   std::vector<std::pair<long, long>> work;
   std::set<const SymbolRecord *> hot;
   auto scan = [&](long from, long to) {
-    for (ocode *oc = list; oc; oc = oc->next) {
-      if (oc->index < from || oc->index > to || !s_in_loop[size_t(oc->index)])
+    for (long k = from; k <= to && k < long(node_at.size()); ++k) {
+      const ocode *oc = node_at[size_t(k)];
+      if (!s_in_loop[size_t(k)])
         continue;
       auto found = span.find(s_callee(oc));
       if (found != span.end() && found->second.second > found->second.first && hot.insert(found->first).second)
