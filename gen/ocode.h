@@ -103,6 +103,7 @@ struct ocode {
   const char *file;   // interned file name of that node (lives for the run)
   int32_t rule;       // selector rule that produced the node, 0 until set
   ocode_dfa *dfa;     // optimiser's per-node sets, null outside data-flow analysis
+  long key;           // procedural abstraction: equal keys, equal instructions; 0 until assigned
   ocode *prev, *next;
 };
 

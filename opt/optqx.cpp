@@ -11,6 +11,7 @@
 #include "driver/settings.h"
 #include "opt/blocks.h"
 #include "opt/opt.h"
+#include "opt/proc_abstraction.h"
 
 constexpr int PASS_REPEAT_LIMIT = 10;   // whole pass sequence of one function
 constexpr int UNTIL_STABLE_LIMIT = 200; // one pass repeated until it changes nothing
@@ -176,12 +177,13 @@ static bool s_has_inline_asm(const ocode *bfunct) {
   return fsym && fsym->has_inline_asm;
 }
 
-static ocode *s_optimize_section(ocode *list) {
+static ocode *s_optimize_section(SectionRecord *scn, ocode *list) {
   std::vector<function_entry> functions = s_build_function_list(list);
   for (const function_entry &f : functions)
     if (!s_has_inline_asm(f.bfunct))
       s_optimize_function(f.bfunct);
   s_link_functions_back(list, functions);
+  opt_procedural_abstraction(scn, list);
   for (int i = 0; i < UNTIL_STABLE_LIMIT && opt_post_process_peephole_optimizations(list); ++i) {
   }
   return list;
@@ -190,6 +192,7 @@ static ocode *s_optimize_section(ocode *list) {
 void optimize_assembly() {
   opt_apply_varlocate();
   opt_normalize_all_symrefs();
+  opt_pa_reset();
   if (!section_set)
     return;
   for (void *rec = list_first(section_set); rec; rec = list_next(rec)) {
@@ -198,7 +201,7 @@ void optimize_assembly() {
       continue;
     scn->code = opt_convert_literal_branches(scn->code);
     if (global_optimize_flag)
-      scn->code = s_optimize_section(scn->code);
+      scn->code = s_optimize_section(scn, scn->code);
     scn->code = opt_resolve_branches(scn->code);
   }
 }

@@ -9,6 +9,7 @@
 //     -O    run the optimiser's passes too, with their default settings
 //     -Ob- -Os- -Ot- -Ou- -On- -Ow-   ... with that pass switched off
 //     -tob  dump the optimiser's basic blocks
+//     -Opa- procedural abstraction off; -topa its trace
 //     -w3   report messages too (diagnostic level 3)
 //     -Oi+  integer promotion on (char operands widened to int)
 // Exit status: the number of errors (at most 255); 1 for a usage error or
@@ -51,6 +52,7 @@ static bool s_opt_switch(const char *arg) {
       {"-Os-", &do_code_straightening, 0},     {"-Ot-", &do_tail_merging, 0},
       {"-Ou-", &do_unreachable_code_removal, 0}, {"-On-", &do_banking_optimizations, 0},
       {"-Ow-", &do_wreg_tracking, 0},          {"-tob", &dump_assembly_level_basic_blocks, 1},
+      {"-Opa-", &do_procedural_abstraction, 0}, {"-topa", &dump_procedural_abstraction, 1},
   };
   for (const auto &row : rows)
     if (strcmp(arg, row.name) == 0) {
@@ -83,7 +85,7 @@ int main(int argc, char **argv) {
       file = file ? nullptr : argv[i];
   }
   if (!file) {
-    fprintf(stderr, "usage: gen-dump [-r] [-O] [-O?-] [-tob] [-w3] [-Oi+] file\n");
+    fprintf(stderr, "usage: gen-dump [-r] [-O] [-O?-] [-tob] [-Opa-] [-topa] [-w3] [-Oi+] file\n");
     return 1;
   }
   FILE *in = fopen(file, "rb");

@@ -8,6 +8,7 @@
 #include "driver/settings.h"
 #include "opt/blocks.h"
 #include "opt/opt.h"
+#include "opt/proc_abstraction.h"
 #include "tests/codegen/codegen_fixture.h"
 
 namespace {
@@ -197,6 +198,206 @@ TEST_F(OptPasses, GotoTakesTheJumpRelocations) {
   ASSERT_EQ(go->data.inst.ins->opcode, GOTO);
   EXPECT_EQ(go->data.inst.ins->operand[0].reloc, RELOCT_GOTO);
   EXPECT_EQ(go->next->data.inst.ins->operand[0].reloc, RELOCT_GOTO2);
+}
+
+// Procedural abstraction on a hand-built section of three functions f, g, h:
+// each row builds the bodies and gives the section afterwards, function by
+// function ("name: instructions | ..."; a branch node prints as "bra").
+class ProcAbstraction : public CodegenFixture {
+public:
+  void SetUp() override {
+    CodegenFixture::SetUp();
+    nv = variable("nv", true);
+    fv = variable("fv", false);
+    callee = function("k");
+    section.kind = SECTION_CODE;
+    section.name = const_cast<char *>("code");
+  }
+  void TearDown() override {
+    section.name = nullptr;
+    CodegenFixture::TearDown();
+  }
+  ocode *list = nullptr;
+  SymbolRecord *current = nullptr;
+  void add(inst *ins) { objAppend(list, ocodeInst(ins, 2, "a.c")); }
+  // Five instructions every function can share, the nth first.
+  void common(int from, int to) {
+    inst *all[] = {iqx_MOVLW(1), iqx_MOVWF(nv, 0), iqx_opWF(INCF, nv, 0, DEST_F), iqx_MOVLW(3),
+                   iqx_MOVWF(fv, 0), iqx_opWF(DECF, fv, 0, DEST_W), iqx_opWF(ADDWF, nv, 0, DEST_F)};
+    for (int i = 0; i < 7; ++i)
+      if (i >= from && i < to)
+        add(all[i]);
+      else
+        inst_free(all[i]);
+  }
+  std::string run(int functions, bool asm_in_f, const std::function<void(ProcAbstraction &, int)> &body) {
+    const char *names[] = {"f", "g", "h"};
+    opt_pa_reset();
+    for (int i = 0; i < functions; ++i) {
+      current = function(names[i]);
+      made[i] = current;
+      current->has_inline_asm = asm_in_f && i == 0;
+      ocode *bf = ocodeBFunct(current, 1, "a.c");
+      list = list ? objAppend(list, bf) : bf;
+      body(*this, i);
+      objAppend(list, ocodeEFunct(current, 3, "a.c"));
+    }
+    keep(list);
+    section.code = list;
+    opt_procedural_abstraction(&section, list);
+    std::string out;
+    for (const ocode *oc = list; oc; oc = oc->next) {
+      if (oc->type == OC_BFUNCT)
+        out += std::string(out.empty() ? "" : " | ") + oc->data.funct.sym->name + ":";
+      else if (oc->type == OC_INST)
+        out += std::string(" ") + inst_print(oc->data.inst.ins) + ";";
+      else if (ocode_is_branch_kind(oc->type))
+        out += " bra;";
+    }
+    return out;
+  }
+  // A loop of the current function: label, what body adds, branch back.
+  void loop(const std::function<void()> &body) {
+    ocode *top = ocodeLabel(nullptr, 2, "a.c");
+    objAppend(list, top);
+    body();
+    objAppend(list, ocodeBLabel(OC_BRANCH, top, 2, "a.c"));
+  }
+  SymbolRecord *nv, *fv, *callee;
+  SymbolRecord *made[3] = {};
+  SectionRecord section{};
+};
+
+TEST_F(ProcAbstraction, SequencesAndWhatStopsThem) {
+  struct Row {
+    const char *what;
+    int functions;
+    bool asm_in_f;
+    std::function<void(ProcAbstraction &, int)> body;
+    const char *expected;
+  };
+  const Row rows[] = {
+      {"two occurrences of 3 instructions save -2 words", 2, false,
+       [](ProcAbstraction &t, int i) { t.common(0, 3); t.add(iqx_MOVLW(10 + i)); t.add(iqx_RETURN(0)); },
+       "f: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 10; return 0; | "
+       "g: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 11; return 0;"},
+      {"three occurrences of 6 instructions save 5 words", 3, false,
+       [](ProcAbstraction &t, int i) { t.common(0, 6); t.add(iqx_MOVLW(10 + i)); t.add(iqx_RETURN(0)); },
+       "f: call __pa_0, 0; word2 __pa_0; movlw 10; return 0; | "
+       "g: call __pa_0, 0; word2 __pa_0; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; movlw 12; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; return 0;"},
+      {"a sequence ending in RETURN becomes a jump, without a RETURN of its own", 3, false,
+       [](ProcAbstraction &t, int i) { t.add(iqx_MOVLW(10 + i)); t.common(1, 5); t.add(iqx_RETURN(0)); },
+       "f: movlw 10; bra; | g: movlw 11; bra; | h: movlw 12; bra; | "
+       "__pa_0: movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; return 0;"},
+      {"a function with an assembly block is neither searched nor called", 3, true,
+       [](ProcAbstraction &t, int i) { t.common(0, 7); t.add(iqx_MOVLW(10 + i)); t.add(iqx_RETURN(0)); },
+       "f: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; addwf nv, 1, 0; "
+       "movlw 10; return 0; | g: call __pa_0, 0; word2 __pa_0; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; movlw 12; return 0; | __pa_0: movlw 1; movwf nv, 0; "
+       "incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; addwf nv, 1, 0; return 0;"},
+      {"never cut between an instruction and its second word", 3, false,
+       [](ProcAbstraction &t, int i) {
+         t.common(0, 4);
+         t.add(iqx_MOVFF(t.nv, 0));
+         t.add(iqx_MOVFF2(t.nv, 0, t.fv, i));
+         t.add(iqx_RETURN(0));
+       },
+       "f: call __pa_0, 0; word2 __pa_0; movff nv; word2 fv; return 0; | "
+       "g: call __pa_0, 0; word2 __pa_0; movff nv; word2 fv + 1; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; movff nv; word2 fv + 2; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; return 0;"},
+      {"never ends on a conditional branch", 3, false,
+       [](ProcAbstraction &t, int i) {
+         t.common(0, 4);
+         ocode *target = ocodeLabel(nullptr, 2, "a.c");
+         objAppend(t.list, ocodeBLabel(OC_BZ, target, 2, "a.c"));
+         t.add(iqx_MOVLW(10 + i));
+         objAppend(t.list, target);
+         t.add(iqx_RETURN(0));
+       },
+       "f: call __pa_0, 0; word2 __pa_0; bra; movlw 10; return 0; | "
+       "g: call __pa_0, 0; word2 __pa_0; bra; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; bra; movlw 12; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; return 0;"},
+      {"never ends on a skip, nor starts at the instruction a skip steps over", 3, false,
+       [](ProcAbstraction &t, int i) {
+         t.add(iqx_BTFSC(t.nv, 0, i));
+         t.common(0, 5);
+         t.add(iqx_BTFSS(t.fv, 0, 1));
+         t.add(iqx_MOVLW(10 + i));
+         t.add(iqx_RETURN(0));
+       },
+       "f: btfsc nv, 0, 0; movlw 1; call __pa_0, 0; word2 __pa_0; btfss fv, 1, 1; movlw 10; return 0; | "
+       "g: btfsc nv, 1, 0; movlw 1; call __pa_0, 0; word2 __pa_0; btfss fv, 1, 1; movlw 11; return 0; | "
+       "h: btfsc nv, 2, 0; movlw 1; call __pa_0, 0; word2 __pa_0; btfss fv, 1, 1; movlw 12; return 0; | "
+       "__pa_0: movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; return 0;"},
+      {"a called sequence stops before a call; a jumped-to one may call", 3, false,
+       [](ProcAbstraction &t, int i) {
+         t.add(iqx_MOVLW(10 + i));
+         t.common(1, 6);
+         t.add(iqx_CALL(t.callee, 0, 0));
+         t.add(iqx_CALL2(t.callee, 0));
+         t.add(iqx_MOVLW(20 + i));
+         t.add(iqx_RETURN(0));
+         t.add(iqx_MOVLW(30 + i));  // unreachable here; a second block
+         t.common(0, 2);
+         t.add(iqx_CALL(t.callee, 0, 0));
+         t.add(iqx_CALL2(t.callee, 0));
+         t.add(iqx_RETURN(0));
+       },
+       "f: movlw 10; call __pa_0, 0; word2 __pa_0; call k, 0; word2 k; movlw 20; return 0; movlw 30; bra; | "
+       "g: movlw 11; call __pa_0, 0; word2 __pa_0; call k, 0; word2 k; movlw 21; return 0; movlw 31; bra; | "
+       "h: movlw 12; call __pa_0, 0; word2 __pa_0; call k, 0; word2 k; movlw 22; return 0; movlw 32; bra; | "
+       "__pa_0: movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; return 0; | "
+       "__pa_1: movlw 1; movwf nv, 0; call k, 0; word2 k; return 0;"},
+      {"an occurrence in a loop stays in place; the two others still pay", 3, false,
+       [](ProcAbstraction &t, int i) {
+         if (i == 0)
+           t.loop([&t] { t.common(0, 6); });
+         else
+           t.common(0, 6);
+         t.add(iqx_MOVLW(10 + i));
+         t.add(iqx_RETURN(0));
+       },
+       "f: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; bra; movlw 10; return 0; | "
+       "g: call __pa_0, 0; word2 __pa_0; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; movlw 12; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; return 0;"},
+      {"a function called from a loop keeps its sequences; after the loop they go", 3, false,
+       [](ProcAbstraction &t, int i) {
+         if (i == 1)
+           t.loop([&t] {
+             t.add(iqx_CALL(t.made[0], 0, 0));
+             t.add(iqx_CALL2(t.made[0], 0));
+           });
+         t.common(0, 6);
+         t.add(iqx_MOVLW(10 + i));
+         t.add(iqx_RETURN(0));
+       },
+       "f: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; movlw 10; return 0; | "
+       "g: call f, 0; word2 f; bra; call __pa_0, 0; word2 __pa_0; movlw 11; return 0; | "
+       "h: call __pa_0, 0; word2 __pa_0; movlw 12; return 0; | "
+       "__pa_0: movlw 1; movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; decf fv, 0, 1; return 0;"},
+      {"in a loop, a sequence ending in RETURN is still jumped to", 3, false,
+       [](ProcAbstraction &t, int i) {
+         t.loop([&t, i] {
+           ocode *on = ocodeLabel(nullptr, 2, "a.c");
+           t.add(iqx_MOVLW(10 + i));
+           objAppend(t.list, ocodeBLabel(OC_BZ, on, 2, "a.c"));
+           t.common(1, 5);
+           t.add(iqx_RETURN(0));
+           objAppend(t.list, on);
+         });
+       },
+       "f: movlw 10; bra; bra; bra; | g: movlw 11; bra; bra; bra; | h: movlw 12; bra; bra; bra; | "
+       "__pa_0: movwf nv, 0; incf nv, 1, 0; movlw 3; movwf fv, 1; return 0;"},
+  };
+  for (const Row &row : rows) {
+    list = nullptr;
+    EXPECT_EQ(run(row.functions, row.asm_in_f, row.body), row.expected) << row.what;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,889 @@
+// Procedural abstraction. In: one code section's output-code list after the
+// per-function passes (functions linked back, branch targets labels). Out:
+// sequences of three or more instructions that occur often enough to pay
+// moved into new functions "__pa_N" appended to the section, each counted
+// occurrence replaced by CALL __pa_N (or, when the sequence ends the way a
+// function ends, by a branch into the procedure's body); -topa traces.
+//
+// Blocks cover the whole section. Functions with assembly blocks and
+// interrupt routines take no part. A node gets a key; equal keys mean
+// equal instructions. Candidate pairs of starts come from a hash of the
+// keys of three consecutive nodes, so only starts that can give a match of
+// at least three nodes are compared. Matches of one length that share a
+// first node collect in one dictionary item; items are tried in order of
+// words saved, and an item whose counted occurrence overlaps one already
+// replaced is dropped. An occurrence in a loop (from the target of a
+// backward branch to the branch) stays in place unless it ends in a return,
+// and only the occurrences replaced count towards the saving.
+#include "opt/proc_abstraction.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+#include <set>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "driver/diag.h"
+#include "driver/settings.h"
+#include "gen/gen.h"
+#include "gen/interrupt.h"
+#include "opt/blocks.h"
+#include "trans/type.h"
+
+namespace {
+
+struct pa_block {
+  basic_block *block;
+  bool excluded;               // assembly block, interrupt routine, outside functions
+  bool called;                 // in a procedure that is called (not jumped to)
+  std::vector<ocode *> nodes;  // first .. last
+};
+
+struct pa_occurrence {
+  int block;
+  ocode *first, *last;
+  long first_index, last_index;  // ocode_enumerate order
+  bool overlap;                  // overlaps an occurrence already in the item
+  bool kept;                     // in a loop, where a call would cost every pass: stays
+};
+
+static bool s_counts(const pa_occurrence &o) { return !o.overlap && !o.kept; }
+
+struct pa_item {
+  long length;
+  long count;  // occurrences that count
+  std::vector<pa_occurrence> occurrences;
+  std::map<long, long> spans;    // first index -> last index of every occurrence
+  std::map<long, long> counted;  // the same for the occurrences that count
+  long saving;
+};
+
+}  // namespace
+
+// Kept across runs and sections of one compilation.
+static long s_key;                       // last key handed out
+static unsigned long s_procedure_number;
+static std::set<const SymbolRecord *> s_called_procedures;
+
+// One run.
+static SectionRecord *s_current_section_symbol;
+static std::vector<pa_block> s_block_list;
+static std::vector<pa_item> s_dictionary;
+static std::unordered_map<uint64_t, size_t> s_item_of;  // (length, first index) -> item
+static std::vector<char> s_in_loop;  // per node index: between a backward branch and its target
+
+void opt_pa_reset() {
+  s_key = 0;
+  s_procedure_number = 0;
+  s_called_procedures.clear();
+}
+
+// ---- node tests -------------------------------------------------------------------
+
+static bool s_is_code(const ocode *oc) { return oc->type == OC_INST || ocode_is_branch_kind(oc->type); }
+
+static bool s_is_word2(const ocode *oc) { return opt_is_op(oc, WORD2); }
+
+// RETFIE, RETLW, RETURN, ADDULNK, SUBULNK or an unconditional branch.
+static bool s_ends_function_way(const ocode *oc) {
+  if (oc->type == OC_BRANCH)
+    return true;
+  if (oc->type != OC_INST)
+    return false;
+  switch (oc->data.inst.ins->opcode) {
+  case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK: case GOTO: case BRA:
+    return true;
+  default:
+    return false;
+  }
+}
+
+static bool s_ends_in_return(const ocode *oc) {
+  if (oc->type != OC_INST)
+    return false;
+  switch (oc->data.inst.ins->opcode) {
+  case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
+    return true;
+  default:
+    return false;
+  }
+}
+
+static bool s_is_position_register(const SymbolRecord *sym) {
+  if (!sym)
+    return false;
+  if (sym == PCLsym || sym == TOSLsym || sym == TOSHsym || sym == TOSUsym || sym == TOSsym || sym == STKPTRsym)
+    return true;
+  static const char *const names[] = {"PCL", "TOSL", "TOSH", "TOSU", "TOS", "STKPTR"};
+  for (const char *name : names)
+    if (sym->name && strcmp(sym->name, name) == 0)
+      return true;
+  return false;
+}
+
+// An instruction that depends on where it stands or on the return stack:
+// it keeps a key of its own and so never becomes part of a sequence.
+static bool s_position_dependent(const ocode *oc) {
+  if (oc->type != OC_INST)
+    return false;
+  const inst *ins = oc->data.inst.ins;
+  if (ins->from_asm)
+    return true;
+  switch (ins->opcode) {
+  case PUSH: case POP: case RESET:
+    return true;
+  case BRA: case RCALL: case BC: case BNC: case BN: case BNN: case BOV: case BNOV: case BZ: case BNZ:
+    if (ins->operand[0].type != SYMBOL_OP)
+      return true;
+    break;
+  default:
+    break;
+  }
+  for (const inst_operand &op : ins->operand)
+    if (op.type == SYMBOL_OP && s_is_position_register(op.data.symbol.sym))
+      return true;
+  return false;
+}
+
+// ---- keys ------------------------------------------------------------------------------
+
+static void s_put(std::string &sig, int64_t v) { sig.append(reinterpret_cast<const char *>(&v), sizeof v); }
+
+// Bytes that are equal exactly when s_pa_compare_instructions finds two
+// instruction or branch nodes equal.
+static std::string s_pa_signature(const ocode *oc) {
+  std::string sig;
+  s_put(sig, oc->type);
+  if (oc->type == OC_INST) {
+    const inst *ins = oc->data.inst.ins;
+    s_put(sig, ins->opcode);
+    for (const inst_operand &op : ins->operand) {
+      s_put(sig, op.type);
+      if (op.type == SYMBOL_OP) {
+        s_put(sig, reinterpret_cast<intptr_t>(op.data.symbol.sym));
+        s_put(sig, op.data.symbol.offset);
+        s_put(sig, op.reloc);
+      } else if (op.type == LITERAL_OP) {
+        s_put(sig, op.data.literal);
+      }
+    }
+    return sig;
+  }
+  const auto &br = oc->data.branch;
+  s_put(sig, br.type);
+  switch (br.type) {
+  case LITERAL_BRANCH: s_put(sig, br.target.literal); break;
+  case SYMBOL_BRANCH: s_put(sig, reinterpret_cast<intptr_t>(br.target.symbol)); break;
+  case LABEL_BRANCH: s_put(sig, reinterpret_cast<intptr_t>(br.target.label)); break;
+  default: s_put(sig, reinterpret_cast<intptr_t>(br.target.block)); break;
+  }
+  if (oc->type == OC_BTFBS || oc->type == OC_BTFBC) {
+    s_put(sig, br.data.src_type);
+    s_put(sig, br.data.bit);
+    s_put(sig, br.data.offset);
+    if (br.data.src_type == SRC_SYMBOL) {
+      s_put(sig, reinterpret_cast<intptr_t>(br.data.sym));
+      s_put(sig, br.data.access);
+    }
+  }
+  return sig;
+}
+
+static bool s_pa_compare_instructions(const ocode *a, const ocode *b) {
+  return a->type == b->type && s_is_code(a) && s_pa_signature(a) == s_pa_signature(b);
+}
+
+// Every node in order: an instruction or branch takes the key of the
+// earlier equal one, anything else (and what must stay put) a fresh key.
+static void s_pa_assign_keys(ocode *list) {
+  std::unordered_map<std::string, long> seen;
+  for (ocode *oc = list; oc; oc = oc->next) {
+    if (!s_is_code(oc) || oc->immutable || s_position_dependent(oc)) {
+      oc->key = ++s_key;
+      continue;
+    }
+    long &key = seen[s_pa_signature(oc)];
+    if (!key)
+      key = ++s_key;
+    oc->key = key;
+  }
+}
+
+// A node made after the keys: the key of an earlier equal node, else a fresh one.
+static void s_pa_assign_key(ocode *oc) {
+  for (const ocode *p = oc->prev; p; p = p->prev)
+    if (p->key && s_pa_compare_instructions(p, oc)) {
+      oc->key = p->key;
+      return;
+    }
+  oc->key = ++s_key;
+}
+
+// ---- blocks over the whole section ----------------------------------------------------
+
+static ocode *s_target_node(const ocode *oc) {
+  if (oc->data.branch.type == LABEL_BRANCH)
+    return oc->data.branch.target.label;
+  if (oc->data.branch.type == SYMBOL_BRANCH) {
+    SymbolRecord *sym = oc->data.branch.target.symbol;
+    return sym && sym->type == LABEL ? sym->label_node : nullptr;
+  }
+  return nullptr;
+}
+
+static bool s_function_excluded(const ocode *bfunct) {
+  const SymbolRecord *fsym = bfunct->data.funct.sym;
+  return !fsym || fsym->has_inline_asm || isr_record(fsym) != nullptr;
+}
+
+// Labels an instruction operand names stay and start their block.
+static std::set<ocode *> s_named_labels(ocode *list) {
+  std::set<ocode *> named;
+  for (ocode *oc = list; oc; oc = oc->next)
+    if (oc->type == OC_INST)
+      for (const inst_operand &op : oc->data.inst.ins->operand)
+        if (op.type == SYMBOL_OP && op.data.symbol.sym && op.data.symbol.sym->type == LABEL &&
+            op.data.symbol.sym->label_node)
+          named.insert(op.data.symbol.sym->label_node);
+  return named;
+}
+
+static std::set<ocode *> s_leaders(ocode *list, const std::set<ocode *> &named) {
+  std::set<ocode *> leaders{list};
+  auto add = [&leaders](ocode *oc) {
+    if (oc)
+      leaders.insert(oc);
+  };
+  for (ocode *oc = list; oc; oc = oc->next) {
+    if (oc->type == OC_BFUNCT || oc->type == OC_EFUNCT) {
+      add(oc);
+      add(oc->type == OC_BFUNCT ? opt_real_instruction(oc->next) : oc->next);
+    } else if (ocode_is_branch_kind(oc->type)) {
+      if (ocode *target = s_target_node(oc))
+        add(opt_real_instruction(target));
+      add(opt_real_instruction(oc->next));
+    } else if (is_return(oc)) {
+      add(opt_real_instruction(oc->next));
+    } else if (named.count(oc)) {
+      add(oc);
+    }
+  }
+  return leaders;
+}
+
+static basic_block *s_new_block(ocode *first) {
+  auto *b = static_cast<basic_block *>(calloc(1, sizeof(basic_block)));
+  if (!b)
+    fatal_out_of_memory();
+  b->number = int(s_block_list.size());
+  b->first = b->last = first;
+  if (!s_block_list.empty()) {
+    b->previous = s_block_list.back().block;
+    b->previous->next = b;
+  }
+  s_block_list.push_back(pa_block{b, false, false, {}});
+  return b;
+}
+
+// Branches of the blocks that take part go to blocks; the labels no one
+// else names go.
+static void s_to_block_targets(const std::map<ocode *, int> &block_of, const std::set<ocode *> &named) {
+  std::set<ocode *> still_named;
+  for (pa_block &pb : s_block_list)
+    for (ocode *oc = pb.block->first;; oc = oc->next) {
+      if (ocode_is_branch_kind(oc->type)) {
+        ocode *target = s_target_node(oc);
+        ocode *leader = target ? opt_real_instruction(target) : nullptr;
+        auto found = leader ? block_of.find(leader) : block_of.end();
+        if (!pb.excluded && found != block_of.end() && !s_block_list[found->second].excluded) {
+          oc->data.branch.type = BLOCK_BRANCH;
+          oc->data.branch.target.block = s_block_list[found->second].block;
+        } else if (oc->data.branch.type == LABEL_BRANCH) {
+          still_named.insert(target);
+        }
+      }
+      if (oc == pb.block->last)
+        break;
+    }
+  for (pa_block &pb : s_block_list) {
+    if (pb.excluded)
+      continue;
+    basic_block *b = pb.block;
+    for (ocode *oc = b->first, *next; oc; oc = next) {
+      next = oc == b->last ? nullptr : oc->next;
+      if (oc->type != OC_LABEL || named.count(oc) || still_named.count(oc) || oc == b->first)
+        continue;
+      if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
+        oc->data.label.sym->label_node = nullptr;
+      if (b->last == oc)
+        b->last = oc->prev;
+      ocodeFree(ocode_unlink(oc));
+    }
+  }
+}
+
+static void s_pa_calculate_basic_blocks(ocode *list) {
+  std::set<ocode *> named = s_named_labels(list);
+  std::set<ocode *> leaders = s_leaders(list, named);
+  std::map<ocode *, int> block_of;
+  bool excluded = true;  // outside functions
+  bool called = false;
+  basic_block *cur = nullptr;
+  for (ocode *oc = list; oc; oc = oc->next) {
+    if (oc->type == OC_BFUNCT) {
+      excluded = s_function_excluded(oc);
+      called = s_called_procedures.count(oc->data.funct.sym) != 0;
+    }
+    if (leaders.count(oc) || !cur) {
+      cur = s_new_block(oc);
+      s_block_list.back().excluded = excluded;
+      s_block_list.back().called = called;
+    }
+    cur->last = oc;
+    if (leaders.count(oc))
+      block_of[oc] = cur->number;
+    if (oc->type == OC_EFUNCT)
+      excluded = true;
+  }
+  s_to_block_targets(block_of, named);
+  for (pa_block &pb : s_block_list)
+    for (ocode *oc = pb.block->first;; oc = oc->next) {
+      pb.nodes.push_back(oc);
+      if (oc == pb.block->last)
+        break;
+    }
+}
+
+// Block targets become labels again; the blocks go.
+static void s_pa_convert_block_branches(ocode *list) {
+  std::map<basic_block *, ocode *> labels;
+  for (ocode *oc = list; oc; oc = oc->next) {
+    if (!ocode_is_branch_kind(oc->type) || oc->data.branch.type != BLOCK_BRANCH)
+      continue;
+    basic_block *tb = oc->data.branch.target.block;
+    ocode *&label = labels[tb];
+    if (!label)
+      label = tb->first->type == OC_LABEL ? tb->first : objInsertLabel(tb->first);
+    oc->data.branch.type = LABEL_BRANCH;
+    oc->data.branch.target.label = label;
+  }
+  for (pa_block &pb : s_block_list)
+    free(pb.block);
+  s_block_list.clear();
+}
+
+// ---- loops ------------------------------------------------------------------------------
+
+// The node a branch goes to, once targets may be blocks.
+static ocode *s_branch_target(const ocode *oc) {
+  if (ocode_is_branch_kind(oc->type))
+    return oc->data.branch.type == BLOCK_BRANCH ? oc->data.branch.target.block->first : s_target_node(oc);
+  if (oc->type != OC_INST)
+    return nullptr;
+  const inst *ins = oc->data.inst.ins;
+  switch (ins->opcode) {
+  case GOTO: case BRA: case BC: case BNC: case BN: case BNN: case BOV: case BNOV: case BZ: case BNZ:
+    break;
+  default:
+    return nullptr;
+  }
+  const inst_operand &op = ins->operand[0];
+  if (op.type != SYMBOL_OP || !op.data.symbol.sym || op.data.symbol.sym->type != LABEL)
+    return nullptr;
+  return op.data.symbol.sym->label_node;
+}
+
+// The function a CALL or RCALL names, or null.
+static const SymbolRecord *s_callee(const ocode *oc) {
+  if (!is_call(oc) && !is_rcall(oc))
+    return nullptr;
+  const inst_operand &op = oc->data.inst.ins->operand[0];
+  return op.type == SYMBOL_OP ? op.data.symbol.sym : nullptr;
+}
+
+// A function of the section called from a node in a loop runs on every pass
+// of that loop: its nodes are marked too, and so on down the calls.
+static void s_mark_called_functions(ocode *list) {
+  std::map<const SymbolRecord *, std::pair<long, long>> span;  // function -> first, last index
+  for (ocode *oc = list; oc; oc = oc->next)
+    if (oc->type == OC_BFUNCT && oc->data.funct.sym)
+      span[oc->data.funct.sym].first = oc->index;
+    else if (oc->type == OC_EFUNCT && oc->data.funct.sym)
+      span[oc->data.funct.sym].second = oc->index;
+  std::vector<const ocode *> node_at;
+  for (const ocode *oc = list; oc; oc = oc->next)
+    node_at.push_back(oc);
+  std::vector<std::pair<long, long>> work;
+  std::set<const SymbolRecord *> hot;
+  auto scan = [&](long from, long to) {
+    for (long k = from; k <= to && k < long(node_at.size()); ++k) {
+      const ocode *oc = node_at[size_t(k)];
+      if (!s_in_loop[size_t(k)])
+        continue;
+      auto found = span.find(s_callee(oc));
+      if (found != span.end() && found->second.second > found->second.first && hot.insert(found->first).second)
+        work.push_back(found->second);
+    }
+  };
+  scan(0, long(s_in_loop.size()));
+  while (!work.empty()) {
+    auto [first, last] = work.back();
+    work.pop_back();
+    std::fill(s_in_loop.begin() + first, s_in_loop.begin() + last + 1, 1);
+    scan(first, last);
+  }
+}
+
+// Marks, by node index, every node from the target of a backward branch to
+// the branch, within one function, and every node of a function called from
+// a marked node. Needs ocode_enumerate.
+static void s_pa_mark_loops(ocode *list, long node_count) {
+  std::vector<long> delta(size_t(node_count) + 2, 0);
+  long function_start = 0;
+  for (ocode *oc = list; oc; oc = oc->next) {
+    if (oc->type == OC_BFUNCT)
+      function_start = oc->index;
+    const ocode *target = s_branch_target(oc);
+    if (!target || target->index > oc->index || target->index < function_start)
+      continue;
+    ++delta[size_t(target->index)];
+    --delta[size_t(oc->index) + 1];
+  }
+  s_in_loop.assign(size_t(node_count) + 1, 0);
+  long depth = 0;
+  for (size_t k = 0; k <= size_t(node_count); ++k) {
+    depth += delta[k];
+    s_in_loop[k] = depth > 0;
+  }
+  s_mark_called_functions(list);
+}
+
+// ---- the dictionary -------------------------------------------------------------------
+
+static uint64_t s_item_key(long length, long first_index) { return (uint64_t(length) << 40) | uint64_t(first_index); }
+
+static bool s_inside(const std::map<long, long> &spans, long index) {
+  auto it = spans.upper_bound(index);
+  if (it == spans.begin())
+    return false;
+  --it;  // the latest start at or before index; all spans have the same length
+  return it->second >= index;
+}
+
+static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurrence &occ) {
+  if (item.spans.count(occ.first_index))
+    return;
+  pa_occurrence o = occ;
+  o.overlap = s_inside(item.counted, o.first_index) || s_inside(item.counted, o.last_index);
+  item.spans[o.first_index] = o.last_index;
+  if (s_counts(o)) {
+    item.counted[o.first_index] = o.last_index;
+    ++item.count;
+  }
+  item.occurrences.push_back(o);
+  s_item_of.emplace(s_item_key(item.length, o.first_index), item_index);
+}
+
+static void s_pa_add_match_to_dictionary(const pa_occurrence &o1, const pa_occurrence &o2, long length) {
+  auto found = s_item_of.find(s_item_key(length, o1.first_index));
+  if (found == s_item_of.end())
+    found = s_item_of.find(s_item_key(length, o2.first_index));
+  if (found != s_item_of.end()) {
+    size_t index = found->second;
+    s_add_occurrence(s_dictionary[index], index, o1);
+    s_add_occurrence(s_dictionary[index], index, o2);
+    return;
+  }
+  s_dictionary.push_back(pa_item{length, 0, {}, {}, {}, 0});
+  size_t index = s_dictionary.size() - 1;
+  s_add_occurrence(s_dictionary[index], index, o1);
+  s_add_occurrence(s_dictionary[index], index, o2);
+}
+
+static pa_occurrence s_occurrence(int block, int start, long length) {
+  const std::vector<ocode *> &nodes = s_block_list[size_t(block)].nodes;
+  ocode *first = nodes[size_t(start)], *last = nodes[size_t(start + length - 1)];
+  // A call adds a CALL and a RETURN to every pass of a loop; a branch into
+  // a sequence that ends in a return runs once per call of the function.
+  bool kept = s_in_loop[size_t(first->index)] && !s_ends_in_return(last);
+  return pa_occurrence{block, first, last, first->index, last->index, false, kept};
+}
+
+// Whether a sequence of the block may end at node `end` (exclusive): not
+// between an instruction and its second word, not on a conditional branch
+// or a skip (whose next instruction lies outside), and not on a return or
+// branch that a skip inside the sequence may step over.
+static bool s_may_end(const std::vector<ocode *> &nodes, size_t start, size_t end) {
+  ocode *last = nodes[end - 1];
+  if (end < nodes.size() && s_is_word2(nodes[end]))
+    return false;
+  if (ocode_is_conditional_kind(last->type) || is_skip_conditional(last))
+    return false;
+  return !(s_ends_function_way(last) && end - 1 > start && is_skip_conditional(nodes[end - 2]));
+}
+
+static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
+
+// A sequence that will be called must make no call itself (each level of a
+// recursion through it would take two return-stack entries instead of one),
+// nor stand in a called procedure. One that is jumped to runs at its
+// occurrence's depth and may call, unless it stands in a called procedure.
+// The length up to the first call, len, or 0.
+static size_t s_call_free_length(const std::vector<ocode *> &nodes, size_t start, size_t len, bool called) {
+  if (len < 3)
+    return len;
+  bool jumped_to = s_ends_function_way(nodes[start + len - 1]);
+  if (jumped_to && !called)
+    return len;
+  if (!jumped_to && called)
+    return 0;
+  for (size_t k = 0; k < len; ++k)
+    if (s_is_call(nodes[start + k]))
+      return k;
+  return len;
+}
+
+// The longest common sequence from start i of block a and start j of block
+// b (a, i before b, j in list order) that neither runs into the other's
+// first node; shortened to a permitted end; added when 3 nodes or more.
+static void s_pa_find_match(int a, int i, int b, int j) {
+  const std::vector<ocode *> &na = s_block_list[size_t(a)].nodes, &nb = s_block_list[size_t(b)].nodes;
+  size_t len = 0;
+  while (size_t(i) + len < na.size() && size_t(j) + len < nb.size()) {
+    const ocode *x = na[size_t(i) + len], *y = nb[size_t(j) + len];
+    if (x->key != y->key || !x->key || !s_is_code(x) || (a == b && size_t(i) + len == size_t(j)))
+      break;
+    ++len;
+  }
+  while (len >= 3) {
+    while (len >= 3 && !(s_may_end(na, size_t(i), size_t(i) + len) && s_may_end(nb, size_t(j), size_t(j) + len)))
+      --len;
+    bool called = s_block_list[size_t(a)].called || s_block_list[size_t(b)].called;
+    size_t calls = s_call_free_length(na, size_t(i), len, called);
+    if (calls == len)
+      break;
+    len = calls;
+  }
+  if (len >= 3)
+    s_pa_add_match_to_dictionary(s_occurrence(a, i, long(len)), s_occurrence(b, j, long(len)), long(len));
+}
+
+// A start must not be a second word, nor the instruction a skip may step over.
+static bool s_may_start(ocode *oc) { return s_is_code(oc) && !s_is_word2(oc) && !opt_after_skip(oc); }
+
+struct triple_hash {
+  size_t operator()(const std::array<long, 3> &t) const {
+    return std::hash<long>()(t[0]) * 1000003u ^ std::hash<long>()(t[1]) * 10007u ^ std::hash<long>()(t[2]);
+  }
+};
+
+// Starts compared with each start of the same three keys: all of them in
+// a small group; in a large one, sorted by the keys that follow, the ones
+// next in that order (those with the longest common sequences).
+constexpr size_t PAIR_NEIGHBOURS = 16;
+
+// Whether the keys from start x come before those from start y.
+static bool s_follows_before(int xb, int xi, int yb, int yi) {
+  const std::vector<ocode *> &nx = s_block_list[size_t(xb)].nodes, &ny = s_block_list[size_t(yb)].nodes;
+  size_t i = size_t(xi), j = size_t(yi);
+  for (; i < nx.size() && j < ny.size(); ++i, ++j)
+    if (nx[i]->key != ny[j]->key)
+      return nx[i]->key < ny[j]->key;
+  return i == nx.size() && j < ny.size();
+}
+
+static void s_find_match_in_order(int a, int i, int b, int j) {
+  if (a < b || (a == b && i < j))
+    s_pa_find_match(a, i, b, j);
+  else
+    s_pa_find_match(b, j, a, i);
+}
+
+// Only pairs of starts whose first three keys agree can give a match of
+// three nodes or more.
+static void s_pa_create_dictionary() {
+  struct start {
+    int block, index;
+  };
+  std::unordered_map<std::array<long, 3>, size_t, triple_hash> bucket_of;
+  std::vector<std::vector<start>> buckets;
+  for (const pa_block &pb : s_block_list) {
+    if (pb.excluded || pb.nodes.size() <= 2)
+      continue;
+    for (size_t i = 0; i + 3 < pb.nodes.size(); ++i) {
+      if (!s_may_start(pb.nodes[i]))
+        continue;
+      std::array<long, 3> keys{pb.nodes[i]->key, pb.nodes[i + 1]->key, pb.nodes[i + 2]->key};
+      auto [it, fresh] = bucket_of.emplace(keys, buckets.size());
+      if (fresh)
+        buckets.emplace_back();
+      buckets[it->second].push_back(start{pb.block->number, int(i)});
+    }
+  }
+  for (std::vector<start> &bucket : buckets) {
+    if (bucket.size() > PAIR_NEIGHBOURS + 1)
+      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
+        return s_follows_before(x.block, x.index, y.block, y.index);
+      });
+    for (size_t p = 0; p < bucket.size(); ++p)
+      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q)
+        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index);
+  }
+}
+
+// (n - 1) x L - 2 x n - 1 words: each occurrence becomes a two-word call,
+// the procedure adds a RETURN.
+static long s_saving(const pa_item &item) { return (item.count - 1) * item.length - 2 * item.count - 1; }
+
+static void s_pa_sort_dictionary_by_instructions_saved() {
+  for (pa_item &item : s_dictionary)
+    item.saving = s_saving(item);
+  std::stable_sort(s_dictionary.begin(), s_dictionary.end(), [](const pa_item &x, const pa_item &y) {
+    return x.saving != y.saving ? x.saving > y.saving : x.length > y.length;
+  });
+}
+
+static void s_pa_remove_unprofitable_items_from_dictionary() {
+  auto cut = std::find_if(s_dictionary.begin(), s_dictionary.end(), [](const pa_item &i) { return i.saving < 1; });
+  s_dictionary.erase(cut, s_dictionary.end());
+}
+
+// ---- abstraction ----------------------------------------------------------------------
+
+static void s_print_node(const ocode *oc) {
+  if (oc->type != OC_PUSH_TEMPS && oc->type != OC_POP_TEMPS)
+    printOcode(oc, 1);
+}
+
+static void s_pa_print_match(const pa_item &item) {
+  printf("%ld Matching instructions (Blocks", item.length);
+  for (const pa_occurrence &o : item.occurrences)
+    if (s_counts(o))
+      printf(" #%d", o.block);
+  printf(")\n");
+  int n = 0;
+  for (const pa_occurrence &o : item.occurrences) {
+    if (!s_counts(o))
+      continue;
+    printf("********** MATCH %d\n", ++n);
+    for (const ocode *oc = o.first;; oc = oc->next) {
+      printf("%5ld: ", oc->key);
+      s_print_node(oc);
+      if (oc == o.last)
+        break;
+    }
+  }
+  printf("\n");
+}
+
+static void s_link_after(ocode *&last_node, ocode *oc) {
+  oc->prev = last_node;
+  last_node->next = oc;
+  last_node = oc;
+}
+
+static basic_block *s_procedure_block(ocode *first, ocode *last) {
+  basic_block *b = s_new_block(first);
+  b->last = last;
+  s_block_list.back().excluded = true;
+  if (dump_procedural_abstraction) {
+    printf("BLOCK %d\n", b->number);
+    const std::string rule(56, '=');
+    printf("%s\n", rule.c_str());
+    for (ocode *oc = first;; oc = oc->next) {
+      s_print_node(oc);
+      if (oc == last)
+        break;
+    }
+    printf("%s\n", rule.c_str());
+  }
+  return b;
+}
+
+static SymbolRecord *s_procedure_symbol(const ocode *at) {
+  char name[32];
+  snprintf(name, sizeof name, "__pa_%lu", s_procedure_number++);
+  SymbolRecord *p = sym_create_symbol(name, type_copy(default_function_type), LINKAGE_INTERNAL, STATIC);
+  p->decl_flags |= DECL_DEFINED;
+  p->section_located = 1;
+  p->located_section = strdup(s_current_section_symbol->name);
+  if (!p->located_section)
+    fatal_out_of_memory();
+  sym_begin_function(p, at->line, at->file);
+  sym_end_function(p, at->line, at->file);
+  return p;
+}
+
+static ocode *s_copy_node(const ocode *oc) {
+  ocode *copy = ocodeCreate(oc->type, oc->line, oc->file);
+  copy->data = oc->data;
+  if (oc->type == OC_INST)
+    copy->data.inst.ins = inst_copy(oc->data.inst.ins);
+  copy->key = oc->key;
+  copy->rule = oc->rule;
+  return copy;
+}
+
+// The new function behind the section's last node; returns its body block.
+static basic_block *s_pa_create_procedure(ocode *&last_node, const pa_occurrence &occ, SymbolRecord *&procedure,
+                                          bool ends_function) {
+  procedure = s_procedure_symbol(occ.first);
+  if (!ends_function)
+    s_called_procedures.insert(procedure);
+  ocode *bf = ocodeBFunct(procedure, occ.first->line, occ.first->file);
+  bf->key = ++s_key;
+  s_link_after(last_node, bf);
+  ocode *body_first = nullptr;
+  for (ocode *oc = occ.first;; oc = oc->next) {
+    s_link_after(last_node, s_copy_node(oc));
+    if (!body_first)
+      body_first = last_node;
+    if (oc == occ.last)
+      break;
+  }
+  if (!ends_function) {
+    s_link_after(last_node, ocodeInst(iqx_RETURN(0), occ.last->line, occ.last->file));
+    s_pa_assign_key(last_node);
+  }
+  ocode *body_last = last_node;
+  ocode *ef = ocodeEFunct(procedure, occ.last->line, occ.last->file);
+  ef->key = ++s_key;
+  s_link_after(last_node, ef);
+  s_procedure_block(bf, bf);
+  basic_block *body = s_procedure_block(body_first, body_last);
+  s_procedure_block(ef, ef);
+  return body;
+}
+
+static void s_make_inst(ocode *oc, inst *ins, long key) {
+  if (oc->type == OC_INST)
+    inst_free(oc->data.inst.ins);
+  oc->type = OC_INST;
+  memset(&oc->data, 0, sizeof oc->data);
+  oc->data.inst.ins = ins;
+  oc->key = key;
+}
+
+// Removes the n nodes after keep; keep ends the block when they did.
+static void s_remove_after(ocode *keep, long n, basic_block *block) {
+  for (long k = 0; k < n; ++k) {
+    ocode *gone = keep->next;
+    VELC_ASSERT(gone != nullptr);
+    if (block->last == gone)
+      block->last = keep;
+    remove_instruction(gone);
+  }
+}
+
+static void s_pa_replace_instructions(const pa_item &item, SymbolRecord *procedure, basic_block *body,
+                                      bool ends_function) {
+  long call_key = ++s_key, word2_key = ++s_key;
+  for (const pa_occurrence &o : item.occurrences) {
+    if (!s_counts(o))
+      continue;
+    VELC_ASSERT(o.first && item.length >= 3);
+    basic_block *block = s_block_list[size_t(o.block)].block;
+    ocode *first = o.first;
+    if (!ends_function) {
+      s_make_inst(first, iqx_CALL(procedure, 0, 0), call_key);
+      ocode *second = first->next;
+      VELC_ASSERT(second && second->type == OC_INST);
+      s_make_inst(second, iqx_CALL2(procedure, 0), word2_key);
+      s_remove_after(second, item.length - 2, block);
+      continue;
+    }
+    if (first->type == OC_INST)
+      inst_free(first->data.inst.ins);
+    memset(&first->data, 0, sizeof first->data);
+    first->type = OC_BRANCH;
+    first->data.branch.type = BLOCK_BRANCH;
+    first->data.branch.target.block = body;
+    first->key = ++s_key;
+    s_remove_after(first, item.length - 1, block);
+  }
+}
+
+static bool s_claimed(const std::vector<char> &claimed, const pa_occurrence &o) {
+  for (long k = o.first_index; k <= o.last_index; ++k)
+    if (claimed[size_t(k)])
+      return true;
+  return false;
+}
+
+// Items in order of saving; an item with a counted occurrence that overlaps
+// a counted occurrence of an item already abstracted is dropped.
+static bool s_pa_perform_abstraction(ocode *last_node, long node_count) {
+  std::vector<char> claimed(size_t(node_count) + 1, 0);
+  bool changed = false;
+  for (const pa_item &item : s_dictionary) {
+    const pa_occurrence *source = nullptr;
+    bool overlaps = false;
+    for (const pa_occurrence &o : item.occurrences)
+      if (s_counts(o)) {
+        source = source ? source : &o;
+        overlaps = overlaps || s_claimed(claimed, o);
+      }
+    VELC_ASSERT(source != nullptr);
+    if (overlaps)
+      continue;
+    if (dump_procedural_abstraction)
+      s_pa_print_match(item);
+    bool ends_function = s_ends_function_way(source->last);
+    SymbolRecord *procedure = nullptr;
+    basic_block *body = s_pa_create_procedure(last_node, *source, procedure, ends_function);
+    for (const pa_occurrence &o : item.occurrences)
+      if (s_counts(o))
+        std::fill(claimed.begin() + o.first_index, claimed.begin() + o.last_index + 1, 1);
+    s_pa_replace_instructions(item, procedure, body, ends_function);
+    changed = true;
+  }
+  return changed;
+}
+
+// ---- one run ---------------------------------------------------------------------------
+
+static void s_print_list(const char *title, const ocode *list) {
+  printf("%s", title);
+  for (const ocode *oc = list; oc; oc = oc->next)
+    s_print_node(oc);
+}
+
+bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
+  if (!list)
+    return false;
+  s_current_section_symbol = section;
+  ocode *last_node = list;
+  while (last_node->next)
+    last_node = last_node->next;
+  if (dump_procedural_abstraction)
+    s_print_list("\n\nBEFORE PROCEDURAL ABSTRACTION\n", list);
+  s_pa_calculate_basic_blocks(list);
+  long node_count = ocode_enumerate(list);
+  if (!list->key)
+    s_pa_assign_keys(list);
+  s_pa_mark_loops(list, node_count);
+  s_pa_create_dictionary();
+  s_pa_sort_dictionary_by_instructions_saved();
+  s_pa_remove_unprofitable_items_from_dictionary();
+  bool changed = s_pa_perform_abstraction(last_node, node_count);
+  if (dump_procedural_abstraction)
+    s_print_list("\n\nAFTER PROCEDURAL ABSTRACTION\n", list);
+  s_pa_convert_block_branches(list);
+  s_dictionary.clear();
+  s_item_of.clear();
+  s_in_loop.clear();
+  return changed;
+}
+
+void opt_procedural_abstraction(SectionRecord *section, ocode *list) {
+  if (!do_procedural_abstraction)
+    return;
+  for (int run = 0; run < procedural_abstraction_count; ++run)
+    if (!perform_procedural_abstraction(section, list))
+      break;
+}
