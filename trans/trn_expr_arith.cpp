@@ -427,6 +427,11 @@ pcodell_t *trnCompoundAssign(int kind, pcodell_t *l, pcodell_t *r, long line, co
   TypeRecord *lt = l->type, *optype = lt;
   bool integer_only = op == OP_MOD || op >= OP_AND;
   bool ok = integer_only ? is_type_integer(lt) && is_type_integer(r->type) : s_is_arith(lt) && s_is_arith(r->type);
+  // An object in program memory is rewritten by table writes over its
+  // address; when that address has side effects it is taken once.
+  if (ok && pcodell_space_index(lt) >= 2 && !s_is_pure(l->left) && trnInFunctionBody() &&
+      !isPcodellBitfield(l->left))
+    return s_compound_through_address(op, l, r, line, file);
   if (!ok && (op == OP_ADD || op == OP_SUB) && s_is_pointer(lt) && is_type_integer(r->type)) {
     r = s_scaled_offset(lt, r, line, file);
     r = ll_cast(r, sGetPtrdiff_t(lt));

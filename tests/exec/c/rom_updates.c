@@ -1,7 +1,8 @@
 // Compound assignments, increments and decrements of rom bytes and ints,
 // near and far, by constant and variable indexes and through a pointer, as
 // statements and with their value used (prefix, postfix, compound, across
-// wrap-around); each read back from the table.
+// wrap-around), with an index that has side effects (taken once); each
+// read back from the table.
 // exec-compile: -p HR6810K
 // exec-link: -p HR6810K
 #include "check.h"
@@ -11,6 +12,8 @@ rom unsigned char tab[4] = {1, 2, 3, 4};
 #pragma romdata high_tables = 0x10000
 far rom int fw = 7;
 far rom unsigned char fb[3] = {250, 1, 2};
+far rom long fl[2] = {100000, -5};
+far rom float ff[2] = {1.5, 2.5};
 #pragma romdata
 int main(void)
 {
@@ -33,5 +36,11 @@ int main(void)
   CHECK(--fb[2] == 1);
   rc = 255; CHECK(rc++ == 255); CHECK(rc == 0);
   ri = 0; CHECK(ri-- == 0); CHECK(ri == -1);
+  i = 0; tab[i++] += 3; CHECK(i == 1); CHECK(tab[0] == 4);
+  tab[++i] <<= 1; CHECK(i == 2); CHECK(tab[2] == 6);
+  fl[--i] *= 3; CHECK(i == 1); CHECK(fl[1] == -15);
+  fl[i--] -= 1; CHECK(i == 0); CHECK(fl[1] == -16);
+  ff[i++] -= 0.5; CHECK(i == 1); CHECK(ff[0] == 1.0);
+  CHECK((ff[i--] *= 2.0) == 5.0); CHECK(i == 0);
   return CHECK_RESULT();
 }
