@@ -251,6 +251,26 @@ pcodell_t *trnMemberAccess(pcodell_t *base, const char *member, bool dot, long l
   return s_indir(node, member_object, line, file);
 }
 
+// x++ or x-- on a float in program memory, whose old value the code
+// generator has no rule to keep: (P = &x, T = *P, *P = T +/- 1, T) with
+// P and T hidden locals, so the address is taken once.
+static pcodell_t *s_rom_float_postfix(bool inc, pcodell_t *x, long line, const char *file) {
+  const TypeRecord *type = x->type;
+  pcodell_t *address = trnReference(x, line, file);
+  pcodell_t *ptr = trn_hidden_local(address->type, line, file);
+  pcodell_t *old = trn_hidden_local(type, line, file);
+  pcodell_t *save = trnAssign(trn_copy(ptr), address, line, file);
+  pcodell_t *object = trnIndir(trnLvalueToRvalue(trn_copy(ptr)), line, file);
+  pcodell_t *read = trnAssign(trn_copy(old), trnLvalueToRvalue(object), line, file);
+  pcodell_t *one = trn_int_constant(U8, 1, line, file);
+  pcodell_t *value = trnLvalueToRvalue(trn_copy(old));
+  pcodell_t *step = inc ? trnAdd(value, one, line, file) : trnSub(value, one, line, file);
+  pcodell_t *write = trnAssign(trnIndir(trnLvalueToRvalue(ptr), line, file), step, line, file);
+  pcodell_t *result = trnLvalueToRvalue(old);
+  return trnCommaExpression(save, trnCommaExpression(read, trnCommaExpression(write, result, line, file), line, file),
+                            line, file);
+}
+
 // Pre/post increment and decrement of a scalar modifiable lvalue; the step
 // of a pointer is its pointee's size.
 pcodell_t *trnIncDec(int kind, pcodell_t *x, long line, const char *file) {
@@ -272,6 +292,8 @@ pcodell_t *trnIncDec(int kind, pcodell_t *x, long line, const char *file) {
     step = ll_sizeof_type(x->type->next);
   }
   int group = kind == H_PREINC ? 0 : kind == H_PSTINC ? 1 : kind == H_PREDEC ? 2 : 3;
+  if ((group == 1 || group == 3) && x->type->location != RAM_LOC && is_type_float(x->type) && trnInFunctionBody())
+    return s_rom_float_postfix(inc, x, line, file);
   int w = trn_value_index(x->type, true);
   int base = x->type->location == RAM_LOC ? I_PREINC8RAM : I_PREINC8ROM;
   pcodell_t *p = trn_node(static_cast<PcodellOp>(base + group * 5 + w), x, nullptr, line, file);

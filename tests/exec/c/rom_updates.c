@@ -42,5 +42,8 @@ int main(void)
   fl[i--] -= 1; CHECK(i == 0); CHECK(fl[1] == -16);
   ff[i++] -= 0.5; CHECK(i == 1); CHECK(ff[0] == 1.0);
   CHECK((ff[i--] *= 2.0) == 5.0); CHECK(i == 0);
+  CHECK(ff[i++]++ == 1.0); CHECK(i == 1); CHECK(ff[0] == 2.0);
+  CHECK(ff[1]-- == 5.0); CHECK(ff[1] == 4.0);
+  ff[0]++; CHECK(ff[0] == 3.0);
   return CHECK_RESULT();
 }
