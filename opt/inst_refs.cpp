@@ -116,7 +116,9 @@ void s_symbol_access(Builder &b, SymbolRecord *sym, int32_t offset, bool write, 
   if (r & EFF_INDIRECT) {
     // the pointer, WREG for PLUSW, and the pointer moves for the post/pre forms
     s_add_resources(b, r & ~EFF_INDIRECT, false);
-    s_add_resources(b, r & (EFF_FSR0 | EFF_FSR1 | EFF_FSR2), true);
+    unsigned form = unsigned(address + offset) & 7;  // 7 INDF, 6 POSTINC, 5 POSTDEC, 4 PREINC, 3 PLUSW
+    if (form >= 4 && form <= 6)
+      s_add_resources(b, r & (EFF_FSR0 | EFF_FSR1 | EFF_FSR2), true);
     b.out->essential = true;
     write ? b.def(PTR_REF, nullptr, 0) : b.use(MEM_USE, nullptr, 0);
     return;

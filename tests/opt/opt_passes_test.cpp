@@ -13,7 +13,7 @@
 
 namespace {
 
-enum Pass { PEEPHOLE, BANKING, POST, DEAD };
+enum Pass { PEEPHOLE, BANKING, POST, DEAD, STORES };
 
 class OptPasses : public CodegenFixture {
 public:
@@ -57,6 +57,8 @@ public:
         opt_optimize_banking(blocks);
       if (pass == DEAD)
         opt_dead_code_pass(body, blocks);
+      if (pass == STORES)
+        opt_redundant_store_elimination(blocks);
       opt_convert_block_branches(blocks);
     }
     std::string out;
@@ -284,6 +286,61 @@ TEST_F(OptPasses, DeadCodeKeepsWhatIsSeen) {
     EXPECT_EQ(run(DEAD, [&] { row.build(*this); }), row.expected) << row.what;
   }
   result->data.basic.base = BT_VOID;
+}
+
+TEST_F(OptPasses, RedundantStoresGoUntilSomethingIntervenes) {
+  struct Row {
+    const char *what;
+    std::function<void(OptPasses &)> build;
+    const char *expected;
+  };
+  auto lfsr = [](OptPasses &t) {
+    t.add(iqx_LFSR(t.far_w, 0, 0));
+    t.add(iqx_LFSR2(t.far_w, 0));
+  };
+  const Row rows[] = {
+      {"the same constant twice", [](OptPasses &t) {
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_MOVLW(5));
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.movff(t.far_w, 0, t.near_v, 0);
+         t.add(iqx_SETF(t.near_v, 0));
+         t.add(iqx_MOVLW(5));
+         t.add(iqx_MOVWF(t.near_v, 0));
+         t.add(iqx_opWF(MOVF, t.near_v, 0, DEST_W));
+       },
+       "clrf fv, 1; movlw 5; movwf fw, 1; movff fw; word2 nv; setf nv, 0; movlw 5; movwf nv, 0; movf nv, 0, 0"},
+      {"a call, a pointer write, a skip, a flag read in between", [](OptPasses &t) {
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_CALL(t.callee, 0, 0));
+         t.add(iqx_CALL2(t.callee, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_MOVWF(INDF0sym, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_BTFSC(t.near_v, 0, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+       },
+       "clrf fv, 1; call g, 0; word2 g; clrf fv, 1; movwf INDF0, 0; clrf fv, 1; btfsc nv, 0, 0; clrf fv, 1; "
+       "clrf fv, 1"},
+      {"an FSR loaded twice", [lfsr](OptPasses &t) {
+         lfsr(t);
+         t.add(iqx_opWF(MOVF, INDF0sym, 0, DEST_W));
+         lfsr(t);
+         t.add(iqx_opWF(MOVF, PLUSW0sym, 0, DEST_W));
+         lfsr(t);
+         t.add(iqx_opWF(MOVF, POSTINC0sym, 0, DEST_W));
+         lfsr(t);
+         t.add(iqx_MOVWF(FSR0Lsym, 1));
+         lfsr(t);
+       },
+       "lfsr 0, fw; word2 fw; movf INDF0, 0, 0; movf PLUSW0, 0, 0; movf POSTINC0, 0, 0; lfsr 0, fw; word2 fw; "
+       "movwf FSR0L + 1, 0; lfsr 0, fw; word2 fw"},
+  };
+  for (const Row &row : rows)
+    EXPECT_EQ(run(STORES, [&] { row.build(*this); }), row.expected) << row.what;
 }
 
 TEST_F(OptPasses, GotoTakesTheJumpRelocations) {
