@@ -51,6 +51,8 @@ static bool s_opt_switch(const char *arg) {
       {"-Os-", &do_code_straightening, 0},     {"-Ot-", &do_tail_merging, 0},
       {"-Ou-", &do_unreachable_code_removal, 0}, {"-On-", &do_banking_optimizations, 0},
       {"-Ow-", &do_wreg_tracking, 0},          {"-tob", &dump_assembly_level_basic_blocks, 1},
+      {"-Od-", &do_dead_code_removal, 0},      {"-Or-", &do_redundant_store_elimination, 0},
+      {"-Op-", &do_copy_propagation, 0},
   };
   for (const auto &row : rows)
     if (strcmp(arg, row.name) == 0) {
