@@ -87,8 +87,20 @@ bool opt_dead_code_removal(const SymbolRecord *, basic_block *blocks, dfa_map *d
   return !dead.empty();
 }
 
+// Above this many set words (blocks times definitions / 32) a function is
+// left as it is: the dense sets would cost more time and memory than the
+// pass is worth.
+constexpr size_t DENSE_WORD_LIMIT = size_t(1) << 21;
+
 bool opt_dead_code_pass(ocode *function, basic_block *blocks) {
   dfa_map *defs = opt_bitmap_defs(blocks);
+  size_t count = 0;
+  for (basic_block *b = blocks; b; b = b->next)
+    ++count;
+  if (count * (defs->refs.size() / 32 + 1) > DENSE_WORD_LIMIT) {
+    opt_free_dataflow(blocks, defs);
+    return false;
+  }
   opt_reaching_defs(blocks, defs);
   opt_bitmap_uses(blocks);
   opt_build_chains(blocks, defs, function->data.funct.sym);
