@@ -92,6 +92,9 @@ struct dfa_map {
   bitset all;     // every numbered definition
 };
 
+// How many definitions opt_bitmap_defs would number, found without building
+// anything (one walk over the nodes).
+size_t opt_count_definitions(basic_block *blocks);
 // Definitions of every node, block generated sets and killed locations.
 // Returns the map.
 dfa_map *opt_bitmap_defs(basic_block *blocks);

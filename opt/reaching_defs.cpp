@@ -78,6 +78,16 @@ static void s_block_out(const dfa_map *map, const basic_block *b, const bitset &
   bitset_union(out, b->gen);
 }
 
+size_t opt_count_definitions(basic_block *blocks) {
+  node_refs refs;
+  size_t count = 0;
+  s_each_node(blocks, [&](basic_block *, ocode *oc) {
+    opt_node_refs(oc, &refs);
+    count += size_t(std::count_if(refs.defs.begin(), refs.defs.end(), s_removable));
+  });
+  return count;
+}
+
 dfa_map *opt_bitmap_defs(basic_block *blocks) {
   dfa_map *map = new dfa_map();
   node_refs refs;
