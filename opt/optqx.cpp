@@ -10,6 +10,7 @@
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "opt/blocks.h"
+#include "opt/dataflow.h"
 #include "opt/opt.h"
 #include "opt/proc_abstraction.h"
 
@@ -162,6 +163,10 @@ static bool s_optimize_round(ocode *function) {
     changed |= s_until_stable(function, blocks, count, s_block_branch_pass);
   if (do_unreachable_code_removal)
     changed |= s_until_stable(function, blocks, count, s_unreachable_pass);
+  if (do_redundant_store_elimination)
+    changed |= opt_redundant_store_elimination(blocks);
+  if (do_dead_code_removal)
+    changed |= opt_dead_code_pass(function, blocks);
   opt_convert_block_branches(blocks);
   s_drop_placeholders(function);
   return changed;

@@ -53,6 +53,8 @@ static bool s_opt_switch(const char *arg) {
       {"-Ou-", &do_unreachable_code_removal, 0}, {"-On-", &do_banking_optimizations, 0},
       {"-Ow-", &do_wreg_tracking, 0},          {"-tob", &dump_assembly_level_basic_blocks, 1},
       {"-Opa-", &do_procedural_abstraction, 0}, {"-topa", &dump_procedural_abstraction, 1},
+      {"-Od-", &do_dead_code_removal, 0},      {"-Or-", &do_redundant_store_elimination, 0},
+      {"-Op-", &do_copy_propagation, 0},
   };
   for (const auto &row : rows)
     if (strcmp(arg, row.name) == 0) {

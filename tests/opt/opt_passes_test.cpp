@@ -7,13 +7,14 @@
 
 #include "driver/settings.h"
 #include "opt/blocks.h"
+#include "opt/dataflow.h"
 #include "opt/opt.h"
 #include "opt/proc_abstraction.h"
 #include "tests/codegen/codegen_fixture.h"
 
 namespace {
 
-enum Pass { PEEPHOLE, BANKING, POST };
+enum Pass { PEEPHOLE, BANKING, POST, DEAD, STORES };
 
 class OptPasses : public CodegenFixture {
 public:
@@ -55,6 +56,10 @@ public:
         }
       if (pass == BANKING)
         opt_optimize_banking(blocks);
+      if (pass == DEAD)
+        opt_dead_code_pass(body, blocks);
+      if (pass == STORES)
+        opt_redundant_store_elimination(blocks);
       opt_convert_block_branches(blocks);
     }
     std::string out;
@@ -186,6 +191,157 @@ TEST_F(OptPasses, RewritesAndWhatBlocksThem) {
     do_wreg_tracking = row.wreg;
     EXPECT_EQ(run(row.pass, [&] { row.build(*this); }), row.expected) << row.what;
   }
+}
+
+// Dead-code removal: what goes, and what stays although nothing in the
+// function reads it.
+TEST_F(OptPasses, DeadCodeKeepsWhatIsSeen) {
+  struct Row {
+    const char *what;
+    bool returns_char;
+    std::function<void(OptPasses &)> build;
+    const char *expected;
+  };
+  SymbolRecord *tmp = variable("__tmp_0", false);
+  tmp->temporary = 1;
+  SymbolRecord *vol = variable("port", true);
+  vol->data.var.type->is_volatile = 1;
+  const Row rows[] = {
+      {"MOVLW before RETURN of a char function", true,
+       [](OptPasses &t) { t.add(iqx_MOVLW(5)); t.add(iqx_RETURN(0)); }, "movlw 5; return 0"},
+      {"MOVLW before RETURN of a void function", false,
+       [](OptPasses &t) { t.add(iqx_MOVLW(5)); t.add(iqx_RETURN(0)); }, "return 0"},
+      {"store to a temporary never read, to a global", false,
+       [tmp](OptPasses &t) { t.add(iqx_MOVWF(tmp, 0)); t.add(iqx_MOVWF(t.far_v, 0)); t.add(iqx_RETURN(0)); },
+       "movwf fv, 1; return 0"},
+      {"a global stored twice in one block: the first goes", false,
+       [](OptPasses &t) {
+         t.add(iqx_MOVLW(1));
+         t.add(iqx_MOVWF(t.far_v, 0));
+         t.add(iqx_MOVLW(2));
+         t.add(iqx_MOVWF(t.far_v, 0));
+         t.add(iqx_RETURN(0));
+       },
+       "movlw 2; movwf fv, 1; return 0"},
+      {"a call between two stores keeps the first", false,
+       [](OptPasses &t) {
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_CALL(t.callee, 0, 0));
+         t.add(iqx_CALL2(t.callee, 0));
+         t.add(iqx_SETF(t.far_v, 0));
+         t.add(iqx_RETURN(0));
+       },
+       "clrf fv, 1; call g, 0; word2 g; setf fv, 1; return 0"},
+      {"volatile stores and reads stay", false,
+       [vol](OptPasses &t) {
+         t.add(iqx_CLRF(vol, 0));
+         t.add(iqx_SETF(vol, 0));
+         t.add(iqx_opWF(MOVF, vol, 0, DEST_W));
+         t.add(iqx_RETURN(0));
+       },
+       "clrf port, 0; setf port, 0; movf port, 0, 0; return 0"},
+      {"a skip and what it skips stay", false,
+       [](OptPasses &t) {
+         t.add(iqx_BTFSC(t.near_v, 0, 1));
+         t.add(iqx_MOVLW(1));
+         t.add(iqx_MOVLW(2));
+         t.add(iqx_RETURN(0));
+       },
+       "btfsc nv, 1, 0; movlw 1; return 0"},
+      {"WREG read through PLUSW, writes through pointers and to the frame", false,
+       [tmp](OptPasses &t) {
+         t.add(iqx_MOVLW(3));
+         t.add(iqx_opWF(MOVF, PLUSW2sym, 0, DEST_W));
+         t.add(iqx_MOVWF(tmp, 0));
+         t.add(iqx_MOVWF(INDF0sym, 0));
+         t.add(iqx_MOVWF_idx(2));
+         t.add(iqx_RETURN(0));
+       },
+       "movlw 3; movf PLUSW2, 0, 0; movwf INDF0, 0; movwf 2, 0; return 0"},
+      {"a temporary a frame read may reach, a flag a skip tests", false,
+       [tmp](OptPasses &t) {
+         t.add(iqx_CLRF(tmp, 0));
+         t.add(iqx_opWF_idx(MOVF, 1, DEST_W));
+         t.add(iqx_MOVWF(t.far_v, 0));
+         t.add(iqx_opWF(MOVF, t.near_v, 0, DEST_W));
+         t.add(iqx_BTFSS(STATUSsym, 0, 2));
+         t.add(iqx_SETF(t.far_v, 0));
+         t.add(iqx_RETURN(0));
+       },
+       "clrf __tmp_0, 1; movf 1, 0, 0; movwf fv, 1; movf nv, 0, 0; btfss STATUS, 2, 0; setf fv, 1; return 0"},
+      {"a product read, a product left at the end, a bank nobody uses", false,
+       [](OptPasses &t) {
+         t.add(iqx_MULLW(3));
+         t.add(iqx_MOVLB(2));
+         t.add(iqx_MOVFF(PRODLsym, 0));
+         t.add(iqx_MOVFF2(PRODLsym, 0, t.far_v, 0));
+         t.add(iqx_MOVLB(3));
+         t.add(iqx_MULLW(4));
+         t.add(iqx_RETURN(0));
+       },
+       "mullw 3; movlb 2; movff PRODL; word2 fv; mullw 4; return 0"},
+  };
+  TypeRecord *result = fsym->data.var.type->next;
+  for (const Row &row : rows) {
+    result->data.basic.base = row.returns_char ? BT_CHAR : BT_VOID;
+    EXPECT_EQ(run(DEAD, [&] { row.build(*this); }), row.expected) << row.what;
+  }
+  result->data.basic.base = BT_VOID;
+}
+
+TEST_F(OptPasses, RedundantStoresGoUntilSomethingIntervenes) {
+  struct Row {
+    const char *what;
+    std::function<void(OptPasses &)> build;
+    const char *expected;
+  };
+  auto lfsr = [](OptPasses &t) {
+    t.add(iqx_LFSR(t.far_w, 0, 0));
+    t.add(iqx_LFSR2(t.far_w, 0));
+  };
+  const Row rows[] = {
+      {"the same constant twice", [](OptPasses &t) {
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_MOVLW(5));
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.movff(t.far_w, 0, t.near_v, 0);
+         t.add(iqx_SETF(t.near_v, 0));
+         t.add(iqx_MOVLW(5));
+         t.add(iqx_MOVWF(t.near_v, 0));
+         t.add(iqx_opWF(MOVF, t.near_v, 0, DEST_W));
+       },
+       "clrf fv, 1; movlw 5; movwf fw, 1; movff fw; word2 nv; setf nv, 0; movlw 5; movwf nv, 0; movf nv, 0, 0"},
+      {"a call, a pointer write, a skip, a flag read in between", [](OptPasses &t) {
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_CALL(t.callee, 0, 0));
+         t.add(iqx_CALL2(t.callee, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_MOVWF(INDF0sym, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_BTFSC(t.near_v, 0, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+       },
+       "clrf fv, 1; call g, 0; word2 g; clrf fv, 1; movwf INDF0, 0; clrf fv, 1; btfsc nv, 0, 0; clrf fv, 1; "
+       "clrf fv, 1"},
+      {"an FSR loaded twice", [lfsr](OptPasses &t) {
+         lfsr(t);
+         t.add(iqx_opWF(MOVF, INDF0sym, 0, DEST_W));
+         lfsr(t);
+         t.add(iqx_opWF(MOVF, PLUSW0sym, 0, DEST_W));
+         lfsr(t);
+         t.add(iqx_opWF(MOVF, POSTINC0sym, 0, DEST_W));
+         lfsr(t);
+         t.add(iqx_MOVWF(FSR0Lsym, 1));
+         lfsr(t);
+       },
+       "lfsr 0, fw; word2 fw; movf INDF0, 0, 0; movf PLUSW0, 0, 0; movf POSTINC0, 0, 0; lfsr 0, fw; word2 fw; "
+       "movwf FSR0L + 1, 0; lfsr 0, fw; word2 fw"},
+  };
+  for (const Row &row : rows)
+    EXPECT_EQ(run(STORES, [&] { row.build(*this); }), row.expected) << row.what;
 }
 
 TEST_F(OptPasses, GotoTakesTheJumpRelocations) {

@@ -1,0 +1,121 @@
+// Data-flow records of one function's basic blocks: growable bit sets, the
+// references (definitions and uses) of each instruction node, the reference
+// map that numbers them and finds them by storage byte, and the sets that
+// reaching definitions and use-definition chains leave on the blocks and
+// nodes. Dead-code removal reads them; the map and every set are freed by
+// opt_free_dataflow.
+#ifndef VELC_OPT_DATAFLOW_H
+#define VELC_OPT_DATAFLOW_H
+
+#include <cstdint>
+#include <map>
+#include <utility>
+#include <vector>
+
+#include "gen/ocode.h"
+
+// A dense set of small integers; grows on demand.
+struct bitset {
+  std::vector<uint32_t> words;
+};
+
+bitset *alloc_bitset();
+void free_bitset(bitset *b);
+void bitset_set(bitset *b, int i);
+bool bitset_test(const bitset *b, int i);
+// a := a OR b (a grows); a := a AND b; a := a AND NOT b.
+void bitset_union(bitset *a, const bitset *b);
+void bitset_intersect(bitset *a, const bitset *b);
+void bitset_intersect_not(bitset *a, const bitset *b);
+// Same members (trailing zero words do not count).
+bool bitset_equal(const bitset *a, const bitset *b);
+// Calls f(i) for every member, in increasing order.
+template <class F> void bitset_each(const bitset *b, F f) {
+  for (size_t w = 0; w < b->words.size(); ++w)
+    for (uint32_t bits = b->words[w]; bits; bits &= bits - 1)
+      f(int(w * 32 + __builtin_ctz(bits)));
+}
+
+// What a reference names. A definition is one of the first four; a use may
+// also be one of the broad kinds, which stand for many locations at once.
+enum RefType : int32_t {
+  SYM_REF = 0,   // a symbol byte (symbol, offset)
+  CC_REF = 1,    // a STATUS flag, offset = bit number 0 (C) .. 4 (N)
+  CALL_REF = 2,  // whatever a call may write
+  PTR_REF = 3,   // memory written through a pointer or a frame operand
+  MEM_USE = 4,   // use: any variable byte a pointer may reach
+  ALL_USE = 5,   // use: every location (calls, unknown operands)
+  EXIT_USE = 6,  // use: what is live when the function returns
+};
+
+// The offset of a PTR_REF written through a frame operand (the software
+// stack, never a register); 0 for any other pointer.
+constexpr int32_t PTR_FRAME = 1;
+
+struct dfa_ref {
+  int32_t type;  // RefType
+  SymbolRecord *sym;
+  int32_t offset;
+  ocode *node;
+};
+
+// What one node defines and uses, as the instruction table and its
+// operands say.
+struct node_refs {
+  std::vector<dfa_ref> defs, uses;
+  bool essential;  // must stay whatever the chains say (calls, skips, volatile reads ...)
+};
+// Fills refs for one node (an instruction, a branch node or a function end).
+void opt_node_refs(ocode *oc, node_refs *refs);
+// Whether a write to this symbol byte may be dropped when nothing reads it
+// (a plain variable, a temporary, WREG, BSR, the table registers).
+bool opt_sym_def_removable(const SymbolRecord *sym);
+
+// Per-node sets and marks.
+struct ocode_dfa {
+  std::vector<int> defs;   // numbers of the node's removable definitions
+  std::vector<dfa_ref> uses;
+  std::vector<int> chain;  // definitions that reach this node's uses
+  bool essential, processed, after_skip;
+};
+
+// The definitions of one function that may go when nothing reads them,
+// numbered in code order (the others make their nodes essential and need
+// no number). A location is a symbol byte or a flag (null symbol, offset =
+// bit); each has a number and the set of its definitions.
+struct dfa_map {
+  std::vector<dfa_ref> refs;
+  std::vector<int> location_of;  // per definition
+  std::map<std::pair<const SymbolRecord *, int32_t>, int> locations;
+  std::vector<bitset> by_location;
+  bitset memory;  // definitions of variable bytes (what a pointer may reach)
+  bitset all;     // every numbered definition
+};
+
+// How many definitions opt_bitmap_defs would number, found without building
+// anything (one walk over the nodes).
+size_t opt_count_definitions(basic_block *blocks);
+// Definitions of every node, block generated sets and killed locations.
+// Returns the map.
+dfa_map *opt_bitmap_defs(basic_block *blocks);
+// Reaching-in and reaching-out sets of every block (iterated to a fixed point).
+void opt_reaching_defs(basic_block *blocks, dfa_map *defs);
+// Uses of every node.
+void opt_bitmap_uses(basic_block *blocks);
+// Each node's chain: the definitions reaching it of what it uses. The exit
+// use counts only definitions essential at the function's end.
+void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *function);
+// Frees the map, the block sets and every node's sets.
+void opt_free_dataflow(basic_block *blocks, dfa_map *defs);
+
+// Redundant constant stores and FSR reloads within each block.
+bool opt_redundant_store_elimination(basic_block *blocks);
+
+// Removes the instructions whose results nothing essential needs. Returns
+// whether anything was removed.
+bool opt_dead_code_removal(const SymbolRecord *function, basic_block *blocks, dfa_map *defs);
+// The whole analysis and dead-code removal on one function (its OC_BFUNCT
+// node and blocks); every set is freed again.
+bool opt_dead_code_pass(ocode *function, basic_block *blocks);
+
+#endif
