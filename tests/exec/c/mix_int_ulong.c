@@ -1,8 +1,9 @@
 // int with unsigned long: the int is sign-extended to 32 bits and the
 // operations are unsigned (-1 becomes 0xFFFFFFFF). Results computed on a PC.
-#include "check.h"
+#define A int
+#define B unsigned long
+#include "mix_ops.h"
 
-typedef struct { int a; unsigned long b; unsigned long add, sub, mul, quo, rem, and, xor; unsigned char rel; unsigned long shr; int acc; } row_t;
 row_t rows[] = {
   {0, 1, 1, 0xFFFFFFFFul, 0, 0, 0, 0, 1, 3, 1, 1},
   {1, 0xFFFFFFFFul, 0, 2, 0xFFFFFFFFul, 0, 1, 1, 0xFFFFFFFEul, 3, 0x7FFFFFFFul, 0},
@@ -16,24 +17,6 @@ row_t rows[] = {
 
 int main(void)
 {
-  unsigned char i, rel;
-  int a, acc;
-  unsigned long b;
-  unsigned long r;
-  for (i = 0; i < sizeof rows / sizeof rows[0]; i++) {
-    a = rows[i].a; b = rows[i].b;
-    r = a + b; CHECK(r == rows[i].add);
-    r = a - b; CHECK(r == rows[i].sub);
-    r = b * a; CHECK(r == rows[i].mul);
-    r = a / b; CHECK(r == rows[i].quo);
-    r = a % b; CHECK(r == rows[i].rem);
-    CHECK((a & b) == rows[i].and);
-    CHECK((b ^ a) == rows[i].xor);
-    rel = (a < b) | (a <= b) << 1 | (b == a) << 2;
-    CHECK(rel == rows[i].rel);
-    CHECK((a > b) == !(rel & 2)); CHECK((b >= a) == ((rel & 2) != 0));
-    CHECK((b >> ((unsigned char)a & 7)) == rows[i].shr);
-    acc = a; acc += b; CHECK(acc == rows[i].acc);
-  }
+  mix_check(rows, sizeof rows / sizeof rows[0]);
   return CHECK_RESULT();
 }
