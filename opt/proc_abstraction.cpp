@@ -26,6 +26,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "driver/diag.h"
@@ -242,8 +243,8 @@ static bool s_function_excluded(const ocode *bfunct) {
 }
 
 // Labels an instruction operand names stay and start their block.
-static std::set<ocode *> s_named_labels(ocode *list) {
-  std::set<ocode *> named;
+static std::unordered_set<ocode *> s_named_labels(ocode *list) {
+  std::unordered_set<ocode *> named;
   for (ocode *oc = list; oc; oc = oc->next)
     if (oc->type == OC_INST)
       for (const inst_operand &op : oc->data.inst.ins->operand)
@@ -253,8 +254,8 @@ static std::set<ocode *> s_named_labels(ocode *list) {
   return named;
 }
 
-static std::set<ocode *> s_leaders(ocode *list, const std::set<ocode *> &named) {
-  std::set<ocode *> leaders{list};
+static std::unordered_set<ocode *> s_leaders(ocode *list, const std::unordered_set<ocode *> &named) {
+  std::unordered_set<ocode *> leaders{list};
   auto add = [&leaders](ocode *oc) {
     if (oc)
       leaders.insert(oc);
@@ -292,8 +293,9 @@ static basic_block *s_new_block(ocode *first) {
 
 // Branches of the blocks that take part go to blocks; the labels no one
 // else names go.
-static void s_to_block_targets(const std::map<ocode *, int> &block_of, const std::set<ocode *> &named) {
-  std::set<ocode *> still_named;
+static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
+                               const std::unordered_set<ocode *> &named) {
+  std::unordered_set<ocode *> still_named;
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
       if (ocode_is_branch_kind(oc->type)) {
@@ -328,9 +330,9 @@ static void s_to_block_targets(const std::map<ocode *, int> &block_of, const std
 }
 
 static void s_pa_calculate_basic_blocks(ocode *list) {
-  std::set<ocode *> named = s_named_labels(list);
-  std::set<ocode *> leaders = s_leaders(list, named);
-  std::map<ocode *, int> block_of;
+  std::unordered_set<ocode *> named = s_named_labels(list);
+  std::unordered_set<ocode *> leaders = s_leaders(list, named);
+  std::unordered_map<ocode *, int> block_of;
   bool excluded = true;  // outside functions
   bool called = false;
   basic_block *cur = nullptr;
