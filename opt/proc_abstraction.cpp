@@ -478,13 +478,12 @@ static bool s_inside(const std::map<long, long> &spans, long index) {
 }
 
 static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurrence &occ) {
-  if (item.spans.count(occ.first_index))
+  if (!item.spans.try_emplace(occ.first_index, occ.last_index).second)
     return;
   pa_occurrence o = occ;
   o.overlap = s_inside(item.counted, o.first_index) || s_inside(item.counted, o.last_index);
-  item.spans[o.first_index] = o.last_index;
   if (s_counts(o)) {
-    item.counted[o.first_index] = o.last_index;
+    item.counted.emplace(o.first_index, o.last_index);
     ++item.count;
   }
   item.occurrences.push_back(o);
