@@ -26,6 +26,7 @@
 #include <set>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "driver/diag.h"
@@ -76,6 +77,9 @@ static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
 static std::unordered_map<uint64_t, size_t> s_item_of;  // (length, first index) -> item
 static std::vector<char> s_in_loop;  // per node index: between a backward branch and its target
+static std::vector<unsigned char> s_flags;  // per node index: NF_... bits, worked out once per run
+
+enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8 };
 
 void opt_pa_reset() {
   s_key = 0;
@@ -154,8 +158,8 @@ static bool s_position_dependent(const ocode *oc) {
 
 static void s_put(std::string &sig, int64_t v) { sig.append(reinterpret_cast<const char *>(&v), sizeof v); }
 
-// Bytes that are equal exactly when s_pa_compare_instructions finds two
-// instruction or branch nodes equal.
+// Bytes that are equal exactly when two instruction or branch nodes of the
+// same type are equal.
 static std::string s_pa_signature(const ocode *oc) {
   std::string sig;
   s_put(sig, oc->type);
@@ -194,10 +198,6 @@ static std::string s_pa_signature(const ocode *oc) {
   return sig;
 }
 
-static bool s_pa_compare_instructions(const ocode *a, const ocode *b) {
-  return a->type == b->type && s_is_code(a) && s_pa_signature(a) == s_pa_signature(b);
-}
-
 // Every node in order: an instruction or branch takes the key of the
 // earlier equal one, anything else (and what must stay put) a fresh key.
 static void s_pa_assign_keys(ocode *list) {
@@ -216,8 +216,9 @@ static void s_pa_assign_keys(ocode *list) {
 
 // A node made after the keys: the key of an earlier equal node, else a fresh one.
 static void s_pa_assign_key(ocode *oc) {
+  const std::string sig = s_is_code(oc) ? s_pa_signature(oc) : std::string();
   for (const ocode *p = oc->prev; p; p = p->prev)
-    if (p->key && s_pa_compare_instructions(p, oc)) {
+    if (p->key && p->type == oc->type && !sig.empty() && s_pa_signature(p) == sig) {
       oc->key = p->key;
       return;
     }
@@ -242,8 +243,8 @@ static bool s_function_excluded(const ocode *bfunct) {
 }
 
 // Labels an instruction operand names stay and start their block.
-static std::set<ocode *> s_named_labels(ocode *list) {
-  std::set<ocode *> named;
+static std::unordered_set<ocode *> s_named_labels(ocode *list) {
+  std::unordered_set<ocode *> named;
   for (ocode *oc = list; oc; oc = oc->next)
     if (oc->type == OC_INST)
       for (const inst_operand &op : oc->data.inst.ins->operand)
@@ -253,8 +254,8 @@ static std::set<ocode *> s_named_labels(ocode *list) {
   return named;
 }
 
-static std::set<ocode *> s_leaders(ocode *list, const std::set<ocode *> &named) {
-  std::set<ocode *> leaders{list};
+static std::unordered_set<ocode *> s_leaders(ocode *list, const std::unordered_set<ocode *> &named) {
+  std::unordered_set<ocode *> leaders{list};
   auto add = [&leaders](ocode *oc) {
     if (oc)
       leaders.insert(oc);
@@ -292,8 +293,9 @@ static basic_block *s_new_block(ocode *first) {
 
 // Branches of the blocks that take part go to blocks; the labels no one
 // else names go.
-static void s_to_block_targets(const std::map<ocode *, int> &block_of, const std::set<ocode *> &named) {
-  std::set<ocode *> still_named;
+static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
+                               const std::unordered_set<ocode *> &named) {
+  std::unordered_set<ocode *> still_named;
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
       if (ocode_is_branch_kind(oc->type)) {
@@ -328,9 +330,9 @@ static void s_to_block_targets(const std::map<ocode *, int> &block_of, const std
 }
 
 static void s_pa_calculate_basic_blocks(ocode *list) {
-  std::set<ocode *> named = s_named_labels(list);
-  std::set<ocode *> leaders = s_leaders(list, named);
-  std::map<ocode *, int> block_of;
+  std::unordered_set<ocode *> named = s_named_labels(list);
+  std::unordered_set<ocode *> leaders = s_leaders(list, named);
+  std::unordered_map<ocode *, int> block_of;
   bool excluded = true;  // outside functions
   bool called = false;
   basic_block *cur = nullptr;
@@ -476,13 +478,12 @@ static bool s_inside(const std::map<long, long> &spans, long index) {
 }
 
 static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurrence &occ) {
-  if (item.spans.count(occ.first_index))
+  if (!item.spans.try_emplace(occ.first_index, occ.last_index).second)
     return;
   pa_occurrence o = occ;
   o.overlap = s_inside(item.counted, o.first_index) || s_inside(item.counted, o.last_index);
-  item.spans[o.first_index] = o.last_index;
   if (s_counts(o)) {
-    item.counted[o.first_index] = o.last_index;
+    item.counted.emplace(o.first_index, o.last_index);
     ++item.count;
   }
   item.occurrences.push_back(o);
@@ -518,16 +519,26 @@ static pa_occurrence s_occurrence(int block, int start, long length) {
 // between an instruction and its second word, not on a conditional branch
 // or a skip (whose next instruction lies outside), and not on a return or
 // branch that a skip inside the sequence may step over.
+static bool s_has(const ocode *oc, unsigned char flag) { return (s_flags[size_t(oc->index)] & flag) != 0; }
+
 static bool s_may_end(const std::vector<ocode *> &nodes, size_t start, size_t end) {
   ocode *last = nodes[end - 1];
-  if (end < nodes.size() && s_is_word2(nodes[end]))
+  if (end < nodes.size() && s_has(nodes[end], NF_WORD2))
     return false;
-  if (ocode_is_conditional_kind(last->type) || is_skip_conditional(last))
+  if (ocode_is_conditional_kind(last->type) || s_has(last, NF_SKIP))
     return false;
-  return !(s_ends_function_way(last) && end - 1 > start && is_skip_conditional(nodes[end - 2]));
+  return !(s_has(last, NF_ENDS_FUNCTION) && end - 1 > start && s_has(nodes[end - 2], NF_SKIP));
 }
 
 static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
+
+// The node tests the pair comparisons ask again and again, once per node.
+static void s_pa_mark_flags(ocode *list, long node_count) {
+  s_flags.assign(size_t(node_count) + 1, 0);
+  for (const ocode *oc = list; oc; oc = oc->next)
+    s_flags[size_t(oc->index)] = (s_is_word2(oc) ? NF_WORD2 : 0) | (is_skip_conditional(oc) ? NF_SKIP : 0) |
+                                 (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0);
+}
 
 // A sequence that will be called must make no call itself (each level of a
 // recursion through it would take two return-stack entries instead of one),
@@ -537,13 +548,13 @@ static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || i
 static size_t s_call_free_length(const std::vector<ocode *> &nodes, size_t start, size_t len, bool called) {
   if (len < 3)
     return len;
-  bool jumped_to = s_ends_function_way(nodes[start + len - 1]);
+  bool jumped_to = s_has(nodes[start + len - 1], NF_ENDS_FUNCTION);
   if (jumped_to && !called)
     return len;
   if (!jumped_to && called)
     return 0;
   for (size_t k = 0; k < len; ++k)
-    if (s_is_call(nodes[start + k]))
+    if (s_has(nodes[start + k], NF_CALL))
       return k;
   return len;
 }
@@ -867,6 +878,8 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   if (!list->key)
     s_pa_assign_keys(list);
   s_pa_mark_loops(list, node_count);
+  s_pa_mark_flags(list, node_count);
+  s_item_of.reserve(size_t(node_count));
   s_pa_create_dictionary();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
@@ -877,6 +890,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_dictionary.clear();
   s_item_of.clear();
   s_in_loop.clear();
+  s_flags.clear();
   return changed;
 }
 
