@@ -2,43 +2,8 @@
 // value used and unused) on a global in the access bank and one in banked RAM,
 // a local, an array element, a member through a pointer, a parameter, at the
 // values where the carry or borrow crosses each byte.
-#include "check.h"
-
-typedef struct { char c; short long m; } box_t;
+#define T short long
 short long g, starts[] = {0, -1, 255, 256, 65535l, 65536l, 8388607l, -8388608l, 1245183l};
 short long incs[] = {1, 0, 256, 257, 65536l, 65537l, -8388608l, -8388607l, 1245184l};
 short long decs[] = {-1, -2, 254, 255, 65534l, 65535l, 8388606l, 8388607l, 1245182l};
-#pragma udata other_bank
-unsigned char fill[200];
-short long banked;
-#pragma udata
-box_t boxes[2];
-
-static short long post_inc(short long x) { short long r = x++; return x - r == 1 ? r : 0; }
-static short long pre_dec(short long x) { --x; return x; }
-
-int main(void)
-{
-  unsigned char i, k = 1;
-  short long r, loc, arr[3];
-  box_t *p = &boxes[1];
-  for (i = 0; i < sizeof starts / sizeof starts[0]; i++) {
-    short long s = starts[i], up = incs[i], down = decs[i];
-    g = s; r = g++; CHECK(r == s && g == up);
-    g = s; r = ++g; CHECK(r == up && g == up);
-    g = s; r = g--; CHECK(r == s && g == down);
-    g = s; r = --g; CHECK(r == down && g == down);
-    banked = s; banked++; CHECK(banked == up);
-    banked = s; r = --banked; CHECK(r == down && banked == down);
-    loc = s; loc--; CHECK(loc == down);
-    loc = s; r = loc++ + 1; CHECK(r == up && loc == up);
-    arr[k] = s; r = arr[k]--; CHECK(r == s && arr[k] == down);
-    arr[2] = s; ++arr[2]; CHECK(arr[2] == up);
-    p->m = s; r = p->m++; CHECK(r == s && p->m == up);
-    p->m = s; --p->m; CHECK(p->m == down && boxes[0].m == 0);
-    boxes[k].m = s; r = ++boxes[k].m; CHECK(r == up && boxes[1].m == up);
-    CHECK(post_inc(s) == s && pre_dec(s) == down);
-  }
-  CHECK(boxes[0].c == 0 && boxes[1].c == 0);
-  return CHECK_RESULT();
-}
+#include "incdec_wide.h"

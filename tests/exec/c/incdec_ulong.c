@@ -2,43 +2,8 @@
 // postfix, value used and unused) on a global in the access bank and one in
 // banked RAM, a local, an array element, a member through a pointer, a
 // parameter, at the values where the carry or borrow crosses each byte.
-#include "check.h"
-
-typedef struct { char c; unsigned long m; } box_t;
+#define T unsigned long
 unsigned long g, starts[] = {0, 0xFFFFFFFFul, 0xFF, 0x100, 0xFFFFu, 0x10000ul, 0xFFFFFFul, 0x1000000ul, 0x7FFFFFFFul, 0x80000000ul};
 unsigned long incs[] = {1, 0, 0x100, 0x101, 0x10000ul, 0x10001ul, 0x1000000ul, 0x1000001ul, 0x80000000ul, 0x80000001ul};
 unsigned long decs[] = {0xFFFFFFFFul, 0xFFFFFFFEul, 0xFE, 0xFF, 0xFFFEu, 0xFFFFu, 0xFFFFFEul, 0xFFFFFFul, 0x7FFFFFFEul, 0x7FFFFFFFul};
-#pragma udata other_bank
-unsigned char fill[200];
-unsigned long banked;
-#pragma udata
-box_t boxes[2];
-
-static unsigned long post_inc(unsigned long x) { unsigned long r = x++; return x - r == 1 ? r : 0; }
-static unsigned long pre_dec(unsigned long x) { --x; return x; }
-
-int main(void)
-{
-  unsigned char i, k = 1;
-  unsigned long r, loc, arr[3];
-  box_t *p = &boxes[1];
-  for (i = 0; i < sizeof starts / sizeof starts[0]; i++) {
-    unsigned long s = starts[i], up = incs[i], down = decs[i];
-    g = s; r = g++; CHECK(r == s && g == up);
-    g = s; r = ++g; CHECK(r == up && g == up);
-    g = s; r = g--; CHECK(r == s && g == down);
-    g = s; r = --g; CHECK(r == down && g == down);
-    banked = s; banked++; CHECK(banked == up);
-    banked = s; r = --banked; CHECK(r == down && banked == down);
-    loc = s; loc--; CHECK(loc == down);
-    loc = s; r = loc++ + 1; CHECK(r == up && loc == up);
-    arr[k] = s; r = arr[k]--; CHECK(r == s && arr[k] == down);
-    arr[2] = s; ++arr[2]; CHECK(arr[2] == up);
-    p->m = s; r = p->m++; CHECK(r == s && p->m == up);
-    p->m = s; --p->m; CHECK(p->m == down && boxes[0].m == 0);
-    boxes[k].m = s; r = ++boxes[k].m; CHECK(r == up && boxes[1].m == up);
-    CHECK(post_inc(s) == s && pre_dec(s) == down);
-  }
-  CHECK(boxes[0].c == 0 && boxes[1].c == 0);
-  return CHECK_RESULT();
-}
+#include "incdec_wide.h"
