@@ -103,6 +103,8 @@ pp_command pp_build_command(const std::string &program) {
   s_add_model_define(args);
   if (!suppress_integer_promotion_flag)
     args.push_back("-d__INT_PROMOTION__");  // char arguments travel as int (<stdarg.h>)
+  if (!plain_char_signed_flag)
+    args.push_back("-d__CHAR_UNSIGNED__");  // <limits.h> gives CHAR_MIN 0, CHAR_MAX 255
   args.push_back("-d__EXTENDEDqx__");
   if (DefaultIncludePath) {
     args.push_back("-i");

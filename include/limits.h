@@ -1,6 +1,6 @@
 /* Limits of the integer types: 8-bit char, 16-bit short and int, 24-bit
-   short long, 32-bit long. CHAR_MIN and CHAR_MAX describe the default
-   signed plain char (not the unsigned one that -k selects). */
+   short long, 32-bit long. Plain char is signed unless -k makes it
+   unsigned; the compiler then defines __CHAR_UNSIGNED__. */
 #ifndef _LIMITS_H
 #define _LIMITS_H
 
@@ -8,8 +8,13 @@
 #define SCHAR_MIN (-128)
 #define SCHAR_MAX 127
 #define UCHAR_MAX 255
+#ifdef __CHAR_UNSIGNED__
+#define CHAR_MIN 0
+#define CHAR_MAX 255
+#else
 #define CHAR_MIN (-128)
 #define CHAR_MAX 127
+#endif
 #define MB_LEN_MAX 1
 
 #define SHRT_MIN (-32767 - 1)
