@@ -208,8 +208,7 @@ void selReturnStruct(pcodell_t *p) {
 
 // The call, then the result copied from the callee's area into a temporary
 // before anything else can call and overwrite it.
-void selCallStruct(pcodell_t *p) {
-  selCall(p);
+static void s_struct_result(pcodell_t *p) {
   long size = p->return_size;
   VELC_ASSERT(size > 0);
   SelLoc tmp{LOC_ADDR, tmp_get_sym(), tmp_alloc(size), 0, 2};
@@ -217,9 +216,25 @@ void selCallStruct(pcodell_t *p) {
   sel_self()->loc = tmp;
 }
 
+void selCallStruct(pcodell_t *p) {
+  selCall(p);
+  s_struct_result(p);
+}
+
+// The same through a far function pointer computed into a temporary.
+void selCallStructFar(pcodell_t *p) {
+  selCallFarValue(p);
+  s_struct_result(p);
+}
+
 // The same for the call under a member node; the member's address follows.
 void selCallMember(pcodell_t *p) {
   selCallStruct(p->left);
+  sel_self()->loc.offset += p->data.expr.member.offset;
+}
+
+void selCallMemberFar(pcodell_t *p) {
+  selCallStructFar(p->left);
   sel_self()->loc.offset += p->data.expr.member.offset;
 }
 

@@ -15,6 +15,8 @@ void selArgStruct(pcodell_t *p);
 void selReturnStruct(pcodell_t *p);
 void selCallStruct(pcodell_t *p);
 void selCallMember(pcodell_t *p);
+void selCallStructFar(pcodell_t *p);
+void selCallMemberFar(pcodell_t *p);
 void selCopyRomStruct(pcodell_t *p);
 void selArgRomStruct(pcodell_t *p);
 void selStructValueMember(pcodell_t *p);

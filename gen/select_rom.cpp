@@ -256,11 +256,9 @@ void selCallRom(pcodell_t *p) {
   s_call_end(p, far_call);
 }
 
-// A call through a far pointer variable or frame slot.
-void selCallFar(pcodell_t *p) {
-  sel_take(1);
-  sel_take(0);
-  SelLoc ptr = s_variable(sel_kid(0)->loc, 3);
+// A call through the far pointer at ptr (a variable, a temporary or a frame
+// slot), after the arguments and the code that found the pointer.
+static void s_call_far_at(pcodell_t *p, SelLoc ptr) {
   if (ptr.kind == LOC_RAM) {
     sel_emit_oc(oqx_call_indirect(ptr.symbol, ptr.offset, inst_access_bit(ptr.symbol) != 0, p->arg_bytes, true,
                                   p->line, p->file));
@@ -272,6 +270,24 @@ void selCallFar(pcodell_t *p) {
     sel_emit_oc(s_call_pop_argframe(p->arg_bytes, p->line, p->file));
   }
   s_call_end(p, true);
+}
+
+// A call through a far pointer variable or frame slot.
+void selCallFar(pcodell_t *p) {
+  sel_take(1);
+  sel_take(0);
+  s_call_far_at(p, s_variable(sel_kid(0)->loc, 3));
+}
+
+// A call through a far pointer value computed into a temporary.
+void selCallFarValue(pcodell_t *p) {
+  sel_take(1);
+  sel_take(0);
+  SelLoc ptr = sel_kid(0)->loc;
+  ptr.width = 3;
+  s_call_far_at(p, ptr);
+  if (p->opcode == I_CALL24 || p->opcode == I_CALL32)
+    sel_self()->loc = sel_loc_ram(__RETVAL0sym, 0, p->opcode == I_CALL24 ? 3 : 4);
 }
 
 // ---- table writes -------------------------------------------------------------

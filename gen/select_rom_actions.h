@@ -22,6 +22,7 @@ void selTableReadToDest(pcodell_t *p);
 void selStoreFarPointer(pcodell_t *p);
 void selCallRom(pcodell_t *p);
 void selCallFar(pcodell_t *p);
+void selCallFarValue(pcodell_t *p);
 void selTableWrite(pcodell_t *p);
 bool selRomMemberAtZero(pcodell_t *p);
 void selRomMemberAddress(pcodell_t *p);

@@ -15,6 +15,19 @@
 
 #define EOF (-1)
 
+/* A program-memory pointer is wider in the large memory model (-ml), so the
+   library holds these functions twice; the large model's copies have other
+   names, and a program links the ones its model needs. */
+#ifdef __LARGE__
+#define puts __lm_puts
+#define puts_ram __lm_puts_ram
+#define printf __lm_printf
+#define vprintf __lm_vprintf
+#define sprintf __lm_sprintf
+#define vsprintf __lm_vsprintf
+#define __format __lm_format
+#endif
+
 int putchar(int c);
 int puts(const rom char *s);       /* a program-memory string and a newline */
 int puts_ram(const char *s);       /* a RAM string and a newline */

@@ -25,6 +25,13 @@ unsigned long strtoul(const char *s, char **end, int base);
 int atoi_rom(const far rom char *s);
 long atol_rom(const far rom char *s);
 
+/* A function pointer is wider in the large memory model (-ml): the library
+   holds qsort and bsearch twice, the large model's copies under other names. */
+#ifdef __LARGE__
+#define qsort __lm_qsort
+#define bsearch __lm_bsearch
+#endif
+
 int rand(void);
 void srand(unsigned int seed);
 

@@ -59,10 +59,13 @@ pcodell_t *s_apply(Fit fit, pcodell_t *value, TypeRecord *to) {
 
 PcodellOp s_sized(PcodellOp first, long size) { return static_cast<PcodellOp>(first + trn_size_index(size)); }
 
+// <stdio.h> renames the family "__lm_..." in the large memory model.
 bool s_is_printf_family(const char *name) {
   static const char *const names[] = {"printf", "fprintf", "sprintf", "vprintf", "vfprintf", "vsprintf"};
   if (!name)
     return false;
+  if (strncmp(name, "__lm_", 5) == 0)
+    name += 5;
   for (const char *n : names)
     if (strcmp(n, name) == 0)
       return true;
