@@ -18,7 +18,8 @@ Failing programs are kept in the work folder with the command that shows
 the failure.
 
 usage: run_random.py run|compile --tools BINDIR --runtime OBJ --support OBJ
-                     --include DIR --work DIR [--first N] [--count N]"""
+                     --include DIR --work DIR [--first N] [--count N]
+                     [--options="OPTS"]"""
 import argparse
 import collections
 import os
@@ -47,6 +48,7 @@ def compile_one(a, seed, work):
     cmd = [os.path.join(a.tools, "velcqx-extended"), "-p", "Harrow", "-I", a.include, "-nw", "1157"]
     if promote:
         cmd.append("-Oi+")
+    cmd += a.options.split()
     cmd += ["-fo", name + ".o", "-fe", name + ".err", src]
     status, out, err = s_run(cmd, work)
     text = out + err
@@ -84,6 +86,7 @@ def main():
     ap.add_argument("--first", type=int, default=1)
     ap.add_argument("--count", type=int, default=200)
     ap.add_argument("--keep", action="store_true", help="keep the programs that pass")
+    ap.add_argument("--options", default="", help="more compiler options for every program (e.g. \"-ml -Op-\")")
     a = ap.parse_args()
     for key in ("tools", "runtime", "support", "include", "work"):
         if getattr(a, key):
