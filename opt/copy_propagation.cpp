@@ -24,6 +24,7 @@
 namespace {
 
 constexpr long ACCESS_SFR_START = 0xF60;  // the registers the access bank reaches
+constexpr size_t MAX_COPIES = 256;        // older copies are forgotten beyond this (chains grow fast)
 
 // dst holds the same value as src.
 struct Copy {
@@ -83,6 +84,8 @@ void s_add_to_acp(CopyList &list, SymbolRecord *dst, int32_t dst_offset, SymbolR
       added.push_back({dst, dst_offset, c.src, c.src_offset});
   added.push_back({dst, dst_offset, src, src_offset});
   list.insert(list.begin(), added.begin(), added.end());
+  if (list.size() > MAX_COPIES)
+    list.resize(MAX_COPIES);
 }
 
 // A read or write through an indirect register that moves its FSR (the
