@@ -408,6 +408,17 @@ TEST_F(OptPasses, CopiesLeadBackToTheirFirstSource) {
        },
        "movff INDF0; word2 fw; movff fw; word2 x; movff port; word2 fw; movff fw; word2 x; movff FSR0L; word2 fw; "
        "movf INDF0, 0, 0; movff FSR0L; word2 x; movf POSTINC0, 0, 0; movff fw; word2 x"},
+      {"a frame write keeps copies between registers; LFSR drops its FSR's", [x](OptPasses &t) {
+         t.movff(PRODLsym, 1, FSR0Lsym, 0);
+         t.add(iqx_MOVWF_idx(2));
+         t.movff(FSR0Lsym, 0, x, 0);
+         t.movff(FSR1Lsym, 1, t.far_w, 0);
+         t.add(iqx_LFSR(t.far_v, 0, 1));
+         t.add(iqx_LFSR2(t.far_v, 0));
+         t.movff(t.far_w, 0, x, 0);
+       },
+       "movff PRODL + 1; word2 FSR0L; movwf 2, 0; movff PRODL + 1; word2 x; movff FSR1L + 1; word2 fw; "
+       "lfsr 1, fv; word2 fv; movff fw; word2 x"},
       {"a skipped copy teaches nothing, a skipped MOVFF stays", [x](OptPasses &t) {
          t.add(iqx_BTFSC(t.near_v, 0, 1));
          t.movff(t.far_v, 0, t.far_w, 0);
