@@ -108,6 +108,9 @@ void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *fu
 // Frees the map, the block sets and every node's sets.
 void opt_free_dataflow(basic_block *blocks, dfa_map *defs);
 
+// Copy propagation within each block: MOVFF and MOVF to WREG read the
+// first byte known to hold the value they read.
+bool opt_copy_propagation(basic_block *blocks);
 // Redundant constant stores and FSR reloads within each block.
 bool opt_redundant_store_elimination(basic_block *blocks);
 

@@ -163,6 +163,8 @@ static bool s_optimize_round(ocode *function) {
     changed |= s_until_stable(function, blocks, count, s_block_branch_pass);
   if (do_unreachable_code_removal)
     changed |= s_until_stable(function, blocks, count, s_unreachable_pass);
+  if (do_copy_propagation)
+    changed |= opt_copy_propagation(blocks);
   if (do_redundant_store_elimination)
     changed |= opt_redundant_store_elimination(blocks);
   if (do_dead_code_removal)

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Pass { PEEPHOLE, BANKING, POST, DEAD, STORES };
+enum Pass { PEEPHOLE, BANKING, POST, DEAD, STORES, COPIES };
 
 class OptPasses : public CodegenFixture {
 public:
@@ -60,6 +60,8 @@ public:
         opt_dead_code_pass(body, blocks);
       if (pass == STORES)
         opt_redundant_store_elimination(blocks);
+      if (pass == COPIES)
+        opt_copy_propagation(blocks);
       opt_convert_block_branches(blocks);
     }
     std::string out;
@@ -342,6 +344,92 @@ TEST_F(OptPasses, RedundantStoresGoUntilSomethingIntervenes) {
   };
   for (const Row &row : rows)
     EXPECT_EQ(run(STORES, [&] { row.build(*this); }), row.expected) << row.what;
+}
+
+// Copy propagation: a MOVFF or a MOVF to WREG reads the first byte known to
+// hold its value, until something writes either byte.
+TEST_F(OptPasses, CopiesLeadBackToTheirFirstSource) {
+  struct Row {
+    const char *what;
+    std::function<void(OptPasses &)> build;
+    const char *expected;
+  };
+  SymbolRecord *x = variable("x", false), *y = variable("y", false);
+  SymbolRecord *port = variable("port", true);
+  port->data.var.type->is_volatile = 1;
+  const Row rows[] = {
+      {"a chain: c = b and c = a both known; c = b outlives a", [x, y](OptPasses &t) {
+         t.movff(t.far_v, 0, t.far_w, 0);
+         t.movff(t.far_w, 0, x, 0);
+         t.movff(x, 0, y, 0);
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.movff(x, 0, y, 0);
+       },
+       "movff fv; word2 fw; movff fv; word2 x; movff fv; word2 y; clrf fv, 1; movff fw; word2 y"},
+      {"MOVF to WREG takes an access-bank source only; WREG as a source", [x](OptPasses &t) {
+         t.movff(t.near_v, 0, t.far_w, 0);
+         t.add(iqx_opWF(MOVF, t.far_w, 0, DEST_W));
+         t.movff(t.far_v, 0, x, 0);
+         t.add(iqx_opWF(MOVF, x, 0, DEST_W));
+         t.movff(WREGsym, 0, t.far_w, 1);
+         t.add(iqx_ADDLW(1));
+         t.movff(WREGsym, 0, t.far_w, 2);
+       },
+       "movff nv; word2 fw; movf nv, 0, 0; movff fv; word2 x; movf x, 0, 1; movff fv; word2 fw + 1; addlw 1; "
+       "movff WREG; word2 fw + 2"},
+      {"writes to either byte, through a pointer, to the frame, a call", [x](OptPasses &t) {
+         t.movff(t.far_v, 0, t.far_w, 0);
+         t.add(iqx_opWF(INCF, t.far_v, 0, DEST_F));
+         t.movff(t.far_w, 0, x, 0);
+         t.movff(t.far_v, 0, t.far_w, 0);
+         t.add(iqx_MOVWF(INDF0sym, 0));
+         t.movff(t.far_w, 0, x, 0);
+         t.movff(t.far_v, 0, t.far_w, 0);
+         t.add(iqx_MOVWF_idx(2));
+         t.movff(t.far_w, 0, x, 0);
+         t.movff(t.far_v, 0, t.far_w, 0);
+         t.add(iqx_CALL(t.callee, 0, 0));
+         t.add(iqx_CALL2(t.callee, 0));
+         t.movff(t.far_w, 0, x, 0);
+       },
+       "movff fv; word2 fw; incf fv, 1, 1; movff fw; word2 x; movff fv; word2 fw; movwf INDF0, 0; movff fw; "
+       "word2 x; movff fv; word2 fw; movwf 2, 0; movff fw; word2 x; movff fv; word2 fw; call g, 0; word2 g; "
+       "movff fw; word2 x"},
+      {"indirect registers, volatile bytes, a moving FSR", [x, port](OptPasses &t) {
+         t.movff(INDF0sym, 0, t.far_w, 0);
+         t.movff(t.far_w, 0, x, 0);
+         t.movff(port, 0, t.far_w, 0);
+         t.movff(t.far_w, 0, x, 0);
+         t.movff(FSR0Lsym, 0, t.far_w, 0);
+         t.add(iqx_opWF(MOVF, INDF0sym, 0, DEST_W));
+         t.movff(t.far_w, 0, x, 0);
+         t.add(iqx_opWF(MOVF, POSTINC0sym, 0, DEST_W));
+         t.movff(t.far_w, 0, x, 0);
+       },
+       "movff INDF0; word2 fw; movff fw; word2 x; movff port; word2 fw; movff fw; word2 x; movff FSR0L; word2 fw; "
+       "movf INDF0, 0, 0; movff FSR0L; word2 x; movf POSTINC0, 0, 0; movff fw; word2 x"},
+      {"a frame write keeps copies between registers; LFSR drops its FSR's", [x](OptPasses &t) {
+         t.movff(PRODLsym, 1, FSR0Lsym, 0);
+         t.add(iqx_MOVWF_idx(2));
+         t.movff(FSR0Lsym, 0, x, 0);
+         t.movff(FSR1Lsym, 1, t.far_w, 0);
+         t.add(iqx_LFSR(t.far_v, 0, 1));
+         t.add(iqx_LFSR2(t.far_v, 0));
+         t.movff(t.far_w, 0, x, 0);
+       },
+       "movff PRODL + 1; word2 FSR0L; movwf 2, 0; movff PRODL + 1; word2 x; movff FSR1L + 1; word2 fw; "
+       "lfsr 1, fv; word2 fv; movff fw; word2 x"},
+      {"a skipped copy teaches nothing, a skipped MOVFF stays", [x](OptPasses &t) {
+         t.add(iqx_BTFSC(t.near_v, 0, 1));
+         t.movff(t.far_v, 0, t.far_w, 0);
+         t.movff(t.far_w, 0, x, 0);
+         t.add(iqx_BTFSC(t.near_v, 0, 1));
+         t.movff(x, 0, t.far_v, 0);
+       },
+       "btfsc nv, 1, 0; movff fv; word2 fw; movff fw; word2 x; btfsc nv, 1, 0; movff x; word2 fv"},
+  };
+  for (const Row &row : rows)
+    EXPECT_EQ(run(COPIES, [&] { row.build(*this); }), row.expected) << row.what;
 }
 
 TEST_F(OptPasses, GotoTakesTheJumpRelocations) {
