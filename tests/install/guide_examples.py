@@ -17,6 +17,9 @@ and is written to NAME.c and compiled with the options. MODE is
 - `errors`: the compilation must fail, and the compiler's console output,
   with the work folder left out of its file names, must be exactly that
   ```text block.
+A ```text block whose first line is "$ COMMAND" shows a command of the
+tool chain and its output: the command is run (its program taken from
+BINDIR) and must print exactly the rest of the block.
 A ```c block without a marker is itself a failure, so that no example of
 the guide goes unchecked. An example whose NAME.c (and NAME.out) also lies
 in the guide folder beside the guide must be the same text: the install
@@ -25,6 +28,7 @@ test uses those files.
 usage: guide_examples.py BINDIR GUIDE WORKDIR"""
 import os
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -92,6 +96,14 @@ def check_example(bindir, work, name, mode, options, source, expected):
     return None if out == expected else f"{name}: harrow-sim printed\n{out}\nguide shows\n{expected}"
 
 
+def check_command(bindir, work, text):
+    """A failure text, or None, for a ```text block that starts with '$ '."""
+    first, _, expected = text.partition("\n")
+    words = shlex.split(first[2:])
+    status, out = run([os.path.join(bindir, words[0])] + words[1:], work)
+    return None if out == expected else f"'{first}' printed\n{out}\nguide shows\n{expected}"
+
+
 def main():
     if len(sys.argv) != 4:
         print(__doc__, file=sys.stderr)
@@ -105,6 +117,11 @@ def main():
     failures = []
     checked = 0
     for k, (marker, lang, text) in enumerate(found):
+        if lang == "text" and text.startswith("$ "):
+            problem = check_command(bindir, work, text)
+            failures += [problem] if problem else []
+            checked += 1
+            continue
         if lang != "c":
             continue
         if marker is None:
@@ -130,7 +147,7 @@ def main():
         checked += 1
     for f in failures:
         print("FAIL:", f, file=sys.stderr)
-    print(f"{checked} examples checked, {len(failures)} failures")
+    print(f"{checked} examples and commands checked, {len(failures)} failures")
     return 1 if failures or checked == 0 else 0
 
 
