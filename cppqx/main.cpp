@@ -26,7 +26,7 @@ static void s_help() {
         "  -i DIRS               more directories after the --include ones, split at ';' or ':'\n"
         "  -o FILE               the preprocessed text\n"
         "  -e FILE               the error file; diagnostics are appended to it\n"
-        "  --diagnostic-level=N  1 errors, 2 and warnings (default), 3 and messages\n"
+        "  --diagnostic-level=N  1 errors only, 2 also warnings (default), 3 also messages\n"
         "  --suppress-message=N  neither show nor count message N (repeatable)\n"
         "  --verbose             name each file as it is opened\n"
         "  --help                this text\n"
