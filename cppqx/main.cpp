@@ -4,15 +4,34 @@
 // any error (the output is still written as far as it got) and when the
 // error file cannot be opened (then nothing is written).
 #include <cstdio>
+#include <string>
 
 #include "cppqx/options.h"
 #include "cppqx/pp.h"
 #include "driver/diag.h"
 
-static void s_usage() {
-  fprintf(stderr,
+static void s_usage(FILE *f) {
+  fprintf(f,
           "usage: cppqx [--include DIR]... [--define NAME[=TEXT]]... [-dNAME[=TEXT]]... [-i DIRS]\n"
           "             -o FILE [-e FILE] [--diagnostic-level=N] [--suppress-message=N]... [--verbose] SOURCE\n");
+}
+
+// --help: the usage and what each option does, on standard output.
+static void s_help() {
+  s_usage(stdout);
+  fputs("Preprocesses one C source for velcqx-extended, which runs it; the output\n"
+        "keeps #line markers and #pragma lines.\n"
+        "  --include DIR         add DIR to the include search (repeatable, in order)\n"
+        "  --define NAME[=TEXT]  define a macro (TEXT defaults to 1); -dNAME[=TEXT] too\n"
+        "  -i DIRS               more directories after the --include ones, split at ';' or ':'\n"
+        "  -o FILE               the preprocessed text\n"
+        "  -e FILE               the error file; diagnostics are appended to it\n"
+        "  --diagnostic-level=N  1 errors only, 2 also warnings (default), 3 also messages\n"
+        "  --suppress-message=N  neither show nor count message N (repeatable)\n"
+        "  --verbose             name each file as it is opened\n"
+        "  --help                this text\n"
+        "Exit status: 0 when no error was reported, 1 otherwise.\n",
+        stdout);
 }
 
 // Everything after the options: definitions, the source, the output.
@@ -37,10 +56,14 @@ static void s_preprocess(Pp &pp, const CppOptions &opts) {
 }
 
 int main(int argc, char **argv) {
+  if (argc == 2 && std::string(argv[1]) == "--help") {
+    s_help();
+    return 0;
+  }
   CppOptions opts;
   if (!opt_parse(argc - 1, argv + 1, opts) || opts.output.empty()) {
     fprintf(stderr, "cppqx: %s\n", opts.problem.empty() ? "no output file given (-o FILE)" : opts.problem.c_str());
-    s_usage();
+    s_usage(stderr);
     return 1;
   }
   error_level = opts.level;

@@ -19,7 +19,7 @@
 #include "driver/phases.h"
 #include "driver/settings.h"
 
-const char *const VELC_VERSION = "v3.00";
+const char *const VELC_VERSION = "v" VELC_PROJECT_VERSION;
 
 // A source path split into directory (with its separator), base name and
 // extension (with its dot; empty when there is none).

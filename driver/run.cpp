@@ -37,7 +37,7 @@ static int s_help_config() {
 // Runs the preprocessor: 0 to go on, 1 when it could not run or failed.
 static int s_preprocess(const char *argv0) {
   DefaultIncludePath = getenv("VELC_INCLUDE");
-  pp_command cmd = pp_build_command(pp_program_path(argv0));
+  pp_command cmd = pp_build_command(pp_program_path(argv0), pp_standard_headers(argv0));
   if (dump_preprocessor_cmd_line)
     pp_dump_command(cmd);
   int status = pp_run(cmd);

@@ -1,6 +1,7 @@
 // Preprocessor child process. In: the settings (-I, -D, level, model,
 // suppressions), the file names of the compilation, VELC_INCLUDE and the
-// standard headers' directory (../include beside the compiler's own).
+// standard headers' directory (../include/velcqx or ../include beside the
+// compiler's own).
 // Out: the argument vector, the -tp dump, the child's completion status.
 #include "driver/spawn.h"
 
@@ -46,16 +47,43 @@ static std::string s_own_directory(const char *argv0) {
   return s_directory_of(exe);
 }
 
-std::string pp_program_path(const char *argv0) { return s_own_directory(argv0) + "cppqx"; }
+static bool s_is_program(const std::string &path) { return access(path.c_str(), X_OK) == 0; }
 
-// The standard headers: "../include" from the directory of the preprocessor
-// (which is the compiler's own), absolute; empty when there is no such
-// directory.
-static std::string s_standard_headers(const std::string &program) {
-  char full[PATH_MAX];
-  velc_fullpath(full, (s_directory_of(program.c_str()) + "../include").c_str(), sizeof full);
+static bool s_is_directory(const std::string &path) {
   struct stat st;
-  return stat(full, &st) == 0 && S_ISDIR(st.st_mode) ? std::string(full) : std::string();
+  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+static std::string s_absolute(const std::string &path) {
+  char full[PATH_MAX];
+  velc_fullpath(full, path.c_str(), sizeof full);
+  return full;
+}
+
+// Beside the compiler (the build tree, or an installation that keeps all
+// programs in bin), else in the installation's private folder
+// ../libexec/velcqx. When neither holds it, the path beside the compiler,
+// so that the failure names the usual place.
+std::string pp_program_path(const char *argv0) {
+  std::string dir = s_own_directory(argv0);
+  std::string beside = dir + "cppqx";
+  if (s_is_program(beside))
+    return beside;
+  std::string private_copy = dir + "../libexec/velcqx/cppqx";
+  return s_is_program(private_copy) ? s_absolute(private_copy) : beside;
+}
+
+// The standard headers, absolute: ../include/velcqx from the compiler's own
+// directory in an installed tree (where ../include may be the host's own
+// headers), else ../include of the build tree; empty when neither exists.
+std::string pp_standard_headers(const char *argv0) {
+  std::string dir = s_own_directory(argv0);
+  for (const char *relative : {"../include/velcqx", "../include"}) {
+    std::string full = s_absolute(dir + relative);
+    if (s_is_directory(full))
+      return full;
+  }
+  return std::string();
 }
 
 static void s_add_model_define(std::vector<std::string> &args) {
@@ -83,7 +111,7 @@ static void s_add_suppressions(std::vector<std::string> &args) {
   }
 }
 
-pp_command pp_build_command(const std::string &program) {
+pp_command pp_build_command(const std::string &program, const std::string &headers) {
   pp_command cmd;
   cmd.program = program;
   std::vector<std::string> &args = cmd.args;
@@ -110,7 +138,6 @@ pp_command pp_build_command(const std::string &program) {
     args.push_back("-i");
     args.push_back(s_quoted(DefaultIncludePath));
   }
-  std::string headers = s_standard_headers(program);
   if (!headers.empty()) {
     args.push_back("-i");
     args.push_back(s_quoted(headers));

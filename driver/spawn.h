@@ -14,10 +14,15 @@ struct pp_command {
 };
 
 // Path of the preprocessor: the directory of the compiler's own program
-// (from argv0, or from the running executable when argv0 has none) + "cppqx".
+// (from argv0, or from the running executable when argv0 has none) +
+// "cppqx"; when that is missing, ../libexec/velcqx/cppqx from there.
 std::string pp_program_path(const char *argv0);
-// Builds the whole vector from the settings and the file names.
-pp_command pp_build_command(const std::string &program);
+// The standard headers' directory, absolute, relative to the compiler's own
+// directory: ../include/velcqx, else ../include; empty when neither exists.
+std::string pp_standard_headers(const char *argv0);
+// Builds the whole vector from the settings, the file names and the
+// standard headers' directory (none when empty).
+pp_command pp_build_command(const std::string &program, const std::string &headers);
 // Prints the vector as -tp shows it.
 void pp_dump_command(const pp_command &cmd);
 // Runs the preprocessor and waits: 0 when it ran and exited with status 0,

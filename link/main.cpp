@@ -1,6 +1,6 @@
 // harrow-link: links object files into a program image. In: object files
 // and libraries in command-line order, then the default libraries (libc.a and
-// runtime.a in ../lib beside the program's own directory, unless
+// runtime.a in ../lib/velcqx or ../lib beside the program's own directory, unless
 // --no-default-libs), and options (output, map, device, stack size, start-up
 // code). Out: an
 // Intel HEX image and a map; errors on standard error. Exit status 0 on
@@ -45,7 +45,7 @@ static void s_usage(FILE *f) {
         "  -s, --stack N   bytes of software stack when no object defines _stack (default 128)\n"
         "      --startup   generate start-up code: stacks, initial data, call main, HALT\n"
         "      --symbols FILE  data addresses of external names, one 'NAME ADDRESS' a line\n"
-        "      --no-default-libs  do not search libc.a and runtime.a in ../lib beside this program\n"
+        "      --no-default-libs  do not search libc.a and runtime.a in ../lib/velcqx or ../lib beside this program\n"
         "  -h, --help      this text\n"
         "Libraries (archives) supply only the members that define names still undefined.\n"
         "Exit status: 0 linked, 1 link errors, 2 bad usage or unreadable input.\n",
@@ -139,8 +139,10 @@ static int s_parse(int argc, char **argv, CliOptions &o) {
   return -1;
 }
 
-// The directory of the libraries that are linked without being named:
-// "../lib/" from the directory of the running program.
+// The directory of the libraries that are linked without being named, from
+// the directory of the running program: ../lib/velcqx in an installed tree
+// (where ../lib is shared with the host's own libraries), else ../lib of the
+// build tree.
 static std::string s_default_lib_dir() {
   char exe[PATH_MAX];
   ssize_t len = readlink("/proc/self/exe", exe, sizeof exe - 1);
@@ -150,7 +152,11 @@ static std::string s_default_lib_dir() {
   size_t slash = dir.rfind('/');
   if (slash == std::string::npos) return "";
   char lib[PATH_MAX];
-  return realpath((dir.substr(0, slash + 1) + "../lib").c_str(), lib) ? std::string(lib) + "/" : "";
+  struct stat st;
+  for (const char *relative : {"../lib/velcqx", "../lib"})
+    if (realpath((dir.substr(0, slash + 1) + relative).c_str(), lib) && stat(lib, &st) == 0 && S_ISDIR(st.st_mode))
+      return std::string(lib) + "/";
+  return "";
 }
 
 // A library is known by its first bytes, or by the name ending in ".a" (so
