@@ -21,7 +21,13 @@ than CYCLE_TOLERANCE; it exits 77 (skipped) when there are no programs. With
 --write BASELINE it runs the same two settings and writes their totals to
 BASELINE, for a change that means to alter them.
 
-usage: bench_codegen.py [--check BASELINE | --write BASELINE] BINDIR RUNTIME [PROGRAMS_DIR]"""
+With --switches it runs the default, every optimisation switched off on its
+own, the first optimiser's passes alone (the data-flow passes and procedural
+abstraction off), -O- and -Oi+, and ends with a table of the totals and
+their change from the default.
+
+usage: bench_codegen.py [--check BASELINE | --write BASELINE | --switches]
+                        BINDIR RUNTIME [PROGRAMS_DIR]"""
 import os
 import re
 import subprocess
@@ -31,6 +37,11 @@ import tempfile
 CYCLE_LIMIT = 5000000
 SETTINGS = [("default", []), ("-Oi+", ["-Oi+"]), ("-O-", ["-O-"])]
 BASELINE_SETTINGS = [("default", []), ("-O-", ["-O-"])]
+SWITCH_SETTINGS = ([("default", [])] +
+                   [(o, [o]) for o in ("-On-", "-Ob-", "-Opa-", "-Od-", "-Op-", "-Or-", "-Ow-", "-Os-",
+                                       "-Ot-", "-Ou-", "-Om-")] +
+                   [("first optimiser only", ["-Od-", "-Op-", "-Or-", "-Opa-"]), ("-O-", ["-O-"]),
+                    ("-Oi+", ["-Oi+"])])
 # Cycles may grow by this fraction over the baseline before --check fails: a
 # change that saves bytes may cost a few cycles, and the cycle figures are
 # the secondary measure. Program bytes have no tolerance.
@@ -189,10 +200,22 @@ def compare(base, totals):
     return worse
 
 
+def s_print_switch_table(totals):
+    base_size, base_cycles = totals["default"]
+    print("\n| setting | program bytes | cycles |\n|---|---:|---:|")
+    for label, (size, cycles) in totals.items():
+        ds = f" ({(size - base_size) / base_size:+.1%})" if label != "default" else ""
+        dc = f" ({(cycles - base_cycles) / base_cycles:+.1%})" if label != "default" else ""
+        print(f"| {label} | {size:,}{ds} | {cycles:,}{dc} |")
+
+
 def main():
     args = sys.argv[1:]
     mode = baseline = None
-    if args and args[0] in ("--check", "--write"):
+    settings = SETTINGS
+    if args and args[0] == "--switches":
+        settings, args = SWITCH_SETTINGS, args[1:]
+    elif args and args[0] in ("--check", "--write"):
         if len(args) < 2:
             print(__doc__)
             return 2
@@ -212,11 +235,13 @@ def main():
     print(f"programs: {folder}; cycle limit {CYCLE_LIMIT:,}")
     totals = {}
     failed = False
-    for label, options in (BASELINE_SETTINGS if mode else SETTINGS):
+    for label, options in (BASELINE_SETTINGS if mode else settings):
         passed, size, cycles = run_setting(bindir, runtime, folder, sources, targets, label, options)
         failed = failed or passed < len(sources)
         totals[label] = (size, cycles)
     if mode is None:
+        if settings is SWITCH_SETTINGS:
+            s_print_switch_table(totals)
         return 0
     if failed:
         print("\nnot every program passed: no figures to compare")
