@@ -43,6 +43,7 @@ struct pa_block {
   bool excluded;               // assembly block, interrupt routine, outside functions
   bool called;                 // in a procedure that is called (not jumped to)
   std::vector<ocode *> nodes;  // first .. last
+  long base;                   // node index of the first node
 };
 
 struct pa_occurrence {
@@ -59,10 +60,67 @@ struct pa_item {
   long length;
   long count;  // occurrences that count
   std::vector<pa_occurrence> occurrences;
-  std::map<long, long> spans;    // first index -> last index of every occurrence
-  std::map<long, long> counted;  // the same for the occurrences that count
   long saving;
 };
+
+// A hash table from 64-bit keys to 64-bit values, open addressing, no
+// removal: the dictionary makes a few entries per compared pair, and a
+// node per entry would cost more than the comparisons.
+struct pa_table {
+  std::vector<uint64_t> keys, values;  // keys[k] == PA_EMPTY: free slot
+  size_t count;
+};
+
+constexpr uint64_t PA_EMPTY = ~uint64_t(0);
+
+}  // namespace
+
+static size_t s_table_slot(const pa_table &t, uint64_t key) {
+  uint64_t h = key + 0x9E3779B97F4A7C15u;
+  h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9u;
+  h = (h ^ (h >> 27)) * 0x94D049BB133111EBu;
+  h ^= h >> 31;
+  size_t mask = t.keys.size() - 1, k = size_t(h) & mask;
+  while (t.keys[k] != PA_EMPTY && t.keys[k] != key)
+    k = (k + 1) & mask;
+  return k;
+}
+
+static void s_table_clear(pa_table &t) {
+  t.keys.assign(64, PA_EMPTY);
+  t.values.assign(64, 0);
+  t.count = 0;
+}
+
+static const uint64_t *s_table_find(const pa_table &t, uint64_t key) {
+  size_t k = s_table_slot(t, key);
+  return t.keys[k] == key ? &t.values[k] : nullptr;
+}
+
+// Adds key -> value unless key is there already; true when added.
+static bool s_table_insert(pa_table &t, uint64_t key, uint64_t value) {
+  VELC_ASSERT(key != PA_EMPTY);
+  if (2 * (t.count + 1) > t.keys.size()) {
+    pa_table bigger{std::vector<uint64_t>(2 * t.keys.size(), PA_EMPTY), std::vector<uint64_t>(2 * t.keys.size()), 0};
+    for (size_t k = 0; k < t.keys.size(); ++k)
+      if (t.keys[k] != PA_EMPTY) {
+        size_t slot = s_table_slot(bigger, t.keys[k]);
+        bigger.keys[slot] = t.keys[k];
+        bigger.values[slot] = t.values[k];
+      }
+    bigger.count = t.count;
+    t = std::move(bigger);
+  }
+  size_t k = s_table_slot(t, key);
+  if (t.keys[k] == key)
+    return false;
+  t.keys[k] = key;
+  t.values[k] = value;
+  ++t.count;
+  return true;
+}
+
+namespace {
 
 }  // namespace
 
@@ -75,11 +133,19 @@ static std::set<const SymbolRecord *> s_called_procedures;
 static SectionRecord *s_current_section_symbol;
 static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
-static std::unordered_map<uint64_t, size_t> s_item_of;  // (length, first index) -> item
+static pa_table s_item_of;  // (length, first index) -> item
+static pa_table s_spans;    // (item, first index) of every occurrence of every item
+// (item, first index / length) -> first index of an occurrence that counts.
+// The counted occurrences of an item do not overlap and have one length,
+// so each such stretch of the list holds at most one of their starts.
+static pa_table s_counted;
+static std::vector<long> s_keys;  // per node index: its key
 static std::vector<char> s_in_loop;  // per node index: between a backward branch and its target
 static std::vector<unsigned char> s_flags;  // per node index: NF_... bits, worked out once per run
 
-enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8 };
+// NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
+enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
+                       NF_CONDITIONAL = 32 };
 
 void opt_pa_reset() {
   s_key = 0;
@@ -287,7 +353,7 @@ static basic_block *s_new_block(ocode *first) {
     b->previous = s_block_list.back().block;
     b->previous->next = b;
   }
-  s_block_list.push_back(pa_block{b, false, false, {}});
+  s_block_list.push_back(pa_block{b, false, false, {}, 0});
   return b;
 }
 
@@ -469,38 +535,46 @@ static void s_pa_mark_loops(ocode *list, long node_count) {
 
 static uint64_t s_item_key(long length, long first_index) { return (uint64_t(length) << 40) | uint64_t(first_index); }
 
-static bool s_inside(const std::map<long, long> &spans, long index) {
-  auto it = spans.upper_bound(index);
-  if (it == spans.begin())
-    return false;
-  --it;  // the latest start at or before index; all spans have the same length
-  return it->second >= index;
+static uint64_t s_item_node_key(size_t item_index, long index) { return (uint64_t(item_index) << 32) | uint64_t(index); }
+
+// Whether node index lies in a counted occurrence of the item: one that
+// starts in the stretch of index or in the stretch before it.
+static bool s_inside_counted(size_t item_index, long length, long index) {
+  for (long stretch = index / length; stretch >= 0 && stretch >= index / length - 1; --stretch) {
+    const uint64_t *start = s_table_find(s_counted, s_item_node_key(item_index, stretch));
+    if (start && long(*start) <= index && long(*start) + length - 1 >= index)
+      return true;
+  }
+  return false;
 }
 
 static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurrence &occ) {
-  if (!item.spans.try_emplace(occ.first_index, occ.last_index).second)
+  if (!s_table_insert(s_spans, s_item_node_key(item_index, occ.first_index), 0))
     return;
   pa_occurrence o = occ;
-  o.overlap = s_inside(item.counted, o.first_index) || s_inside(item.counted, o.last_index);
+  o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
+              s_inside_counted(item_index, item.length, o.last_index);
   if (s_counts(o)) {
-    item.counted.emplace(o.first_index, o.last_index);
+    bool added = s_table_insert(s_counted, s_item_node_key(item_index, o.first_index / item.length),
+                                uint64_t(o.first_index));
+    VELC_ASSERT(added);
     ++item.count;
   }
   item.occurrences.push_back(o);
-  s_item_of.emplace(s_item_key(item.length, o.first_index), item_index);
+  s_table_insert(s_item_of, s_item_key(item.length, o.first_index), item_index);
 }
 
 static void s_pa_add_match_to_dictionary(const pa_occurrence &o1, const pa_occurrence &o2, long length) {
-  auto found = s_item_of.find(s_item_key(length, o1.first_index));
-  if (found == s_item_of.end())
-    found = s_item_of.find(s_item_key(length, o2.first_index));
-  if (found != s_item_of.end()) {
-    size_t index = found->second;
+  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, o1.first_index));
+  if (!found)
+    found = s_table_find(s_item_of, s_item_key(length, o2.first_index));
+  if (found) {
+    size_t index = size_t(*found);
     s_add_occurrence(s_dictionary[index], index, o1);
     s_add_occurrence(s_dictionary[index], index, o2);
     return;
   }
-  s_dictionary.push_back(pa_item{length, 0, {}, {}, {}, 0});
+  s_dictionary.push_back(pa_item{length, 0, {}, 0});
   size_t index = s_dictionary.size() - 1;
   s_add_occurrence(s_dictionary[index], index, o1);
   s_add_occurrence(s_dictionary[index], index, o2);
@@ -519,25 +593,32 @@ static pa_occurrence s_occurrence(int block, int start, long length) {
 // between an instruction and its second word, not on a conditional branch
 // or a skip (whose next instruction lies outside), and not on a return or
 // branch that a skip inside the sequence may step over.
-static bool s_has(const ocode *oc, unsigned char flag) { return (s_flags[size_t(oc->index)] & flag) != 0; }
-
-static bool s_may_end(const std::vector<ocode *> &nodes, size_t start, size_t end) {
-  ocode *last = nodes[end - 1];
-  if (end < nodes.size() && s_has(nodes[end], NF_WORD2))
+// Positions are within the block; flags[p] are the flags of its node p.
+static bool s_may_end(const unsigned char *flags, size_t size, size_t start, size_t end) {
+  if (end < size && (flags[end] & NF_WORD2))
     return false;
-  if (ocode_is_conditional_kind(last->type) || s_has(last, NF_SKIP))
+  unsigned char last = flags[end - 1];
+  if (last & (NF_CONDITIONAL | NF_SKIP))
     return false;
-  return !(s_has(last, NF_ENDS_FUNCTION) && end - 1 > start && s_has(nodes[end - 2], NF_SKIP));
+  return !((last & NF_ENDS_FUNCTION) && end - 1 > start && (flags[end - 2] & NF_SKIP));
 }
 
 static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
 
 // The node tests the pair comparisons ask again and again, once per node.
+// Keys by node index too, and where each block starts.
 static void s_pa_mark_flags(ocode *list, long node_count) {
   s_flags.assign(size_t(node_count) + 1, 0);
-  for (const ocode *oc = list; oc; oc = oc->next)
+  s_keys.assign(size_t(node_count) + 1, 0);
+  for (const ocode *oc = list; oc; oc = oc->next) {
     s_flags[size_t(oc->index)] = (s_is_word2(oc) ? NF_WORD2 : 0) | (is_skip_conditional(oc) ? NF_SKIP : 0) |
-                                 (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0);
+                                 (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0) |
+                                 (s_is_code(oc) && oc->key ? NF_MATCH : 0) |
+                                 (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0);
+    s_keys[size_t(oc->index)] = oc->key;
+  }
+  for (pa_block &pb : s_block_list)
+    pb.base = pb.nodes.front()->index;
 }
 
 // A sequence that will be called must make no call itself (each level of a
@@ -545,16 +626,16 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
 // nor stand in a called procedure. One that is jumped to runs at its
 // occurrence's depth and may call, unless it stands in a called procedure.
 // The length up to the first call, len, or 0.
-static size_t s_call_free_length(const std::vector<ocode *> &nodes, size_t start, size_t len, bool called) {
+static size_t s_call_free_length(const unsigned char *flags, size_t start, size_t len, bool called) {
   if (len < 3)
     return len;
-  bool jumped_to = s_has(nodes[start + len - 1], NF_ENDS_FUNCTION);
+  bool jumped_to = (flags[start + len - 1] & NF_ENDS_FUNCTION) != 0;
   if (jumped_to && !called)
     return len;
   if (!jumped_to && called)
     return 0;
   for (size_t k = 0; k < len; ++k)
-    if (s_has(nodes[start + k], NF_CALL))
+    if (flags[start + k] & NF_CALL)
       return k;
   return len;
 }
@@ -563,19 +644,21 @@ static size_t s_call_free_length(const std::vector<ocode *> &nodes, size_t start
 // b (a, i before b, j in list order) that neither runs into the other's
 // first node; shortened to a permitted end; added when 3 nodes or more.
 static void s_pa_find_match(int a, int i, int b, int j) {
-  const std::vector<ocode *> &na = s_block_list[size_t(a)].nodes, &nb = s_block_list[size_t(b)].nodes;
+  const pa_block &pa = s_block_list[size_t(a)], &pb = s_block_list[size_t(b)];
+  const size_t sa = pa.nodes.size(), sb = pb.nodes.size();
+  const unsigned char *fa = &s_flags[size_t(pa.base)], *fb = &s_flags[size_t(pb.base)];
+  size_t limit = std::min(sa - size_t(i), sb - size_t(j));
+  if (a == b)
+    limit = std::min(limit, size_t(j - i));  // not into the other's first node
+  const long *ka = &s_keys[size_t(pa.base) + size_t(i)], *kb = &s_keys[size_t(pb.base) + size_t(j)];
   size_t len = 0;
-  while (size_t(i) + len < na.size() && size_t(j) + len < nb.size()) {
-    const ocode *x = na[size_t(i) + len], *y = nb[size_t(j) + len];
-    if (x->key != y->key || !x->key || !s_is_code(x) || (a == b && size_t(i) + len == size_t(j)))
-      break;
+  while (len < limit && ka[len] == kb[len] && (fa[size_t(i) + len] & NF_MATCH))
     ++len;
-  }
   while (len >= 3) {
-    while (len >= 3 && !(s_may_end(na, size_t(i), size_t(i) + len) && s_may_end(nb, size_t(j), size_t(j) + len)))
+    while (len >= 3 && !(s_may_end(fa, sa, size_t(i), size_t(i) + len) && s_may_end(fb, sb, size_t(j), size_t(j) + len)))
       --len;
-    bool called = s_block_list[size_t(a)].called || s_block_list[size_t(b)].called;
-    size_t calls = s_call_free_length(na, size_t(i), len, called);
+    bool called = pa.called || pb.called;
+    size_t calls = s_call_free_length(fa, size_t(i), len, called);
     if (calls == len)
       break;
     len = calls;
@@ -600,12 +683,13 @@ constexpr size_t PAIR_NEIGHBOURS = 16;
 
 // Whether the keys from start x come before those from start y.
 static bool s_follows_before(int xb, int xi, int yb, int yi) {
-  const std::vector<ocode *> &nx = s_block_list[size_t(xb)].nodes, &ny = s_block_list[size_t(yb)].nodes;
-  size_t i = size_t(xi), j = size_t(yi);
-  for (; i < nx.size() && j < ny.size(); ++i, ++j)
-    if (nx[i]->key != ny[j]->key)
-      return nx[i]->key < ny[j]->key;
-  return i == nx.size() && j < ny.size();
+  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
+  const long *kx = &s_keys[size_t(px.base)], *ky = &s_keys[size_t(py.base)];
+  size_t i = size_t(xi), j = size_t(yi), sx = px.nodes.size(), sy = py.nodes.size();
+  for (; i < sx && j < sy; ++i, ++j)
+    if (kx[i] != ky[j])
+      return kx[i] < ky[j];
+  return i == sx && j < sy;
 }
 
 static void s_find_match_in_order(int a, int i, int b, int j) {
@@ -879,7 +963,9 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_pa_assign_keys(list);
   s_pa_mark_loops(list, node_count);
   s_pa_mark_flags(list, node_count);
-  s_item_of.reserve(size_t(node_count));
+  s_table_clear(s_item_of);
+  s_table_clear(s_spans);
+  s_table_clear(s_counted);
   s_pa_create_dictionary();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
@@ -888,7 +974,8 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_print_list("\n\nAFTER PROCEDURAL ABSTRACTION\n", list);
   s_pa_convert_block_branches(list);
   s_dictionary.clear();
-  s_item_of.clear();
+  s_item_of = s_spans = s_counted = pa_table{};
+  s_keys.clear();
   s_in_loop.clear();
   s_flags.clear();
   return changed;
