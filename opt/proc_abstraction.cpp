@@ -69,27 +69,30 @@ struct pa_item {
 struct pa_table {
   std::vector<uint64_t> keys, values;  // keys[k] == PA_EMPTY: free slot
   size_t count;
+  int shift;  // 64 - log2 of the number of slots
 };
 
 constexpr uint64_t PA_EMPTY = ~uint64_t(0);
 
 }  // namespace
 
+// Multiplicative hashing: the top bits of key times 2^64 / phi.
 static size_t s_table_slot(const pa_table &t, uint64_t key) {
-  uint64_t h = key + 0x9E3779B97F4A7C15u;
-  h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9u;
-  h = (h ^ (h >> 27)) * 0x94D049BB133111EBu;
-  h ^= h >> 31;
-  size_t mask = t.keys.size() - 1, k = size_t(h) & mask;
+  size_t mask = t.keys.size() - 1, k = size_t((key * 0x9E3779B97F4A7C15u) >> t.shift);
   while (t.keys[k] != PA_EMPTY && t.keys[k] != key)
     k = (k + 1) & mask;
   return k;
 }
 
-static void s_table_clear(pa_table &t) {
-  t.keys.assign(64, PA_EMPTY);
-  t.values.assign(64, 0);
+// Empty, with room for about `expected` entries before it grows.
+static void s_table_clear(pa_table &t, size_t expected) {
+  int bits = 6;
+  while ((size_t(1) << bits) < 2 * expected && bits < 40)
+    ++bits;
+  t.keys.assign(size_t(1) << bits, PA_EMPTY);
+  t.values.assign(size_t(1) << bits, 0);
   t.count = 0;
+  t.shift = 64 - bits;
 }
 
 static const uint64_t *s_table_find(const pa_table &t, uint64_t key) {
@@ -101,7 +104,8 @@ static const uint64_t *s_table_find(const pa_table &t, uint64_t key) {
 static bool s_table_insert(pa_table &t, uint64_t key, uint64_t value) {
   VELC_ASSERT(key != PA_EMPTY);
   if (2 * (t.count + 1) > t.keys.size()) {
-    pa_table bigger{std::vector<uint64_t>(2 * t.keys.size(), PA_EMPTY), std::vector<uint64_t>(2 * t.keys.size()), 0};
+    pa_table bigger{std::vector<uint64_t>(2 * t.keys.size(), PA_EMPTY), std::vector<uint64_t>(2 * t.keys.size()), 0,
+                    t.shift - 1};
     for (size_t k = 0; k < t.keys.size(); ++k)
       if (t.keys[k] != PA_EMPTY) {
         size_t slot = s_table_slot(bigger, t.keys[k]);
@@ -133,8 +137,8 @@ static std::set<const SymbolRecord *> s_called_procedures;
 static SectionRecord *s_current_section_symbol;
 static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
-static pa_table s_item_of;  // (length, first index) -> item
-static pa_table s_spans;    // (item, first index) of every occurrence of every item
+static pa_table s_item_of;  // (length, first index) -> the first item that has the occurrence
+static pa_table s_spans;    // (item, first index) of every other item's occurrences
 // (item, first index / length) -> first index of an occurrence that counts.
 // The counted occurrences of an item do not overlap and have one length,
 // so each such stretch of the list holds at most one of their starts.
@@ -548,9 +552,15 @@ static bool s_inside_counted(size_t item_index, long length, long index) {
   return false;
 }
 
+// Adds occ to the item unless it has it already.
 static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurrence &occ) {
-  if (!s_table_insert(s_spans, s_item_node_key(item_index, occ.first_index), 0))
-    return;
+  const uint64_t key = s_item_key(item.length, occ.first_index);
+  if (const uint64_t *first_item = s_table_find(s_item_of, key)) {
+    if (*first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, occ.first_index), 0))
+      return;
+  } else {
+    s_table_insert(s_item_of, key, item_index);
+  }
   pa_occurrence o = occ;
   o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
               s_inside_counted(item_index, item.length, o.last_index);
@@ -561,7 +571,6 @@ static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurren
     ++item.count;
   }
   item.occurrences.push_back(o);
-  s_table_insert(s_item_of, s_item_key(item.length, o.first_index), item_index);
 }
 
 static void s_pa_add_match_to_dictionary(const pa_occurrence &o1, const pa_occurrence &o2, long length) {
@@ -963,9 +972,9 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_pa_assign_keys(list);
   s_pa_mark_loops(list, node_count);
   s_pa_mark_flags(list, node_count);
-  s_table_clear(s_item_of);
-  s_table_clear(s_spans);
-  s_table_clear(s_counted);
+  s_table_clear(s_item_of, size_t(node_count));
+  s_table_clear(s_spans, 0);
+  s_table_clear(s_counted, size_t(node_count) / 4);
   s_pa_create_dictionary();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
