@@ -312,25 +312,49 @@ static bool s_function_excluded(const ocode *bfunct) {
   return !fsym || fsym->has_inline_asm || isr_record(fsym) != nullptr;
 }
 
+// The section's nodes by ordinal (their index field), with what the block
+// build learns about each: marks by index instead of sets of nodes.
+namespace {
+enum : uint8_t { PN_NAMED = 1, PN_LEADER = 2, PN_STILL_NAMED = 4 };
+struct pa_nodes {
+  std::vector<ocode *> node;
+  std::vector<uint8_t> flags;
+  std::vector<int> block;  // of each leader
+};
+}  // namespace
+
+static long s_at(const pa_nodes &nodes, const ocode *oc) {
+  return oc && oc->index >= 0 && oc->index < long(nodes.node.size()) && nodes.node[size_t(oc->index)] == oc
+             ? oc->index
+             : -1;
+}
+
+static bool s_marked(const pa_nodes &nodes, const ocode *oc, uint8_t flag) {
+  long i = s_at(nodes, oc);
+  return i >= 0 && (nodes.flags[size_t(i)] & flag);
+}
+
+static void s_mark(pa_nodes &nodes, const ocode *oc, uint8_t flag) {
+  long i = s_at(nodes, oc);
+  if (i >= 0)
+    nodes.flags[size_t(i)] |= flag;
+}
+
 // Labels an instruction operand names stay and start their block.
-static std::unordered_set<ocode *> s_named_labels(ocode *list) {
-  std::unordered_set<ocode *> named;
-  for (ocode *oc = list; oc; oc = oc->next)
+static void s_named_labels(pa_nodes &nodes) {
+  for (ocode *oc : nodes.node)
     if (oc->type == OC_INST)
       for (const inst_operand &op : oc->data.inst.ins->operand)
         if (op.type == SYMBOL_OP && op.data.symbol.sym && op.data.symbol.sym->type == LABEL &&
             op.data.symbol.sym->label_node)
-          named.insert(op.data.symbol.sym->label_node);
-  return named;
+          s_mark(nodes, op.data.symbol.sym->label_node, PN_NAMED);
 }
 
-static std::unordered_set<ocode *> s_leaders(ocode *list, const std::unordered_set<ocode *> &named) {
-  std::unordered_set<ocode *> leaders{list};
-  auto add = [&leaders](ocode *oc) {
-    if (oc)
-      leaders.insert(oc);
-  };
-  for (ocode *oc = list; oc; oc = oc->next) {
+static void s_leaders(pa_nodes &nodes) {
+  auto add = [&nodes](ocode *oc) { s_mark(nodes, oc, PN_LEADER); };
+  if (!nodes.node.empty())
+    add(nodes.node.front());
+  for (ocode *oc : nodes.node) {
     if (oc->type == OC_BFUNCT || oc->type == OC_EFUNCT) {
       add(oc);
       add(oc->type == OC_BFUNCT ? opt_real_instruction(oc->next) : oc->next);
@@ -340,11 +364,10 @@ static std::unordered_set<ocode *> s_leaders(ocode *list, const std::unordered_s
       add(opt_real_instruction(oc->next));
     } else if (is_return(oc)) {
       add(opt_real_instruction(oc->next));
-    } else if (named.count(oc)) {
+    } else if (s_marked(nodes, oc, PN_NAMED)) {
       add(oc);
     }
   }
-  return leaders;
 }
 
 static basic_block *s_new_block(ocode *first) {
@@ -363,20 +386,18 @@ static basic_block *s_new_block(ocode *first) {
 
 // Branches of the blocks that take part go to blocks; the labels no one
 // else names go.
-static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
-                               const std::unordered_set<ocode *> &named) {
-  std::unordered_set<ocode *> still_named;
+static void s_to_block_targets(pa_nodes &nodes) {
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
       if (ocode_is_branch_kind(oc->type)) {
         ocode *target = s_target_node(oc);
         ocode *leader = target ? opt_real_instruction(target) : nullptr;
-        auto found = leader ? block_of.find(leader) : block_of.end();
-        if (!pb.excluded && found != block_of.end() && !s_block_list[found->second].excluded) {
+        long at = s_marked(nodes, leader, PN_LEADER) ? s_at(nodes, leader) : -1;
+        if (!pb.excluded && at >= 0 && !s_block_list[size_t(nodes.block[size_t(at)])].excluded) {
           oc->data.branch.type = BLOCK_BRANCH;
-          oc->data.branch.target.block = s_block_list[found->second].block;
+          oc->data.branch.target.block = s_block_list[size_t(nodes.block[size_t(at)])].block;
         } else if (oc->data.branch.type == LABEL_BRANCH) {
-          still_named.insert(target);
+          s_mark(nodes, target, PN_STILL_NAMED);
         }
       }
       if (oc == pb.block->last)
@@ -388,7 +409,7 @@ static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
     basic_block *b = pb.block;
     for (ocode *oc = b->first, *next; oc; oc = next) {
       next = oc == b->last ? nullptr : oc->next;
-      if (oc->type != OC_LABEL || named.count(oc) || still_named.count(oc) || oc == b->first)
+      if (oc->type != OC_LABEL || s_marked(nodes, oc, PN_NAMED | PN_STILL_NAMED) || oc == b->first)
         continue;
       if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
         oc->data.label.sym->label_node = nullptr;
@@ -400,29 +421,36 @@ static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
 }
 
 static void s_pa_calculate_basic_blocks(ocode *list) {
-  std::unordered_set<ocode *> named = s_named_labels(list);
-  std::unordered_set<ocode *> leaders = s_leaders(list, named);
-  std::unordered_map<ocode *, int> block_of;
+  pa_nodes nodes;
+  nodes.node.reserve(size_t(ocode_enumerate(list)));
+  for (ocode *oc = list; oc; oc = oc->next)
+    nodes.node.push_back(oc);
+  nodes.flags.assign(nodes.node.size(), 0);
+  nodes.block.assign(nodes.node.size(), -1);
+  s_named_labels(nodes);
+  s_leaders(nodes);
   bool excluded = true;  // outside functions
   bool called = false;
   basic_block *cur = nullptr;
-  for (ocode *oc = list; oc; oc = oc->next) {
+  for (size_t i = 0; i < nodes.node.size(); ++i) {
+    ocode *oc = nodes.node[i];
     if (oc->type == OC_BFUNCT) {
       excluded = s_function_excluded(oc);
       called = s_called_procedures.count(oc->data.funct.sym) != 0;
     }
-    if (leaders.count(oc) || !cur) {
+    bool leader = (nodes.flags[i] & PN_LEADER) != 0;
+    if (leader || !cur) {
       cur = s_new_block(oc);
       s_block_list.back().excluded = excluded;
       s_block_list.back().called = called;
     }
     cur->last = oc;
-    if (leaders.count(oc))
-      block_of[oc] = cur->number;
+    if (leader)
+      nodes.block[i] = cur->number;
     if (oc->type == OC_EFUNCT)
       excluded = true;
   }
-  s_to_block_targets(block_of, named);
+  s_to_block_targets(nodes);
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
       pb.nodes.push_back(oc);
