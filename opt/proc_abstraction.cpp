@@ -149,7 +149,9 @@ static std::vector<unsigned char> s_flags;  // per node index: NF_... bits, work
 
 // NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
 enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
-                       NF_CONDITIONAL = 32 };
+                       NF_CONDITIONAL = 32, NF_RETURN = 64 };
+static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
+static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
 
 void opt_pa_reset() {
   s_key = 0;
@@ -580,16 +582,19 @@ static bool s_inside_counted(size_t item_index, long length, long index) {
   return false;
 }
 
-// Adds occ to the item unless it has it already.
-static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurrence &occ) {
-  const uint64_t key = s_item_key(item.length, occ.first_index);
+static pa_occurrence s_occurrence(int block, int start, long length);
+
+// Adds the occurrence at start of block to the item unless it has it already.
+static void s_add_occurrence(pa_item &item, size_t item_index, int block, int start) {
+  const long first_index = s_block_list[size_t(block)].base + start;
+  const uint64_t key = s_item_key(item.length, first_index);
   if (const uint64_t *first_item = s_table_find(s_item_of, key)) {
-    if (*first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, occ.first_index), 0))
+    if (*first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, first_index), 0))
       return;
   } else {
     s_table_insert(s_item_of, key, item_index);
   }
-  pa_occurrence o = occ;
+  pa_occurrence o = s_occurrence(block, start, item.length);
   o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
               s_inside_counted(item_index, item.length, o.last_index);
   if (s_counts(o)) {
@@ -601,20 +606,25 @@ static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurren
   item.occurrences.push_back(o);
 }
 
-static void s_pa_add_match_to_dictionary(const pa_occurrence &o1, const pa_occurrence &o2, long length) {
-  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, o1.first_index));
-  if (!found)
-    found = s_table_find(s_item_of, s_item_key(length, o2.first_index));
+// The match of `length` nodes at start i of block a and start j of block b.
+static void s_pa_add_match_to_dictionary(int a, int i, int b, int j, long length) {
+  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(a)].base + i));
+  if (found) {  // the first occurrence is in that item already
+    size_t index = size_t(*found);
+    s_add_occurrence(s_dictionary[index], index, b, j);
+    return;
+  }
+  found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(b)].base + j));
   if (found) {
     size_t index = size_t(*found);
-    s_add_occurrence(s_dictionary[index], index, o1);
-    s_add_occurrence(s_dictionary[index], index, o2);
+    s_add_occurrence(s_dictionary[index], index, a, i);
+    s_add_occurrence(s_dictionary[index], index, b, j);
     return;
   }
   s_dictionary.push_back(pa_item{length, 0, {}, 0});
   size_t index = s_dictionary.size() - 1;
-  s_add_occurrence(s_dictionary[index], index, o1);
-  s_add_occurrence(s_dictionary[index], index, o2);
+  s_add_occurrence(s_dictionary[index], index, a, i);
+  s_add_occurrence(s_dictionary[index], index, b, j);
 }
 
 static pa_occurrence s_occurrence(int block, int start, long length) {
@@ -622,7 +632,7 @@ static pa_occurrence s_occurrence(int block, int start, long length) {
   ocode *first = nodes[size_t(start)], *last = nodes[size_t(start + length - 1)];
   // A call adds a CALL and a RETURN to every pass of a loop; a branch into
   // a sequence that ends in a return runs once per call of the function.
-  bool kept = s_in_loop[size_t(first->index)] && !s_ends_in_return(last);
+  bool kept = s_in_loop[size_t(first->index)] && !(s_flags[size_t(last->index)] & NF_RETURN);
   return pa_occurrence{block, first, last, first->index, last->index, false, kept};
 }
 
@@ -651,11 +661,24 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
     s_flags[size_t(oc->index)] = (s_is_word2(oc) ? NF_WORD2 : 0) | (is_skip_conditional(oc) ? NF_SKIP : 0) |
                                  (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0) |
                                  (s_is_code(oc) && oc->key ? NF_MATCH : 0) |
-                                 (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0);
+                                 (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
+                                 (s_ends_in_return(oc) ? NF_RETURN : 0);
     s_keys[size_t(oc->index)] = oc->key;
   }
-  for (pa_block &pb : s_block_list)
+  s_match_run.assign(size_t(node_count) + 1, 0);
+  s_next_call.assign(size_t(node_count) + 1, 0);
+  for (pa_block &pb : s_block_list) {
     pb.base = pb.nodes.front()->index;
+    const size_t end = size_t(pb.base) + pb.nodes.size();
+    int run = 0;
+    long call = long(end);
+    for (size_t k = end; k-- > size_t(pb.base);) {
+      run = (s_flags[k] & NF_MATCH) ? run + 1 : 0;
+      call = (s_flags[k] & NF_CALL) ? long(k) : call;
+      s_match_run[k] = run;
+      s_next_call[k] = call;
+    }
+  }
 }
 
 // A sequence that will be called must make no call itself (each level of a
@@ -663,7 +686,7 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
 // nor stand in a called procedure. One that is jumped to runs at its
 // occurrence's depth and may call, unless it stands in a called procedure.
 // The length up to the first call, len, or 0.
-static size_t s_call_free_length(const unsigned char *flags, size_t start, size_t len, bool called) {
+static size_t s_call_free_length(const unsigned char *flags, long base, size_t start, size_t len, bool called) {
   if (len < 3)
     return len;
   bool jumped_to = (flags[start + len - 1] & NF_ENDS_FUNCTION) != 0;
@@ -671,16 +694,14 @@ static size_t s_call_free_length(const unsigned char *flags, size_t start, size_
     return len;
   if (!jumped_to && called)
     return 0;
-  for (size_t k = 0; k < len; ++k)
-    if (flags[start + k] & NF_CALL)
-      return k;
-  return len;
+  return std::min(len, size_t(s_next_call[size_t(base) + start] - base) - start);
 }
 
 // The longest common sequence from start i of block a and start j of block
 // b (a, i before b, j in list order) that neither runs into the other's
 // first node; shortened to a permitted end; added when 3 nodes or more.
-static void s_pa_find_match(int a, int i, int b, int j) {
+// common: the number of equal keys from the two starts when known, else -1.
+static void s_pa_find_match(int a, int i, int b, int j, long common) {
   const pa_block &pa = s_block_list[size_t(a)], &pb = s_block_list[size_t(b)];
   const size_t sa = pa.nodes.size(), sb = pb.nodes.size();
   const unsigned char *fa = &s_flags[size_t(pa.base)], *fb = &s_flags[size_t(pb.base)];
@@ -689,19 +710,22 @@ static void s_pa_find_match(int a, int i, int b, int j) {
     limit = std::min(limit, size_t(j - i));  // not into the other's first node
   const long *ka = &s_keys[size_t(pa.base) + size_t(i)], *kb = &s_keys[size_t(pb.base) + size_t(j)];
   size_t len = 0;
-  while (len < limit && ka[len] == kb[len] && (fa[size_t(i) + len] & NF_MATCH))
-    ++len;
+  if (common >= 0)
+    len = std::min({limit, size_t(common), size_t(s_match_run[size_t(pa.base) + size_t(i)])});
+  else
+    while (len < limit && ka[len] == kb[len] && (fa[size_t(i) + len] & NF_MATCH))
+      ++len;
   while (len >= 3) {
     while (len >= 3 && !(s_may_end(fa, sa, size_t(i), size_t(i) + len) && s_may_end(fb, sb, size_t(j), size_t(j) + len)))
       --len;
     bool called = pa.called || pb.called;
-    size_t calls = s_call_free_length(fa, size_t(i), len, called);
+    size_t calls = s_call_free_length(fa, pa.base, size_t(i), len, called);
     if (calls == len)
       break;
     len = calls;
   }
   if (len >= 3)
-    s_pa_add_match_to_dictionary(s_occurrence(a, i, long(len)), s_occurrence(b, j, long(len)), long(len));
+    s_pa_add_match_to_dictionary(a, i, b, j, long(len));
 }
 
 // A start must not be a second word, nor the instruction a skip may step over.
@@ -718,22 +742,34 @@ struct triple_hash {
 // next in that order (those with the longest common sequences).
 constexpr size_t PAIR_NEIGHBOURS = 16;
 
-// Whether the keys from start x come before those from start y.
+// Whether the keys from start x come before those from start y, both
+// starts of one group (their first three keys are equal).
 static bool s_follows_before(int xb, int xi, int yb, int yi) {
   const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
   const long *kx = &s_keys[size_t(px.base)], *ky = &s_keys[size_t(py.base)];
-  size_t i = size_t(xi), j = size_t(yi), sx = px.nodes.size(), sy = py.nodes.size();
+  size_t i = size_t(xi) + 3, j = size_t(yi) + 3, sx = px.nodes.size(), sy = py.nodes.size();
   for (; i < sx && j < sy; ++i, ++j)
     if (kx[i] != ky[j])
       return kx[i] < ky[j];
   return i == sx && j < sy;
 }
 
-static void s_find_match_in_order(int a, int i, int b, int j) {
+// The number of equal keys from start x and from start y of one group.
+static long s_common_keys(int xb, int xi, int yb, int yi) {
+  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
+  const long *kx = &s_keys[size_t(px.base) + size_t(xi)], *ky = &s_keys[size_t(py.base) + size_t(yi)];
+  const size_t limit = std::min(px.nodes.size() - size_t(xi), py.nodes.size() - size_t(yi));
+  size_t n = 3;
+  while (n < limit && kx[n] == ky[n])
+    ++n;
+  return long(n);
+}
+
+static void s_find_match_in_order(int a, int i, int b, int j, long common) {
   if (a < b || (a == b && i < j))
-    s_pa_find_match(a, i, b, j);
+    s_pa_find_match(a, i, b, j, common);
   else
-    s_pa_find_match(b, j, a, i);
+    s_pa_find_match(b, j, a, i, common);
 }
 
 // Only pairs of starts whose first three keys agree can give a match of
@@ -758,13 +794,27 @@ static void s_pa_create_dictionary() {
     }
   }
   for (std::vector<start> &bucket : buckets) {
-    if (bucket.size() > PAIR_NEIGHBOURS + 1)
-      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
-        return s_follows_before(x.block, x.index, y.block, y.index);
-      });
-    for (size_t p = 0; p < bucket.size(); ++p)
-      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q)
-        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index);
+    if (bucket.size() <= PAIR_NEIGHBOURS + 1) {
+      for (size_t p = 0; p < bucket.size(); ++p)
+        for (size_t q = p + 1; q < bucket.size(); ++q)
+          s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, -1);
+      continue;
+    }
+    std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
+      return s_follows_before(x.block, x.index, y.block, y.index);
+    });
+    // In key order the keys two starts share are the fewest that the
+    // neighbours between them share.
+    std::vector<long> adjacent(bucket.size(), 0);
+    for (size_t p = 0; p + 1 < bucket.size(); ++p)
+      adjacent[p] = s_common_keys(bucket[p].block, bucket[p].index, bucket[p + 1].block, bucket[p + 1].index);
+    for (size_t p = 0; p < bucket.size(); ++p) {
+      long common = adjacent[p];
+      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q) {
+        common = std::min(common, adjacent[q - 1]);
+        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, common);
+      }
+    }
   }
 }
 
@@ -1015,6 +1065,8 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_keys.clear();
   s_in_loop.clear();
   s_flags.clear();
+  s_match_run.clear();
+  s_next_call.clear();
   return changed;
 }
 
