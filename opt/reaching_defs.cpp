@@ -41,7 +41,9 @@ static int s_location(dfa_map *map, const SymbolRecord *sym, int32_t offset) {
   return it->second;
 }
 
-static void s_add_definitions(dfa_map *map, ocode *oc, const node_refs &refs) {
+// The node's removable definitions join the list (in code order); the
+// others make it essential.
+static void s_collect_definitions(std::vector<dfa_ref> *removable, ocode *oc, const node_refs &refs) {
   for (const dfa_ref &d : refs.defs) {
     VELC_ASSERT(d.type == SYM_REF || d.type == CC_REF || d.type == PTR_REF || d.type == CALL_REF);
     VELC_ASSERT(d.type != CC_REF || (d.offset >= 0 && d.offset < 5));
@@ -49,6 +51,14 @@ static void s_add_definitions(dfa_map *map, ocode *oc, const node_refs &refs) {
       oc->dfa->essential = true;  // its own write must happen whatever reads it
       continue;
     }
+    removable->push_back(d);
+  }
+}
+
+// Numbers the removable definitions, each in its location's set.
+static void s_add_definitions(dfa_map *map, const std::vector<dfa_ref> &removable) {
+  for (const dfa_ref &d : removable) {
+    ocode *oc = d.node;
     int n = int(map->refs.size());
     int loc = s_location(map, d.type == CC_REF ? nullptr : d.sym, d.offset);
     map->refs.push_back(d);
@@ -78,29 +88,37 @@ static void s_block_out(const dfa_map *map, const basic_block *b, const bitset &
   bitset_union(out, b->gen);
 }
 
-size_t opt_count_definitions(basic_block *blocks) {
+dfa_map *opt_bitmap_defs(basic_block *blocks, size_t word_limit) {
   node_refs refs;
-  size_t count = 0;
-  s_each_node(blocks, [&](basic_block *, ocode *oc) {
-    opt_node_refs(oc, &refs);
-    count += size_t(std::count_if(refs.defs.begin(), refs.defs.end(), s_removable));
-  });
-  return count;
-}
-
-dfa_map *opt_bitmap_defs(basic_block *blocks) {
-  dfa_map *map = new dfa_map();
-  node_refs refs;
+  std::vector<dfa_ref> removable;
   long index = 0;
-  s_each_node(blocks, [&](basic_block *b, ocode *oc) {
-    oc->index = index++;
-    oc->dfa = new ocode_dfa();
-    opt_node_refs(oc, &refs);
-    oc->dfa->uses = refs.uses;
-    oc->dfa->after_skip = oc->type == OC_INST && opt_after_skip(oc);
-    oc->dfa->essential = refs.essential || b->immutable || oc->dfa->after_skip;
-    s_add_definitions(map, oc, refs);
-  });
+  size_t block_count = 0;
+  for (basic_block *b = blocks; b; b = b->next)
+    ++block_count;
+  // The count only grows: past the limit the walk stops at once.
+  bool over = false;
+  for (basic_block *b = blocks; b && !over; b = b->next)
+    for (ocode *oc = b->first; oc; oc = oc->next) {
+      oc->index = index++;
+      oc->dfa = new ocode_dfa();
+      opt_node_refs(oc, &refs);
+      oc->dfa->uses = refs.uses;
+      oc->dfa->after_skip = oc->type == OC_INST && opt_after_skip(oc);
+      oc->dfa->essential = refs.essential || b->immutable || oc->dfa->after_skip;
+      s_collect_definitions(&removable, oc, refs);
+      over = block_count * (removable.size() / 32 + 1) > word_limit;
+      if (oc == b->last || over)
+        break;
+    }
+  if (over) {
+    s_each_node(blocks, [&](basic_block *, ocode *oc) {
+      delete oc->dfa;
+      oc->dfa = nullptr;
+    });
+    return nullptr;
+  }
+  dfa_map *map = new dfa_map();
+  s_add_definitions(map, removable);
   for (basic_block *b = blocks; b; b = b->next) {
     b->gen = alloc_bitset();
     b->kill = alloc_bitset();  // here: locations, not definitions
