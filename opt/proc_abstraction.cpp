@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -754,11 +755,76 @@ static bool s_follows_before(int xb, int xi, int yb, int yi) {
   return i == sx && j < sy;
 }
 
+// Ranks of the keys from each node to the end of its block, for blocks so
+// long that comparing the keys one by one would grow with the square of
+// their length (a long run of repeated statements). s_rank[k][i]: the rank
+// of the first 2^k keys from node index i (fewer at the block's end); equal
+// ranks, equal keys ending together; 0 stands for the block's end. The
+// last level orders the starts as s_follows_before does.
+static std::vector<std::vector<int>> s_rank;
+
+// Blocks longer than this are ranked; shorter ones compare key by key.
+constexpr size_t RANKED_BLOCK_LENGTH = 512;
+
+static void s_dense_ranks(const std::vector<uint32_t> &order, std::vector<int> *rank,
+                          const std::function<bool(uint32_t, uint32_t)> &same) {
+  int next = 0;
+  for (size_t k = 0; k < order.size(); ++k) {
+    if (k == 0 || !same(order[k - 1], order[k]))
+      ++next;
+    (*rank)[order[k]] = next;
+  }
+}
+
+// Ranks the nodes of the blocks marked in `sorted` (those with starts in a
+// group that is sorted) when one of them is long.
+static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted) {
+  s_rank.clear();
+  const size_t n = size_t(node_count);
+  size_t longest = 0;
+  for (size_t b = 0; b < sorted.size(); ++b)
+    if (sorted[b])
+      longest = std::max(longest, s_block_list[b].nodes.size());
+  if (longest <= RANKED_BLOCK_LENGTH)
+    return;
+  std::vector<uint32_t> end(n, 0), order;
+  for (size_t b = 0; b < sorted.size(); ++b) {
+    if (!sorted[b])
+      continue;
+    const pa_block &pb = s_block_list[b];
+    for (size_t i = size_t(pb.base); i < size_t(pb.base) + pb.nodes.size(); ++i) {
+      end[i] = uint32_t(size_t(pb.base) + pb.nodes.size());
+      order.push_back(uint32_t(i));
+    }
+  }
+  std::sort(order.begin(), order.end(), [](uint32_t x, uint32_t y) { return s_keys[x] < s_keys[y]; });
+  s_rank.emplace_back(n, 0);
+  s_dense_ranks(order, &s_rank.back(), [](uint32_t x, uint32_t y) { return s_keys[x] == s_keys[y]; });
+  for (size_t span = 1; span < longest; span *= 2) {
+    const std::vector<int> &prev = s_rank.back();
+    auto second = [&](uint32_t i) { return size_t(i) + span < end[i] ? prev[i + span] : 0; };
+    std::sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) {
+      return prev[x] != prev[y] ? prev[x] < prev[y] : second(x) < second(y);
+    });
+    std::vector<int> next(n, 0);
+    s_dense_ranks(order, &next, [&](uint32_t x, uint32_t y) { return prev[x] == prev[y] && second(x) == second(y); });
+    s_rank.push_back(std::move(next));
+  }
+}
+
 // The number of equal keys from start x and from start y of one group.
 static long s_common_keys(int xb, int xi, int yb, int yi) {
   const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
-  const long *kx = &s_keys[size_t(px.base) + size_t(xi)], *ky = &s_keys[size_t(py.base) + size_t(yi)];
   const size_t limit = std::min(px.nodes.size() - size_t(xi), py.nodes.size() - size_t(yi));
+  if (!s_rank.empty()) {
+    const size_t x = size_t(px.base) + size_t(xi), y = size_t(py.base) + size_t(yi);
+    size_t n = 0;
+    for (size_t k = s_rank.size(); k-- > 0 && n < limit;)
+      if (s_rank[k][x + n] == s_rank[k][y + n])
+        n += size_t(1) << k;
+    return long(std::min(n, limit));
+  }
+  const long *kx = &s_keys[size_t(px.base) + size_t(xi)], *ky = &s_keys[size_t(py.base) + size_t(yi)];
   size_t n = 3;
   while (n < limit && kx[n] == ky[n])
     ++n;
@@ -774,7 +840,7 @@ static void s_find_match_in_order(int a, int i, int b, int j, long common) {
 
 // Only pairs of starts whose first three keys agree can give a match of
 // three nodes or more.
-static void s_pa_create_dictionary() {
+static void s_pa_create_dictionary(long node_count) {
   struct start {
     int block, index;
   };
@@ -793,6 +859,12 @@ static void s_pa_create_dictionary() {
       buckets[it->second].push_back(start{pb.block->number, int(i)});
     }
   }
+  std::vector<char> sorted(s_block_list.size(), 0);
+  for (const std::vector<start> &bucket : buckets)
+    if (bucket.size() > PAIR_NEIGHBOURS + 1)
+      for (const start &st : bucket)
+        sorted[size_t(st.block)] = 1;
+  s_pa_rank_suffixes(node_count, sorted);
   for (std::vector<start> &bucket : buckets) {
     if (bucket.size() <= PAIR_NEIGHBOURS + 1) {
       for (size_t p = 0; p < bucket.size(); ++p)
@@ -800,9 +872,16 @@ static void s_pa_create_dictionary() {
           s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, -1);
       continue;
     }
-    std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
-      return s_follows_before(x.block, x.index, y.block, y.index);
-    });
+    if (!s_rank.empty())
+      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
+        const std::vector<int> &rank = s_rank.back();
+        return rank[size_t(s_block_list[size_t(x.block)].base + x.index)] <
+               rank[size_t(s_block_list[size_t(y.block)].base + y.index)];
+      });
+    else
+      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
+        return s_follows_before(x.block, x.index, y.block, y.index);
+      });
     // In key order the keys two starts share are the fewest that the
     // neighbours between them share.
     std::vector<long> adjacent(bucket.size(), 0);
@@ -1053,7 +1132,8 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_table_clear(s_item_of, size_t(node_count));
   s_table_clear(s_spans, 0);
   s_table_clear(s_counted, size_t(node_count) / 4);
-  s_pa_create_dictionary();
+  s_pa_create_dictionary(node_count);
+  s_rank.clear();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
   bool changed = s_pa_perform_abstraction(last_node, node_count);
