@@ -71,14 +71,62 @@ static void s_add_definitions(dfa_map *map, const std::vector<dfa_ref> &removabl
   }
 }
 
+// A walk through one block's nodes with the set of definitions that reach
+// the current node. Once a location has been killed in the walk, the only
+// definitions of it in the set are those made since, so a later kill clears
+// just those: a location written by every statement of a long block costs
+// one pass over its definitions, not one per write.
+namespace {
+struct ReachWalk {
+  const dfa_map *map;
+  bitset *reach;
+  std::vector<char> killed;              // per location: killed in this walk
+  std::vector<std::vector<int>> since;   // per location: definitions set since
+  std::vector<int> touched;              // locations with an entry to reset
+};
+}  // namespace
+
+static void s_walk_start(ReachWalk &walk, bitset *reach) {
+  for (int loc : walk.touched) {
+    walk.killed[size_t(loc)] = 0;
+    walk.since[size_t(loc)].clear();
+  }
+  walk.touched.clear();
+  walk.reach = reach;
+}
+
+static ReachWalk s_walk(const dfa_map *map) {
+  ReachWalk walk{map, nullptr, std::vector<char>(map->by_location.size(), 0),
+                 std::vector<std::vector<int>>(map->by_location.size()), {}};
+  return walk;
+}
+
+static void s_kill(ReachWalk &walk, int loc) {
+  std::vector<int> &made = walk.since[size_t(loc)];
+  if (walk.killed[size_t(loc)]) {
+    for (int n : made)
+      walk.reach->words[size_t(n) / 32] &= ~(1u << (n % 32));
+  } else {
+    bitset_intersect_not(walk.reach, &walk.map->by_location[size_t(loc)]);
+    walk.killed[size_t(loc)] = 1;
+    walk.touched.push_back(loc);
+  }
+  made.clear();
+}
+
 // reach := (reach AND NOT the node's kills) OR the node's definitions; a
 // definition a skip may step over kills nothing.
-static void s_pass_node(const dfa_map *map, const ocode *oc, bitset *reach) {
+static void s_pass_node(ReachWalk &walk, const ocode *oc) {
+  const dfa_map *map = walk.map;
   if (!oc->dfa->after_skip)
     for (int n : oc->dfa->defs)
-      bitset_intersect_not(reach, &map->by_location[size_t(map->location_of[size_t(n)])]);
-  for (int n : oc->dfa->defs)
-    bitset_set(reach, n);
+      s_kill(walk, map->location_of[size_t(n)]);
+  for (int n : oc->dfa->defs) {
+    bitset_set(walk.reach, n);
+    int loc = map->location_of[size_t(n)];
+    if (walk.killed[size_t(loc)])
+      walk.since[size_t(loc)].push_back(n);
+  }
 }
 
 // out := gen OR (in AND NOT the locations the block writes for sure).
@@ -125,8 +173,14 @@ dfa_map *opt_bitmap_defs(basic_block *blocks, size_t word_limit) {
     b->reach_in = alloc_bitset();
     b->reach_out = alloc_bitset();
   }
+  ReachWalk walk = s_walk(map);
+  basic_block *walked = nullptr;
   s_each_node(blocks, [&](basic_block *b, ocode *oc) {
-    s_pass_node(map, oc, b->gen);
+    if (b != walked) {
+      s_walk_start(walk, b->gen);
+      walked = b;
+    }
+    s_pass_node(walk, oc);
     if (!oc->dfa->after_skip)
       for (int n : oc->dfa->defs)
         bitset_set(b->kill, map->location_of[size_t(n)]);
@@ -202,8 +256,19 @@ struct ExitRule {
   }
 };
 
-static void s_chain_of_use(const dfa_map *map, const bitset &reach, const dfa_ref &u, const ExitRule &rule,
-                           std::vector<int> *chain) {
+// The definitions of one location that reach: after a kill in this walk
+// the ones made since (in increasing order, as the set would give them).
+static bool s_chain_of_location(const ReachWalk &walk, int loc, std::vector<int> *chain) {
+  if (!walk.killed[size_t(loc)])
+    return false;
+  const std::vector<int> &made = walk.since[size_t(loc)];
+  chain->insert(chain->end(), made.begin(), made.end());
+  return true;
+}
+
+static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, const ExitRule &rule, std::vector<int> *chain) {
+  const dfa_map *map = walk.map;
+  const bitset &reach = *walk.reach;
   auto take = [&](const bitset &candidates) {
     size_t n = std::min(candidates.words.size(), reach.words.size());
     for (size_t w = 0; w < n; ++w)
@@ -213,13 +278,13 @@ static void s_chain_of_use(const dfa_map *map, const bitset &reach, const dfa_re
   switch (u.type) {
   case SYM_REF: {
     auto it = map->locations.find({u.sym, u.offset});
-    if (it != map->locations.end())
+    if (it != map->locations.end() && !s_chain_of_location(walk, it->second, chain))
       take(map->by_location[size_t(it->second)]);
     break;
   }
   case CC_REF: {
     auto it = map->locations.find({nullptr, u.offset});
-    if (it != map->locations.end())
+    if (it != map->locations.end() && !s_chain_of_location(walk, it->second, chain))
       take(map->by_location[size_t(it->second)]);
     break;
   }
@@ -240,12 +305,14 @@ static void s_chain_of_use(const dfa_map *map, const bitset &reach, const dfa_re
 
 void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *function) {
   ExitRule rule{s_is_interrupt(blocks, function), !s_returns_void(function), s_returns_aggregate(function)};
+  ReachWalk walk = s_walk(defs);
   for (basic_block *b = blocks; b; b = b->next) {
     bitset reach = *b->reach_in;
+    s_walk_start(walk, &reach);
     for (ocode *oc = b->first; oc; oc = oc->next) {
       for (const dfa_ref &u : oc->dfa->uses)
-        s_chain_of_use(defs, reach, u, rule, &oc->dfa->chain);
-      s_pass_node(defs, oc, &reach);
+        s_chain_of_use(walk, u, rule, &oc->dfa->chain);
+      s_pass_node(walk, oc);
       if (oc == b->last)
         break;
     }
