@@ -4,6 +4,9 @@
 // semantics; a test runs every row against the simulator.
 #include "device/inst_effects.h"
 
+#include <cstddef>
+#include <vector>
+
 #include "device/instset.h"
 
 namespace {
@@ -120,11 +123,22 @@ const Row s_rows[] = {
     {PAUSE, 0, 0},
 };
 
+// The row of each instruction type, by type: the optimiser asks for every
+// node of every pass, and a search of the table cost more than the answer.
 const Row *s_find(int type) {
-  for (const Row &row : s_rows)
-    if (row.type == type)
-      return &row;
-  return nullptr;
+  static const std::vector<const Row *> by_type = [] {
+    std::vector<const Row *> table;
+    for (const Row &row : s_rows) {
+      if (row.type < 0)
+        continue;
+      if (std::size_t(row.type) >= table.size())
+        table.resize(std::size_t(row.type) + 1, nullptr);
+      if (!table[std::size_t(row.type)])
+        table[std::size_t(row.type)] = &row;
+    }
+    return table;
+  }();
+  return type >= 0 && std::size_t(type) < by_type.size() ? by_type[std::size_t(type)] : nullptr;
 }
 
 uint32_t s_expand(uint32_t mask, int d, int fsr) {

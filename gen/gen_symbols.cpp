@@ -162,7 +162,9 @@ bool gen_is_math_symbol(const SymbolRecord *sym) {
 }
 
 bool gen_register_info(const SymbolRecord *sym, long *address, int *bytes, SymbolRecord **group) {
-  if (!sym)
+  // Every register symbol is an external variable, made here or the unit's
+  // own extern declaration of it: anything else needs no search.
+  if (!sym || sym->type != VARIABLE || sym->data.var.sclass != EXTERN)
     return false;
   for (const RegisterRow &row : s_registers) {
     if (sym != row.made && sym != *row.global)

@@ -19,6 +19,7 @@ struct OqxByte {
 
 struct OqxEmit {
   ocode *list = nullptr;
+  ocode *tail = nullptr;  // a node of list near its end, where appending starts to look
   long line = 0;
   const char *file = nullptr;
   bool bank_each = false;            // several banked operands: select before every access

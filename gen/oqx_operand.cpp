@@ -54,8 +54,25 @@ OqxEmit oqx_begin(long line, const char *file, std::initializer_list<OqxOperand>
   return e;
 }
 
-void oqx_inst(OqxEmit &e, inst *ins) { e.list = objAppend(e.list, objInst(ins, e.line, e.file)); }
-void oqx_node(OqxEmit &e, ocode *oc) { e.list = objAppend(e.list, oc); }
+// Appends behind the list's end, found from the remembered tail: a long
+// sequence (a switch on a long value) is not walked once per instruction.
+void oqx_node(OqxEmit &e, ocode *oc) {
+  if (!oc)
+    return;
+  if (!e.list) {
+    e.list = oc;
+  } else {
+    ocode *last = e.tail ? e.tail : e.list;
+    while (last->next)
+      last = last->next;
+    VELC_ASSERT(last != oc && oc->prev == nullptr);
+    last->next = oc;
+    oc->prev = last;
+  }
+  e.tail = oc;
+}
+
+void oqx_inst(OqxEmit &e, inst *ins) { oqx_node(e, objInst(ins, e.line, e.file)); }
 
 OqxByte oqx_reg(SymbolRecord *sym, int32_t off) { return {false, sym, off}; }
 

@@ -149,6 +149,10 @@ static void s_process_inst(const inst *ins, const inst *word2, uint32_t *live, S
 static ocode *s_push_temps(const uint32_t *live, SymbolRecord *tsym, const ocode *at) {
   ocode *list = nullptr;
   for (long i = 0; i < kBitmapWords * 32; i++) {
+    if (!live[i / 32]) {  // a word without live bytes at once
+      i |= 31;
+      continue;
+    }
     if (!(live[i / 32] & (1u << (i % 32))))
       continue;
     list = objAppend(list, objInst(iqx_MOVFF(tsym, int32_t(i)), at->line, at->file));
@@ -160,6 +164,10 @@ static ocode *s_push_temps(const uint32_t *live, SymbolRecord *tsym, const ocode
 static ocode *s_pop_temps(const uint32_t *live, SymbolRecord *tsym, const ocode *at) {
   ocode *list = nullptr;
   for (long i = kBitmapWords * 32 - 1; i >= 0; i--) {
+    if (!live[i / 32]) {  // a word without live bytes at once
+      i &= ~31L;
+      continue;
+    }
     if (!(live[i / 32] & (1u << (i % 32))))
       continue;
     list = objAppend(list, objInst(iqx_opWF(MOVF, POSTDEC1sym, 0, DEST_F), at->line, at->file));

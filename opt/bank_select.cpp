@@ -324,14 +324,21 @@ class Banking {
       basic_block *s = e->block;
       BankState bank = mine.bank_out;
       WregState w = mine.w_out;
-      for (block_edge *p = s->predecessors; p; p = p->next) {
+      // Once both are unknown no other predecessor can change them: a join
+      // of many branches is not walked once per branch.
+      bool bank_lost = false, w_lost = false;
+      for (block_edge *p = s->predecessors; p && !(bank_lost && w_lost); p = p->next) {
         if (p->block == b)
           continue;
         const BlockState &other = state_[p->block->number];
-        if (!s_agree(other.bank_out, bank))
+        if (!bank_lost && !s_agree(other.bank_out, bank)) {
           bank = BankState{};
-        if (!other.w_out.known || !w.known || other.w_out.value != w.value)
+          bank_lost = true;
+        }
+        if (!w_lost && (!other.w_out.known || !w.known || other.w_out.value != w.value)) {
           w = WregState{};
+          w_lost = true;
+        }
       }
       changed |= set_entry(s, bank, w);
     }

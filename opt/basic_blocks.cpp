@@ -136,6 +136,13 @@ int opt_edge_count(const block_edge *e) {
   return n;
 }
 
+int opt_edge_count_upto(const block_edge *e, int limit) {
+  int n = 0;
+  for (; e && n < limit; e = e->next)
+    ++n;
+  return n;
+}
+
 // ---- building -------------------------------------------------------------------
 
 static ocode *s_target_node(const ocode *oc) {
@@ -148,10 +155,21 @@ static ocode *s_target_node(const ocode *oc) {
   return nullptr;
 }
 
+// Edges freed with their blocks wait here for the next build: the blocks
+// are rebuilt after every change, and an allocation per edge cost more
+// than the rest of the build.
+static block_edge *s_spare_edges;
+
 static void s_add_edge(block_edge **list, basic_block *block) {
-  auto *edge = static_cast<block_edge *>(calloc(1, sizeof(block_edge)));
-  if (!edge)
-    fatal_out_of_memory();
+  block_edge *edge = s_spare_edges;
+  if (edge) {
+    s_spare_edges = edge->next;
+  } else {
+    edge = static_cast<block_edge *>(malloc(sizeof(block_edge)));
+    if (!edge)
+      fatal_out_of_memory();
+  }
+  edge->prev = nullptr;
   edge->block = block;
   edge->next = *list;
   if (*list)
@@ -174,7 +192,8 @@ static void s_link(basic_block *from, basic_block *to) {
 static void s_free_edges(block_edge *e) {
   while (e) {
     block_edge *next = e->next;
-    free(e);
+    e->next = s_spare_edges;
+    s_spare_edges = e;
     e = next;
   }
 }

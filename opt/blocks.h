@@ -24,6 +24,9 @@ void dumpBasicBlocks(const basic_block *blocks);
 
 // Number of entries of an edge list.
 int opt_edge_count(const block_edge *e);
+// The same, counting no further than limit (a join of many branches is
+// not walked to learn that it has more than one).
+int opt_edge_count_upto(const block_edge *e, int limit);
 // The node itself or the first instruction, branch node or function end at
 // or after it; null at the end of the list.
 ocode *opt_real_instruction(ocode *oc);

@@ -148,7 +148,7 @@ bool opt_block_branch_optimizations(basic_block *blocks) {
       continue;
     ocode *jump = s_lone_branch(n);
     if (!jump || cond->data.branch.type != BLOCK_BRANCH || cond->data.branch.target.block != n->next ||
-        jump->data.branch.type != BLOCK_BRANCH || opt_edge_count(n->predecessors) != 1 ||
+        jump->data.branch.type != BLOCK_BRANCH || opt_edge_count_upto(n->predecessors, 2) != 1 ||
         n->predecessors->block != b)
       continue;
     cond->type = s_inverse(cond->type);

@@ -92,12 +92,10 @@ struct dfa_map {
   bitset all;     // every numbered definition
 };
 
-// How many definitions opt_bitmap_defs would number, found without building
-// anything (one walk over the nodes).
-size_t opt_count_definitions(basic_block *blocks);
 // Definitions of every node, block generated sets and killed locations.
-// Returns the map.
-dfa_map *opt_bitmap_defs(basic_block *blocks);
+// Returns the map; or, when the dense sets would take more than word_limit
+// words (blocks times numbered definitions / 32), null with nothing built.
+dfa_map *opt_bitmap_defs(basic_block *blocks, size_t word_limit);
 // Reaching-in and reaching-out sets of every block (iterated to a fixed point).
 void opt_reaching_defs(basic_block *blocks, dfa_map *defs);
 // Uses of every node.

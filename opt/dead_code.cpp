@@ -93,12 +93,9 @@ bool opt_dead_code_removal(const SymbolRecord *, basic_block *blocks, dfa_map *d
 constexpr size_t DENSE_WORD_LIMIT = size_t(1) << 21;
 
 bool opt_dead_code_pass(ocode *function, basic_block *blocks) {
-  size_t count = 0;
-  for (basic_block *b = blocks; b; b = b->next)
-    ++count;
-  if (count * (opt_count_definitions(blocks) / 32 + 1) > DENSE_WORD_LIMIT)
+  dfa_map *defs = opt_bitmap_defs(blocks, DENSE_WORD_LIMIT);
+  if (!defs)
     return false;
-  dfa_map *defs = opt_bitmap_defs(blocks);
   opt_reaching_defs(blocks, defs);
   opt_bitmap_uses(blocks);
   opt_build_chains(blocks, defs, function->data.funct.sym);

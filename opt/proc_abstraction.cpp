@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -43,6 +44,7 @@ struct pa_block {
   bool excluded;               // assembly block, interrupt routine, outside functions
   bool called;                 // in a procedure that is called (not jumped to)
   std::vector<ocode *> nodes;  // first .. last
+  long base;                   // node index of the first node
 };
 
 struct pa_occurrence {
@@ -59,10 +61,71 @@ struct pa_item {
   long length;
   long count;  // occurrences that count
   std::vector<pa_occurrence> occurrences;
-  std::map<long, long> spans;    // first index -> last index of every occurrence
-  std::map<long, long> counted;  // the same for the occurrences that count
   long saving;
 };
+
+// A hash table from 64-bit keys to 64-bit values, open addressing, no
+// removal: the dictionary makes a few entries per compared pair, and a
+// node per entry would cost more than the comparisons.
+struct pa_table {
+  std::vector<uint64_t> keys, values;  // keys[k] == PA_EMPTY: free slot
+  size_t count;
+  int shift;  // 64 - log2 of the number of slots
+};
+
+constexpr uint64_t PA_EMPTY = ~uint64_t(0);
+
+}  // namespace
+
+// Multiplicative hashing: the top bits of key times 2^64 / phi.
+static size_t s_table_slot(const pa_table &t, uint64_t key) {
+  size_t mask = t.keys.size() - 1, k = size_t((key * 0x9E3779B97F4A7C15u) >> t.shift);
+  while (t.keys[k] != PA_EMPTY && t.keys[k] != key)
+    k = (k + 1) & mask;
+  return k;
+}
+
+// Empty, with room for about `expected` entries before it grows.
+static void s_table_clear(pa_table &t, size_t expected) {
+  int bits = 6;
+  while ((size_t(1) << bits) < 2 * expected && bits < 40)
+    ++bits;
+  t.keys.assign(size_t(1) << bits, PA_EMPTY);
+  t.values.assign(size_t(1) << bits, 0);
+  t.count = 0;
+  t.shift = 64 - bits;
+}
+
+static const uint64_t *s_table_find(const pa_table &t, uint64_t key) {
+  size_t k = s_table_slot(t, key);
+  return t.keys[k] == key ? &t.values[k] : nullptr;
+}
+
+// Adds key -> value unless key is there already; true when added.
+static bool s_table_insert(pa_table &t, uint64_t key, uint64_t value) {
+  VELC_ASSERT(key != PA_EMPTY);
+  if (2 * (t.count + 1) > t.keys.size()) {
+    pa_table bigger{std::vector<uint64_t>(2 * t.keys.size(), PA_EMPTY), std::vector<uint64_t>(2 * t.keys.size()), 0,
+                    t.shift - 1};
+    for (size_t k = 0; k < t.keys.size(); ++k)
+      if (t.keys[k] != PA_EMPTY) {
+        size_t slot = s_table_slot(bigger, t.keys[k]);
+        bigger.keys[slot] = t.keys[k];
+        bigger.values[slot] = t.values[k];
+      }
+    bigger.count = t.count;
+    t = std::move(bigger);
+  }
+  size_t k = s_table_slot(t, key);
+  if (t.keys[k] == key)
+    return false;
+  t.keys[k] = key;
+  t.values[k] = value;
+  ++t.count;
+  return true;
+}
+
+namespace {
 
 }  // namespace
 
@@ -75,11 +138,21 @@ static std::set<const SymbolRecord *> s_called_procedures;
 static SectionRecord *s_current_section_symbol;
 static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
-static std::unordered_map<uint64_t, size_t> s_item_of;  // (length, first index) -> item
+static pa_table s_item_of;  // (length, first index) -> the first item that has the occurrence
+static pa_table s_spans;    // (item, first index) of every other item's occurrences
+// (item, first index / length) -> first index of an occurrence that counts.
+// The counted occurrences of an item do not overlap and have one length,
+// so each such stretch of the list holds at most one of their starts.
+static pa_table s_counted;
+static std::vector<long> s_keys;  // per node index: its key
 static std::vector<char> s_in_loop;  // per node index: between a backward branch and its target
 static std::vector<unsigned char> s_flags;  // per node index: NF_... bits, worked out once per run
 
-enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8 };
+// NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
+enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
+                       NF_CONDITIONAL = 32, NF_RETURN = 64 };
+static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
+static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
 
 void opt_pa_reset() {
   s_key = 0;
@@ -242,25 +315,49 @@ static bool s_function_excluded(const ocode *bfunct) {
   return !fsym || fsym->has_inline_asm || isr_record(fsym) != nullptr;
 }
 
+// The section's nodes by ordinal (their index field), with what the block
+// build learns about each: marks by index instead of sets of nodes.
+namespace {
+enum : uint8_t { PN_NAMED = 1, PN_LEADER = 2, PN_STILL_NAMED = 4 };
+struct pa_nodes {
+  std::vector<ocode *> node;
+  std::vector<uint8_t> flags;
+  std::vector<int> block;  // of each leader
+};
+}  // namespace
+
+static long s_at(const pa_nodes &nodes, const ocode *oc) {
+  return oc && oc->index >= 0 && oc->index < long(nodes.node.size()) && nodes.node[size_t(oc->index)] == oc
+             ? oc->index
+             : -1;
+}
+
+static bool s_marked(const pa_nodes &nodes, const ocode *oc, uint8_t flag) {
+  long i = s_at(nodes, oc);
+  return i >= 0 && (nodes.flags[size_t(i)] & flag);
+}
+
+static void s_mark(pa_nodes &nodes, const ocode *oc, uint8_t flag) {
+  long i = s_at(nodes, oc);
+  if (i >= 0)
+    nodes.flags[size_t(i)] |= flag;
+}
+
 // Labels an instruction operand names stay and start their block.
-static std::unordered_set<ocode *> s_named_labels(ocode *list) {
-  std::unordered_set<ocode *> named;
-  for (ocode *oc = list; oc; oc = oc->next)
+static void s_named_labels(pa_nodes &nodes) {
+  for (ocode *oc : nodes.node)
     if (oc->type == OC_INST)
       for (const inst_operand &op : oc->data.inst.ins->operand)
         if (op.type == SYMBOL_OP && op.data.symbol.sym && op.data.symbol.sym->type == LABEL &&
             op.data.symbol.sym->label_node)
-          named.insert(op.data.symbol.sym->label_node);
-  return named;
+          s_mark(nodes, op.data.symbol.sym->label_node, PN_NAMED);
 }
 
-static std::unordered_set<ocode *> s_leaders(ocode *list, const std::unordered_set<ocode *> &named) {
-  std::unordered_set<ocode *> leaders{list};
-  auto add = [&leaders](ocode *oc) {
-    if (oc)
-      leaders.insert(oc);
-  };
-  for (ocode *oc = list; oc; oc = oc->next) {
+static void s_leaders(pa_nodes &nodes) {
+  auto add = [&nodes](ocode *oc) { s_mark(nodes, oc, PN_LEADER); };
+  if (!nodes.node.empty())
+    add(nodes.node.front());
+  for (ocode *oc : nodes.node) {
     if (oc->type == OC_BFUNCT || oc->type == OC_EFUNCT) {
       add(oc);
       add(oc->type == OC_BFUNCT ? opt_real_instruction(oc->next) : oc->next);
@@ -270,11 +367,10 @@ static std::unordered_set<ocode *> s_leaders(ocode *list, const std::unordered_s
       add(opt_real_instruction(oc->next));
     } else if (is_return(oc)) {
       add(opt_real_instruction(oc->next));
-    } else if (named.count(oc)) {
+    } else if (s_marked(nodes, oc, PN_NAMED)) {
       add(oc);
     }
   }
-  return leaders;
 }
 
 static basic_block *s_new_block(ocode *first) {
@@ -287,26 +383,24 @@ static basic_block *s_new_block(ocode *first) {
     b->previous = s_block_list.back().block;
     b->previous->next = b;
   }
-  s_block_list.push_back(pa_block{b, false, false, {}});
+  s_block_list.push_back(pa_block{b, false, false, {}, 0});
   return b;
 }
 
 // Branches of the blocks that take part go to blocks; the labels no one
 // else names go.
-static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
-                               const std::unordered_set<ocode *> &named) {
-  std::unordered_set<ocode *> still_named;
+static void s_to_block_targets(pa_nodes &nodes) {
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
       if (ocode_is_branch_kind(oc->type)) {
         ocode *target = s_target_node(oc);
         ocode *leader = target ? opt_real_instruction(target) : nullptr;
-        auto found = leader ? block_of.find(leader) : block_of.end();
-        if (!pb.excluded && found != block_of.end() && !s_block_list[found->second].excluded) {
+        long at = s_marked(nodes, leader, PN_LEADER) ? s_at(nodes, leader) : -1;
+        if (!pb.excluded && at >= 0 && !s_block_list[size_t(nodes.block[size_t(at)])].excluded) {
           oc->data.branch.type = BLOCK_BRANCH;
-          oc->data.branch.target.block = s_block_list[found->second].block;
+          oc->data.branch.target.block = s_block_list[size_t(nodes.block[size_t(at)])].block;
         } else if (oc->data.branch.type == LABEL_BRANCH) {
-          still_named.insert(target);
+          s_mark(nodes, target, PN_STILL_NAMED);
         }
       }
       if (oc == pb.block->last)
@@ -318,7 +412,7 @@ static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
     basic_block *b = pb.block;
     for (ocode *oc = b->first, *next; oc; oc = next) {
       next = oc == b->last ? nullptr : oc->next;
-      if (oc->type != OC_LABEL || named.count(oc) || still_named.count(oc) || oc == b->first)
+      if (oc->type != OC_LABEL || s_marked(nodes, oc, PN_NAMED | PN_STILL_NAMED) || oc == b->first)
         continue;
       if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
         oc->data.label.sym->label_node = nullptr;
@@ -330,29 +424,36 @@ static void s_to_block_targets(const std::unordered_map<ocode *, int> &block_of,
 }
 
 static void s_pa_calculate_basic_blocks(ocode *list) {
-  std::unordered_set<ocode *> named = s_named_labels(list);
-  std::unordered_set<ocode *> leaders = s_leaders(list, named);
-  std::unordered_map<ocode *, int> block_of;
+  pa_nodes nodes;
+  nodes.node.reserve(size_t(ocode_enumerate(list)));
+  for (ocode *oc = list; oc; oc = oc->next)
+    nodes.node.push_back(oc);
+  nodes.flags.assign(nodes.node.size(), 0);
+  nodes.block.assign(nodes.node.size(), -1);
+  s_named_labels(nodes);
+  s_leaders(nodes);
   bool excluded = true;  // outside functions
   bool called = false;
   basic_block *cur = nullptr;
-  for (ocode *oc = list; oc; oc = oc->next) {
+  for (size_t i = 0; i < nodes.node.size(); ++i) {
+    ocode *oc = nodes.node[i];
     if (oc->type == OC_BFUNCT) {
       excluded = s_function_excluded(oc);
       called = s_called_procedures.count(oc->data.funct.sym) != 0;
     }
-    if (leaders.count(oc) || !cur) {
+    bool leader = (nodes.flags[i] & PN_LEADER) != 0;
+    if (leader || !cur) {
       cur = s_new_block(oc);
       s_block_list.back().excluded = excluded;
       s_block_list.back().called = called;
     }
     cur->last = oc;
-    if (leaders.count(oc))
-      block_of[oc] = cur->number;
+    if (leader)
+      nodes.block[i] = cur->number;
     if (oc->type == OC_EFUNCT)
       excluded = true;
   }
-  s_to_block_targets(block_of, named);
+  s_to_block_targets(nodes);
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
       pb.nodes.push_back(oc);
@@ -469,41 +570,62 @@ static void s_pa_mark_loops(ocode *list, long node_count) {
 
 static uint64_t s_item_key(long length, long first_index) { return (uint64_t(length) << 40) | uint64_t(first_index); }
 
-static bool s_inside(const std::map<long, long> &spans, long index) {
-  auto it = spans.upper_bound(index);
-  if (it == spans.begin())
-    return false;
-  --it;  // the latest start at or before index; all spans have the same length
-  return it->second >= index;
+static uint64_t s_item_node_key(size_t item_index, long index) { return (uint64_t(item_index) << 32) | uint64_t(index); }
+
+// Whether node index lies in a counted occurrence of the item: one that
+// starts in the stretch of index or in the stretch before it.
+static bool s_inside_counted(size_t item_index, long length, long index) {
+  for (long stretch = index / length; stretch >= 0 && stretch >= index / length - 1; --stretch) {
+    const uint64_t *start = s_table_find(s_counted, s_item_node_key(item_index, stretch));
+    if (start && long(*start) <= index && long(*start) + length - 1 >= index)
+      return true;
+  }
+  return false;
 }
 
-static void s_add_occurrence(pa_item &item, size_t item_index, const pa_occurrence &occ) {
-  if (!item.spans.try_emplace(occ.first_index, occ.last_index).second)
-    return;
-  pa_occurrence o = occ;
-  o.overlap = s_inside(item.counted, o.first_index) || s_inside(item.counted, o.last_index);
+static pa_occurrence s_occurrence(int block, int start, long length);
+
+// Adds the occurrence at start of block to the item unless it has it already.
+static void s_add_occurrence(pa_item &item, size_t item_index, int block, int start) {
+  const long first_index = s_block_list[size_t(block)].base + start;
+  const uint64_t key = s_item_key(item.length, first_index);
+  if (const uint64_t *first_item = s_table_find(s_item_of, key)) {
+    if (*first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, first_index), 0))
+      return;
+  } else {
+    s_table_insert(s_item_of, key, item_index);
+  }
+  pa_occurrence o = s_occurrence(block, start, item.length);
+  o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
+              s_inside_counted(item_index, item.length, o.last_index);
   if (s_counts(o)) {
-    item.counted.emplace(o.first_index, o.last_index);
+    bool added = s_table_insert(s_counted, s_item_node_key(item_index, o.first_index / item.length),
+                                uint64_t(o.first_index));
+    VELC_ASSERT(added);
     ++item.count;
   }
   item.occurrences.push_back(o);
-  s_item_of.emplace(s_item_key(item.length, o.first_index), item_index);
 }
 
-static void s_pa_add_match_to_dictionary(const pa_occurrence &o1, const pa_occurrence &o2, long length) {
-  auto found = s_item_of.find(s_item_key(length, o1.first_index));
-  if (found == s_item_of.end())
-    found = s_item_of.find(s_item_key(length, o2.first_index));
-  if (found != s_item_of.end()) {
-    size_t index = found->second;
-    s_add_occurrence(s_dictionary[index], index, o1);
-    s_add_occurrence(s_dictionary[index], index, o2);
+// The match of `length` nodes at start i of block a and start j of block b.
+static void s_pa_add_match_to_dictionary(int a, int i, int b, int j, long length) {
+  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(a)].base + i));
+  if (found) {  // the first occurrence is in that item already
+    size_t index = size_t(*found);
+    s_add_occurrence(s_dictionary[index], index, b, j);
     return;
   }
-  s_dictionary.push_back(pa_item{length, 0, {}, {}, {}, 0});
+  found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(b)].base + j));
+  if (found) {
+    size_t index = size_t(*found);
+    s_add_occurrence(s_dictionary[index], index, a, i);
+    s_add_occurrence(s_dictionary[index], index, b, j);
+    return;
+  }
+  s_dictionary.push_back(pa_item{length, 0, {}, 0});
   size_t index = s_dictionary.size() - 1;
-  s_add_occurrence(s_dictionary[index], index, o1);
-  s_add_occurrence(s_dictionary[index], index, o2);
+  s_add_occurrence(s_dictionary[index], index, a, i);
+  s_add_occurrence(s_dictionary[index], index, b, j);
 }
 
 static pa_occurrence s_occurrence(int block, int start, long length) {
@@ -511,7 +633,7 @@ static pa_occurrence s_occurrence(int block, int start, long length) {
   ocode *first = nodes[size_t(start)], *last = nodes[size_t(start + length - 1)];
   // A call adds a CALL and a RETURN to every pass of a loop; a branch into
   // a sequence that ends in a return runs once per call of the function.
-  bool kept = s_in_loop[size_t(first->index)] && !s_ends_in_return(last);
+  bool kept = s_in_loop[size_t(first->index)] && !(s_flags[size_t(last->index)] & NF_RETURN);
   return pa_occurrence{block, first, last, first->index, last->index, false, kept};
 }
 
@@ -519,25 +641,45 @@ static pa_occurrence s_occurrence(int block, int start, long length) {
 // between an instruction and its second word, not on a conditional branch
 // or a skip (whose next instruction lies outside), and not on a return or
 // branch that a skip inside the sequence may step over.
-static bool s_has(const ocode *oc, unsigned char flag) { return (s_flags[size_t(oc->index)] & flag) != 0; }
-
-static bool s_may_end(const std::vector<ocode *> &nodes, size_t start, size_t end) {
-  ocode *last = nodes[end - 1];
-  if (end < nodes.size() && s_has(nodes[end], NF_WORD2))
+// Positions are within the block; flags[p] are the flags of its node p.
+static bool s_may_end(const unsigned char *flags, size_t size, size_t start, size_t end) {
+  if (end < size && (flags[end] & NF_WORD2))
     return false;
-  if (ocode_is_conditional_kind(last->type) || s_has(last, NF_SKIP))
+  unsigned char last = flags[end - 1];
+  if (last & (NF_CONDITIONAL | NF_SKIP))
     return false;
-  return !(s_has(last, NF_ENDS_FUNCTION) && end - 1 > start && s_has(nodes[end - 2], NF_SKIP));
+  return !((last & NF_ENDS_FUNCTION) && end - 1 > start && (flags[end - 2] & NF_SKIP));
 }
 
 static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
 
 // The node tests the pair comparisons ask again and again, once per node.
+// Keys by node index too, and where each block starts.
 static void s_pa_mark_flags(ocode *list, long node_count) {
   s_flags.assign(size_t(node_count) + 1, 0);
-  for (const ocode *oc = list; oc; oc = oc->next)
+  s_keys.assign(size_t(node_count) + 1, 0);
+  for (const ocode *oc = list; oc; oc = oc->next) {
     s_flags[size_t(oc->index)] = (s_is_word2(oc) ? NF_WORD2 : 0) | (is_skip_conditional(oc) ? NF_SKIP : 0) |
-                                 (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0);
+                                 (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0) |
+                                 (s_is_code(oc) && oc->key ? NF_MATCH : 0) |
+                                 (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
+                                 (s_ends_in_return(oc) ? NF_RETURN : 0);
+    s_keys[size_t(oc->index)] = oc->key;
+  }
+  s_match_run.assign(size_t(node_count) + 1, 0);
+  s_next_call.assign(size_t(node_count) + 1, 0);
+  for (pa_block &pb : s_block_list) {
+    pb.base = pb.nodes.front()->index;
+    const size_t end = size_t(pb.base) + pb.nodes.size();
+    int run = 0;
+    long call = long(end);
+    for (size_t k = end; k-- > size_t(pb.base);) {
+      run = (s_flags[k] & NF_MATCH) ? run + 1 : 0;
+      call = (s_flags[k] & NF_CALL) ? long(k) : call;
+      s_match_run[k] = run;
+      s_next_call[k] = call;
+    }
+  }
 }
 
 // A sequence that will be called must make no call itself (each level of a
@@ -545,43 +687,46 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
 // nor stand in a called procedure. One that is jumped to runs at its
 // occurrence's depth and may call, unless it stands in a called procedure.
 // The length up to the first call, len, or 0.
-static size_t s_call_free_length(const std::vector<ocode *> &nodes, size_t start, size_t len, bool called) {
+static size_t s_call_free_length(const unsigned char *flags, long base, size_t start, size_t len, bool called) {
   if (len < 3)
     return len;
-  bool jumped_to = s_has(nodes[start + len - 1], NF_ENDS_FUNCTION);
+  bool jumped_to = (flags[start + len - 1] & NF_ENDS_FUNCTION) != 0;
   if (jumped_to && !called)
     return len;
   if (!jumped_to && called)
     return 0;
-  for (size_t k = 0; k < len; ++k)
-    if (s_has(nodes[start + k], NF_CALL))
-      return k;
-  return len;
+  return std::min(len, size_t(s_next_call[size_t(base) + start] - base) - start);
 }
 
 // The longest common sequence from start i of block a and start j of block
 // b (a, i before b, j in list order) that neither runs into the other's
 // first node; shortened to a permitted end; added when 3 nodes or more.
-static void s_pa_find_match(int a, int i, int b, int j) {
-  const std::vector<ocode *> &na = s_block_list[size_t(a)].nodes, &nb = s_block_list[size_t(b)].nodes;
+// common: the number of equal keys from the two starts when known, else -1.
+static void s_pa_find_match(int a, int i, int b, int j, long common) {
+  const pa_block &pa = s_block_list[size_t(a)], &pb = s_block_list[size_t(b)];
+  const size_t sa = pa.nodes.size(), sb = pb.nodes.size();
+  const unsigned char *fa = &s_flags[size_t(pa.base)], *fb = &s_flags[size_t(pb.base)];
+  size_t limit = std::min(sa - size_t(i), sb - size_t(j));
+  if (a == b)
+    limit = std::min(limit, size_t(j - i));  // not into the other's first node
+  const long *ka = &s_keys[size_t(pa.base) + size_t(i)], *kb = &s_keys[size_t(pb.base) + size_t(j)];
   size_t len = 0;
-  while (size_t(i) + len < na.size() && size_t(j) + len < nb.size()) {
-    const ocode *x = na[size_t(i) + len], *y = nb[size_t(j) + len];
-    if (x->key != y->key || !x->key || !s_is_code(x) || (a == b && size_t(i) + len == size_t(j)))
-      break;
-    ++len;
-  }
+  if (common >= 0)
+    len = std::min({limit, size_t(common), size_t(s_match_run[size_t(pa.base) + size_t(i)])});
+  else
+    while (len < limit && ka[len] == kb[len] && (fa[size_t(i) + len] & NF_MATCH))
+      ++len;
   while (len >= 3) {
-    while (len >= 3 && !(s_may_end(na, size_t(i), size_t(i) + len) && s_may_end(nb, size_t(j), size_t(j) + len)))
+    while (len >= 3 && !(s_may_end(fa, sa, size_t(i), size_t(i) + len) && s_may_end(fb, sb, size_t(j), size_t(j) + len)))
       --len;
-    bool called = s_block_list[size_t(a)].called || s_block_list[size_t(b)].called;
-    size_t calls = s_call_free_length(na, size_t(i), len, called);
+    bool called = pa.called || pb.called;
+    size_t calls = s_call_free_length(fa, pa.base, size_t(i), len, called);
     if (calls == len)
       break;
     len = calls;
   }
   if (len >= 3)
-    s_pa_add_match_to_dictionary(s_occurrence(a, i, long(len)), s_occurrence(b, j, long(len)), long(len));
+    s_pa_add_match_to_dictionary(a, i, b, j, long(len));
 }
 
 // A start must not be a second word, nor the instruction a skip may step over.
@@ -598,26 +743,104 @@ struct triple_hash {
 // next in that order (those with the longest common sequences).
 constexpr size_t PAIR_NEIGHBOURS = 16;
 
-// Whether the keys from start x come before those from start y.
+// Whether the keys from start x come before those from start y, both
+// starts of one group (their first three keys are equal).
 static bool s_follows_before(int xb, int xi, int yb, int yi) {
-  const std::vector<ocode *> &nx = s_block_list[size_t(xb)].nodes, &ny = s_block_list[size_t(yb)].nodes;
-  size_t i = size_t(xi), j = size_t(yi);
-  for (; i < nx.size() && j < ny.size(); ++i, ++j)
-    if (nx[i]->key != ny[j]->key)
-      return nx[i]->key < ny[j]->key;
-  return i == nx.size() && j < ny.size();
+  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
+  const long *kx = &s_keys[size_t(px.base)], *ky = &s_keys[size_t(py.base)];
+  size_t i = size_t(xi) + 3, j = size_t(yi) + 3, sx = px.nodes.size(), sy = py.nodes.size();
+  for (; i < sx && j < sy; ++i, ++j)
+    if (kx[i] != ky[j])
+      return kx[i] < ky[j];
+  return i == sx && j < sy;
 }
 
-static void s_find_match_in_order(int a, int i, int b, int j) {
+// Ranks of the keys from each node to the end of its block, for blocks so
+// long that comparing the keys one by one would grow with the square of
+// their length (a long run of repeated statements). s_rank[k][i]: the rank
+// of the first 2^k keys from node index i (fewer at the block's end); equal
+// ranks, equal keys ending together; 0 stands for the block's end. The
+// last level orders the starts as s_follows_before does.
+static std::vector<std::vector<int>> s_rank;
+
+// Blocks longer than this are ranked; shorter ones compare key by key.
+constexpr size_t RANKED_BLOCK_LENGTH = 512;
+
+static void s_dense_ranks(const std::vector<uint32_t> &order, std::vector<int> *rank,
+                          const std::function<bool(uint32_t, uint32_t)> &same) {
+  int next = 0;
+  for (size_t k = 0; k < order.size(); ++k) {
+    if (k == 0 || !same(order[k - 1], order[k]))
+      ++next;
+    (*rank)[order[k]] = next;
+  }
+}
+
+// Ranks the nodes of the blocks marked in `sorted` (those with starts in a
+// group that is sorted) when one of them is long.
+static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted) {
+  s_rank.clear();
+  const size_t n = size_t(node_count);
+  size_t longest = 0;
+  for (size_t b = 0; b < sorted.size(); ++b)
+    if (sorted[b])
+      longest = std::max(longest, s_block_list[b].nodes.size());
+  if (longest <= RANKED_BLOCK_LENGTH)
+    return;
+  std::vector<uint32_t> end(n, 0), order;
+  for (size_t b = 0; b < sorted.size(); ++b) {
+    if (!sorted[b])
+      continue;
+    const pa_block &pb = s_block_list[b];
+    for (size_t i = size_t(pb.base); i < size_t(pb.base) + pb.nodes.size(); ++i) {
+      end[i] = uint32_t(size_t(pb.base) + pb.nodes.size());
+      order.push_back(uint32_t(i));
+    }
+  }
+  std::sort(order.begin(), order.end(), [](uint32_t x, uint32_t y) { return s_keys[x] < s_keys[y]; });
+  s_rank.emplace_back(n, 0);
+  s_dense_ranks(order, &s_rank.back(), [](uint32_t x, uint32_t y) { return s_keys[x] == s_keys[y]; });
+  for (size_t span = 1; span < longest; span *= 2) {
+    const std::vector<int> &prev = s_rank.back();
+    auto second = [&](uint32_t i) { return size_t(i) + span < end[i] ? prev[i + span] : 0; };
+    std::sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) {
+      return prev[x] != prev[y] ? prev[x] < prev[y] : second(x) < second(y);
+    });
+    std::vector<int> next(n, 0);
+    s_dense_ranks(order, &next, [&](uint32_t x, uint32_t y) { return prev[x] == prev[y] && second(x) == second(y); });
+    s_rank.push_back(std::move(next));
+  }
+}
+
+// The number of equal keys from start x and from start y of one group.
+static long s_common_keys(int xb, int xi, int yb, int yi) {
+  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
+  const size_t limit = std::min(px.nodes.size() - size_t(xi), py.nodes.size() - size_t(yi));
+  if (!s_rank.empty()) {
+    const size_t x = size_t(px.base) + size_t(xi), y = size_t(py.base) + size_t(yi);
+    size_t n = 0;
+    for (size_t k = s_rank.size(); k-- > 0 && n < limit;)
+      if (s_rank[k][x + n] == s_rank[k][y + n])
+        n += size_t(1) << k;
+    return long(std::min(n, limit));
+  }
+  const long *kx = &s_keys[size_t(px.base) + size_t(xi)], *ky = &s_keys[size_t(py.base) + size_t(yi)];
+  size_t n = 3;
+  while (n < limit && kx[n] == ky[n])
+    ++n;
+  return long(n);
+}
+
+static void s_find_match_in_order(int a, int i, int b, int j, long common) {
   if (a < b || (a == b && i < j))
-    s_pa_find_match(a, i, b, j);
+    s_pa_find_match(a, i, b, j, common);
   else
-    s_pa_find_match(b, j, a, i);
+    s_pa_find_match(b, j, a, i, common);
 }
 
 // Only pairs of starts whose first three keys agree can give a match of
 // three nodes or more.
-static void s_pa_create_dictionary() {
+static void s_pa_create_dictionary(long node_count) {
   struct start {
     int block, index;
   };
@@ -636,14 +859,41 @@ static void s_pa_create_dictionary() {
       buckets[it->second].push_back(start{pb.block->number, int(i)});
     }
   }
-  for (std::vector<start> &bucket : buckets) {
+  std::vector<char> sorted(s_block_list.size(), 0);
+  for (const std::vector<start> &bucket : buckets)
     if (bucket.size() > PAIR_NEIGHBOURS + 1)
+      for (const start &st : bucket)
+        sorted[size_t(st.block)] = 1;
+  s_pa_rank_suffixes(node_count, sorted);
+  for (std::vector<start> &bucket : buckets) {
+    if (bucket.size() <= PAIR_NEIGHBOURS + 1) {
+      for (size_t p = 0; p < bucket.size(); ++p)
+        for (size_t q = p + 1; q < bucket.size(); ++q)
+          s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, -1);
+      continue;
+    }
+    if (!s_rank.empty())
+      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
+        const std::vector<int> &rank = s_rank.back();
+        return rank[size_t(s_block_list[size_t(x.block)].base + x.index)] <
+               rank[size_t(s_block_list[size_t(y.block)].base + y.index)];
+      });
+    else
       std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
         return s_follows_before(x.block, x.index, y.block, y.index);
       });
-    for (size_t p = 0; p < bucket.size(); ++p)
-      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q)
-        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index);
+    // In key order the keys two starts share are the fewest that the
+    // neighbours between them share.
+    std::vector<long> adjacent(bucket.size(), 0);
+    for (size_t p = 0; p + 1 < bucket.size(); ++p)
+      adjacent[p] = s_common_keys(bucket[p].block, bucket[p].index, bucket[p + 1].block, bucket[p + 1].index);
+    for (size_t p = 0; p < bucket.size(); ++p) {
+      long common = adjacent[p];
+      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q) {
+        common = std::min(common, adjacent[q - 1]);
+        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, common);
+      }
+    }
   }
 }
 
@@ -879,8 +1129,11 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_pa_assign_keys(list);
   s_pa_mark_loops(list, node_count);
   s_pa_mark_flags(list, node_count);
-  s_item_of.reserve(size_t(node_count));
-  s_pa_create_dictionary();
+  s_table_clear(s_item_of, size_t(node_count));
+  s_table_clear(s_spans, 0);
+  s_table_clear(s_counted, size_t(node_count) / 4);
+  s_pa_create_dictionary(node_count);
+  s_rank.clear();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
   bool changed = s_pa_perform_abstraction(last_node, node_count);
@@ -888,9 +1141,12 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_print_list("\n\nAFTER PROCEDURAL ABSTRACTION\n", list);
   s_pa_convert_block_branches(list);
   s_dictionary.clear();
-  s_item_of.clear();
+  s_item_of = s_spans = s_counted = pa_table{};
+  s_keys.clear();
   s_in_loop.clear();
   s_flags.clear();
+  s_match_run.clear();
+  s_next_call.clear();
   return changed;
 }
 

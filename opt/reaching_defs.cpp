@@ -41,7 +41,9 @@ static int s_location(dfa_map *map, const SymbolRecord *sym, int32_t offset) {
   return it->second;
 }
 
-static void s_add_definitions(dfa_map *map, ocode *oc, const node_refs &refs) {
+// The node's removable definitions join the list (in code order); the
+// others make it essential.
+static void s_collect_definitions(std::vector<dfa_ref> *removable, ocode *oc, const node_refs &refs) {
   for (const dfa_ref &d : refs.defs) {
     VELC_ASSERT(d.type == SYM_REF || d.type == CC_REF || d.type == PTR_REF || d.type == CALL_REF);
     VELC_ASSERT(d.type != CC_REF || (d.offset >= 0 && d.offset < 5));
@@ -49,6 +51,14 @@ static void s_add_definitions(dfa_map *map, ocode *oc, const node_refs &refs) {
       oc->dfa->essential = true;  // its own write must happen whatever reads it
       continue;
     }
+    removable->push_back(d);
+  }
+}
+
+// Numbers the removable definitions, each in its location's set.
+static void s_add_definitions(dfa_map *map, const std::vector<dfa_ref> &removable) {
+  for (const dfa_ref &d : removable) {
+    ocode *oc = d.node;
     int n = int(map->refs.size());
     int loc = s_location(map, d.type == CC_REF ? nullptr : d.sym, d.offset);
     map->refs.push_back(d);
@@ -61,14 +71,62 @@ static void s_add_definitions(dfa_map *map, ocode *oc, const node_refs &refs) {
   }
 }
 
+// A walk through one block's nodes with the set of definitions that reach
+// the current node. Once a location has been killed in the walk, the only
+// definitions of it in the set are those made since, so a later kill clears
+// just those: a location written by every statement of a long block costs
+// one pass over its definitions, not one per write.
+namespace {
+struct ReachWalk {
+  const dfa_map *map;
+  bitset *reach;
+  std::vector<char> killed;              // per location: killed in this walk
+  std::vector<std::vector<int>> since;   // per location: definitions set since
+  std::vector<int> touched;              // locations with an entry to reset
+};
+}  // namespace
+
+static void s_walk_start(ReachWalk &walk, bitset *reach) {
+  for (int loc : walk.touched) {
+    walk.killed[size_t(loc)] = 0;
+    walk.since[size_t(loc)].clear();
+  }
+  walk.touched.clear();
+  walk.reach = reach;
+}
+
+static ReachWalk s_walk(const dfa_map *map) {
+  ReachWalk walk{map, nullptr, std::vector<char>(map->by_location.size(), 0),
+                 std::vector<std::vector<int>>(map->by_location.size()), {}};
+  return walk;
+}
+
+static void s_kill(ReachWalk &walk, int loc) {
+  std::vector<int> &made = walk.since[size_t(loc)];
+  if (walk.killed[size_t(loc)]) {
+    for (int n : made)
+      walk.reach->words[size_t(n) / 32] &= ~(1u << (n % 32));
+  } else {
+    bitset_intersect_not(walk.reach, &walk.map->by_location[size_t(loc)]);
+    walk.killed[size_t(loc)] = 1;
+    walk.touched.push_back(loc);
+  }
+  made.clear();
+}
+
 // reach := (reach AND NOT the node's kills) OR the node's definitions; a
 // definition a skip may step over kills nothing.
-static void s_pass_node(const dfa_map *map, const ocode *oc, bitset *reach) {
+static void s_pass_node(ReachWalk &walk, const ocode *oc) {
+  const dfa_map *map = walk.map;
   if (!oc->dfa->after_skip)
     for (int n : oc->dfa->defs)
-      bitset_intersect_not(reach, &map->by_location[size_t(map->location_of[size_t(n)])]);
-  for (int n : oc->dfa->defs)
-    bitset_set(reach, n);
+      s_kill(walk, map->location_of[size_t(n)]);
+  for (int n : oc->dfa->defs) {
+    bitset_set(walk.reach, n);
+    int loc = map->location_of[size_t(n)];
+    if (walk.killed[size_t(loc)])
+      walk.since[size_t(loc)].push_back(n);
+  }
 }
 
 // out := gen OR (in AND NOT the locations the block writes for sure).
@@ -78,37 +136,51 @@ static void s_block_out(const dfa_map *map, const basic_block *b, const bitset &
   bitset_union(out, b->gen);
 }
 
-size_t opt_count_definitions(basic_block *blocks) {
+dfa_map *opt_bitmap_defs(basic_block *blocks, size_t word_limit) {
   node_refs refs;
-  size_t count = 0;
-  s_each_node(blocks, [&](basic_block *, ocode *oc) {
-    opt_node_refs(oc, &refs);
-    count += size_t(std::count_if(refs.defs.begin(), refs.defs.end(), s_removable));
-  });
-  return count;
-}
-
-dfa_map *opt_bitmap_defs(basic_block *blocks) {
-  dfa_map *map = new dfa_map();
-  node_refs refs;
+  std::vector<dfa_ref> removable;
   long index = 0;
-  s_each_node(blocks, [&](basic_block *b, ocode *oc) {
-    oc->index = index++;
-    oc->dfa = new ocode_dfa();
-    opt_node_refs(oc, &refs);
-    oc->dfa->uses = refs.uses;
-    oc->dfa->after_skip = oc->type == OC_INST && opt_after_skip(oc);
-    oc->dfa->essential = refs.essential || b->immutable || oc->dfa->after_skip;
-    s_add_definitions(map, oc, refs);
-  });
+  size_t block_count = 0;
+  for (basic_block *b = blocks; b; b = b->next)
+    ++block_count;
+  // The count only grows: past the limit the walk stops at once.
+  bool over = false;
+  for (basic_block *b = blocks; b && !over; b = b->next)
+    for (ocode *oc = b->first; oc; oc = oc->next) {
+      oc->index = index++;
+      oc->dfa = new ocode_dfa();
+      opt_node_refs(oc, &refs);
+      oc->dfa->uses = refs.uses;
+      oc->dfa->after_skip = oc->type == OC_INST && opt_after_skip(oc);
+      oc->dfa->essential = refs.essential || b->immutable || oc->dfa->after_skip;
+      s_collect_definitions(&removable, oc, refs);
+      over = block_count * (removable.size() / 32 + 1) > word_limit;
+      if (oc == b->last || over)
+        break;
+    }
+  if (over) {
+    s_each_node(blocks, [&](basic_block *, ocode *oc) {
+      delete oc->dfa;
+      oc->dfa = nullptr;
+    });
+    return nullptr;
+  }
+  dfa_map *map = new dfa_map();
+  s_add_definitions(map, removable);
   for (basic_block *b = blocks; b; b = b->next) {
     b->gen = alloc_bitset();
     b->kill = alloc_bitset();  // here: locations, not definitions
     b->reach_in = alloc_bitset();
     b->reach_out = alloc_bitset();
   }
+  ReachWalk walk = s_walk(map);
+  basic_block *walked = nullptr;
   s_each_node(blocks, [&](basic_block *b, ocode *oc) {
-    s_pass_node(map, oc, b->gen);
+    if (b != walked) {
+      s_walk_start(walk, b->gen);
+      walked = b;
+    }
+    s_pass_node(walk, oc);
     if (!oc->dfa->after_skip)
       for (int n : oc->dfa->defs)
         bitset_set(b->kill, map->location_of[size_t(n)]);
@@ -184,8 +256,19 @@ struct ExitRule {
   }
 };
 
-static void s_chain_of_use(const dfa_map *map, const bitset &reach, const dfa_ref &u, const ExitRule &rule,
-                           std::vector<int> *chain) {
+// The definitions of one location that reach: after a kill in this walk
+// the ones made since (in increasing order, as the set would give them).
+static bool s_chain_of_location(const ReachWalk &walk, int loc, std::vector<int> *chain) {
+  if (!walk.killed[size_t(loc)])
+    return false;
+  const std::vector<int> &made = walk.since[size_t(loc)];
+  chain->insert(chain->end(), made.begin(), made.end());
+  return true;
+}
+
+static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, const ExitRule &rule, std::vector<int> *chain) {
+  const dfa_map *map = walk.map;
+  const bitset &reach = *walk.reach;
   auto take = [&](const bitset &candidates) {
     size_t n = std::min(candidates.words.size(), reach.words.size());
     for (size_t w = 0; w < n; ++w)
@@ -195,13 +278,13 @@ static void s_chain_of_use(const dfa_map *map, const bitset &reach, const dfa_re
   switch (u.type) {
   case SYM_REF: {
     auto it = map->locations.find({u.sym, u.offset});
-    if (it != map->locations.end())
+    if (it != map->locations.end() && !s_chain_of_location(walk, it->second, chain))
       take(map->by_location[size_t(it->second)]);
     break;
   }
   case CC_REF: {
     auto it = map->locations.find({nullptr, u.offset});
-    if (it != map->locations.end())
+    if (it != map->locations.end() && !s_chain_of_location(walk, it->second, chain))
       take(map->by_location[size_t(it->second)]);
     break;
   }
@@ -222,12 +305,14 @@ static void s_chain_of_use(const dfa_map *map, const bitset &reach, const dfa_re
 
 void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *function) {
   ExitRule rule{s_is_interrupt(blocks, function), !s_returns_void(function), s_returns_aggregate(function)};
+  ReachWalk walk = s_walk(defs);
   for (basic_block *b = blocks; b; b = b->next) {
     bitset reach = *b->reach_in;
+    s_walk_start(walk, &reach);
     for (ocode *oc = b->first; oc; oc = oc->next) {
       for (const dfa_ref &u : oc->dfa->uses)
-        s_chain_of_use(defs, reach, u, rule, &oc->dfa->chain);
-      s_pass_node(defs, oc, &reach);
+        s_chain_of_use(walk, u, rule, &oc->dfa->chain);
+      s_pass_node(walk, oc);
       if (oc == b->last)
         break;
     }

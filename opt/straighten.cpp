@@ -13,7 +13,7 @@ static bool s_can_move(const basic_block *b, const ocode *branch, const basic_bl
     return false;
   if (target == b || target->immutable || b->immutable || !opt_ends_unconditionally(b))
     return false;
-  if (opt_edge_count(target->predecessors) != 1 || target->predecessors->block != b)
+  if (opt_edge_count_upto(target->predecessors, 2) != 1 || target->predecessors->block != b)
     return false;
   if (target == b->next)
     return false;  // a branch to the next block is for the branch optimisations

@@ -174,7 +174,7 @@ CASES = {
     "branches": (s_branches, 500, "if/else statements of one function", ()),
     "conditional": (s_conditional, 90, "depth of chained conditional expressions (four statements)", ()),
     "labels": (s_labels, 400, "labels and gotos of one function", ()),
-    "cases": (s_cases, 15000, "cases of one switch", ()),
+    "cases": (s_cases, 400, "cases of one switch on an unsigned long (10n within one section's line entries)", ()),
     "functions": (s_functions, 200, "functions of one unit (one code section)", ()),
     "macros": (s_macros, 12000, "macros, one use each", ()),
     "macro-args": (s_macro_args, 6000, "arguments of one macro", ()),

@@ -1,0 +1,85 @@
+#!/usr/bin/env python3
+"""Optimiser cost on a large unit: writes a generated C89 unit of about
+10,000 lines (many small functions of byte increments, decrements and
+copies, called from main; a fixed seed makes it the same file every time),
+compiles it with velcqx-extended without the optimiser (-O-), with the
+optimiser but without procedural abstraction (-Opa-) and at the default
+level, and prints the user time of each (best of --repeats) and its ratio
+to -O-. The goal is a default time within twice the -O- time.
+
+usage: bench_optimiser.py BINDIR [--lines N] [--repeats R] [--keep FILE]
+The exit status is 0 unless a compilation fails; the ratio is a
+measurement, not a test."""
+import argparse
+import os
+import random
+import resource
+import subprocess
+import sys
+import tempfile
+
+
+def s_unit(lines):
+    """The unit: functions of twelve statements each until `lines` lines."""
+    rng = random.Random(11)
+    out = ["unsigned char a[16], b, c, d;", ""]
+    count = 0
+    while len(out) < lines:
+        out.append("void f%d(void) {" % count)
+        for _ in range(12):
+            kind = rng.randrange(4)
+            index = rng.randrange(16)
+            rng.randrange(256)  # keeps the sequence of the original unit
+            out.append(["  a[%d]++;" % index, "  b--;", "  c++;", "  d = c;"][kind])
+        out.append("}")
+        count += 1
+    out.append("void main(void) {")
+    out.extend("  f%d();" % k for k in range(count))
+    out.append("}")
+    return "\n".join(out) + "\n"
+
+
+def s_user_time(command):
+    """User CPU seconds of the command and its children."""
+    before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime
+    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    if result.returncode != 0:
+        sys.stderr.write("failed (%d): %s\n%s\n" % (result.returncode, " ".join(command),
+                                                    result.stdout.decode(errors="replace")[:1500]))
+        return None
+    return resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime - before
+
+
+def main():
+    parser = argparse.ArgumentParser(description="Optimiser time on a 10,000-line unit.")
+    parser.add_argument("bindir")
+    parser.add_argument("--lines", type=int, default=10000)
+    parser.add_argument("--repeats", type=int, default=3)
+    parser.add_argument("--keep", help="write the unit to this file and keep it")
+    options = parser.parse_args()
+    compiler = os.path.abspath(os.path.join(options.bindir, "velcqx-extended"))
+    work = tempfile.mkdtemp(prefix="bench_optimiser_")
+    source = options.keep or os.path.join(work, "unit.c")
+    with open(source, "w") as f:
+        f.write(s_unit(options.lines))
+    obj = os.path.join(work, "unit.o")
+    with open(source) as f:
+        print("%s: %d lines; user seconds, best of %d" % (os.path.basename(source), sum(1 for _ in f),
+                                                         options.repeats))
+    times = {}
+    for label, flags in (("-O-", ["-O-"]), ("-Opa-", ["-Opa-"]), ("default", [])):
+        runs = [s_user_time([compiler, "-p", "Harrow"] + flags + ["-fo", obj, source])
+                for _ in range(options.repeats)]
+        if None in runs:
+            return 1
+        times[label] = min(runs)
+        print("%-8s %6.3f  %s  ratio to -O- %.2f" % (label, times[label], " ".join("%.3f" % t for t in runs),
+                                                    times[label] / max(times["-O-"], 1e-3)))
+    for name in os.listdir(work):
+        os.remove(os.path.join(work, name))
+    os.rmdir(work)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
