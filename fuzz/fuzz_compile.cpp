@@ -3,10 +3,11 @@
 // by the driver's own pipeline over preprocessed text in memory. In: the
 // bytes of a preprocessed file. Out: nothing; every run ends with an object
 // file or with diagnostics, an object it wrote must read back, and
-// phase_reset leaves nothing behind for the next input. With
-// VELC_FUZZ_TWICE=1 in the environment every input is compiled twice and the
-// two results (error count, object bytes) must agree: state left over from
-// one compilation shows up as a difference.
+// phase_reset leaves nothing behind for the next input (the records of the
+// tree, type and statement pools are counted). With VELC_FUZZ_TWICE=1 in the
+// environment every input is compiled twice and the two results (error
+// count, object bytes) must agree: state left over from one compilation
+// shows up as a difference.
 #include <unistd.h>
 
 #include <cstdint>
@@ -19,7 +20,10 @@
 #include "driver/phases.h"
 #include "driver/settings.h"
 #include "fuzz/fuzz_common.h"
+#include "front/hl.h"
 #include "object/coff.h"
+#include "trans/pcodell.h"
+#include "trans/type.h"
 
 static std::string s_object_path;
 
@@ -48,7 +52,10 @@ static std::string s_read_all(const std::string &path) {
   return bytes;
 }
 
+static size_t s_live_records() { return hl_live_records() + type_live_records() + pcodell_live_records(); }
+
 static s_result s_compile(const uint8_t *data, size_t size) {
+  size_t live = s_live_records();
   snprintf(yyfilename, sizeof yyfilename, "%s", "fuzz.c");
   snprintf(sfile, sizeof sfile, "%s", "/fuzz/fuzz.c");
   snprintf(ofile, sizeof ofile, "%s", s_object_path.c_str());
@@ -74,6 +81,10 @@ static s_result s_compile(const uint8_t *data, size_t size) {
   phase_reset();
   list_free(dependent_file_list, [](void *record) { free(*static_cast<char **>(record)); });
   dependent_file_list = nullptr;
+  if (s_live_records() != live) {
+    fprintf(stderr, "fuzz_compile: %zu pool records left behind\n", s_live_records() - live);
+    abort();
+  }
   fclose(in);
   driver_set_preprocessed_input(nullptr);
   if (!r.object.empty()) {
