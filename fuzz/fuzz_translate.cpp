@@ -6,6 +6,7 @@
 // cannot see one by one, are counted and must be back where they started.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 
 #include "driver/compile.h"
 #include "driver/diag.h"
