@@ -110,16 +110,18 @@ s_dict() {
   sim_map) echo "$root/fuzz/map.dict" ;;
   esac
 }
+# The whole compiler is slow under the sanitizers: shorter units run many more.
+s_max_len() { [ "$1" = compile ] && echo 4096 || echo 16384; }
 limit=(-max_total_time="$seconds")
 [ -n "$runs" ] && limit=(-runs="$runs")
 table=()
 for t in $targets; do
-  corpus=$dir/corpus/$t findings=$dir/findings/$t log=$dir/logs/$t.log
+  corpus=$dir/corpus/$t findings=$dir/findings/$t log=$dir/logs/$t-$(date +%Y%m%d-%H%M%S).log
   mkdir -p "$corpus" "$findings" "$dir/logs"
   before=$(find "$findings" -type f | wc -l)
   echo "run.sh: fuzz_$t ${limit[*]} (log $log)" >&2
   ( cd "$findings" && ASAN_OPTIONS=detect_leaks=1 nice -n 10 "$bin/fuzz_$t" "${limit[@]}" -timeout=10 \
-      -rss_limit_mb=2048 -max_len=16384 -close_fd_mask=1 -print_final_stats=1 -dict="$(s_dict "$t")" \
+      -rss_limit_mb=2048 -max_len="$(s_max_len "$t")" -close_fd_mask=1 -print_final_stats=1 -dict="$(s_dict "$t")" \
       -artifact_prefix="$findings/" "$corpus" "$dir/seeds/$t" ) >"$log" 2>&1 || true
   executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
