@@ -123,9 +123,10 @@ for t in $targets; do
   ( cd "$findings" && ASAN_OPTIONS=detect_leaks=1 nice -n 10 "$bin/fuzz_$t" "${limit[@]}" -timeout=10 \
       -rss_limit_mb=2048 -max_len="$(s_max_len "$t")" -close_fd_mask=1 -print_final_stats=1 -dict="$(s_dict "$t")" \
       -artifact_prefix="$findings/" "$corpus" "$dir/seeds/$t" ) >"$log" 2>&1 || true
+  # A target that fails on its seeds prints no coverage line.
   executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
-  cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
-  ft=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2)
+  cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2 || true)
+  ft=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2 || true)
   after=$(find "$findings" -type f | wc -l)
   table+=("$(printf '%-10s %12s %8s %8s %9s' "$t" "${executed:-?}" "${cov:-?}" "${ft:-?}" "$((after - before))")")
 done

@@ -81,6 +81,7 @@ TEST_F(TranslateRobustness, UnwindingAtTheErrorLimitLeavesNoRecords) {
       "void f(void) { int a = q; signed unsigned b; b = a; }\n",      // in a local's type
       "int v = q; char char w;\n",                                    // in a file-level type
       "int v; void f(void) { v = q; v = sizeof(int int); }\n",        // in sizeof's type
+      "typedef void v(void) { }\n",                                   // fatal 100 after a definition's type
   };
   for (const char *row : rows) {
     SCOPED_TRACE(row);
