@@ -97,6 +97,12 @@ uint32_t get_error_count() { return error_count; }
 uint32_t get_warning_count() { return warning_count; }
 uint32_t get_message_count() { return message_count; }
 
+void diag_reset() {
+  error_count = warning_count = message_count = 0;
+  hash_free(suppressed_messages_table, nullptr);
+  suppressed_messages_table = nullptr;
+}
+
 void suppress_message(long number) {
   if (!suppressed_messages_table)
     suppressed_messages_table = hash_create(4, 4, 32);

@@ -39,6 +39,10 @@ void error_uninit();
 uint32_t get_error_count();
 uint32_t get_warning_count();
 uint32_t get_message_count();
+// Starts the counts of errors, warnings and messages again at zero and forgets
+// the suppressed numbers: a process that runs several compilations calls it
+// between them. The level, the limit and the error file are left alone.
+void diag_reset();
 // Whether a catalogue number is reported as an error: 1000 to 1999, except
 // 1157, which is a warning.
 bool is_error_message(long number);

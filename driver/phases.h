@@ -29,5 +29,10 @@ void phase_parser_uninit();
 void run_phases();
 // Frees what the phases still hold after an error or an unwind.
 void phase_release();
+// Everything phase_release does, then the state the phases keep from one
+// compilation to the next set back to its start (pragma records, variable
+// locations, configuration bytes, the diagnostic counts), so that one
+// process can compile again.
+void phase_reset();
 
 #endif

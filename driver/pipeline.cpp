@@ -9,10 +9,12 @@
 #include "driver/diag.h"
 #include "driver/settings.h"
 #include "front/front.h"
+#include "front/pragma.h"
 #include "front/pragma_config.h"
 #include "gen/gen.h"
 #include "object/emit.h"
 #include "opt/opt.h"
+#include "opt/varlocate.h"
 #include "trans/declare.h"
 #include "trans/trans.h"
 #include "trans/type.h"
@@ -102,6 +104,15 @@ void phase_release() {
     type_free_predefined();
     s_translated = false;
   }
+}
+
+void phase_reset() {
+  phase_release();
+  pragma_pool_clear();
+  opt_varlocate_clear();
+  pragma_config_initialize();  // the configuration bytes back to their defaults
+  show_assert_lineno = 1;
+  diag_reset();
 }
 
 void run_phases() {

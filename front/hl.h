@@ -197,6 +197,8 @@ void hl_type_free(typehl *type);
 
 // Frees a whole tree (nodes, names, texts, types, pragma handles); iterative.
 void hl_free_ast(pcodehl *root);
+// Tree nodes and type records made and not yet freed (leak checks).
+size_t hl_live_records();
 // The printed name of a kind ("--ERRROR--" when unknown).
 const char *s_get_opcode_name(int32_t kind);
 // Pre-order dump of a tree to stdout, one node per line.

@@ -41,6 +41,8 @@ static_assert(alignof(pcodehl) <= RECORD_OFFSET && alignof(typenodehl) <= RECORD
 
 static s_file_name *s_last_file; // the name handed out last (holds one reference)
 
+size_t hl_live_records() { return s_nodes.live + s_types.live + s_type_nodes.live; }
+
 static void s_release(RecordPool &pool, void *record) { VELC_ASSERT(record_pool_release(pool, record)); }
 
 pcodehl *hl_node_alloc() { return static_cast<pcodehl *>(record_pool_alloc(s_nodes)); }

@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build and the tests need. Safe to run twice.
 # When another package manager holds apt's or dpkg's lock, waits for it up to
 # $VELC_APT_WAIT seconds (default 600) instead of failing at once.
-# clang is not installed here: only tests/object/run_libfuzzer.sh needs it,
+# clang is not installed here: only the fuzz targets (fuzz/run.sh) need it,
 # and that script installs it itself.
 set -e
 PKGS="build-essential g++ cmake ninja-build libpopt-dev flex bison googletest libgtest-dev python3"

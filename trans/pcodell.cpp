@@ -67,6 +67,8 @@ static_assert(alignof(pcodell_t) <= RECORD_OFFSET && alignof(StatementRecord) <=
 static RecordPool s_nodes{sizeof(pcodell_t), 2 * 1024 * 1024, true, fatal_out_of_memory, nullptr};
 static RecordPool s_statements{sizeof(StatementRecord), 64 * 1024, false, fatal_out_of_memory, nullptr};
 
+size_t pcodell_live_records() { return s_nodes.live + s_statements.live; }
+
 pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, long line, const char *file) {
   auto *p = static_cast<pcodell_t *>(record_pool_alloc(s_nodes));
   p->opcode = opcode;

@@ -106,6 +106,8 @@ void stmt_live_add(StatementRecord *s);
 void stmt_live_remove(StatementRecord *s);
 void stmt_live_forget_all();
 void stmt_live_free_all();
+// Nodes and statement records made and not yet freed (leak checks).
+size_t pcodell_live_records();
 
 // ---- classification -----------------------------------------------------
 bool is_pcodell_constant(const pcodell_t *p);

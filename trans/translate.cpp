@@ -77,7 +77,13 @@ SList s_function_definition(const pcodehl *f) {
   trn_clear_parameter_list();
   if (!type)
     type = type_copy(default_function_type);
-  StorageClass sclass = trnResolveSclass(f->u.funct.type);
+  StorageClass sclass;
+  try {
+    sclass = trnResolveSclass(f->u.funct.type);
+  } catch (const FatalUnwind &) {  // "typedef" on a definition is fatal: the type is not kept yet
+    type_free(type);
+    throw;
+  }
   SymbolRecord *fsym = trn_declare_sym(name, type, sclass, false, false, f->line, f->file);
   if (!fsym)
     fsym = sym_lookup_sym(name, 0);

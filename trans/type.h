@@ -4,6 +4,7 @@
 #ifndef VELC_TRANS_TYPE_H
 #define VELC_TRANS_TYPE_H
 
+#include <cstddef>
 #include <cstdint>
 
 #include "trans/const.h"
@@ -98,6 +99,7 @@ TypeRange get_default_rom_range();
 TypeRecord *type_create(TypeKind kind);  // zero-filled; 101 when out of memory
 TypeRecord *type_copy(const TypeRecord *t);  // the whole next chain
 void type_free(TypeRecord *t);               // the whole next chain
+size_t type_live_records();                  // made and not yet freed (leak checks)
 TypeRecord *type_reference(TypeRecord *t);   // const pointer in RAM to t (takes t)
 TypeRecord *type_basic(BasicBase base, bool is_signed, bool is_short, bool is_long);
 void member_list_free(MemberRecord *m);

@@ -43,6 +43,8 @@ TypeRecord *type_copy(const TypeRecord *t) {
   return head;
 }
 
+size_t type_live_records() { return s_type_records.live; }
+
 void type_free(TypeRecord *t) {
   while (t) {
     TypeRecord *next = t->next;

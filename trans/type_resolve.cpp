@@ -357,14 +357,21 @@ TypeRecord *trnResolveType(const typehl *specifiers, long line, const char *file
   Resolver r;
   r.line = line;
   r.file = file;
-  for (const typenodehl *node = specifiers ? specifiers->head : nullptr; node; node = node->next) {
-    if (!s_item(r, node)) {
-      type_free(r.head);
-      return nullptr;
+  // A diagnostic that reaches the error limit unwinds from the middle of the
+  // list: the chain built so far is freed on the way out.
+  try {
+    for (const typenodehl *node = specifiers ? specifiers->head : nullptr; node; node = node->next) {
+      if (!s_item(r, node)) {
+        type_free(r.head);
+        return nullptr;
+      }
     }
+    s_finish_value(r);
+    s_final_pass(r.head);
+  } catch (const FatalUnwind &) {
+    type_free(r.head);
+    throw;
   }
-  s_finish_value(r);
-  s_final_pass(r.head);
   return r.head;
 }
 

@@ -40,6 +40,7 @@ void *record_pool_alloc(RecordPool &pool) {
     pool.current = s_new_block(pool);
   void *record = s_record_at(pool, pool.current, pool.current->used++);
   pool.current->live++;
+  pool.live++;
   ASAN_UNPOISON_MEMORY_REGION(record, pool.object_size);
   memset(record, 0, pool.object_size);
   return record;
@@ -51,6 +52,7 @@ bool record_pool_release(RecordPool &pool, void *record) {
   if (block->live == 0)
     return false;
   ASAN_POISON_MEMORY_REGION(record, pool.object_size);
+  pool.live--;
   if (--block->live > 0)
     return true;
   if (block == pool.current)

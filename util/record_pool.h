@@ -24,6 +24,7 @@ struct RecordPool {
   bool large_pages;         // ask for each block to be backed by one large page
   void (*out_of_memory)();  // called when no block can be had; must not return
   RecordBlock *current;     // the block being filled
+  size_t live = 0;          // records handed out and not yet given back, over all blocks
 };
 
 // Records start this far into their block; their alignment must not exceed it.

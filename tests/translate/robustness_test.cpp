@@ -71,6 +71,29 @@ TEST_F(TranslateRobustness, TwentyFifthErrorStopsTheTranslation) {
   EXPECT_EQ(o.errors, 25u);
 }
 
+// The error that reaches the limit may come from the middle of any part of
+// the translation; the unwinding must give back every tree, type and
+// statement record (pool records, which the leak checker cannot see).
+TEST_F(TranslateRobustness, UnwindingAtTheErrorLimitLeavesNoRecords) {
+  const char *rows[] = {
+      "int v; void f(void) { v = q; v = (char char)v; }\n",           // 1161 in a cast's type
+      "int v; void f(void) { v = q; v = (signed unsigned)v; }\n",     // 1162 in a cast's type
+      "void f(void) { int a = q; signed unsigned b; b = a; }\n",      // in a local's type
+      "int v = q; char char w;\n",                                    // in a file-level type
+      "int v; void f(void) { v = q; v = sizeof(int int); }\n",        // in sizeof's type
+      "typedef void v(void) { }\n",                                   // fatal 100 after a definition's type
+  };
+  for (const char *row : rows) {
+    SCOPED_TRACE(row);
+    size_t live = hl_live_records() + type_live_records() + pcodell_live_records();
+    maxerror = static_cast<int>(get_error_count()) + 2;
+    Outcome o = run(row);
+    maxerror = 1 << 30;
+    EXPECT_TRUE(o.unwound);
+    EXPECT_EQ(hl_live_records() + type_live_records() + pcodell_live_records(), live);
+  }
+}
+
 // Whole programs of wrong or extreme declarations: each ends with its
 // diagnostics (at least `errors`, or exactly when `exact`), never unwinding.
 TEST_F(TranslateRobustness, BadProgramsAreDiagnosed) {

@@ -1,0 +1,86 @@
+// One process compiles several units in turn through the driver's pipeline,
+// as the fuzz targets do: after phase_reset nothing of one compilation
+// (error counts, configuration settings, pragma records, symbols) reaches
+// the next, so each unit gives what a fresh process gives.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "device/processors.h"
+#include "driver/compile.h"
+#include "driver/diag.h"
+#include "driver/phases.h"
+#include "driver/settings.h"
+#include "tests/support/files_and_commands.h"
+
+namespace {
+
+struct Compiled {
+  uint32_t errors;
+  std::string object;  // empty when none was written
+};
+
+Compiled s_compile(const std::string &text) {
+  std::string object = testing::TempDir() + "compile_again_" + std::to_string(getpid()) + ".o";
+  snprintf(yyfilename, sizeof yyfilename, "%s", "again.c");
+  snprintf(sfile, sizeof sfile, "%s", "/again/again.c");
+  snprintf(ofile, sizeof ofile, "%s", object.c_str());
+  yylineno = 1;
+  dependent_file_list = list_create(sizeof(char *));
+  FILE *in = fmemopen(const_cast<char *>(text.data()), text.size(), "r");
+  driver_set_preprocessed_input(in);
+  unlink(ofile);
+  phase_parser_init();
+  try {
+    run_phases();
+  } catch (const FatalUnwind &) {
+  }
+  Compiled c{get_error_count(), access(object.c_str(), F_OK) == 0 ? read_file(object) : ""};
+  phase_reset();
+  list_free(dependent_file_list, [](void *record) { free(*static_cast<char **>(record)); });
+  dependent_file_list = nullptr;
+  fclose(in);
+  driver_set_preprocessed_input(nullptr);
+  unlink(object.c_str());
+  return c;
+}
+
+TEST(CompileAgain, EachUnitCompilesAsInAFreshProcess) {
+  setenv("SOURCE_DATE_EPOCH", "0", 1);
+  int saved_level = error_level, saved_processor = processor, saved_generic = generic_processor_flag;
+  error_level = 1;
+  ASSERT_EQ(convertDvsProcName("HR4010", &processor), 1);
+  SetProcessor(processor);
+  generic_processor_flag = 0;
+  phase_config_initialize();
+  const std::string clean = "#pragma config OSC=HS\nint x;\nvoid main(void) { x = 1; }\n";
+  Compiled first = s_compile(clean);
+  ASSERT_EQ(first.errors, 0u);
+  ASSERT_FALSE(first.object.empty());
+  const struct {
+    const char *text;
+    uint32_t errors;
+  } others[] = {
+      {"int x = ;\n", 1},                                         // an error in the parse
+      {"void main(void) { undeclared = 1; }\n", 1},              // an error in the translation
+      {"#pragma config OSC=RC, WDT=OFF\nint y;\n#pragma config OSC=HS\n", 1},  // 1223 in this unit only
+      {"#pragma interrupt isr save=PROD\nvoid isr(void) {}\nint x;\n", 0},
+  };
+  for (const auto &other : others) {
+    SCOPED_TRACE(other.text);
+    EXPECT_EQ(s_compile(other.text).errors, other.errors);
+    Compiled again = s_compile(clean);
+    EXPECT_EQ(again.errors, 0u);
+    EXPECT_TRUE(again.object == first.object);
+  }
+  error_level = saved_level;
+  processor = saved_processor;
+  generic_processor_flag = saved_generic;
+  SetProcessor(processor);
+  phase_config_initialize();
+}
+
+}  // namespace
