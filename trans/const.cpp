@@ -3,6 +3,8 @@
 // the increment that widens the code instead of overflowing.
 #include "trans/const.h"
 
+#include <cmath>
+
 #include "driver/diag.h"
 
 int nbits_in_type(int32_t code) {
@@ -22,6 +24,17 @@ static uint32_t s_mask(int32_t code) {
   return bits == 32 ? 0xFFFFFFFFu : (1u << bits) - 1;
 }
 
+// A float's integer part (truncated toward zero) modulo 2 to the 32nd, as
+// the target's conversion gives it; NaN and the infinities give 0.
+static uint32_t s_float_to_u32(float f) {
+  if (!std::isfinite(f))
+    return 0;
+  double m = std::fmod(std::trunc(static_cast<double>(f)), 4294967296.0);
+  if (m < 0)
+    m += 4294967296.0;
+  return static_cast<uint32_t>(m);
+}
+
 long get_signed_constant_value(int32_t code, const ConstValue &value) {
   switch (code) {
   case S8: case U8: return value.value.int8;
@@ -30,7 +43,7 @@ long get_signed_constant_value(int32_t code, const ConstValue &value) {
     uint32_t v = static_cast<uint32_t>(value.value.int24) & 0xFFFFFF;
     return (v & 0x800000) ? static_cast<long>(v) - 0x1000000 : static_cast<long>(v);
   }
-  case F32: return static_cast<long>(value.value.f);
+  case F32: return static_cast<int32_t>(s_float_to_u32(value.value.f));
   default: return value.value.int32;
   }
 }
@@ -38,8 +51,8 @@ long get_signed_constant_value(int32_t code, const ConstValue &value) {
 unsigned long get_unsigned_constant_value(int32_t code, const ConstValue &value) {
   if (code == F32) {
     float f = value.value.f;
-    if (f <= -1.0f)
-      return static_cast<unsigned long>(static_cast<uint32_t>(static_cast<int32_t>(f)));
+    if (f <= -1.0f || !std::isfinite(f))
+      return s_float_to_u32(f);
     return f >= 4294967296.0f ? 0xFFFFFFFFul : static_cast<unsigned long>(static_cast<uint32_t>(f));
   }
   return static_cast<uint32_t>(value.value.int32) & s_mask(code);

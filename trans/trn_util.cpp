@@ -153,8 +153,12 @@ pcodell_t *trn_int_constant(int32_t code, long value, long line, const char *fil
 
 long long trn_constant_read(const pcodell_t *c) {
   const ConstValue &v = c->data.expr.cnst.value;
-  if (v.code == F32)
-    return static_cast<long long>(v.value.f);
+  if (v.code == F32) {
+    float f = v.value.f;  // NaN and values beyond 2 to the 62nd read as 0 or the bound
+    if (f != f)
+      return 0;
+    return f >= 0x1p62f ? (1LL << 62) : f <= -0x1p62f ? -(1LL << 62) : static_cast<long long>(f);
+  }
   if (v.code % 2 == 0)
     return get_signed_constant_value(v.code, v);
   return static_cast<long long>(get_unsigned_constant_value(v.code, v));

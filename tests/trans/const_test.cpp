@@ -1,4 +1,6 @@
 // Typed constants: reading by code, conversions and the widening increment.
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "trans/const.h"
@@ -57,6 +59,20 @@ TEST(Const, SignedAndUnsignedReadingsAndWidths) {
   EXPECT_EQ(get_unsigned_constant_value(S24, v), 0xFFFFFFu);
   ConstValue f = const_make_float(-7.9f);
   EXPECT_EQ(get_signed_constant_value(F32, f), -7);
+  // Out of range, as the target converts: modulo 2 to the 32nd, 0 for NaN
+  // and the infinities (a constant such as 21.5e+38 is infinite).
+  const struct { float f; long as_signed; unsigned long as_unsigned; } far_out[] = {
+      {5e9f, 705032704L, 0xFFFFFFFFul},
+      {-3e9f, 1294967296L, 1294967296ul},
+      {HUGE_VALF, 0, 0},
+      {-HUGE_VALF, 0, 0},
+      {NAN, 0, 0},
+  };
+  for (const auto &c : far_out) {
+    ConstValue x = const_make_float(c.f);
+    EXPECT_EQ(get_signed_constant_value(F32, x), c.as_signed) << c.f;
+    EXPECT_EQ(get_unsigned_constant_value(F32, x), c.as_unsigned) << c.f;
+  }
   EXPECT_EQ(nbits_in_type(U8), 8);
   EXPECT_EQ(nbits_in_type(S24), 24);
   EXPECT_EQ(nbits_in_type(F32), 32);

@@ -80,5 +80,15 @@ int main(void)
   for (i = 0; i < sizeof from_ul / sizeof from_ul[0]; i++) {
     unsigned long v = (unsigned long)from_ul[i].v; x.f = v; CHECK(x.u == from_ul[i].f);
   }
+  {
+    /* Out of range: folded constants convert as the run-time helper does,
+       modulo 2 to the 32nd; a constant too large for a float (infinite)
+       gives 0. */
+    volatile float big = 5e9f, huge = 1e30f;
+    long line = 21.5e+38;
+    CHECK((long)5e9f == (long)big && (long)5e9f == 705032704L);
+    CHECK((long)1e30f == (long)huge && line == 0);
+    CHECK((unsigned long)-3e9f == (unsigned long)(long)-3e9f);
+  }
   return CHECK_RESULT();
 }
