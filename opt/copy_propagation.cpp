@@ -37,16 +37,6 @@ struct Copy {
 // The available copies, the most recent first.
 using CopyList = std::vector<Copy>;
 
-bool s_core_register(const SymbolRecord *sym, long *address) {
-  int bytes = 0;
-  SymbolRecord *group = nullptr;
-  long a = 0;
-  bool core = gen_register_info(sym, &a, &bytes, &group);
-  if (address)
-    *address = a;
-  return core;
-}
-
 bool s_is_fsr(const SymbolRecord *sym) { return sym == FSR0Lsym || sym == FSR1Lsym || sym == FSR2Lsym; }
 
 // Whether a byte may be one side of a copy: a byte whose value changes only
@@ -92,7 +82,7 @@ void s_add_to_acp(CopyList &list, SymbolRecord *dst, int32_t dst_offset, SymbolR
 // post-increment, post-decrement and pre-increment forms) changes the FSR.
 void s_handle_acp_read_indirection(CopyList &list, const inst_operand &op) {
   long address = 0;
-  if (op.type != SYMBOL_OP || !s_core_register(op.data.symbol.sym, &address))
+  if (op.type != SYMBOL_OP || !opt_core_register(op.data.symbol.sym, &address))
     return;
   uint32_t r = inst_effects_register(unsigned(address + op.data.symbol.offset));
   unsigned form = unsigned(address + op.data.symbol.offset) & 7;  // 6 POSTINC, 5 POSTDEC, 4 PREINC
@@ -111,7 +101,7 @@ void s_handle_acp_write_indirection(CopyList &list, bool frame) {
     return;
   }
   std::erase_if(list, [](const Copy &c) {
-    return !s_core_register(c.dst, nullptr) || !s_core_register(c.src, nullptr);
+    return !opt_core_register(c.dst, nullptr) || !opt_core_register(c.src, nullptr);
   });
 }
 
@@ -154,7 +144,7 @@ void s_copy_value(inst_operand &op, const Copy &c) {
 // Whether a MOVF may name the byte with the access bit 0 whatever BSR holds.
 bool s_in_access_bank(const SymbolRecord *sym) {
   long address = 0;
-  if (s_core_register(sym, &address))
+  if (opt_core_register(sym, &address))
     return address >= ACCESS_SFR_START;
   return opt_is_near(sym);
 }

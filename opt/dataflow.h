@@ -70,6 +70,8 @@ void opt_node_refs(ocode *oc, node_refs *refs);
 // Whether a write to this symbol byte may be dropped when nothing reads it
 // (a plain variable, a temporary, WREG, BSR, the table registers).
 bool opt_sym_def_removable(const SymbolRecord *sym);
+// Whether sym is one of the core registers, and its address.
+bool opt_core_register(const SymbolRecord *sym, long *address);
 
 // Per-node sets and marks.
 struct ocode_dfa {

@@ -14,6 +14,16 @@
 #include "opt/dataflow.h"
 #include "trans/type.h"
 
+bool opt_core_register(const SymbolRecord *sym, long *address) {
+  int bytes = 0;
+  SymbolRecord *group = nullptr;
+  long a = 0;
+  bool core = gen_register_info(sym, &a, &bytes, &group);
+  if (address)
+    *address = a;
+  return core;
+}
+
 namespace {
 
 constexpr int FRAME_LIMIT = 0x60;  // a = 0 and f below this: FSR2 + f
@@ -82,21 +92,12 @@ bool s_volatile_type(const TypeRecord *t) {
   return false;
 }
 
-bool s_is_core(const SymbolRecord *sym, long *address) {
-  int bytes = 0;
-  SymbolRecord *group = nullptr;
-  long a = 0;
-  bool core = gen_register_info(sym, &a, &bytes, &group);
-  if (address)
-    *address = a;
-  return core;
-}
 
 // A register or variable byte named by a symbol operand (or a bit-test
 // branch), read or written; bit >= 0 limits a STATUS access to one flag.
 void s_symbol_access(Builder &b, SymbolRecord *sym, int32_t offset, bool write, int bit) {
   long address = 0;
-  if (!s_is_core(sym, &address)) {
+  if (!opt_core_register(sym, &address)) {
     b.use(SYM_REF, BSRsym, 0);  // banked, or the bank does not matter: either way conservative
     if (write)
       b.def(SYM_REF, sym, offset);
@@ -275,7 +276,7 @@ void opt_node_refs(ocode *oc, node_refs *refs) {
 bool opt_sym_def_removable(const SymbolRecord *sym) {
   if (sym == WREGsym || sym == BSRsym || sym == TBLPTRLsym || sym == TABLATsym || sym == PRODLsym)
     return true;
-  if (s_is_core(sym, nullptr))
+  if (opt_core_register(sym, nullptr))
     return false;
   return sym->type == VARIABLE && !s_volatile_type(sym->data.var.type);
 }
