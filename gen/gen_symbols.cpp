@@ -113,8 +113,10 @@ static TypeRecord *s_routine_type() {
 }
 
 void genInitSymbols() {
-  for (RegisterRow &row : s_registers)
+  for (RegisterRow &row : s_registers) {
     *row.global = row.made = s_external(row.name, s_register_type(row.bytes));
+    row.made->register_row = uint16_t(1 + (&row - s_registers));
+  }
   _stacksym = s_stack_made = s_external("_stack", s_data_type(1));
   __RETVAL0sym = s_retval_made = s_external("__RETVAL0", s_data_type(4));
   for (size_t i = 0; i < sizeof s_math / sizeof s_math[0]; i++)
@@ -132,8 +134,10 @@ void genInit() {
 void gen_adopt_declared_registers() {
   for (RegisterRow &row : s_registers) {
     SymbolRecord *own = sym_lookup_sym(row.name, 2);
-    if (own && own->type == VARIABLE && own->data.var.sclass == EXTERN)
+    if (own && own->type == VARIABLE && own->data.var.sclass == EXTERN) {
       *row.global = own;
+      own->register_row = uint16_t(1 + (&row - s_registers));
+    }
   }
 }
 
@@ -162,19 +166,15 @@ bool gen_is_math_symbol(const SymbolRecord *sym) {
 }
 
 bool gen_register_info(const SymbolRecord *sym, long *address, int *bytes, SymbolRecord **group) {
-  // Every register symbol is an external variable, made here or the unit's
-  // own extern declaration of it: anything else needs no search.
-  if (!sym || sym->type != VARIABLE || sym->data.var.sclass != EXTERN)
+  // Every register symbol, made here or the unit's own extern declaration
+  // of it, carries its row.
+  if (!sym || !sym->register_row)
     return false;
-  for (const RegisterRow &row : s_registers) {
-    if (sym != row.made && sym != *row.global)
-      continue;
-    *address = row.address;
-    *bytes = row.bytes;
-    *group = *s_registers[row.group].global;
-    return true;
-  }
-  return false;
+  const RegisterRow &row = s_registers[sym->register_row - 1];
+  *address = row.address;
+  *bytes = row.bytes;
+  *group = *s_registers[row.group].global;
+  return true;
 }
 
 SymbolRecord *gen_register_symbol(const char *name) {

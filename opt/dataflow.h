@@ -8,7 +8,6 @@
 #define VELC_OPT_DATAFLOW_H
 
 #include <cstdint>
-#include <map>
 #include <utility>
 #include <vector>
 
@@ -73,25 +72,45 @@ bool opt_sym_def_removable(const SymbolRecord *sym);
 // Whether sym is one of the core registers, and its address.
 bool opt_core_register(const SymbolRecord *sym, long *address);
 
-// Per-node sets and marks.
+// Per-node ranges and marks. The node's removable definitions are numbered
+// def_first .. def_first + def_count - 1 (a node's definitions are numbered
+// together, in code order); its uses and its chain (the definitions that
+// reach its uses) are ranges of the map's arrays.
 struct ocode_dfa {
-  std::vector<int> defs;   // numbers of the node's removable definitions
-  std::vector<dfa_ref> uses;
-  std::vector<int> chain;  // definitions that reach this node's uses
+  int32_t def_first, def_count;
+  int32_t use_first, use_count;
+  int32_t chain_first, chain_count;
   bool essential, processed, after_skip;
+};
+
+// One slot of the open-addressed table of locations.
+struct dfa_location_slot {
+  const SymbolRecord *sym;
+  int32_t offset;
+  int32_t location;  // -1: empty
 };
 
 // The definitions of one function that may go when nothing reads them,
 // numbered in code order (the others make their nodes essential and need
 // no number). A location is a symbol byte or a flag (null symbol, offset =
-// bit); each has a number and the set of its definitions.
+// bit); each has a number and the set of its definitions, kept as words of
+// one pool. Every per-node and per-block record of the analysis lives here,
+// so that one function's analysis allocates a handful of arrays, not a set
+// per node.
 struct dfa_map {
-  std::vector<dfa_ref> refs;
+  std::vector<ocode_dfa> nodes;  // per node in code order; ocode::dfa points here
+  std::vector<dfa_ref> refs;     // the numbered definitions
+  std::vector<dfa_ref> uses;     // every node's uses
+  std::vector<int> chains;       // every node's chain
   std::vector<int> location_of;  // per definition
-  std::map<std::pair<const SymbolRecord *, int32_t>, int> locations;
-  std::vector<bitset> by_location;
+  std::vector<dfa_location_slot> slots;
+  int32_t location_count = 0;
+  std::vector<size_t> location_first;     // per location: its first word in the pool
+  std::vector<uint32_t> location_words;   // per location: its number of words
+  std::vector<uint32_t> pool;
   bitset memory;  // definitions of variable bytes (what a pointer may reach)
   bitset all;     // every numbered definition
+  std::vector<bitset> block_sets;  // four per block: gen, kill, reach_in, reach_out
 };
 
 // Definitions of every node, block generated sets and killed locations.

@@ -49,8 +49,8 @@ static void s_spread(basic_block *blocks, const dfa_map *defs) {
     if (oc->dfa->processed)
       continue;
     oc->dfa->processed = true;
-    for (int n : oc->dfa->chain) {
-      ocode *def = defs->refs[size_t(n)].node;
+    for (int i = oc->dfa->chain_first; i < oc->dfa->chain_first + oc->dfa->chain_count; ++i) {
+      ocode *def = defs->refs[size_t(defs->chains[size_t(i)])].node;
       def->dfa->essential = true;
       if (!def->dfa->processed)
         work.push_back(def);
@@ -61,10 +61,10 @@ static void s_spread(basic_block *blocks, const dfa_map *defs) {
 // Removes an instruction and its second word.
 static void s_remove(basic_block *b, ocode *oc) {
   while (oc->next && opt_is_op(oc->next, WORD2) && !oc->next->immutable) {
-    delete oc->next->dfa;
+    oc->next->dfa = nullptr;
     remove_instruction_from_block(b, oc->next);
   }
-  delete oc->dfa;
+  oc->dfa = nullptr;
   remove_instruction_from_block(b, oc);
 }
 

@@ -57,23 +57,30 @@ SymbolRecord *s_fsr_low(uint32_t fsr) {
 // The locations of the resources of a mask that name storage bytes, as
 // definitions (write) or uses.
 void s_add_resources(Builder &b, uint32_t mask, bool write) {
-  auto add = [&](SymbolRecord *sym, int bytes) { write ? b.def_sym(sym, bytes) : b.use_sym(sym, bytes); };
+  if (mask == 0)
+    return;
+  std::vector<dfa_ref> &refs = write ? b.out->defs : b.out->uses;
+  auto add = [&](SymbolRecord *sym, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+      refs.push_back({SYM_REF, sym, i, b.node});
+  };
   if (mask & EFF_WREG)
     add(WREGsym, 1);
-  for (int bit = 0; bit < 5; ++bit)
-    if (mask & (EFF_C << bit))
-      write ? b.def(CC_REF, nullptr, bit) : b.use(CC_REF, nullptr, bit);
+  for (uint32_t flags = (mask & EFF_STATUS) / EFF_C; flags; flags &= flags - 1)
+    refs.push_back({CC_REF, nullptr, __builtin_ctz(flags), b.node});
   if (mask & EFF_BSR)
     add(BSRsym, 1);
-  if (mask & EFF_PROD)
-    add(PRODLsym, 2);
-  for (uint32_t fsr : {EFF_FSR0, EFF_FSR1, EFF_FSR2})
-    if (mask & fsr)
-      add(s_fsr_low(fsr), 2);
-  if (mask & EFF_TBLPTR)
-    add(TBLPTRLsym, 3);
-  if (mask & EFF_TABLAT)
-    add(TABLATsym, 1);
+  if (mask & (EFF_PROD | EFF_FSR0 | EFF_FSR1 | EFF_FSR2 | EFF_TBLPTR | EFF_TABLAT)) {
+    if (mask & EFF_PROD)
+      add(PRODLsym, 2);
+    for (uint32_t fsr : {EFF_FSR0, EFF_FSR1, EFF_FSR2})
+      if (mask & fsr)
+        add(s_fsr_low(fsr), 2);
+    if (mask & EFF_TBLPTR)
+      add(TBLPTRLsym, 3);
+    if (mask & EFF_TABLAT)
+      add(TABLATsym, 1);
+  }
   if (mask & EFF_INDIRECT)
     write ? b.def(PTR_REF, nullptr, 0) : b.use(MEM_USE, nullptr, 0);
   if (write && (mask & (EFF_PROGMEM | CONTROL)))

@@ -138,44 +138,81 @@ static void s_drop_placeholders(ocode *function) {
   }
 }
 
+// The passes of a round, for the ledger.
+enum RoundPass : int {
+  PASS_BRANCH, PASS_PEEPHOLE, PASS_BANKING, PASS_STRAIGHTEN, PASS_TAIL, PASS_BLOCK_BRANCH,
+  PASS_UNREACHABLE, PASS_COPY, PASS_STORES, PASS_DEAD, PASS_COUNT
+};
+
+// Which passes would find nothing to do. Every pass is a function of the
+// code it is given, so a pass that changed nothing when it last ran has
+// nothing to do until some pass changes the code again: the final round of
+// a function, which only confirms that nothing changes, then runs just the
+// passes that ran before the last change.
+struct PassLedger {
+  long changes = 0;                 // changes made to the function so far
+  long clean_at[PASS_COUNT] = {};   // 1 + `changes` when the pass last found nothing
+  bool skip(RoundPass pass) const { return clean_at[pass] == changes + 1; }
+  bool ran(RoundPass pass, bool changed) {
+    if (changed)
+      ++changes;
+    else
+      clean_at[pass] = changes + 1;
+    return changed;
+  }
+};
+
+// Runs one block pass through the ledger: until it is stable, with the
+// blocks built again after each change.
+static bool s_block_pass(PassLedger &ledger, RoundPass id, bool on, ocode *function, basic_block *&blocks,
+                         int &count, bool (*pass)(basic_block *, int)) {
+  if (!on || ledger.skip(id))
+    return false;
+  return ledger.ran(id, s_until_stable(function, blocks, count, pass));
+}
+
 // One round of all passes; true when any of them changed the code.
-static bool s_optimize_round(ocode *function) {
+static bool s_optimize_round(ocode *function, PassLedger &ledger) {
   bool changed = false;
   ocode_enumerate(function);
-  if (do_branch_optimizations)
+  if (do_branch_optimizations && !ledger.skip(PASS_BRANCH)) {
+    bool branched = false;
     for (int i = 0; i < UNTIL_STABLE_LIMIT && opt_branch_optimizations(function); ++i)
-      changed = true;
+      branched = true;
+    changed |= ledger.ran(PASS_BRANCH, branched);
+  }
   int count = 0;
   basic_block *blocks = opt_calculate_basic_blocks(function, &count);
   s_dump_blocks(blocks);
-  changed |= s_peephole_all(blocks);
+  if (!ledger.skip(PASS_PEEPHOLE))
+    changed |= ledger.ran(PASS_PEEPHOLE, s_peephole_all(blocks));
   // the bank pass walks the blocks once per call; its rewrites keep the blocks
-  if ((do_banking_optimizations || do_wreg_tracking) && opt_optimize_banking(blocks)) {
+  if ((do_banking_optimizations || do_wreg_tracking) && !ledger.skip(PASS_BANKING) &&
+      ledger.ran(PASS_BANKING, opt_optimize_banking(blocks))) {
     changed = true;
     opt_convert_block_branches(blocks);
     blocks = opt_calculate_basic_blocks(function, &count);
   }
-  if (do_code_straightening)
-    changed |= s_until_stable(function, blocks, count, s_straighten_pass);
-  if (do_tail_merging)
-    changed |= s_until_stable(function, blocks, count, s_tail_pass);
-  if (do_branch_optimizations)
-    changed |= s_until_stable(function, blocks, count, s_block_branch_pass);
-  if (do_unreachable_code_removal)
-    changed |= s_until_stable(function, blocks, count, s_unreachable_pass);
-  if (do_copy_propagation)
-    changed |= opt_copy_propagation(blocks);
-  if (do_redundant_store_elimination)
-    changed |= opt_redundant_store_elimination(blocks);
-  if (do_dead_code_removal)
-    changed |= opt_dead_code_pass(function, blocks);
+  changed |= s_block_pass(ledger, PASS_STRAIGHTEN, do_code_straightening, function, blocks, count, s_straighten_pass);
+  changed |= s_block_pass(ledger, PASS_TAIL, do_tail_merging, function, blocks, count, s_tail_pass);
+  changed |= s_block_pass(ledger, PASS_BLOCK_BRANCH, do_branch_optimizations, function, blocks, count,
+                          s_block_branch_pass);
+  changed |= s_block_pass(ledger, PASS_UNREACHABLE, do_unreachable_code_removal, function, blocks, count,
+                          s_unreachable_pass);
+  if (do_copy_propagation && !ledger.skip(PASS_COPY))
+    changed |= ledger.ran(PASS_COPY, opt_copy_propagation(blocks));
+  if (do_redundant_store_elimination && !ledger.skip(PASS_STORES))
+    changed |= ledger.ran(PASS_STORES, opt_redundant_store_elimination(blocks));
+  if (do_dead_code_removal && !ledger.skip(PASS_DEAD))
+    changed |= ledger.ran(PASS_DEAD, opt_dead_code_pass(function, blocks));
   opt_convert_block_branches(blocks);
   s_drop_placeholders(function);
   return changed;
 }
 
 static void s_optimize_function(ocode *function) {
-  for (int round = 0; round < PASS_REPEAT_LIMIT && s_optimize_round(function); ++round) {
+  PassLedger ledger;
+  for (int round = 0; round < PASS_REPEAT_LIMIT && s_optimize_round(function, ledger); ++round) {
   }
 }
 

@@ -6,6 +6,7 @@
 // happen, so it kills nothing; pointer and call definitions kill nothing
 // either.
 #include <algorithm>
+#include <memory>
 
 #include "driver/diag.h"
 #include "gen/gen.h"
@@ -34,146 +35,211 @@ static bool s_removable(const dfa_ref &d) {
   return d.type == CC_REF || (d.type == SYM_REF && opt_sym_def_removable(d.sym));
 }
 
+static size_t s_slot_hash(const SymbolRecord *sym, int32_t offset, size_t mask) {
+  uint64_t h = (uint64_t(reinterpret_cast<uintptr_t>(sym)) >> 4) * 0x9E3779B97F4A7C15ull + uint64_t(uint32_t(offset));
+  return size_t(h ^ (h >> 29)) & mask;
+}
+
+// The location of a symbol byte or flag, or -1 when no definition names it.
+static int s_find_location(const dfa_map *map, const SymbolRecord *sym, int32_t offset) {
+  if (map->slots.empty())
+    return -1;
+  size_t mask = map->slots.size() - 1;
+  for (size_t i = s_slot_hash(sym, offset, mask);; i = (i + 1) & mask) {
+    const dfa_location_slot &slot = map->slots[i];
+    if (slot.location < 0)
+      return -1;
+    if (slot.sym == sym && slot.offset == offset)
+      return slot.location;
+  }
+}
+
+// The location of a symbol byte or flag, numbered on first sight.
 static int s_location(dfa_map *map, const SymbolRecord *sym, int32_t offset) {
-  auto [it, added] = map->locations.try_emplace({sym, offset}, int(map->by_location.size()));
-  if (added)
-    map->by_location.emplace_back();
-  return it->second;
-}
-
-// The node's removable definitions join the list (in code order); the
-// others make it essential.
-static void s_collect_definitions(std::vector<dfa_ref> *removable, ocode *oc, const node_refs &refs) {
-  for (const dfa_ref &d : refs.defs) {
-    VELC_ASSERT(d.type == SYM_REF || d.type == CC_REF || d.type == PTR_REF || d.type == CALL_REF);
-    VELC_ASSERT(d.type != CC_REF || (d.offset >= 0 && d.offset < 5));
-    if (!s_removable(d)) {
-      oc->dfa->essential = true;  // its own write must happen whatever reads it
-      continue;
+  size_t mask = map->slots.size() - 1;
+  for (size_t i = s_slot_hash(sym, offset, mask);; i = (i + 1) & mask) {
+    dfa_location_slot &slot = map->slots[i];
+    if (slot.location < 0) {
+      slot = {sym, offset, map->location_count};
+      return map->location_count++;
     }
-    removable->push_back(d);
+    if (slot.sym == sym && slot.offset == offset)
+      return slot.location;
   }
 }
 
-// Numbers the removable definitions, each in its location's set.
-static void s_add_definitions(dfa_map *map, const std::vector<dfa_ref> &removable) {
-  for (const dfa_ref &d : removable) {
-    ocode *oc = d.node;
-    int n = int(map->refs.size());
+// Numbers every definition's location and builds the definition sets of
+// the locations in one pool: a location's set has the words up to its last
+// definition.
+static void s_add_definitions(dfa_map *map) {
+  size_t count = map->refs.size();
+  size_t slots = 16;
+  while (slots < 2 * count)
+    slots *= 2;
+  map->slots.assign(slots, {nullptr, 0, -1});
+  map->location_of.resize(count);
+  std::vector<int> last;
+  for (size_t n = 0; n < count; ++n) {
+    const dfa_ref &d = map->refs[n];
     int loc = s_location(map, d.type == CC_REF ? nullptr : d.sym, d.offset);
-    map->refs.push_back(d);
-    map->location_of.push_back(loc);
-    oc->dfa->defs.push_back(n);
-    bitset_set(&map->all, n);
-    bitset_set(&map->by_location[size_t(loc)], n);
-    if (d.type == SYM_REF && s_is_variable(d.sym))
-      bitset_set(&map->memory, n);
+    map->location_of[n] = loc;
+    if (size_t(loc) == last.size())
+      last.push_back(0);
+    last[size_t(loc)] = int(n);
   }
+  map->location_first.resize(last.size());
+  map->location_words.resize(last.size());
+  size_t words = 0;
+  for (size_t loc = 0; loc < last.size(); ++loc) {
+    map->location_first[loc] = words;
+    map->location_words[loc] = uint32_t(last[loc] / 32 + 1);
+    words += map->location_words[loc];
+  }
+  map->pool.assign(words, 0);
+  map->all.words.assign(count / 32 + 1, 0);
+  for (size_t n = 0; n < count; ++n) {
+    size_t loc = size_t(map->location_of[n]);
+    map->pool[map->location_first[loc] + n / 32] |= 1u << (n % 32);
+    map->all.words[n / 32] |= 1u << (n % 32);
+    const dfa_ref &d = map->refs[n];
+    if (d.type == SYM_REF && s_is_variable(d.sym))
+      bitset_set(&map->memory, int(n));
+  }
+}
+
+// a := a AND NOT the definitions of a location.
+static void s_clear_location(bitset *a, const dfa_map *map, int loc) {
+  const uint32_t *words = map->pool.data() + map->location_first[size_t(loc)];
+  size_t n = std::min(a->words.size(), size_t(map->location_words[size_t(loc)]));
+  for (size_t w = 0; w < n; ++w)
+    a->words[w] &= ~words[w];
 }
 
 // A walk through one block's nodes with the set of definitions that reach
 // the current node. Once a location has been killed in the walk, the only
 // definitions of it in the set are those made since, so a later kill clears
 // just those: a location written by every statement of a long block costs
-// one pass over its definitions, not one per write.
+// one pass over its definitions, not one per write. The definitions made
+// since are a list per location, newest first, linked through `link`.
 namespace {
 struct ReachWalk {
   const dfa_map *map;
   bitset *reach;
-  std::vector<char> killed;              // per location: killed in this walk
-  std::vector<std::vector<int>> since;   // per location: definitions set since
-  std::vector<int> touched;              // locations with an entry to reset
+  std::vector<char> killed;  // per location: killed in this walk
+  std::vector<int> head;     // per location: the newest definition made since, or -1
+  std::vector<int> link;     // per definition: the one made before it since the kill
+  std::vector<int> touched;  // locations with an entry to reset
 };
 }  // namespace
 
 static void s_walk_start(ReachWalk &walk, bitset *reach) {
   for (int loc : walk.touched) {
     walk.killed[size_t(loc)] = 0;
-    walk.since[size_t(loc)].clear();
+    walk.head[size_t(loc)] = -1;
   }
   walk.touched.clear();
   walk.reach = reach;
 }
 
 static ReachWalk s_walk(const dfa_map *map) {
-  ReachWalk walk{map, nullptr, std::vector<char>(map->by_location.size(), 0),
-                 std::vector<std::vector<int>>(map->by_location.size()), {}};
-  return walk;
+  size_t locations = size_t(map->location_count);
+  return ReachWalk{map, nullptr, std::vector<char>(locations, 0), std::vector<int>(locations, -1),
+                   std::vector<int>(map->refs.size(), -1), {}};
 }
 
 static void s_kill(ReachWalk &walk, int loc) {
-  std::vector<int> &made = walk.since[size_t(loc)];
   if (walk.killed[size_t(loc)]) {
-    for (int n : made)
+    for (int n = walk.head[size_t(loc)]; n >= 0; n = walk.link[size_t(n)])
       walk.reach->words[size_t(n) / 32] &= ~(1u << (n % 32));
   } else {
-    bitset_intersect_not(walk.reach, &walk.map->by_location[size_t(loc)]);
+    s_clear_location(walk.reach, walk.map, loc);
     walk.killed[size_t(loc)] = 1;
     walk.touched.push_back(loc);
   }
-  made.clear();
+  walk.head[size_t(loc)] = -1;
 }
 
 // reach := (reach AND NOT the node's kills) OR the node's definitions; a
 // definition a skip may step over kills nothing.
 static void s_pass_node(ReachWalk &walk, const ocode *oc) {
   const dfa_map *map = walk.map;
-  if (!oc->dfa->after_skip)
-    for (int n : oc->dfa->defs)
+  const ocode_dfa &d = *oc->dfa;
+  if (!d.after_skip)
+    for (int n = d.def_first; n < d.def_first + d.def_count; ++n)
       s_kill(walk, map->location_of[size_t(n)]);
-  for (int n : oc->dfa->defs) {
+  for (int n = d.def_first; n < d.def_first + d.def_count; ++n) {
     bitset_set(walk.reach, n);
-    int loc = map->location_of[size_t(n)];
-    if (walk.killed[size_t(loc)])
-      walk.since[size_t(loc)].push_back(n);
+    size_t loc = size_t(map->location_of[size_t(n)]);
+    if (walk.killed[loc]) {
+      walk.link[size_t(n)] = walk.head[loc];
+      walk.head[loc] = n;
+    }
   }
 }
 
 // out := gen OR (in AND NOT the locations the block writes for sure).
 static void s_block_out(const dfa_map *map, const basic_block *b, const bitset &in, bitset *out) {
   *out = in;
-  bitset_each(b->kill, [&](int loc) { bitset_intersect_not(out, &map->by_location[size_t(loc)]); });
+  bitset_each(b->kill, [&](int loc) { s_clear_location(out, map, loc); });
   bitset_union(out, b->gen);
 }
 
+// Records one node's uses and definitions: the removable ones are numbered,
+// the others make the node essential.
+static void s_add_node(dfa_map *map, basic_block *b, ocode *oc, ocode_dfa *d, const node_refs &refs) {
+  d->use_first = int32_t(map->uses.size());
+  d->use_count = int32_t(refs.uses.size());
+  map->uses.insert(map->uses.end(), refs.uses.begin(), refs.uses.end());
+  d->after_skip = oc->type == OC_INST && opt_after_skip(oc);
+  d->essential = refs.essential || b->immutable || d->after_skip;
+  d->def_first = int32_t(map->refs.size());
+  for (const dfa_ref &r : refs.defs) {
+    VELC_ASSERT(r.type == SYM_REF || r.type == CC_REF || r.type == PTR_REF || r.type == CALL_REF);
+    VELC_ASSERT(r.type != CC_REF || (r.offset >= 0 && r.offset < 5));
+    if (s_removable(r))
+      map->refs.push_back(r);
+    else
+      d->essential = true;  // its own write must happen whatever reads it
+  }
+  d->def_count = int32_t(map->refs.size()) - d->def_first;
+}
+
 dfa_map *opt_bitmap_defs(basic_block *blocks, size_t word_limit) {
-  node_refs refs;
-  std::vector<dfa_ref> removable;
-  long index = 0;
-  size_t block_count = 0;
+  size_t block_count = 0, node_count = 0;
+  s_each_node(blocks, [&](basic_block *, ocode *) { ++node_count; });
   for (basic_block *b = blocks; b; b = b->next)
     ++block_count;
+  auto map = std::make_unique<dfa_map>();
+  map->nodes.resize(node_count);
+  static node_refs refs;  // scratch, kept for its capacity
+  long index = 0;
+  size_t k = 0;
   // The count only grows: past the limit the walk stops at once.
   bool over = false;
   for (basic_block *b = blocks; b && !over; b = b->next)
     for (ocode *oc = b->first; oc; oc = oc->next) {
       oc->index = index++;
-      oc->dfa = new ocode_dfa();
+      oc->dfa = &map->nodes[k++];
       opt_node_refs(oc, &refs);
-      oc->dfa->uses = refs.uses;
-      oc->dfa->after_skip = oc->type == OC_INST && opt_after_skip(oc);
-      oc->dfa->essential = refs.essential || b->immutable || oc->dfa->after_skip;
-      s_collect_definitions(&removable, oc, refs);
-      over = block_count * (removable.size() / 32 + 1) > word_limit;
+      s_add_node(map.get(), b, oc, oc->dfa, refs);
+      over = block_count * (map->refs.size() / 32 + 1) > word_limit;
       if (oc == b->last || over)
         break;
     }
   if (over) {
-    s_each_node(blocks, [&](basic_block *, ocode *oc) {
-      delete oc->dfa;
-      oc->dfa = nullptr;
-    });
+    s_each_node(blocks, [&](basic_block *, ocode *oc) { oc->dfa = nullptr; });
     return nullptr;
   }
-  dfa_map *map = new dfa_map();
-  s_add_definitions(map, removable);
-  for (basic_block *b = blocks; b; b = b->next) {
-    b->gen = alloc_bitset();
-    b->kill = alloc_bitset();  // here: locations, not definitions
-    b->reach_in = alloc_bitset();
-    b->reach_out = alloc_bitset();
+  s_add_definitions(map.get());
+  map->block_sets.resize(4 * block_count);
+  size_t i = 0;
+  for (basic_block *b = blocks; b; b = b->next, i += 4) {
+    b->gen = &map->block_sets[i];
+    b->kill = &map->block_sets[i + 1];  // here: locations, not definitions
+    b->reach_in = &map->block_sets[i + 2];
+    b->reach_out = &map->block_sets[i + 3];
   }
-  ReachWalk walk = s_walk(map);
+  ReachWalk walk = s_walk(map.get());
   basic_block *walked = nullptr;
   s_each_node(blocks, [&](basic_block *b, ocode *oc) {
     if (b != walked) {
@@ -182,10 +248,10 @@ dfa_map *opt_bitmap_defs(basic_block *blocks, size_t word_limit) {
     }
     s_pass_node(walk, oc);
     if (!oc->dfa->after_skip)
-      for (int n : oc->dfa->defs)
+      for (int n = oc->dfa->def_first; n < oc->dfa->def_first + oc->dfa->def_count; ++n)
         bitset_set(b->kill, map->location_of[size_t(n)]);
   });
-  return map;
+  return map.release();
 }
 
 // Blocks are visited in code order, each from its predecessors' current
@@ -261,39 +327,35 @@ struct ExitRule {
 static bool s_chain_of_location(const ReachWalk &walk, int loc, std::vector<int> *chain) {
   if (!walk.killed[size_t(loc)])
     return false;
-  const std::vector<int> &made = walk.since[size_t(loc)];
-  chain->insert(chain->end(), made.begin(), made.end());
+  size_t from = chain->size();
+  for (int n = walk.head[size_t(loc)]; n >= 0; n = walk.link[size_t(n)])
+    chain->push_back(n);
+  std::reverse(chain->begin() + long(from), chain->end());
   return true;
 }
 
 static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, const ExitRule &rule, std::vector<int> *chain) {
   const dfa_map *map = walk.map;
   const bitset &reach = *walk.reach;
-  auto take = [&](const bitset &candidates) {
-    size_t n = std::min(candidates.words.size(), reach.words.size());
+  auto take = [&](const uint32_t *candidates, size_t words) {
+    size_t n = std::min(words, reach.words.size());
     for (size_t w = 0; w < n; ++w)
-      for (uint32_t bits = candidates.words[w] & reach.words[w]; bits; bits &= bits - 1)
+      for (uint32_t bits = candidates[w] & reach.words[w]; bits; bits &= bits - 1)
         chain->push_back(int(w * 32 + __builtin_ctz(bits)));
   };
+  auto take_location = [&](int loc) {
+    if (loc >= 0 && !s_chain_of_location(walk, loc, chain))
+      take(map->pool.data() + map->location_first[size_t(loc)], map->location_words[size_t(loc)]);
+  };
   switch (u.type) {
-  case SYM_REF: {
-    auto it = map->locations.find({u.sym, u.offset});
-    if (it != map->locations.end() && !s_chain_of_location(walk, it->second, chain))
-      take(map->by_location[size_t(it->second)]);
-    break;
-  }
-  case CC_REF: {
-    auto it = map->locations.find({nullptr, u.offset});
-    if (it != map->locations.end() && !s_chain_of_location(walk, it->second, chain))
-      take(map->by_location[size_t(it->second)]);
-    break;
-  }
-  case MEM_USE: take(map->memory); break;
-  case ALL_USE: take(map->all); break;
+  case SYM_REF: take_location(s_find_location(map, u.sym, u.offset)); break;
+  case CC_REF: take_location(s_find_location(map, nullptr, u.offset)); break;
+  case MEM_USE: take(map->memory.words.data(), map->memory.words.size()); break;
+  case ALL_USE: take(map->all.words.data(), map->all.words.size()); break;
   case EXIT_USE:
   {
     size_t from = chain->size();
-    take(map->all);
+    take(map->all.words.data(), map->all.words.size());
     chain->erase(std::remove_if(chain->begin() + long(from), chain->end(),
                                 [&](int n) { return !rule.essential(map->refs[size_t(n)]); }),
                  chain->end());
@@ -306,12 +368,16 @@ static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, const ExitRu
 void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *function) {
   ExitRule rule{s_is_interrupt(blocks, function), !s_returns_void(function), s_returns_aggregate(function)};
   ReachWalk walk = s_walk(defs);
+  bitset reach;
   for (basic_block *b = blocks; b; b = b->next) {
-    bitset reach = *b->reach_in;
+    reach = *b->reach_in;
     s_walk_start(walk, &reach);
     for (ocode *oc = b->first; oc; oc = oc->next) {
-      for (const dfa_ref &u : oc->dfa->uses)
-        s_chain_of_use(walk, u, rule, &oc->dfa->chain);
+      ocode_dfa &d = *oc->dfa;
+      d.chain_first = int32_t(defs->chains.size());
+      for (int i = d.use_first; i < d.use_first + d.use_count; ++i)
+        s_chain_of_use(walk, defs->uses[size_t(i)], rule, &defs->chains);
+      d.chain_count = int32_t(defs->chains.size()) - d.chain_first;
       s_pass_node(walk, oc);
       if (oc == b->last)
         break;
@@ -320,16 +386,8 @@ void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *fu
 }
 
 void opt_free_dataflow(basic_block *blocks, dfa_map *defs) {
-  s_each_node(blocks, [&](basic_block *, ocode *oc) {
-    delete oc->dfa;
-    oc->dfa = nullptr;
-  });
-  for (basic_block *b = blocks; b; b = b->next) {
-    free_bitset(b->gen);
-    free_bitset(b->kill);
-    free_bitset(b->reach_in);
-    free_bitset(b->reach_out);
+  s_each_node(blocks, [&](basic_block *, ocode *oc) { oc->dfa = nullptr; });
+  for (basic_block *b = blocks; b; b = b->next)
     b->gen = b->kill = b->reach_in = b->reach_out = nullptr;
-  }
   delete defs;
 }

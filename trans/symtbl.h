@@ -70,6 +70,7 @@ struct SymbolRecord {
   uint8_t section_located;     // "#pragma varlocate" section: located_section is set
   uint32_t located_bank;
   char *located_section;       // owned
+  uint16_t register_row;       // a core register's symbol: 1 + its row in the code generator's table
 };
 
 struct TagEntry {
