@@ -210,10 +210,9 @@ ocode *s_next(const basic_block *b, ocode *oc) {
   }
 }
 
-bool s_local_copy_propagation(basic_block *b) {
+bool s_local_copy_propagation(basic_block *b, node_refs &refs) {
   bool changed = false;
   CopyList list;
-  node_refs refs;
   for (ocode *oc = b->first; oc; oc = s_next(b, oc)) {
     if (oc->type == OC_NOP || oc->type == OC_LABEL)
       continue;
@@ -234,8 +233,10 @@ bool s_local_copy_propagation(basic_block *b) {
     s_handle_acp_read_indirection(list, ins->operand[0]);
     if (ocode *second = ins->opcode == MOVFF ? s_word2(oc) : nullptr)
       s_handle_acp_read_indirection(list, second->data.inst.ins->operand[0]);
-    opt_node_refs(oc, &refs);
-    s_forget(list, refs);
+    if (!list.empty()) {  // what it writes matters only to the copies known
+      opt_node_refs(oc, &refs);
+      s_forget(list, refs);
+    }
     if (trusted)
       s_record(list, oc, source);
   }
@@ -246,7 +247,8 @@ bool s_local_copy_propagation(basic_block *b) {
 
 bool opt_copy_propagation(basic_block *blocks) {
   bool changed = false;
+  node_refs refs;  // scratch, kept for its capacity
   for (basic_block *b = blocks; b; b = b->next)
-    changed |= s_local_copy_propagation(b);
+    changed |= s_local_copy_propagation(b, refs);
   return changed;
 }

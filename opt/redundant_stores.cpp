@@ -164,8 +164,10 @@ class Stores {
     const inst *ins = oc->data.inst.ins;
     const inst_operand *target = nullptr;
     int value = stored_constant(oc, &target);
-    opt_node_refs(oc, &refs_);
-    forget(refs_.defs);
+    if (!known_.empty()) {  // what it writes matters only to the values known
+      opt_node_refs(oc, &refs_);
+      forget(refs_.defs);
+    }
     if (ins->from_asm || opt_after_skip(oc))
       return;
     const inst_operand &op = ins->operand[0];
