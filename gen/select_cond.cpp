@@ -109,6 +109,13 @@ void selTest16(pcodell_t *p) {
 
 // ---- comparisons ----------------------------------------------------------------
 
+static bool s_zero_bytes(const SelLoc &l, int width) {
+  for (int i = 0; i < width; i++)
+    if ((((unsigned long)l.value >> (8 * i)) & 0xFF) != 0)
+      return false;
+  return true;
+}
+
 // Z set when a == b: byte by byte a XOR b, leaving at the first difference.
 void selEq(pcodell_t *p) {
   int width = s_width(p);
@@ -117,6 +124,14 @@ void selEq(pcodell_t *p) {
   // The operand XORed in must be memory or a constant; WREG is loaded first.
   if (b.kind == LOC_W || (!sel_is_memory(b) && sel_is_memory(a)))
     std::swap(a, b);
+  if (a.kind == LOC_CONST && sel_is_memory(b) && s_zero_bytes(a, width)) {
+    // Against 0: the bytes ORed together, no branch (MOVF sets Z as well).
+    sel_byte_to_w(p, b, 0);
+    for (int i = 1; i < width; i++)
+      sel_w_op_byte(p, IORWF, b, i);
+    sel_self()->cond = COND_Z;
+    return;
+  }
   for (int i = 0; i < width; i++) {
     if (i > 0) {
       // Over the next byte's load and XOR when Z is already clear.
