@@ -138,6 +138,8 @@ ocode *oqxSUB16A(const OqxOperand &x, const OqxOperand &y, long line, const char
 ocode *oqxcop16A_Iconst(int32_t cop, const OqxOperand &x, long k, long line, const char *file);
 ocode *oqxSUB16A_Iconst(const OqxOperand &x, long k, long line, const char *file);
 ocode *oqxMUL16A_Iconst(const OqxOperand &x, long k, long line, const char *file);
+// d := x * k for a zero-widened byte x (its high byte 0) and 0 <= k <= 255.
+ocode *oqxMUL8U_Iconst(const OqxOperand &x, long k, const OqxOperand &d, long line, const char *file);
 // x <<= WREG, x >>= WREG (count modulo 32); x <<= n, x >>= n. Right shifts
 // are arithmetic when is_signed.
 ocode *oqxSHL16A(const OqxOperand &x, long line, const char *file);

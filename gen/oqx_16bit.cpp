@@ -266,6 +266,17 @@ ocode *oqxMUL16A_Iconst(const OqxOperand &x, long k, long line, const char *file
   return e.list;
 }
 
+// d := x * k where x is a byte widened with zeros (its low byte the value,
+// its high byte known to be 0) and 0 <= k <= 255: one 8 x 8 multiply.
+ocode *oqxMUL8U_Iconst(const OqxOperand &x, long k, const OqxOperand &d, long line, const char *file) {
+  OqxEmit e = oqx_begin(line, file, {x, d});
+  s_load_w(e, x, 0);
+  oqx_inst(e, iqx_MULLW(s_byte(k, 0)));
+  s_from_prod(e, PRODLsym, d, 0);
+  s_from_prod(e, PRODHsym, d, 1);
+  return e.list;
+}
+
 // d := a * b where d is neither operand nor PROD. A variable takes the
 // product bytes by MOVFF; a frame slot is written through WREG, so there
 // the cross product comes first.

@@ -515,6 +515,21 @@ void s_shift16(pcodell_t *p, const OqxOperand &x, const SelLoc &c, bool left, bo
 
 }  // namespace
 
+// d := x * k when x is an unsigned byte widened to 16 bits (so its high
+// byte is 0) and the constant k fits a byte: the low 16 bits of the product
+// are the same for a signed multiply, and one MULLW gives them.
+static bool s_byte_times_constant(pcodell_t *p, bool ca, bool cb, long ka, long kb, const OqxOperand &d) {
+  if (ca == cb)
+    return false;
+  int xi = ca ? 1 : 0;
+  long k = (ca ? ka : kb) & 0xFFFF;
+  const pcodell_t *x = xi ? p->right : p->left;
+  if (k > 255 || !x || x->opcode != I_C8TO16U || !sel_is_memory(sel_kid(xi)->loc))
+    return false;
+  s_add(oqxMUL8U_Iconst(s_operand16(xi), k, d, p->line, p->file));
+  return true;
+}
+
 // rv16: OP(a, b) computed into the destination the parent chose.
 void oqxOp16(pcodell_t *p) {
   gen_attrib *self = sel_self();
@@ -552,6 +567,8 @@ void oqxOp16(pcodell_t *p) {
   case I_MUL16S:
   case I_MUL16U:
     sel_take_all();
+    if (s_byte_times_constant(p, ca, cb, ka, kb, d))
+      return;
     if (ca || cb) {
       s_copy16(p, s_operand16(ca ? 1 : 0), d);
       s_add(oqxMUL16A_Iconst(d, ca ? ka : kb, p->line, p->file));
