@@ -136,8 +136,13 @@ bool opt_redundant_store_elimination(basic_block *blocks);
 // Removes the instructions whose results nothing essential needs. Returns
 // whether anything was removed.
 bool opt_dead_code_removal(const SymbolRecord *function, basic_block *blocks, dfa_map *defs);
+// Stores into a temporary that only a later MOVFF reads write that MOVFF's
+// destination themselves, and the MOVFF goes (the chains of the analysis
+// tell who reads what). Returns whether anything changed.
+bool opt_retarget_stores(basic_block *blocks, const dfa_map *defs);
 // The whole analysis and dead-code removal on one function (its OC_BFUNCT
-// node and blocks); every set is freed again.
-bool opt_dead_code_pass(ocode *function, basic_block *blocks);
+// node and blocks), then, with retarget, the stores retargeted; every set
+// is freed again.
+bool opt_dead_code_pass(ocode *function, basic_block *blocks, bool retarget);
 
 #endif

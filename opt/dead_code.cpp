@@ -92,7 +92,7 @@ bool opt_dead_code_removal(const SymbolRecord *, basic_block *blocks, dfa_map *d
 // pass is worth.
 constexpr size_t DENSE_WORD_LIMIT = size_t(1) << 21;
 
-bool opt_dead_code_pass(ocode *function, basic_block *blocks) {
+bool opt_dead_code_pass(ocode *function, basic_block *blocks, bool retarget) {
   dfa_map *defs = opt_bitmap_defs(blocks, DENSE_WORD_LIMIT);
   if (!defs)
     return false;
@@ -100,6 +100,8 @@ bool opt_dead_code_pass(ocode *function, basic_block *blocks) {
   opt_bitmap_uses(blocks);
   opt_build_chains(blocks, defs, function->data.funct.sym);
   bool changed = opt_dead_code_removal(function->data.funct.sym, blocks, defs);
+  if (retarget)
+    changed |= opt_retarget_stores(blocks, defs);
   opt_free_dataflow(blocks, defs);
   return changed;
 }

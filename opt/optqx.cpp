@@ -204,7 +204,7 @@ static bool s_optimize_round(ocode *function, PassLedger &ledger) {
   if (do_redundant_store_elimination && !ledger.skip(PASS_STORES))
     changed |= ledger.ran(PASS_STORES, opt_redundant_store_elimination(blocks));
   if (do_dead_code_removal && !ledger.skip(PASS_DEAD))
-    changed |= ledger.ran(PASS_DEAD, opt_dead_code_pass(function, blocks));
+    changed |= ledger.ran(PASS_DEAD, opt_dead_code_pass(function, blocks, do_copy_propagation));
   opt_convert_block_branches(blocks);
   s_drop_placeholders(function);
   return changed;

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Pass { PEEPHOLE, BANKING, POST, DEAD, STORES, COPIES };
+enum Pass { PEEPHOLE, BANKING, POST, DEAD, RETARGET, STORES, COPIES };
 
 class OptPasses : public CodegenFixture {
 public:
@@ -56,8 +56,8 @@ public:
         }
       if (pass == BANKING)
         opt_optimize_banking(blocks);
-      if (pass == DEAD)
-        opt_dead_code_pass(body, blocks);
+      if (pass == DEAD || pass == RETARGET)
+        opt_dead_code_pass(body, blocks, pass == RETARGET);
       if (pass == STORES)
         opt_redundant_store_elimination(blocks);
       if (pass == COPIES)
@@ -289,6 +289,87 @@ TEST_F(OptPasses, DeadCodeKeepsWhatIsSeen) {
     EXPECT_EQ(run(DEAD, [&] { row.build(*this); }), row.expected) << row.what;
   }
   result->data.basic.base = BT_VOID;
+}
+
+TEST_F(OptPasses, StoresRetargetedPastATemporaryOnlyWhenNothingIntervenes) {
+  struct Row {
+    const char *what;
+    Pass pass;
+    std::function<void(OptPasses &)> build;
+    const char *expected;
+  };
+  SymbolRecord *tmp = variable("__tmp_0", false);
+  tmp->temporary = 1;
+  auto use_fsr0 = [](OptPasses &t) {
+    t.add(iqx_opWF(MOVF, INDF0sym, 0, DEST_W));
+    t.add(iqx_MOVWF(t.far_v, 0));
+    t.add(iqx_RETURN(0));
+  };
+  const Row rows[] = {
+      {"MOVWF into the register (access bit 0)", RETARGET,
+       [&](OptPasses &t) { t.add(iqx_MOVWF(tmp, 0)); t.movff(tmp, 0, FSR0Lsym, 0); use_fsr0(t); },
+       "movwf FSR0L, 0; movf INDF0, 0, 0; movwf fv, 1; return 0"},
+      {"switched off", DEAD, [&](OptPasses &t) { t.add(iqx_MOVWF(tmp, 0)); t.movff(tmp, 0, FSR0Lsym, 0); use_fsr0(t); },
+       "movwf __tmp_0, 1; movff __tmp_0; word2 FSR0L; movf INDF0, 0, 0; movwf fv, 1; return 0"},
+      {"MOVFF into a banked variable, across other work", RETARGET,
+       [&](OptPasses &t) {
+         t.movff(t.near_v, 0, tmp, 1);
+         t.add(iqx_MOVLW(4));
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.movff(tmp, 1, t.far_v, 0);
+         t.add(iqx_RETURN(0));
+       },
+       "movff nv; word2 fv; movlw 4; movwf fw, 1; return 0"},
+      {"one word cannot reach a banked variable", RETARGET,
+       [&](OptPasses &t) { t.add(iqx_MOVWF(tmp, 0)); t.movff(tmp, 0, t.far_v, 0); t.add(iqx_RETURN(0)); },
+       "movwf __tmp_0, 1; movff __tmp_0; word2 fv; return 0"},
+      {"the temporary read twice", RETARGET,
+       [&](OptPasses &t) {
+         t.add(iqx_MOVWF(tmp, 0));
+         t.movff(tmp, 0, FSR0Lsym, 0);
+         t.movff(tmp, 0, t.far_w, 0);
+         use_fsr0(t);
+       },
+       "movwf __tmp_0, 1; movff __tmp_0; word2 FSR0L; movff __tmp_0; word2 fw; movf INDF0, 0, 0; movwf fv, 1; return 0"},
+      {"the register read in between", RETARGET,
+       [&](OptPasses &t) {
+         t.add(iqx_MOVWF(tmp, 0));
+         t.add(iqx_opWF(MOVF, INDF0sym, 0, DEST_W));
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.movff(tmp, 0, FSR0Lsym, 0);
+         use_fsr0(t);
+       },
+       "movwf __tmp_0, 1; movf INDF0, 0, 0; movwf fw, 1; movff __tmp_0; word2 FSR0L; movf INDF0, 0, 0; movwf fv, 1; "
+       "return 0"},
+      {"a write through a pointer in between", RETARGET,
+       [&](OptPasses &t) {
+         t.movff(t.far_w, 0, tmp, 0);
+         t.add(iqx_CLRF(INDF1sym, 0));
+         t.movff(tmp, 0, t.far_v, 0);
+         t.add(iqx_RETURN(0));
+       },
+       "movff fw; word2 __tmp_0; clrf INDF1, 0; movff __tmp_0; word2 fv; return 0"},
+      {"a temporary whose address is formed, read through a pointer", RETARGET,
+       [&](OptPasses &t) {
+         t.add(iqx_LADDRL(tmp, 0));
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.add(iqx_MOVWF(tmp, 0));
+         t.movff(tmp, 0, FSR0Lsym, 0);
+         use_fsr0(t);
+       },
+       "movlw __tmp_0; movwf fw, 1; movwf __tmp_0, 1; movff __tmp_0; word2 FSR0L; movf INDF0, 0, 0; "
+       "movwf fv, 1; return 0"},
+      {"a store a skip may step over", RETARGET,
+       [&](OptPasses &t) {
+         t.add(iqx_BTFSC(t.near_v, 0, 1));
+         t.add(iqx_MOVWF(tmp, 0));
+         t.movff(tmp, 0, FSR0Lsym, 0);
+         use_fsr0(t);
+       },
+       "btfsc nv, 1, 0; movwf __tmp_0, 1; movff __tmp_0; word2 FSR0L; movf INDF0, 0, 0; movwf fv, 1; return 0"},
+  };
+  for (const Row &row : rows)
+    EXPECT_EQ(run(row.pass, [&] { row.build(*this); }), row.expected) << row.what;
 }
 
 TEST_F(OptPasses, RedundantStoresGoUntilSomethingIntervenes) {

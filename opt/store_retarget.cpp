@@ -1,0 +1,227 @@
+// Stores retargeted past a temporary. In: one function's blocks with the
+// definition map and use-definition chains of the dead-code analysis. Out:
+// every `MOVFF t, r` whose temporary byte t was written by one earlier
+// store of the same block (`MOVWF`, `CLRF`, `MOVFF`, `MOVSF`) that nothing
+// else reads is gone, and that store writes r itself:
+//
+//     MOVWF t          MOVWF FSR0L
+//     ...         =>   ...
+//     MOVFF t, FSR0L
+//
+// Code generation computes addresses and values into temporaries and then
+// copies them where they are needed; this writes them there at once. The
+// store may move r's write earlier only when nothing between the two
+// instructions reads or writes r, nothing between reaches memory through a
+// pointer or calls, and neither instruction is conditional (after a skip),
+// immutable or written in assembly.
+#include <algorithm>
+
+#include "device/instset.h"
+#include "gen/gen.h"
+#include "opt/blocks.h"
+#include "opt/dataflow.h"
+#include "trans/symtbl.h"
+
+namespace {
+
+// The registers a store may write at once, besides plain variables.
+bool s_target_register(const SymbolRecord *sym) {
+  return sym == FSR0Lsym || sym == FSR1Lsym || sym == PRODLsym || sym == TBLPTRLsym || sym == TABLATsym;
+}
+
+bool s_target(const inst_operand &r) {
+  if (r.type != SYMBOL_OP || !r.data.symbol.sym)
+    return false;
+  const SymbolRecord *sym = r.data.symbol.sym;
+  if (s_target_register(sym))
+    return true;
+  return !opt_core_register(sym, nullptr) && opt_sym_def_removable(sym) && !sym->temporary;
+}
+
+ocode *s_word2(ocode *oc) { return oc->next && opt_is_op(oc->next, WORD2) ? oc->next : nullptr; }
+
+bool s_plain(const basic_block *b, ocode *oc) {
+  return oc->type == OC_INST && !oc->immutable && !b->immutable && !oc->data.inst.ins->from_asm &&
+         !opt_after_skip(oc);
+}
+
+// The operand a store writes: the file operand of MOVWF and CLRF, the
+// second word of MOVFF and MOVSF; null for anything else.
+inst_operand *s_store_target(ocode *oc) {
+  inst *ins = oc->data.inst.ins;
+  switch (ins->opcode) {
+  case MOVWF:
+  case CLRF: return &ins->operand[0];
+  case MOVFF:
+  case MOVSF: {
+    ocode *second = s_word2(oc);
+    return second && !second->immutable ? &second->data.inst.ins->operand[0] : nullptr;
+  }
+  default: return nullptr;
+  }
+}
+
+bool s_names(const dfa_ref &ref, const inst_operand &r) {
+  return ref.type == SYM_REF && ref.sym == r.data.symbol.sym && ref.offset == r.data.symbol.offset;
+}
+
+// Whether a node leaves r alone: it neither reads nor writes r, nor
+// reaches memory through a pointer, nor calls.
+bool s_leaves_alone(ocode *oc, const inst_operand &r, node_refs &refs) {
+  opt_node_refs(oc, &refs);
+  for (const dfa_ref &d : refs.defs)
+    if (d.type != SYM_REF && d.type != CC_REF ? true : s_names(d, r))
+      return false;
+  for (const dfa_ref &u : refs.uses)
+    if (u.type != SYM_REF && u.type != CC_REF ? true : s_names(u, r))
+      return false;
+  return true;
+}
+
+struct Retarget {
+  const dfa_map *defs;
+  std::vector<int> readers;  // per definition: the uses its value reaches
+  node_refs refs;
+
+  // The one definition of byte (sym, offset) that reaches node oc, or -1.
+  int only_definition(const ocode *oc, const inst_operand &t) const {
+    int found = -1;
+    const ocode_dfa &d = *oc->dfa;
+    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
+      int n = defs->chains[size_t(i)];
+      if (!s_names(defs->refs[size_t(n)], t))
+        continue;
+      if (found >= 0 && found != n)
+        return -1;
+      found = n;
+    }
+    return found;
+  }
+
+  // Retargets the store of t that MOVFF t, r at copy reads; true when done.
+  bool copy(basic_block *b, ocode *copy) {
+    ocode *second = s_word2(copy);
+    if (!second || second->immutable || !s_plain(b, copy))
+      return false;
+    const inst_operand &t = copy->data.inst.ins->operand[0];
+    const inst_operand &r = second->data.inst.ins->operand[0];
+    if (t.type != SYMBOL_OP || !t.data.symbol.sym || !t.data.symbol.sym->temporary || !s_target(r))
+      return false;
+    int n = only_definition(copy, t);
+    if (n < 0 || readers[size_t(n)] != 1)
+      return false;
+    ocode *store = defs->refs[size_t(n)].node;
+    // The store lies before the copy in this block (dead-code removal may
+    // have freed it: only pointers are compared until it is found).
+    ocode *at = b->first;
+    while (at && at != store && at != copy && at != b->last)
+      at = at->next;
+    if (at != store)
+      return false;
+    inst_operand *target = s_plain(b, store) ? s_store_target(store) : nullptr;
+    if (!target || target->type != SYMBOL_OP || target->data.symbol.sym != t.data.symbol.sym ||
+        target->data.symbol.offset != t.data.symbol.offset)
+      return false;
+    int opcode = store->data.inst.ins->opcode;
+    bool single = opcode == MOVWF || opcode == CLRF;
+    if (single && inst_access_bit(r.data.symbol.sym) != 0)
+      return false;  // one word reaches r only in the access bank
+    // Everything between the store and the copy leaves r alone.
+    ocode *oc = nullptr;
+    for (oc = s_word2(store) ? s_word2(store)->next : store->next; oc && oc != copy; oc = oc->next) {
+      if (opt_is_op(oc, WORD2) || oc->type == OC_NOP)
+        continue;
+      if (oc->type != OC_INST || !s_leaves_alone(oc, r, refs) || oc == b->last)
+        return false;
+    }
+    if (oc != copy)
+      return false;
+    target->data.symbol.sym = r.data.symbol.sym;
+    target->data.symbol.offset = r.data.symbol.offset;
+    if (single)
+      store->data.inst.ins->operand[1].data.literal = 0;
+    second->dfa = nullptr;
+    remove_instruction_from_block(b, second);
+    copy->dfa = nullptr;
+    remove_instruction_from_block(b, copy);
+    return true;
+  }
+};
+
+}  // namespace
+
+// Temporaries whose address the function forms (a structure value built
+// or read through a pointer): a read through a pointer may reach them.
+static std::vector<const SymbolRecord *> s_addressed_temporaries(basic_block *blocks) {
+  std::vector<const SymbolRecord *> syms;
+  for (basic_block *b = blocks; b; b = b->next)
+    for (ocode *oc = b->first; oc; oc = oc->next) {
+      if (oc->type == OC_INST) {
+        const inst *ins = oc->data.inst.ins;
+        switch (ins->opcode) {
+        case MOVLW: case ADDLW: case ANDLW: case IORLW: case XORLW: case SUBLW: case RETLW: case MULLW:
+        case LFSR:
+          for (const inst_operand &op : ins->operand)
+            if (op.type == SYMBOL_OP && op.data.symbol.sym && op.data.symbol.sym->temporary)
+              syms.push_back(op.data.symbol.sym);
+          break;
+        default: break;
+        }
+      }
+      if (oc == b->last)
+        break;
+    }
+  return syms;
+}
+
+// Per definition, the nodes that read its value: a node whose chain holds
+// a definition of a temporary byte reads it when it names the byte, uses
+// everything (a call, the function's end), or reads through a pointer and
+// the function forms the temporary's address.
+static std::vector<int> s_readers(basic_block *blocks, const dfa_map *defs) {
+  std::vector<const SymbolRecord *> addressed = s_addressed_temporaries(blocks);
+  std::vector<int> readers(defs->refs.size(), 0);
+  for (const ocode_dfa &d : defs->nodes) {
+    bool all = false, memory = false;
+    for (int i = d.use_first; i < d.use_first + d.use_count; ++i) {
+      int type = defs->uses[size_t(i)].type;
+      all |= type == ALL_USE || type == EXIT_USE;
+      memory |= type == MEM_USE;
+    }
+    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
+      int n = defs->chains[size_t(i)];
+      const dfa_ref &def = defs->refs[size_t(n)];
+      bool reads = all || def.type != SYM_REF || !def.sym->temporary ||
+                   (memory && std::find(addressed.begin(), addressed.end(), def.sym) != addressed.end());
+      for (int u = d.use_first; !reads && u < d.use_first + d.use_count; ++u) {
+        const dfa_ref &use = defs->uses[size_t(u)];
+        reads = use.type == SYM_REF && use.sym == def.sym && use.offset == def.offset;
+      }
+      readers[size_t(n)] += reads;
+    }
+  }
+  return readers;
+}
+
+bool opt_retarget_stores(basic_block *blocks, const dfa_map *defs) {
+  Retarget work{defs, s_readers(blocks, defs), {}};
+  bool changed = false;
+  for (basic_block *b = blocks; b; b = b->next) {
+    if (b->immutable)
+      continue;
+    for (ocode *oc = b->first; oc;) {
+      bool last = oc == b->last;
+      ocode *next = oc->next;
+      while (next && !last && opt_is_op(next, WORD2)) {
+        last = next == b->last;
+        next = next->next;
+      }
+      if (oc->type == OC_INST && oc->dfa && opt_is_op(oc, MOVFF))
+        changed |= work.copy(b, oc);
+      if (last)
+        break;
+      oc = next;
+    }
+  }
+  return changed;
+}
