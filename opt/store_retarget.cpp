@@ -35,7 +35,7 @@ bool s_target(const inst_operand &r) {
   const SymbolRecord *sym = r.data.symbol.sym;
   if (s_target_register(sym))
     return true;
-  return !opt_core_register(sym, nullptr) && opt_sym_def_removable(sym) && !sym->temporary;
+  return !opt_core_register(sym, nullptr) && opt_sym_def_removable(sym);
 }
 
 ocode *s_word2(ocode *oc) { return oc->next && opt_is_op(oc->next, WORD2) ? oc->next : nullptr; }
