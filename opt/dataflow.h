@@ -47,8 +47,9 @@ enum RefType : int32_t {
   EXIT_USE = 6,  // use: what is live when the function returns
 };
 
-// The offset of a PTR_REF written through a frame operand (the software
-// stack, never a register); 0 for any other pointer.
+// The offset of a PTR_REF written or a MEM_USE read through a frame operand
+// (the software stack, never a register nor another variable); 0 for any
+// other pointer.
 constexpr int32_t PTR_FRAME = 1;
 
 struct dfa_ref {

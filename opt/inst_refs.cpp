@@ -172,7 +172,7 @@ void s_file_access(Builder &b, const inst *ins, const inst_operand &op, bool wri
   if (op.type == LITERAL_OP && op.data.literal >= 0 && op.data.literal < FRAME_LIMIT &&
       s_literal(ins->operand[access_index], 1) == 0) {
     b.use_sym(FSR2Lsym, 2);
-    write ? b.def(PTR_REF, nullptr, PTR_FRAME) : b.use(MEM_USE, nullptr, 0);
+    write ? b.def(PTR_REF, nullptr, PTR_FRAME) : b.use(MEM_USE, nullptr, PTR_FRAME);
     return;
   }
   b.unknown();
@@ -245,7 +245,7 @@ void s_branch(Builder &b, ocode *oc) {
       s_symbol_access(b, t.sym, t.offset, false, t.bit);
     } else {
       b.use_sym(FSR2Lsym, 2);
-      b.use(MEM_USE, nullptr, 0);
+      b.use(MEM_USE, nullptr, PTR_FRAME);
     }
   }
   if (oc->data.branch.type != BLOCK_BRANCH)

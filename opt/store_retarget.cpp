@@ -12,7 +12,7 @@
 // copies them where they are needed; this writes them there at once. The
 // store may move r's write earlier only when nothing between the two
 // instructions reads or writes r, nothing between reaches memory through a
-// pointer or calls, and neither instruction is conditional (after a skip),
+// pointer (the frame excepted) or calls, and neither instruction is conditional (after a skip),
 // immutable or written in assembly.
 #include <algorithm>
 
@@ -65,15 +65,25 @@ bool s_names(const dfa_ref &ref, const inst_operand &r) {
   return ref.type == SYM_REF && ref.sym == r.data.symbol.sym && ref.offset == r.data.symbol.offset;
 }
 
+// Whether a reference leaves r alone: it names another byte or a flag, or
+// the frame (the software stack holds no other variable).
+bool s_other(const dfa_ref &ref, const inst_operand &r) {
+  if (ref.type == SYM_REF)
+    return !s_names(ref, r);
+  if (ref.type == PTR_REF || ref.type == MEM_USE)
+    return ref.offset == PTR_FRAME && r.data.symbol.sym != _stacksym;
+  return ref.type == CC_REF;
+}
+
 // Whether a node leaves r alone: it neither reads nor writes r, nor
 // reaches memory through a pointer, nor calls.
 bool s_leaves_alone(ocode *oc, const inst_operand &r, node_refs &refs) {
   opt_node_refs(oc, &refs);
   for (const dfa_ref &d : refs.defs)
-    if (d.type != SYM_REF && d.type != CC_REF ? true : s_names(d, r))
+    if (!s_other(d, r))
       return false;
   for (const dfa_ref &u : refs.uses)
-    if (u.type != SYM_REF && u.type != CC_REF ? true : s_names(u, r))
+    if (!s_other(u, r))
       return false;
   return true;
 }

@@ -359,6 +359,16 @@ TEST_F(OptPasses, StoresRetargetedPastATemporaryOnlyWhenNothingIntervenes) {
        },
        "movlw __tmp_0; movwf fw, 1; movwf __tmp_0, 1; movff __tmp_0; word2 FSR0L; movf INDF0, 0, 0; "
        "movwf fv, 1; return 0"},
+      {"frame reads and writes in between", RETARGET,
+       [&](OptPasses &t) {
+         t.add(iqx_MOVSF(2));
+         t.add(iqx_MOVSF2(2, tmp, 4));
+         t.add(iqx_opWF_idx(INCF, 2, DEST_F));
+         t.movff(tmp, 4, tmp, 2);
+         t.movff(tmp, 2, t.far_v, 0);
+         t.add(iqx_RETURN(0));
+       },
+       "movsf 2; word2 __tmp_0 + 2; incf 2, 1, 0; movff __tmp_0 + 2; word2 fv; return 0"},  // one step per run
       {"a store a skip may step over", RETARGET,
        [&](OptPasses &t) {
          t.add(iqx_BTFSC(t.near_v, 0, 1));
