@@ -3,8 +3,9 @@
 // as an earlier byte read that earlier byte instead, so that the copies in
 // between may become dead. What is known is a list of available copies
 // (destination byte = source byte), followed from the top of each block:
-// MOVFF and MOVF to WREG record one (and its chain back to the first
-// source); whatever the effects table says an instruction writes drops the
+// MOVFF, MOVF to WREG and MOVWF record one (and its chain back to the first
+// source), and a MOVF to WREG of a byte WREG already holds goes when no
+// one reads the flags it sets; whatever the effects table says an instruction writes drops the
 // copies of the written bytes; a write through a pointer drops every copy
 // (a frame write every copy of a variable byte); a call drops everything.
 // Only plain bytes take part: WREG, BSR, PROD, the FSRs, the table
@@ -165,13 +166,14 @@ bool s_propagate(const CopyList &list, ocode *oc) {
     ocode *second = s_word2(oc);
     if (!second || second->immutable)
       return false;
-    const Copy *c = s_find_source(list, ins->operand[0], [](const Copy &) { return true; });
+    const Copy *c = s_find_source(list, ins->operand[0], [](const Copy &k) { return k.src != WREGsym; });
     if (c)
       s_copy_value(ins->operand[0], *c);
     return c != nullptr;
   }
   if (s_is_movf_to_w(ins)) {
-    const Copy *c = s_find_source(list, ins->operand[0], [](const Copy &k) { return s_in_access_bank(k.src); });
+    const Copy *c =
+        s_find_source(list, ins->operand[0], [](const Copy &k) { return k.src != WREGsym && s_in_access_bank(k.src); });
     if (!c)
       return false;
     s_copy_value(ins->operand[0], *c);
@@ -195,7 +197,21 @@ void s_record(CopyList &list, ocode *oc, const inst_operand &source) {
                    source.data.symbol.offset);
   } else if (s_is_movf_to_w(ins)) {
     s_add_to_acp(list, WREGsym, 0, source.data.symbol.sym, source.data.symbol.offset);
+  } else if (ins->opcode == MOVWF) {
+    s_add_to_acp(list, source.data.symbol.sym, source.data.symbol.offset, WREGsym, 0);
   }
+}
+
+// Whether a MOVF to WREG reads a byte WREG already holds.
+bool s_reloads_w(const CopyList &list, const inst *ins) {
+  if (!s_is_movf_to_w(ins))
+    return false;
+  const inst_operand &op = ins->operand[0];
+  for (const Copy &c : list)
+    if ((s_same(c.dst, c.dst_offset, WREGsym, 0) && s_same(c.src, c.src_offset, op.data.symbol.sym, op.data.symbol.offset)) ||
+        (s_same(c.src, c.src_offset, WREGsym, 0) && s_same(c.dst, c.dst_offset, op.data.symbol.sym, op.data.symbol.offset)))
+      return true;
+  return false;
 }
 
 // The next node to visit after oc (past a second word), or null after the
@@ -213,7 +229,8 @@ ocode *s_next(const basic_block *b, ocode *oc) {
 bool s_local_copy_propagation(basic_block *b, node_refs &refs) {
   bool changed = false;
   CopyList list;
-  for (ocode *oc = b->first; oc; oc = s_next(b, oc)) {
+  for (ocode *oc = b->first, *next = nullptr; oc; oc = next) {
+    next = s_next(b, oc);
     if (oc->type == OC_NOP || oc->type == OC_LABEL)
       continue;
     if (oc->type != OC_INST || opt_is_op(oc, WORD2)) {
@@ -224,6 +241,11 @@ bool s_local_copy_propagation(basic_block *b, node_refs &refs) {
     bool skipped = opt_after_skip(oc);  // may or may not run
     bool trusted = !ins->from_asm && !skipped;
     inst_operand source = ins->operand[0];
+    if (trusted && !oc->immutable && !b->immutable && s_reloads_w(list, ins) && opt_zn_dead_after(oc, b)) {
+      remove_instruction_from_block(b, oc);  // nothing changes but the flags nobody reads
+      changed = true;
+      continue;
+    }
     if (trusted && !oc->immutable && !b->immutable)
       changed |= s_propagate(list, oc);
     if (!s_modelled(ins) || ins->from_asm) {

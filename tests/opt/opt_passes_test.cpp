@@ -510,6 +510,19 @@ TEST_F(OptPasses, CopiesLeadBackToTheirFirstSource) {
        },
        "movff PRODL + 1; word2 FSR0L; movwf 2, 0; movff PRODL + 1; word2 x; movff FSR1L + 1; word2 fw; "
        "lfsr 1, fv; word2 fv; movff fw; word2 x"},
+      {"WREG reloaded from a byte it holds: goes while nothing reads Z and N", [x](OptPasses &t) {
+         t.add(iqx_MOVWF(x, 0));
+         t.add(iqx_CLRF(t.far_v, 0));
+         t.add(iqx_opWF(MOVF, x, 0, DEST_W));
+         t.add(iqx_ADDLW(1));
+         t.add(iqx_opWF(MOVF, t.far_w, 0, DEST_W));
+         t.movff(t.far_w, 0, x, 0);
+         t.add(iqx_opWF(MOVF, x, 0, DEST_W));
+         t.add(iqx_BTFSC(STATUSsym, 0, 2));
+         t.movff(x, 0, t.far_v, 0);
+       },
+       "movwf x, 1; clrf fv, 1; addlw 1; movf fw, 0, 1; movff fw; word2 x; movf x, 0, 1; btfsc STATUS, 2, 0; "
+       "movff x; word2 fv"},
       {"a skipped copy teaches nothing, a skipped MOVFF stays", [x](OptPasses &t) {
          t.add(iqx_BTFSC(t.near_v, 0, 1));
          t.movff(t.far_v, 0, t.far_w, 0);
