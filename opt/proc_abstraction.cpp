@@ -197,6 +197,8 @@ static bool s_is_position_register(const SymbolRecord *sym) {
   if (sym == PCLsym || sym == TOSLsym || sym == TOSHsym || sym == TOSUsym || sym == TOSsym || sym == STKPTRsym)
     return true;
   static const char *const names[] = {"PCL", "TOSL", "TOSH", "TOSU", "TOS", "STKPTR"};
+  if (!sym->name || (sym->name[0] != 'P' && sym->name[0] != 'T' && sym->name[0] != 'S'))
+    return false;
   for (const char *name : names)
     if (sym->name && strcmp(sym->name, name) == 0)
       return true;
@@ -229,72 +231,115 @@ static bool s_position_dependent(const ocode *oc) {
 
 // ---- keys ------------------------------------------------------------------------------
 
-static void s_put(std::string &sig, int64_t v) { sig.append(reinterpret_cast<const char *>(&v), sizeof v); }
+namespace {
+// The values that are equal exactly when two instruction or branch nodes
+// are equal: the node type, then the opcode and operands or the branch
+// kind, target and tested bit.
+struct pa_signature {
+  int64_t value[20];
+  int size;
+  void put(int64_t v) { value[size++] = v; }
+  bool operator==(const pa_signature &o) const {
+    return size == o.size && std::equal(value, value + size, o.value);
+  }
+};
+}  // namespace
 
-// Bytes that are equal exactly when two instruction or branch nodes of the
-// same type are equal.
-static std::string s_pa_signature(const ocode *oc) {
-  std::string sig;
-  s_put(sig, oc->type);
+static void s_pa_signature(const ocode *oc, pa_signature *sig) {
+  sig->size = 0;
+  sig->put(oc->type);
   if (oc->type == OC_INST) {
     const inst *ins = oc->data.inst.ins;
-    s_put(sig, ins->opcode);
+    sig->put(ins->opcode);
     for (const inst_operand &op : ins->operand) {
-      s_put(sig, op.type);
+      sig->put(op.type);
       if (op.type == SYMBOL_OP) {
-        s_put(sig, reinterpret_cast<intptr_t>(op.data.symbol.sym));
-        s_put(sig, op.data.symbol.offset);
-        s_put(sig, op.reloc);
+        sig->put(reinterpret_cast<intptr_t>(op.data.symbol.sym));
+        sig->put(op.data.symbol.offset);
+        sig->put(op.reloc);
       } else if (op.type == LITERAL_OP) {
-        s_put(sig, op.data.literal);
+        sig->put(op.data.literal);
       }
     }
-    return sig;
+    return;
   }
   const auto &br = oc->data.branch;
-  s_put(sig, br.type);
+  sig->put(br.type);
   switch (br.type) {
-  case LITERAL_BRANCH: s_put(sig, br.target.literal); break;
-  case SYMBOL_BRANCH: s_put(sig, reinterpret_cast<intptr_t>(br.target.symbol)); break;
-  case LABEL_BRANCH: s_put(sig, reinterpret_cast<intptr_t>(br.target.label)); break;
-  default: s_put(sig, reinterpret_cast<intptr_t>(br.target.block)); break;
+  case LITERAL_BRANCH: sig->put(br.target.literal); break;
+  case SYMBOL_BRANCH: sig->put(reinterpret_cast<intptr_t>(br.target.symbol)); break;
+  case LABEL_BRANCH: sig->put(reinterpret_cast<intptr_t>(br.target.label)); break;
+  default: sig->put(reinterpret_cast<intptr_t>(br.target.block)); break;
   }
   if (oc->type == OC_BTFBS || oc->type == OC_BTFBC) {
-    s_put(sig, br.data.src_type);
-    s_put(sig, br.data.bit);
-    s_put(sig, br.data.offset);
+    sig->put(br.data.src_type);
+    sig->put(br.data.bit);
+    sig->put(br.data.offset);
     if (br.data.src_type == SRC_SYMBOL) {
-      s_put(sig, reinterpret_cast<intptr_t>(br.data.sym));
-      s_put(sig, br.data.access);
+      sig->put(reinterpret_cast<intptr_t>(br.data.sym));
+      sig->put(br.data.access);
     }
   }
-  return sig;
+}
+
+static uint64_t s_signature_hash(const pa_signature &sig) {
+  uint64_t h = uint64_t(sig.size);
+  for (int k = 0; k < sig.size; ++k)
+    h = (h ^ uint64_t(sig.value[k])) * 0x100000001B3u + (h >> 29);
+  return h;
 }
 
 // Every node in order: an instruction or branch takes the key of the
 // earlier equal one, anything else (and what must stay put) a fresh key.
+// The distinct signatures go in a flat array, found through an
+// open-addressed table of their positions.
 static void s_pa_assign_keys(ocode *list) {
-  std::unordered_map<std::string, long> seen;
+  std::vector<pa_signature> distinct;
+  std::vector<long> key_of;  // per distinct signature
+  std::vector<int> slot(1024, -1);
+  pa_signature sig;
   for (ocode *oc = list; oc; oc = oc->next) {
     if (!s_is_code(oc) || oc->immutable || s_position_dependent(oc)) {
       oc->key = ++s_key;
       continue;
     }
-    long &key = seen[s_pa_signature(oc)];
-    if (!key)
-      key = ++s_key;
-    oc->key = key;
+    s_pa_signature(oc, &sig);
+    size_t mask = slot.size() - 1, k = size_t(s_signature_hash(sig)) & mask;
+    while (slot[k] >= 0 && !(distinct[size_t(slot[k])] == sig))
+      k = (k + 1) & mask;
+    if (slot[k] >= 0) {
+      oc->key = key_of[size_t(slot[k])];
+      continue;
+    }
+    slot[k] = int(distinct.size());
+    distinct.push_back(sig);
+    key_of.push_back(oc->key = ++s_key);
+    if (2 * distinct.size() > slot.size()) {
+      slot.assign(2 * slot.size(), -1);
+      for (size_t d = 0; d < distinct.size(); ++d) {
+        size_t m = slot.size() - 1, at = size_t(s_signature_hash(distinct[d])) & m;
+        while (slot[at] >= 0)
+          at = (at + 1) & m;
+        slot[at] = int(d);
+      }
+    }
   }
 }
 
 // A node made after the keys: the key of an earlier equal node, else a fresh one.
 static void s_pa_assign_key(ocode *oc) {
-  const std::string sig = s_is_code(oc) ? s_pa_signature(oc) : std::string();
-  for (const ocode *p = oc->prev; p; p = p->prev)
-    if (p->key && p->type == oc->type && !sig.empty() && s_pa_signature(p) == sig) {
-      oc->key = p->key;
-      return;
-    }
+  if (s_is_code(oc)) {
+    pa_signature sig, other;
+    s_pa_signature(oc, &sig);
+    for (const ocode *p = oc->prev; p; p = p->prev)
+      if (p->key && p->type == oc->type) {
+        s_pa_signature(p, &other);
+        if (other == sig) {
+          oc->key = p->key;
+          return;
+        }
+      }
+  }
   oc->key = ++s_key;
 }
 
