@@ -777,84 +777,100 @@ static void s_pa_find_match(int a, int i, int b, int j, long common) {
 // A start must not be a second word, nor the instruction a skip may step over.
 static bool s_may_start(ocode *oc) { return s_is_code(oc) && !s_is_word2(oc) && !opt_after_skip(oc); }
 
-struct triple_hash {
-  size_t operator()(const std::array<long, 3> &t) const {
-    return std::hash<long>()(t[0]) * 1000003u ^ std::hash<long>()(t[1]) * 10007u ^ std::hash<long>()(t[2]);
-  }
-};
-
 // Starts compared with each start of the same three keys: all of them in
 // a small group; in a large one, sorted by the keys that follow, the ones
 // next in that order (those with the longest common sequences).
 constexpr size_t PAIR_NEIGHBOURS = 16;
 
-// Whether the keys from start x come before those from start y, both
-// starts of one group (their first three keys are equal).
-static bool s_follows_before(int xb, int xi, int yb, int yi) {
-  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
-  const long *kx = &s_keys[size_t(px.base)], *ky = &s_keys[size_t(py.base)];
-  size_t i = size_t(xi) + 3, j = size_t(yi) + 3, sx = px.nodes.size(), sy = py.nodes.size();
-  for (; i < sx && j < sy; ++i, ++j)
-    if (kx[i] != ky[j])
-      return kx[i] < ky[j];
-  return i == sx && j < sy;
-}
-
-// Ranks of the keys from each node to the end of its block, for blocks so
-// long that comparing the keys one by one would grow with the square of
-// their length (a long run of repeated statements). s_rank[k][i]: the rank
-// of the first 2^k keys from node index i (fewer at the block's end); equal
-// ranks, equal keys ending together; 0 stands for the block's end. The
-// last level orders the starts as s_follows_before does.
+// Ranks of the keys from each node to the end of its block, for the blocks
+// with starts in a group that is sorted, made by doubling: the rank of the
+// first 2^k keys from a node comes from the ranks of the first 2^(k-1)
+// keys from it and from the node 2^(k-1) further on (0 past the block's
+// end, so a sequence that ends comes before every longer one). Each
+// doubling orders the nodes by two ranks with two counting passes, and it
+// stops when the ranks cover the longest block or tell no more nodes
+// apart than the level before (then equal ranks mean equal keys to the
+// block's end). s_suffix_rank holds the last level: the order in which the
+// keys from each start run.
+static std::vector<int> s_suffix_rank;
+// Every level, s_rank[k][i] for the first 2^k keys from node index i, kept
+// when a block is so long that comparing the keys two neighbours share one
+// by one would grow with the square of its length (a long run of repeated
+// statements).
 static std::vector<std::vector<int>> s_rank;
 
-// Blocks longer than this are ranked; shorter ones compare key by key.
+// Blocks longer than this keep every level; shorter ones compare key by key.
 constexpr size_t RANKED_BLOCK_LENGTH = 512;
 
-static void s_dense_ranks(const std::vector<uint32_t> &order, std::vector<int> *rank,
-                          const std::function<bool(uint32_t, uint32_t)> &same) {
-  int next = 0;
-  for (size_t k = 0; k < order.size(); ++k) {
-    if (k == 0 || !same(order[k - 1], order[k]))
-      ++next;
-    (*rank)[order[k]] = next;
-  }
+// `in` ordered by rank (1 .. classes), equal ranks in the order of `in`.
+static void s_order_by_rank(const std::vector<uint32_t> &in, const std::vector<int> &rank, int classes,
+                            std::vector<uint32_t> *out, std::vector<uint32_t> *count) {
+  count->assign(size_t(classes) + 2, 0);
+  for (uint32_t i : in)
+    ++(*count)[size_t(rank[i]) + 1];
+  for (size_t c = 1; c < count->size(); ++c)
+    (*count)[c] += (*count)[c - 1];
+  out->resize(in.size());
+  for (uint32_t i : in)
+    (*out)[(*count)[size_t(rank[i])]++] = i;
 }
 
-// Ranks the nodes of the blocks marked in `sorted` (those with starts in a
-// group that is sorted) when one of them is long.
 static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted) {
   s_rank.clear();
   const size_t n = size_t(node_count);
+  std::vector<uint32_t> nodes, first(n, 0), end(n, 0);
   size_t longest = 0;
-  for (size_t b = 0; b < sorted.size(); ++b)
-    if (sorted[b])
-      longest = std::max(longest, s_block_list[b].nodes.size());
-  if (longest <= RANKED_BLOCK_LENGTH)
-    return;
-  std::vector<uint32_t> end(n, 0), order;
+  long largest_key = 0;
   for (size_t b = 0; b < sorted.size(); ++b) {
     if (!sorted[b])
       continue;
     const pa_block &pb = s_block_list[b];
+    longest = std::max(longest, pb.nodes.size());
     for (size_t i = size_t(pb.base); i < size_t(pb.base) + pb.nodes.size(); ++i) {
+      nodes.push_back(uint32_t(i));
+      first[i] = uint32_t(pb.base);
       end[i] = uint32_t(size_t(pb.base) + pb.nodes.size());
-      order.push_back(uint32_t(i));
+      largest_key = std::max(largest_key, s_keys[i]);
     }
   }
-  std::sort(order.begin(), order.end(), [](uint32_t x, uint32_t y) { return s_keys[x] < s_keys[y]; });
-  s_rank.emplace_back(n, 0);
-  s_dense_ranks(order, &s_rank.back(), [](uint32_t x, uint32_t y) { return s_keys[x] == s_keys[y]; });
-  for (size_t span = 1; span < longest; span *= 2) {
-    const std::vector<int> &prev = s_rank.back();
-    auto second = [&](uint32_t i) { return size_t(i) + span < end[i] ? prev[i + span] : 0; };
-    std::sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) {
-      return prev[x] != prev[y] ? prev[x] < prev[y] : second(x) < second(y);
-    });
-    std::vector<int> next(n, 0);
-    s_dense_ranks(order, &next, [&](uint32_t x, uint32_t y) { return prev[x] == prev[y] && second(x) == second(y); });
-    s_rank.push_back(std::move(next));
+  const bool keep_levels = longest > RANKED_BLOCK_LENGTH;
+  std::vector<uint32_t> count(size_t(largest_key) + 1, 0), order, by_second;
+  for (uint32_t i : nodes)
+    count[size_t(s_keys[i])] = 1;
+  int classes = 0;
+  for (uint32_t &c : count)
+    c = c ? uint32_t(++classes) : 0;
+  std::vector<int> rank(n, 0), next(n, 0);
+  for (uint32_t i : nodes)
+    rank[i] = int(count[size_t(s_keys[i])]);
+  s_order_by_rank(nodes, rank, classes, &order, &count);
+  for (size_t span = 1; span < longest && size_t(classes) < nodes.size(); span *= 2) {
+    if (keep_levels)
+      s_rank.push_back(rank);
+    // By the rank `span` nodes on: those past the block's end first.
+    by_second.clear();
+    for (uint32_t i : nodes)
+      if (i + span >= end[i])
+        by_second.push_back(i);
+    for (uint32_t j : order)
+      if (j >= first[j] + span)
+        by_second.push_back(uint32_t(j - span));
+    s_order_by_rank(by_second, rank, classes, &order, &count);
+    auto second = [&](uint32_t i) { return i + span < end[i] ? rank[i + span] : 0; };
+    int fresh = 0;
+    for (size_t k = 0; k < order.size(); ++k) {
+      if (k == 0 || rank[order[k - 1]] != rank[order[k]] || second(order[k - 1]) != second(order[k]))
+        ++fresh;
+      next[order[k]] = fresh;
+    }
+    std::swap(rank, next);
+    if (fresh == classes)
+      break;
+    classes = fresh;
   }
+  if (keep_levels)
+    s_rank.push_back(rank);
+  s_suffix_rank = std::move(rank);
 }
 
 // The number of equal keys from start x and from start y of one group.
@@ -863,8 +879,10 @@ static long s_common_keys(int xb, int xi, int yb, int yi) {
   const size_t limit = std::min(px.nodes.size() - size_t(xi), py.nodes.size() - size_t(yi));
   if (!s_rank.empty()) {
     const size_t x = size_t(px.base) + size_t(xi), y = size_t(py.base) + size_t(yi);
+    if (s_rank.back()[x] == s_rank.back()[y])  // equal to the end
+      return long(limit);
     size_t n = 0;
-    for (size_t k = s_rank.size(); k-- > 0 && n < limit;)
+    for (size_t k = s_rank.size() - 1; k-- > 0 && n < limit;)
       if (s_rank[k][x + n] == s_rank[k][y + n])
         n += size_t(1) << k;
     return long(std::min(n, limit));
@@ -883,58 +901,96 @@ static void s_find_match_in_order(int a, int i, int b, int j, long common) {
     s_pa_find_match(b, j, a, i, common);
 }
 
-// Only pairs of starts whose first three keys agree can give a match of
-// three nodes or more.
-static void s_pa_create_dictionary(long node_count) {
-  struct start {
-    int block, index;
-  };
-  std::unordered_map<std::array<long, 3>, size_t, triple_hash> bucket_of;
-  std::vector<std::vector<start>> buckets;
+namespace {
+struct pa_start {
+  int block, index;
+};
+}  // namespace
+
+// Groups of the starts with the same three keys, in the order their first
+// start comes: group[s] for starts[s] (list order).
+static int s_pa_group_starts(std::vector<pa_start> *starts, std::vector<int> *group) {
+  pa_table pairs, triples;  // keys of two nodes -> pair number; (pair, key) -> group
+  s_table_clear(pairs, 1024);
+  s_table_clear(triples, 1024);
+  int groups = 0;
+  VELC_ASSERT(s_key < (long(1) << 32));  // two keys fit in a table key
   for (const pa_block &pb : s_block_list) {
     if (pb.excluded || pb.nodes.size() <= 2)
       continue;
+    const long *key = &s_keys[size_t(pb.base)];
     for (size_t i = 0; i + 3 < pb.nodes.size(); ++i) {
       if (!s_may_start(pb.nodes[i]))
         continue;
-      std::array<long, 3> keys{pb.nodes[i]->key, pb.nodes[i + 1]->key, pb.nodes[i + 2]->key};
-      auto [it, fresh] = bucket_of.emplace(keys, buckets.size());
-      if (fresh)
-        buckets.emplace_back();
-      buckets[it->second].push_back(start{pb.block->number, int(i)});
+      uint64_t pair = (uint64_t(key[i]) << 32) | uint64_t(key[i + 1]);
+      s_table_insert(pairs, pair, pairs.count);
+      uint64_t triple = (*s_table_find(pairs, pair) << 32) | uint64_t(key[i + 2]);
+      if (s_table_insert(triples, triple, uint64_t(groups)))
+        ++groups;
+      starts->push_back(pa_start{pb.block->number, int(i)});
+      group->push_back(int(*s_table_find(triples, triple)));
     }
   }
+  return groups;
+}
+
+// Only pairs of starts whose first three keys agree can give a match of
+// three nodes or more.
+static void s_pa_create_dictionary(long node_count) {
+  std::vector<pa_start> starts, grouped;
+  std::vector<int> group;
+  const int groups = s_pa_group_starts(&starts, &group);
+  std::vector<size_t> begin(size_t(groups) + 1, 0);  // group g: grouped[begin[g] .. begin[g + 1])
+  for (int g : group)
+    ++begin[size_t(g) + 1];
   std::vector<char> sorted(s_block_list.size(), 0);
-  for (const std::vector<start> &bucket : buckets)
-    if (bucket.size() > PAIR_NEIGHBOURS + 1)
-      for (const start &st : bucket)
-        sorted[size_t(st.block)] = 1;
-  s_pa_rank_suffixes(node_count, sorted);
-  for (std::vector<start> &bucket : buckets) {
-    if (bucket.size() <= PAIR_NEIGHBOURS + 1) {
-      for (size_t p = 0; p < bucket.size(); ++p)
-        for (size_t q = p + 1; q < bucket.size(); ++q)
+  bool any_sorted = false;
+  for (size_t s = 0; s < starts.size(); ++s)
+    if (begin[size_t(group[s]) + 1] > PAIR_NEIGHBOURS + 1)
+      sorted[size_t(starts[s].block)] = 1, any_sorted = true;
+  for (size_t g = 0; g < size_t(groups); ++g)
+    begin[g + 1] += begin[g];
+  // Starts of a small group in list order; of a large one in the order of
+  // the keys that follow them, equal ones in list order.
+  std::vector<size_t> fill(begin.begin(), begin.end() - 1);
+  grouped.resize(starts.size());
+  std::vector<uint32_t> in_rank_order;
+  for (size_t s = 0; s < starts.size(); ++s)
+    if (begin[size_t(group[s]) + 1] - begin[size_t(group[s])] > PAIR_NEIGHBOURS + 1)
+      in_rank_order.push_back(uint32_t(s));
+    else
+      grouped[fill[size_t(group[s])]++] = starts[s];
+  if (any_sorted) {
+    s_pa_rank_suffixes(node_count, sorted);
+    std::vector<int> rank(starts.size(), 0);
+    int classes = 0;
+    for (uint32_t s : in_rank_order) {
+      rank[s] = s_suffix_rank[size_t(s_block_list[size_t(starts[s].block)].base + starts[s].index)];
+      classes = std::max(classes, rank[s]);
+    }
+    std::vector<uint32_t> order, count;
+    s_order_by_rank(in_rank_order, rank, classes, &order, &count);
+    for (uint32_t s : order)
+      grouped[fill[size_t(group[s])]++] = starts[s];
+  }
+  std::vector<long> adjacent;
+  for (size_t g = 0; g < size_t(groups); ++g) {
+    const pa_start *bucket = &grouped[begin[g]];
+    const size_t size = begin[g + 1] - begin[g];
+    if (size <= PAIR_NEIGHBOURS + 1) {
+      for (size_t p = 0; p < size; ++p)
+        for (size_t q = p + 1; q < size; ++q)
           s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, -1);
       continue;
     }
-    if (!s_rank.empty())
-      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
-        const std::vector<int> &rank = s_rank.back();
-        return rank[size_t(s_block_list[size_t(x.block)].base + x.index)] <
-               rank[size_t(s_block_list[size_t(y.block)].base + y.index)];
-      });
-    else
-      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
-        return s_follows_before(x.block, x.index, y.block, y.index);
-      });
     // In key order the keys two starts share are the fewest that the
     // neighbours between them share.
-    std::vector<long> adjacent(bucket.size(), 0);
-    for (size_t p = 0; p + 1 < bucket.size(); ++p)
+    adjacent.assign(size, 0);
+    for (size_t p = 0; p + 1 < size; ++p)
       adjacent[p] = s_common_keys(bucket[p].block, bucket[p].index, bucket[p + 1].block, bucket[p + 1].index);
-    for (size_t p = 0; p < bucket.size(); ++p) {
+    for (size_t p = 0; p < size; ++p) {
       long common = adjacent[p];
-      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q) {
+      for (size_t q = p + 1; q < size && q <= p + PAIR_NEIGHBOURS; ++q) {
         common = std::min(common, adjacent[q - 1]);
         s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, common);
       }
@@ -1179,6 +1235,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_table_clear(s_counted, size_t(node_count) / 4);
   s_pa_create_dictionary(node_count);
   s_rank.clear();
+  s_suffix_rank.clear();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
   bool changed = s_pa_perform_abstraction(last_node, node_count);
