@@ -67,8 +67,12 @@ struct pa_item {
 // A hash table from 64-bit keys to 64-bit values, open addressing, no
 // removal: the dictionary makes a few entries per compared pair, and a
 // node per entry would cost more than the comparisons.
+struct pa_slot {
+  uint64_t key, value;  // key == PA_EMPTY: free
+};
+
 struct pa_table {
-  std::vector<uint64_t> keys, values;  // keys[k] == PA_EMPTY: free slot
+  std::vector<pa_slot> slots;
   size_t count;
   int shift;  // 64 - log2 of the number of slots
 };
@@ -78,11 +82,12 @@ constexpr uint64_t PA_EMPTY = ~uint64_t(0);
 }  // namespace
 
 // Multiplicative hashing: the top bits of key times 2^64 / phi.
-static size_t s_table_slot(const pa_table &t, uint64_t key) {
-  size_t mask = t.keys.size() - 1, k = size_t((key * 0x9E3779B97F4A7C15u) >> t.shift);
-  while (t.keys[k] != PA_EMPTY && t.keys[k] != key)
+static inline pa_slot &s_table_slot(pa_table &t, uint64_t key) {
+  const size_t mask = t.slots.size() - 1;
+  size_t k = size_t((key * 0x9E3779B97F4A7C15u) >> t.shift);
+  while (t.slots[k].key != PA_EMPTY && t.slots[k].key != key)
     k = (k + 1) & mask;
-  return k;
+  return t.slots[k];
 }
 
 // Empty, with room for about `expected` entries before it grows.
@@ -90,44 +95,47 @@ static void s_table_clear(pa_table &t, size_t expected) {
   int bits = 6;
   while ((size_t(1) << bits) < 2 * expected && bits < 40)
     ++bits;
-  t.keys.assign(size_t(1) << bits, PA_EMPTY);
-  t.values.assign(size_t(1) << bits, 0);
+  t.slots.assign(size_t(1) << bits, pa_slot{PA_EMPTY, 0});
   t.count = 0;
   t.shift = 64 - bits;
 }
 
-static const uint64_t *s_table_find(const pa_table &t, uint64_t key) {
-  size_t k = s_table_slot(t, key);
-  return t.keys[k] == key ? &t.values[k] : nullptr;
+static inline const uint64_t *s_table_find(pa_table &t, uint64_t key) {
+  const pa_slot &slot = s_table_slot(t, key);
+  return slot.key == key ? &slot.value : nullptr;
+}
+
+static void s_table_grow(pa_table &t) {
+  std::vector<pa_slot> old;
+  old.swap(t.slots);
+  t.slots.assign(2 * old.size(), pa_slot{PA_EMPTY, 0});
+  --t.shift;
+  for (const pa_slot &slot : old)
+    if (slot.key != PA_EMPTY)
+      s_table_slot(t, slot.key) = slot;
+}
+
+// The value of key, added as `value` when key is not there yet; *added
+// tells which.
+static inline uint64_t &s_table_find_or_insert(pa_table &t, uint64_t key, uint64_t value, bool *added) {
+  VELC_ASSERT(key != PA_EMPTY);
+  if (2 * (t.count + 1) > t.slots.size())
+    s_table_grow(t);
+  pa_slot &slot = s_table_slot(t, key);
+  *added = slot.key != key;
+  if (*added) {
+    slot = pa_slot{key, value};
+    ++t.count;
+  }
+  return slot.value;
 }
 
 // Adds key -> value unless key is there already; true when added.
-static bool s_table_insert(pa_table &t, uint64_t key, uint64_t value) {
-  VELC_ASSERT(key != PA_EMPTY);
-  if (2 * (t.count + 1) > t.keys.size()) {
-    pa_table bigger{std::vector<uint64_t>(2 * t.keys.size(), PA_EMPTY), std::vector<uint64_t>(2 * t.keys.size()), 0,
-                    t.shift - 1};
-    for (size_t k = 0; k < t.keys.size(); ++k)
-      if (t.keys[k] != PA_EMPTY) {
-        size_t slot = s_table_slot(bigger, t.keys[k]);
-        bigger.keys[slot] = t.keys[k];
-        bigger.values[slot] = t.values[k];
-      }
-    bigger.count = t.count;
-    t = std::move(bigger);
-  }
-  size_t k = s_table_slot(t, key);
-  if (t.keys[k] == key)
-    return false;
-  t.keys[k] = key;
-  t.values[k] = value;
-  ++t.count;
-  return true;
+static inline bool s_table_insert(pa_table &t, uint64_t key, uint64_t value) {
+  bool added = false;
+  s_table_find_or_insert(t, key, value, &added);
+  return added;
 }
-
-namespace {
-
-}  // namespace
 
 // Kept across runs and sections of one compilation.
 static long s_key;                       // last key handed out
@@ -149,8 +157,9 @@ static std::vector<char> s_in_loop;  // per node index: between a backward branc
 static std::vector<unsigned char> s_flags;  // per node index: NF_... bits, worked out once per run
 
 // NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
+// NF_MAY_END: a sequence of three nodes or more may end at the node.
 enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
-                       NF_CONDITIONAL = 32, NF_RETURN = 64 };
+                       NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128 };
 static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
 static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
 
@@ -633,13 +642,10 @@ static pa_occurrence s_occurrence(int block, int start, long length);
 // Adds the occurrence at start of block to the item unless it has it already.
 static void s_add_occurrence(pa_item &item, size_t item_index, int block, int start) {
   const long first_index = s_block_list[size_t(block)].base + start;
-  const uint64_t key = s_item_key(item.length, first_index);
-  if (const uint64_t *first_item = s_table_find(s_item_of, key)) {
-    if (*first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, first_index), 0))
-      return;
-  } else {
-    s_table_insert(s_item_of, key, item_index);
-  }
+  bool fresh = false;
+  const uint64_t first_item = s_table_find_or_insert(s_item_of, s_item_key(item.length, first_index), item_index, &fresh);
+  if (!fresh && (first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, first_index), 0)))
+    return;
   pa_occurrence o = s_occurrence(block, start, item.length);
   o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
               s_inside_counted(item_index, item.length, o.last_index);
@@ -682,18 +688,17 @@ static pa_occurrence s_occurrence(int block, int start, long length) {
   return pa_occurrence{block, first, last, first->index, last->index, false, kept};
 }
 
-// Whether a sequence of the block may end at node `end` (exclusive): not
-// between an instruction and its second word, not on a conditional branch
-// or a skip (whose next instruction lies outside), and not on a return or
-// branch that a skip inside the sequence may step over.
-// Positions are within the block; flags[p] are the flags of its node p.
-static bool s_may_end(const unsigned char *flags, size_t size, size_t start, size_t end) {
-  if (end < size && (flags[end] & NF_WORD2))
+// Whether a sequence of three nodes or more of the block from base to end
+// (exclusive) may end at node index k: not between an instruction and its
+// second word, not on a conditional branch or a skip (whose next
+// instruction lies outside), and not on a return or branch that a skip
+// inside the sequence may step over.
+static bool s_may_end(size_t base, size_t end, size_t k) {
+  if (k + 1 < end && (s_flags[k + 1] & NF_WORD2))
     return false;
-  unsigned char last = flags[end - 1];
-  if (last & (NF_CONDITIONAL | NF_SKIP))
+  if (s_flags[k] & (NF_CONDITIONAL | NF_SKIP))
     return false;
-  return !((last & NF_ENDS_FUNCTION) && end - 1 > start && (flags[end - 2] & NF_SKIP));
+  return !((s_flags[k] & NF_ENDS_FUNCTION) && k > base && (s_flags[k - 1] & NF_SKIP));
 }
 
 static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
@@ -724,6 +729,9 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
       s_match_run[k] = run;
       s_next_call[k] = call;
     }
+    for (size_t k = size_t(pb.base); k < end; ++k)
+      if (s_may_end(size_t(pb.base), end, k))
+        s_flags[k] |= NF_MAY_END;
   }
 }
 
@@ -731,16 +739,16 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
 // recursion through it would take two return-stack entries instead of one),
 // nor stand in a called procedure. One that is jumped to runs at its
 // occurrence's depth and may call, unless it stands in a called procedure.
-// The length up to the first call, len, or 0.
-static size_t s_call_free_length(const unsigned char *flags, long base, size_t start, size_t len, bool called) {
+// The length up to the first call of the sequence from node index x, len, or 0.
+static size_t s_call_free_length(size_t x, size_t len, bool called) {
   if (len < 3)
     return len;
-  bool jumped_to = (flags[start + len - 1] & NF_ENDS_FUNCTION) != 0;
+  bool jumped_to = (s_flags[x + len - 1] & NF_ENDS_FUNCTION) != 0;
   if (jumped_to && !called)
     return len;
   if (!jumped_to && called)
     return 0;
-  return std::min(len, size_t(s_next_call[size_t(base) + start] - base) - start);
+  return std::min(len, size_t(s_next_call[x]) - x);
 }
 
 // The longest common sequence from start i of block a and start j of block
@@ -749,23 +757,24 @@ static size_t s_call_free_length(const unsigned char *flags, long base, size_t s
 // common: the number of equal keys from the two starts when known, else -1.
 static void s_pa_find_match(int a, int i, int b, int j, long common) {
   const pa_block &pa = s_block_list[size_t(a)], &pb = s_block_list[size_t(b)];
-  const size_t sa = pa.nodes.size(), sb = pb.nodes.size();
-  const unsigned char *fa = &s_flags[size_t(pa.base)], *fb = &s_flags[size_t(pb.base)];
-  size_t limit = std::min(sa - size_t(i), sb - size_t(j));
+  const size_t x = size_t(pa.base) + size_t(i), y = size_t(pb.base) + size_t(j);  // node indices
+  size_t limit = std::min(pa.nodes.size() - size_t(i), pb.nodes.size() - size_t(j));
   if (a == b)
     limit = std::min(limit, size_t(j - i));  // not into the other's first node
-  const long *ka = &s_keys[size_t(pa.base) + size_t(i)], *kb = &s_keys[size_t(pb.base) + size_t(j)];
+  const unsigned char *flags = s_flags.data();
   size_t len = 0;
-  if (common >= 0)
-    len = std::min({limit, size_t(common), size_t(s_match_run[size_t(pa.base) + size_t(i)])});
-  else
-    while (len < limit && ka[len] == kb[len] && (fa[size_t(i) + len] & NF_MATCH))
+  if (common >= 0) {
+    len = std::min({limit, size_t(common), size_t(s_match_run[x])});
+  } else {
+    const long *keys = s_keys.data();
+    while (len < limit && keys[x + len] == keys[y + len] && (flags[x + len] & NF_MATCH))
       ++len;
+  }
+  const bool called = pa.called || pb.called;
   while (len >= 3) {
-    while (len >= 3 && !(s_may_end(fa, sa, size_t(i), size_t(i) + len) && s_may_end(fb, sb, size_t(j), size_t(j) + len)))
+    while (len >= 3 && !(flags[x + len - 1] & flags[y + len - 1] & NF_MAY_END))
       --len;
-    bool called = pa.called || pb.called;
-    size_t calls = s_call_free_length(fa, pa.base, size_t(i), len, called);
+    size_t calls = s_call_free_length(x, len, called);
     if (calls == len)
       break;
     len = calls;
@@ -1230,9 +1239,9 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_pa_assign_keys(list);
   s_pa_mark_loops(list, node_count);
   s_pa_mark_flags(list, node_count);
-  s_table_clear(s_item_of, size_t(node_count));
+  s_table_clear(s_item_of, 2 * size_t(node_count));
   s_table_clear(s_spans, 0);
-  s_table_clear(s_counted, size_t(node_count) / 4);
+  s_table_clear(s_counted, 2 * size_t(node_count));
   s_pa_create_dictionary(node_count);
   s_rank.clear();
   s_suffix_rank.clear();
