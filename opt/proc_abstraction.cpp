@@ -154,12 +154,16 @@ static pa_table s_spans;    // (item, first index) of every other item's occurre
 static pa_table s_counted;
 static std::vector<long> s_keys;  // per node index: its key
 static std::vector<char> s_in_loop;  // per node index: between a backward branch and its target
-static std::vector<unsigned char> s_flags;  // per node index: NF_... bits, worked out once per run
+static std::vector<uint16_t> s_flags;  // per node index: NF_... bits, worked out once per run
 
 // NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
 // NF_MAY_END: a sequence of three nodes or more may end at the node.
-enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
-                       NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128 };
+// NF_CALLED: the node stands in a procedure that is called.
+enum : uint16_t { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
+                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256 };
+static std::vector<int> s_block_of;        // per node index: its block
+static std::vector<uint32_t> s_block_end;  // per node index: the node index after its block
+static std::vector<ocode *> s_node_at;     // per node index: the node
 static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
 static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
 
@@ -637,16 +641,15 @@ static bool s_inside_counted(size_t item_index, long length, long index) {
   return false;
 }
 
-static pa_occurrence s_occurrence(int block, int start, long length);
+static pa_occurrence s_occurrence(size_t x, long length);
 
-// Adds the occurrence at start of block to the item unless it has it already.
-static void s_add_occurrence(pa_item &item, size_t item_index, int block, int start) {
-  const long first_index = s_block_list[size_t(block)].base + start;
+// Adds the occurrence at node index x to the item unless it has it already.
+static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
   bool fresh = false;
-  const uint64_t first_item = s_table_find_or_insert(s_item_of, s_item_key(item.length, first_index), item_index, &fresh);
-  if (!fresh && (first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, first_index), 0)))
+  const uint64_t first_item = s_table_find_or_insert(s_item_of, s_item_key(item.length, long(x)), item_index, &fresh);
+  if (!fresh && (first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, long(x)), 0)))
     return;
-  pa_occurrence o = s_occurrence(block, start, item.length);
+  pa_occurrence o = s_occurrence(x, item.length);
   o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
               s_inside_counted(item_index, item.length, o.last_index);
   if (s_counts(o)) {
@@ -658,34 +661,33 @@ static void s_add_occurrence(pa_item &item, size_t item_index, int block, int st
   item.occurrences.push_back(o);
 }
 
-// The match of `length` nodes at start i of block a and start j of block b.
-static void s_pa_add_match_to_dictionary(int a, int i, int b, int j, long length) {
-  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(a)].base + i));
+// The match of `length` nodes at node indices x and y (x first).
+static void s_pa_add_match_to_dictionary(size_t x, size_t y, long length) {
+  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, long(x)));
   if (found) {  // the first occurrence is in that item already
     size_t index = size_t(*found);
-    s_add_occurrence(s_dictionary[index], index, b, j);
+    s_add_occurrence(s_dictionary[index], index, y);
     return;
   }
-  found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(b)].base + j));
+  found = s_table_find(s_item_of, s_item_key(length, long(y)));
   if (found) {
     size_t index = size_t(*found);
-    s_add_occurrence(s_dictionary[index], index, a, i);
-    s_add_occurrence(s_dictionary[index], index, b, j);
+    s_add_occurrence(s_dictionary[index], index, x);
+    s_add_occurrence(s_dictionary[index], index, y);
     return;
   }
   s_dictionary.push_back(pa_item{length, 0, {}, 0});
   size_t index = s_dictionary.size() - 1;
-  s_add_occurrence(s_dictionary[index], index, a, i);
-  s_add_occurrence(s_dictionary[index], index, b, j);
+  s_add_occurrence(s_dictionary[index], index, x);
+  s_add_occurrence(s_dictionary[index], index, y);
 }
 
-static pa_occurrence s_occurrence(int block, int start, long length) {
-  const std::vector<ocode *> &nodes = s_block_list[size_t(block)].nodes;
-  ocode *first = nodes[size_t(start)], *last = nodes[size_t(start + length - 1)];
+static pa_occurrence s_occurrence(size_t x, long length) {
+  ocode *first = s_node_at[x], *last = s_node_at[x + size_t(length) - 1];
   // A call adds a CALL and a RETURN to every pass of a loop; a branch into
   // a sequence that ends in a return runs once per call of the function.
-  bool kept = s_in_loop[size_t(first->index)] && !(s_flags[size_t(last->index)] & NF_RETURN);
-  return pa_occurrence{block, first, last, first->index, last->index, false, kept};
+  bool kept = s_in_loop[x] && !(s_flags[size_t(last->index)] & NF_RETURN);
+  return pa_occurrence{s_block_of[x], first, last, first->index, last->index, false, kept};
 }
 
 // Whether a sequence of three nodes or more of the block from base to end
@@ -718,9 +720,18 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   }
   s_match_run.assign(size_t(node_count) + 1, 0);
   s_next_call.assign(size_t(node_count) + 1, 0);
+  s_block_of.assign(size_t(node_count) + 1, 0);
+  s_block_end.assign(size_t(node_count) + 1, 0);
+  s_node_at.assign(size_t(node_count) + 1, nullptr);
   for (pa_block &pb : s_block_list) {
     pb.base = pb.nodes.front()->index;
     const size_t end = size_t(pb.base) + pb.nodes.size();
+    for (size_t k = size_t(pb.base); k < end; ++k) {
+      s_block_of[k] = pb.block->number;
+      s_block_end[k] = uint32_t(end);
+      s_node_at[k] = pb.nodes[k - size_t(pb.base)];
+      s_flags[k] |= pb.called ? NF_CALLED : 0;
+    }
     int run = 0;
     long call = long(end);
     for (size_t k = end; k-- > size_t(pb.base);) {
@@ -751,17 +762,16 @@ static size_t s_call_free_length(size_t x, size_t len, bool called) {
   return std::min(len, size_t(s_next_call[x]) - x);
 }
 
-// The longest common sequence from start i of block a and start j of block
-// b (a, i before b, j in list order) that neither runs into the other's
-// first node; shortened to a permitted end; added when 3 nodes or more.
-// common: the number of equal keys from the two starts when known, else -1.
-static void s_pa_find_match(int a, int i, int b, int j, long common) {
-  const pa_block &pa = s_block_list[size_t(a)], &pb = s_block_list[size_t(b)];
-  const size_t x = size_t(pa.base) + size_t(i), y = size_t(pb.base) + size_t(j);  // node indices
-  size_t limit = std::min(pa.nodes.size() - size_t(i), pb.nodes.size() - size_t(j));
-  if (a == b)
-    limit = std::min(limit, size_t(j - i));  // not into the other's first node
-  const unsigned char *flags = s_flags.data();
+// The longest common sequence from node index x and from node index y > x
+// that neither runs into the other's first node; shortened to a permitted
+// end; added when 3 nodes or more. common: the number of equal keys from
+// the two starts when known, else -1.
+static void s_pa_find_match(size_t x, size_t y, long common) {
+  const size_t ex = s_block_end[x], ey = s_block_end[y];
+  size_t limit = std::min(ex - x, ey - y);
+  if (ex == ey)
+    limit = std::min(limit, y - x);  // one block: not into the other's first node
+  const uint16_t *flags = s_flags.data();
   size_t len = 0;
   if (common >= 0) {
     len = std::min({limit, size_t(common), size_t(s_match_run[x])});
@@ -770,7 +780,7 @@ static void s_pa_find_match(int a, int i, int b, int j, long common) {
     while (len < limit && keys[x + len] == keys[y + len] && (flags[x + len] & NF_MATCH))
       ++len;
   }
-  const bool called = pa.called || pb.called;
+  const bool called = ((flags[x] | flags[y]) & NF_CALLED) != 0;
   while (len >= 3) {
     while (len >= 3 && !(flags[x + len - 1] & flags[y + len - 1] & NF_MAY_END))
       --len;
@@ -780,7 +790,7 @@ static void s_pa_find_match(int a, int i, int b, int j, long common) {
     len = calls;
   }
   if (len >= 3)
-    s_pa_add_match_to_dictionary(a, i, b, j, long(len));
+    s_pa_add_match_to_dictionary(x, y, long(len));
 }
 
 // A start must not be a second word, nor the instruction a skip may step over.
@@ -882,12 +892,11 @@ static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted)
   s_suffix_rank = std::move(rank);
 }
 
-// The number of equal keys from start x and from start y of one group.
-static long s_common_keys(int xb, int xi, int yb, int yi) {
-  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
-  const size_t limit = std::min(px.nodes.size() - size_t(xi), py.nodes.size() - size_t(yi));
+// The number of equal keys from start x and from start y of one group
+// (node indices).
+static long s_common_keys(size_t x, size_t y) {
+  const size_t limit = std::min(s_block_end[x] - x, s_block_end[y] - y);
   if (!s_rank.empty()) {
-    const size_t x = size_t(px.base) + size_t(xi), y = size_t(py.base) + size_t(yi);
     if (s_rank.back()[x] == s_rank.back()[y])  // equal to the end
       return long(limit);
     size_t n = 0;
@@ -896,29 +905,23 @@ static long s_common_keys(int xb, int xi, int yb, int yi) {
         n += size_t(1) << k;
     return long(std::min(n, limit));
   }
-  const long *kx = &s_keys[size_t(px.base) + size_t(xi)], *ky = &s_keys[size_t(py.base) + size_t(yi)];
+  const long *kx = &s_keys[x], *ky = &s_keys[y];
   size_t n = 3;
   while (n < limit && kx[n] == ky[n])
     ++n;
   return long(n);
 }
 
-static void s_find_match_in_order(int a, int i, int b, int j, long common) {
-  if (a < b || (a == b && i < j))
-    s_pa_find_match(a, i, b, j, common);
+static void s_find_match_in_order(size_t x, size_t y, long common) {
+  if (x < y)
+    s_pa_find_match(x, y, common);
   else
-    s_pa_find_match(b, j, a, i, common);
+    s_pa_find_match(y, x, common);
 }
 
-namespace {
-struct pa_start {
-  int block, index;
-};
-}  // namespace
-
-// Groups of the starts with the same three keys, in the order their first
-// start comes: group[s] for starts[s] (list order).
-static int s_pa_group_starts(std::vector<pa_start> *starts, std::vector<int> *group) {
+// Groups of the starts (node indices) with the same three keys, in the
+// order their first start comes: group[s] for starts[s] (list order).
+static int s_pa_group_starts(std::vector<uint32_t> *starts, std::vector<int> *group) {
   pa_table pairs, triples;  // keys of two nodes -> pair number; (pair, key) -> group
   s_table_clear(pairs, 1024);
   s_table_clear(triples, 1024);
@@ -936,7 +939,7 @@ static int s_pa_group_starts(std::vector<pa_start> *starts, std::vector<int> *gr
       uint64_t triple = (*s_table_find(pairs, pair) << 32) | uint64_t(key[i + 2]);
       if (s_table_insert(triples, triple, uint64_t(groups)))
         ++groups;
-      starts->push_back(pa_start{pb.block->number, int(i)});
+      starts->push_back(uint32_t(size_t(pb.base) + i));
       group->push_back(int(*s_table_find(triples, triple)));
     }
   }
@@ -946,7 +949,7 @@ static int s_pa_group_starts(std::vector<pa_start> *starts, std::vector<int> *gr
 // Only pairs of starts whose first three keys agree can give a match of
 // three nodes or more.
 static void s_pa_create_dictionary(long node_count) {
-  std::vector<pa_start> starts, grouped;
+  std::vector<uint32_t> starts, grouped;
   std::vector<int> group;
   const int groups = s_pa_group_starts(&starts, &group);
   std::vector<size_t> begin(size_t(groups) + 1, 0);  // group g: grouped[begin[g] .. begin[g + 1])
@@ -956,7 +959,7 @@ static void s_pa_create_dictionary(long node_count) {
   bool any_sorted = false;
   for (size_t s = 0; s < starts.size(); ++s)
     if (begin[size_t(group[s]) + 1] > PAIR_NEIGHBOURS + 1)
-      sorted[size_t(starts[s].block)] = 1, any_sorted = true;
+      sorted[size_t(s_block_of[starts[s]])] = 1, any_sorted = true;
   for (size_t g = 0; g < size_t(groups); ++g)
     begin[g + 1] += begin[g];
   // Starts of a small group in list order; of a large one in the order of
@@ -974,7 +977,7 @@ static void s_pa_create_dictionary(long node_count) {
     std::vector<int> rank(starts.size(), 0);
     int classes = 0;
     for (uint32_t s : in_rank_order) {
-      rank[s] = s_suffix_rank[size_t(s_block_list[size_t(starts[s].block)].base + starts[s].index)];
+      rank[s] = s_suffix_rank[starts[s]];
       classes = std::max(classes, rank[s]);
     }
     std::vector<uint32_t> order, count;
@@ -984,24 +987,24 @@ static void s_pa_create_dictionary(long node_count) {
   }
   std::vector<long> adjacent;
   for (size_t g = 0; g < size_t(groups); ++g) {
-    const pa_start *bucket = &grouped[begin[g]];
+    const uint32_t *bucket = &grouped[begin[g]];
     const size_t size = begin[g + 1] - begin[g];
     if (size <= PAIR_NEIGHBOURS + 1) {
       for (size_t p = 0; p < size; ++p)
         for (size_t q = p + 1; q < size; ++q)
-          s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, -1);
+          s_find_match_in_order(bucket[p], bucket[q], -1);
       continue;
     }
     // In key order the keys two starts share are the fewest that the
     // neighbours between them share.
     adjacent.assign(size, 0);
     for (size_t p = 0; p + 1 < size; ++p)
-      adjacent[p] = s_common_keys(bucket[p].block, bucket[p].index, bucket[p + 1].block, bucket[p + 1].index);
+      adjacent[p] = s_common_keys(bucket[p], bucket[p + 1]);
     for (size_t p = 0; p < size; ++p) {
       long common = adjacent[p];
       for (size_t q = p + 1; q < size && q <= p + PAIR_NEIGHBOURS; ++q) {
         common = std::min(common, adjacent[q - 1]);
-        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, common);
+        s_find_match_in_order(bucket[p], bucket[q], common);
       }
     }
   }
@@ -1256,6 +1259,9 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_keys.clear();
   s_in_loop.clear();
   s_flags.clear();
+  s_block_of.clear();
+  s_block_end.clear();
+  s_node_at.clear();
   s_match_run.clear();
   s_next_call.clear();
   return changed;
