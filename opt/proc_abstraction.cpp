@@ -164,6 +164,7 @@ enum : uint16_t { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, 
 static std::vector<int> s_block_of;        // per node index: its block
 static std::vector<uint32_t> s_block_end;  // per node index: the node index after its block
 static std::vector<ocode *> s_node_at;     // per node index: the node
+static std::vector<uint64_t> s_last_item;  // per node index: see s_first_item
 static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
 static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
 
@@ -643,12 +644,31 @@ static bool s_inside_counted(size_t item_index, long length, long index) {
 
 static pa_occurrence s_occurrence(size_t x, long length);
 
+// The first item that has the occurrence of `length` nodes at node index x,
+// or -1. Most pairs of starts find both occurrences in one item already,
+// and the same node is asked for the same length again and again: the last
+// answer found for each node is kept (an entry of s_item_of never changes).
+static long s_first_item(size_t x, long length) {
+  const uint64_t last = s_last_item[x];
+  if ((last >> 32) == uint64_t(length))
+    return long(uint32_t(last));
+  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, long(x)));
+  if (!found)
+    return -1;
+  s_last_item[x] = (uint64_t(length) << 32) | *found;
+  return long(*found);
+}
+
 // Adds the occurrence at node index x to the item unless it has it already.
 static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
-  bool fresh = false;
-  const uint64_t first_item = s_table_find_or_insert(s_item_of, s_item_key(item.length, long(x)), item_index, &fresh);
-  if (!fresh && (first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, long(x)), 0)))
+  const long first_item = s_first_item(x, item.length);
+  if (first_item < 0) {
+    s_table_insert(s_item_of, s_item_key(item.length, long(x)), item_index);
+    s_last_item[x] = (uint64_t(item.length) << 32) | item_index;
+  } else if (size_t(first_item) == item_index ||
+             !s_table_insert(s_spans, s_item_node_key(item_index, long(x)), 0)) {
     return;
+  }
   pa_occurrence o = s_occurrence(x, item.length);
   o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
               s_inside_counted(item_index, item.length, o.last_index);
@@ -663,15 +683,16 @@ static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
 
 // The match of `length` nodes at node indices x and y (x first).
 static void s_pa_add_match_to_dictionary(size_t x, size_t y, long length) {
-  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, long(x)));
-  if (found) {  // the first occurrence is in that item already
-    size_t index = size_t(*found);
-    s_add_occurrence(s_dictionary[index], index, y);
+  long found = s_first_item(x, length);
+  if (found >= 0) {  // the first occurrence is in that item already
+    size_t index = size_t(found);
+    if (s_first_item(y, length) != found)
+      s_add_occurrence(s_dictionary[index], index, y);
     return;
   }
-  found = s_table_find(s_item_of, s_item_key(length, long(y)));
-  if (found) {
-    size_t index = size_t(*found);
+  found = s_first_item(y, length);
+  if (found >= 0) {
+    size_t index = size_t(found);
     s_add_occurrence(s_dictionary[index], index, x);
     s_add_occurrence(s_dictionary[index], index, y);
     return;
@@ -723,6 +744,7 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   s_block_of.assign(size_t(node_count) + 1, 0);
   s_block_end.assign(size_t(node_count) + 1, 0);
   s_node_at.assign(size_t(node_count) + 1, nullptr);
+  s_last_item.assign(size_t(node_count) + 1, 0);
   for (pa_block &pb : s_block_list) {
     pb.base = pb.nodes.front()->index;
     const size_t end = size_t(pb.base) + pb.nodes.size();
@@ -1262,6 +1284,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_block_of.clear();
   s_block_end.clear();
   s_node_at.clear();
+  s_last_item.clear();
   s_match_run.clear();
   s_next_call.clear();
   return changed;
