@@ -43,7 +43,7 @@ struct pa_block {
   basic_block *block;
   bool excluded;               // assembly block, interrupt routine, outside functions
   bool called;                 // in a procedure that is called (not jumped to)
-  std::vector<ocode *> nodes;  // first .. last
+  size_t size;                 // nodes from first to last
   long base;                   // node index of the first node
 };
 
@@ -442,7 +442,7 @@ static basic_block *s_new_block(ocode *first) {
     b->previous = s_block_list.back().block;
     b->previous->next = b;
   }
-  s_block_list.push_back(pa_block{b, false, false, {}, 0});
+  s_block_list.push_back(pa_block{b, false, false, 0, 0});
   return b;
 }
 
@@ -515,7 +515,7 @@ static void s_pa_calculate_basic_blocks(ocode *list) {
   s_to_block_targets(nodes);
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
-      pb.nodes.push_back(oc);
+      ++pb.size;
       if (oc == pb.block->last)
         break;
     }
@@ -745,13 +745,14 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   s_block_end.assign(size_t(node_count) + 1, 0);
   s_node_at.assign(size_t(node_count) + 1, nullptr);
   s_last_item.assign(size_t(node_count) + 1, 0);
+  for (ocode *oc = list; oc; oc = oc->next)
+    s_node_at[size_t(oc->index)] = oc;
   for (pa_block &pb : s_block_list) {
-    pb.base = pb.nodes.front()->index;
-    const size_t end = size_t(pb.base) + pb.nodes.size();
+    pb.base = pb.block->first->index;
+    const size_t end = size_t(pb.base) + pb.size;
     for (size_t k = size_t(pb.base); k < end; ++k) {
       s_block_of[k] = pb.block->number;
       s_block_end[k] = uint32_t(end);
-      s_node_at[k] = pb.nodes[k - size_t(pb.base)];
       s_flags[k] |= pb.called ? NF_CALLED : 0;
     }
     int run = 0;
@@ -866,11 +867,11 @@ static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted)
     if (!sorted[b])
       continue;
     const pa_block &pb = s_block_list[b];
-    longest = std::max(longest, pb.nodes.size());
-    for (size_t i = size_t(pb.base); i < size_t(pb.base) + pb.nodes.size(); ++i) {
+    longest = std::max(longest, pb.size);
+    for (size_t i = size_t(pb.base); i < size_t(pb.base) + pb.size; ++i) {
       nodes.push_back(uint32_t(i));
       first[i] = uint32_t(pb.base);
-      end[i] = uint32_t(size_t(pb.base) + pb.nodes.size());
+      end[i] = uint32_t(size_t(pb.base) + pb.size);
       largest_key = std::max(largest_key, s_keys[i]);
     }
   }
@@ -950,11 +951,11 @@ static int s_pa_group_starts(std::vector<uint32_t> *starts, std::vector<int> *gr
   int groups = 0;
   VELC_ASSERT(s_key < (long(1) << 32));  // two keys fit in a table key
   for (const pa_block &pb : s_block_list) {
-    if (pb.excluded || pb.nodes.size() <= 2)
+    if (pb.excluded || pb.size <= 2)
       continue;
     const long *key = &s_keys[size_t(pb.base)];
-    for (size_t i = 0; i + 3 < pb.nodes.size(); ++i) {
-      if (!s_may_start(pb.nodes[i]))
+    for (size_t i = 0; i + 3 < pb.size; ++i) {
+      if (!s_may_start(s_node_at[size_t(pb.base) + i]))
         continue;
       uint64_t pair = (uint64_t(key[i]) << 32) | uint64_t(key[i + 1]);
       s_table_insert(pairs, pair, pairs.count);
