@@ -882,7 +882,7 @@ static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted)
   int classes = 0;
   for (uint32_t &c : count)
     c = c ? uint32_t(++classes) : 0;
-  std::vector<int> rank(n, 0), next(n, 0);
+  std::vector<int> rank(n, 0), next(n, 0), second(n, 0);
   for (uint32_t i : nodes)
     rank[i] = int(count[size_t(s_keys[i])]);
   s_order_by_rank(nodes, rank, classes, &order, &count);
@@ -891,19 +891,27 @@ static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted)
       s_rank.push_back(rank);
     // By the rank `span` nodes on: those past the block's end first.
     by_second.clear();
-    for (uint32_t i : nodes)
-      if (i + span >= end[i])
-        by_second.push_back(i);
+    for (size_t b = 0; b < sorted.size(); ++b)
+      if (sorted[b]) {
+        const pa_block &pb = s_block_list[b];
+        const size_t end_b = size_t(pb.base) + pb.size;
+        for (size_t i = end_b - std::min(span, pb.size); i < end_b; ++i) {
+          by_second.push_back(uint32_t(i));
+          second[i] = 0;
+        }
+      }
     for (uint32_t j : order)
-      if (j >= first[j] + span)
+      if (j >= first[j] + span) {
         by_second.push_back(uint32_t(j - span));
+        second[j - span] = rank[j];
+      }
     s_order_by_rank(by_second, rank, classes, &order, &count);
-    auto second = [&](uint32_t i) { return i + span < end[i] ? rank[i + span] : 0; };
     int fresh = 0;
     for (size_t k = 0; k < order.size(); ++k) {
-      if (k == 0 || rank[order[k - 1]] != rank[order[k]] || second(order[k - 1]) != second(order[k]))
+      const uint32_t i = order[k];
+      if (k == 0 || rank[order[k - 1]] != rank[i] || second[order[k - 1]] != second[i])
         ++fresh;
-      next[order[k]] = fresh;
+      next[i] = fresh;
     }
     std::swap(rank, next);
     if (fresh == classes)
