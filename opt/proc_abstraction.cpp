@@ -627,12 +627,16 @@ static uint64_t s_item_key(long length, long first_index) { return (uint64_t(len
 
 static uint64_t s_item_node_key(size_t item_index, long index) { return (uint64_t(item_index) << 32) | uint64_t(index); }
 
-// Whether node index lies in a counted occurrence of the item: one that
-// starts in the stretch of index or in the stretch before it.
-static bool s_inside_counted(size_t item_index, long length, long index) {
-  for (long stretch = index / length; stretch >= 0 && stretch >= index / length - 1; --stretch) {
+// Whether the occurrence of the item from node index `first` overlaps a
+// counted one: one that starts less than the length away, in the stretch
+// of `first` or in the stretch before or after it.
+static bool s_overlaps_counted(const pa_item &item, size_t item_index, long first) {
+  if (item.count == 0)
+    return false;
+  const long length = item.length;
+  for (long stretch = std::max(first / length - 1, 0L); stretch <= first / length + 1; ++stretch) {
     const uint64_t *start = s_table_find(s_counted, s_item_node_key(item_index, stretch));
-    if (start && long(*start) <= index && long(*start) + length - 1 >= index)
+    if (start && long(*start) > first - length && long(*start) < first + length)
       return true;
   }
   return false;
@@ -666,8 +670,7 @@ static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
     return;
   }
   pa_occurrence o = s_occurrence(x, item.length);
-  o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
-              s_inside_counted(item_index, item.length, o.last_index);
+  o.overlap = s_overlaps_counted(item, item_index, o.first_index);
   if (s_counts(o)) {
     bool added = s_table_insert(s_counted, s_item_node_key(item_index, o.first_index / item.length),
                                 uint64_t(o.first_index));
