@@ -648,7 +648,7 @@ static pa_occurrence s_occurrence(size_t x, long length);
 // or -1. Most pairs of starts find both occurrences in one item already,
 // and the same node is asked for the same length again and again: the last
 // answer found for each node is kept (an entry of s_item_of never changes).
-static long s_first_item(size_t x, long length) {
+static inline long s_first_item(size_t x, long length) {
   const uint64_t last = s_last_item[x];
   if ((last >> 32) == uint64_t(length))
     return long(uint32_t(last));
