@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
@@ -428,10 +429,11 @@ static void s_leaders(pa_nodes &nodes) {
   }
 }
 
+// The run's block records, in one store that keeps their addresses.
+static std::deque<basic_block> s_block_store;
+
 static basic_block *s_new_block(ocode *first) {
-  auto *b = static_cast<basic_block *>(calloc(1, sizeof(basic_block)));
-  if (!b)
-    fatal_out_of_memory();
+  basic_block *b = &s_block_store.emplace_back();
   b->number = int(s_block_list.size());
   b->first = b->last = first;
   if (!s_block_list.empty()) {
@@ -530,8 +532,7 @@ static void s_pa_convert_block_branches(ocode *list) {
     oc->data.branch.type = LABEL_BRANCH;
     oc->data.branch.target.label = label;
   }
-  for (pa_block &pb : s_block_list)
-    free(pb.block);
+  s_block_store.clear();
   s_block_list.clear();
 }
 
