@@ -568,20 +568,19 @@ static const SymbolRecord *s_callee(const ocode *oc) {
 // A function of the section called from a node in a loop runs on every pass
 // of that loop: its nodes are marked too, and so on down the calls.
 static void s_mark_called_functions(ocode *list) {
+  if (std::find(s_in_loop.begin(), s_in_loop.end(), 1) == s_in_loop.end())
+    return;  // no loop: nothing runs on every pass of one
   std::map<const SymbolRecord *, std::pair<long, long>> span;  // function -> first, last index
   for (ocode *oc = list; oc; oc = oc->next)
     if (oc->type == OC_BFUNCT && oc->data.funct.sym)
       span[oc->data.funct.sym].first = oc->index;
     else if (oc->type == OC_EFUNCT && oc->data.funct.sym)
       span[oc->data.funct.sym].second = oc->index;
-  std::vector<const ocode *> node_at;
-  for (const ocode *oc = list; oc; oc = oc->next)
-    node_at.push_back(oc);
   std::vector<std::pair<long, long>> work;
   std::set<const SymbolRecord *> hot;
   auto scan = [&](long from, long to) {
-    for (long k = from; k <= to && k < long(node_at.size()); ++k) {
-      const ocode *oc = node_at[size_t(k)];
+    for (long k = from; k <= to && k < long(s_in_loop.size()) - 1; ++k) {
+      const ocode *oc = s_node_at[size_t(k)];
       if (!s_in_loop[size_t(k)])
         continue;
       auto found = span.find(s_callee(oc));
@@ -600,7 +599,7 @@ static void s_mark_called_functions(ocode *list) {
 
 // Marks, by node index, every node from the target of a backward branch to
 // the branch, within one function, and every node of a function called from
-// a marked node. Needs ocode_enumerate.
+// a marked node. Needs ocode_enumerate and s_pa_mark_flags (nodes by index).
 static void s_pa_mark_loops(ocode *list, long node_count) {
   std::vector<long> delta(size_t(node_count) + 2, 0);
   long function_start = 0;
@@ -1271,8 +1270,8 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   long node_count = ocode_enumerate(list);
   if (!list->key)
     s_pa_assign_keys(list);
-  s_pa_mark_loops(list, node_count);
   s_pa_mark_flags(list, node_count);
+  s_pa_mark_loops(list, node_count);
   s_table_clear(s_item_of, 2 * size_t(node_count));
   s_table_clear(s_spans, 0);
   s_table_clear(s_counted, 2 * size_t(node_count));
