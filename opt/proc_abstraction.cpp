@@ -18,16 +18,13 @@
 #include "opt/proc_abstraction.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
+#include <deque>
 #include <map>
 #include <set>
 #include <string>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "driver/diag.h"
@@ -43,7 +40,7 @@ struct pa_block {
   basic_block *block;
   bool excluded;               // assembly block, interrupt routine, outside functions
   bool called;                 // in a procedure that is called (not jumped to)
-  std::vector<ocode *> nodes;  // first .. last
+  size_t size;                 // nodes from first to last
   long base;                   // node index of the first node
 };
 
@@ -67,8 +64,12 @@ struct pa_item {
 // A hash table from 64-bit keys to 64-bit values, open addressing, no
 // removal: the dictionary makes a few entries per compared pair, and a
 // node per entry would cost more than the comparisons.
+struct pa_slot {
+  uint64_t key, value;  // key == PA_EMPTY: free
+};
+
 struct pa_table {
-  std::vector<uint64_t> keys, values;  // keys[k] == PA_EMPTY: free slot
+  std::vector<pa_slot> slots;
   size_t count;
   int shift;  // 64 - log2 of the number of slots
 };
@@ -78,11 +79,12 @@ constexpr uint64_t PA_EMPTY = ~uint64_t(0);
 }  // namespace
 
 // Multiplicative hashing: the top bits of key times 2^64 / phi.
-static size_t s_table_slot(const pa_table &t, uint64_t key) {
-  size_t mask = t.keys.size() - 1, k = size_t((key * 0x9E3779B97F4A7C15u) >> t.shift);
-  while (t.keys[k] != PA_EMPTY && t.keys[k] != key)
+static inline pa_slot &s_table_slot(pa_table &t, uint64_t key) {
+  const size_t mask = t.slots.size() - 1;
+  size_t k = size_t((key * 0x9E3779B97F4A7C15u) >> t.shift);
+  while (t.slots[k].key != PA_EMPTY && t.slots[k].key != key)
     k = (k + 1) & mask;
-  return k;
+  return t.slots[k];
 }
 
 // Empty, with room for about `expected` entries before it grows.
@@ -90,44 +92,47 @@ static void s_table_clear(pa_table &t, size_t expected) {
   int bits = 6;
   while ((size_t(1) << bits) < 2 * expected && bits < 40)
     ++bits;
-  t.keys.assign(size_t(1) << bits, PA_EMPTY);
-  t.values.assign(size_t(1) << bits, 0);
+  t.slots.assign(size_t(1) << bits, pa_slot{PA_EMPTY, 0});
   t.count = 0;
   t.shift = 64 - bits;
 }
 
-static const uint64_t *s_table_find(const pa_table &t, uint64_t key) {
-  size_t k = s_table_slot(t, key);
-  return t.keys[k] == key ? &t.values[k] : nullptr;
+static inline const uint64_t *s_table_find(pa_table &t, uint64_t key) {
+  const pa_slot &slot = s_table_slot(t, key);
+  return slot.key == key ? &slot.value : nullptr;
+}
+
+static void s_table_grow(pa_table &t) {
+  std::vector<pa_slot> old;
+  old.swap(t.slots);
+  t.slots.assign(2 * old.size(), pa_slot{PA_EMPTY, 0});
+  --t.shift;
+  for (const pa_slot &slot : old)
+    if (slot.key != PA_EMPTY)
+      s_table_slot(t, slot.key) = slot;
+}
+
+// The value of key, added as `value` when key is not there yet; *added
+// tells which.
+static inline uint64_t &s_table_find_or_insert(pa_table &t, uint64_t key, uint64_t value, bool *added) {
+  VELC_ASSERT(key != PA_EMPTY);
+  if (2 * (t.count + 1) > t.slots.size())
+    s_table_grow(t);
+  pa_slot &slot = s_table_slot(t, key);
+  *added = slot.key != key;
+  if (*added) {
+    slot = pa_slot{key, value};
+    ++t.count;
+  }
+  return slot.value;
 }
 
 // Adds key -> value unless key is there already; true when added.
-static bool s_table_insert(pa_table &t, uint64_t key, uint64_t value) {
-  VELC_ASSERT(key != PA_EMPTY);
-  if (2 * (t.count + 1) > t.keys.size()) {
-    pa_table bigger{std::vector<uint64_t>(2 * t.keys.size(), PA_EMPTY), std::vector<uint64_t>(2 * t.keys.size()), 0,
-                    t.shift - 1};
-    for (size_t k = 0; k < t.keys.size(); ++k)
-      if (t.keys[k] != PA_EMPTY) {
-        size_t slot = s_table_slot(bigger, t.keys[k]);
-        bigger.keys[slot] = t.keys[k];
-        bigger.values[slot] = t.values[k];
-      }
-    bigger.count = t.count;
-    t = std::move(bigger);
-  }
-  size_t k = s_table_slot(t, key);
-  if (t.keys[k] == key)
-    return false;
-  t.keys[k] = key;
-  t.values[k] = value;
-  ++t.count;
-  return true;
+static inline bool s_table_insert(pa_table &t, uint64_t key, uint64_t value) {
+  bool added = false;
+  s_table_find_or_insert(t, key, value, &added);
+  return added;
 }
-
-namespace {
-
-}  // namespace
 
 // Kept across runs and sections of one compilation.
 static long s_key;                       // last key handed out
@@ -146,11 +151,17 @@ static pa_table s_spans;    // (item, first index) of every other item's occurre
 static pa_table s_counted;
 static std::vector<long> s_keys;  // per node index: its key
 static std::vector<char> s_in_loop;  // per node index: between a backward branch and its target
-static std::vector<unsigned char> s_flags;  // per node index: NF_... bits, worked out once per run
+static std::vector<uint16_t> s_flags;  // per node index: NF_... bits, worked out once per run
 
 // NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
-enum : unsigned char { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
-                       NF_CONDITIONAL = 32, NF_RETURN = 64 };
+// NF_MAY_END: a sequence of three nodes or more may end at the node.
+// NF_CALLED: the node stands in a procedure that is called.
+enum : uint16_t { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
+                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256 };
+static std::vector<int> s_block_of;        // per node index: its block
+static std::vector<uint32_t> s_block_end;  // per node index: the node index after its block
+static std::vector<ocode *> s_node_at;     // per node index: the node
+static std::vector<uint64_t> s_last_item;  // per node index: see s_first_item
 static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
 static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
 
@@ -197,6 +208,8 @@ static bool s_is_position_register(const SymbolRecord *sym) {
   if (sym == PCLsym || sym == TOSLsym || sym == TOSHsym || sym == TOSUsym || sym == TOSsym || sym == STKPTRsym)
     return true;
   static const char *const names[] = {"PCL", "TOSL", "TOSH", "TOSU", "TOS", "STKPTR"};
+  if (!sym->name || (sym->name[0] != 'P' && sym->name[0] != 'T' && sym->name[0] != 'S'))
+    return false;
   for (const char *name : names)
     if (sym->name && strcmp(sym->name, name) == 0)
       return true;
@@ -229,72 +242,115 @@ static bool s_position_dependent(const ocode *oc) {
 
 // ---- keys ------------------------------------------------------------------------------
 
-static void s_put(std::string &sig, int64_t v) { sig.append(reinterpret_cast<const char *>(&v), sizeof v); }
+namespace {
+// The values that are equal exactly when two instruction or branch nodes
+// are equal: the node type, then the opcode and operands or the branch
+// kind, target and tested bit.
+struct pa_signature {
+  int64_t value[20];
+  int size;
+  void put(int64_t v) { value[size++] = v; }
+  bool operator==(const pa_signature &o) const {
+    return size == o.size && std::equal(value, value + size, o.value);
+  }
+};
+}  // namespace
 
-// Bytes that are equal exactly when two instruction or branch nodes of the
-// same type are equal.
-static std::string s_pa_signature(const ocode *oc) {
-  std::string sig;
-  s_put(sig, oc->type);
+static void s_pa_signature(const ocode *oc, pa_signature *sig) {
+  sig->size = 0;
+  sig->put(oc->type);
   if (oc->type == OC_INST) {
     const inst *ins = oc->data.inst.ins;
-    s_put(sig, ins->opcode);
+    sig->put(ins->opcode);
     for (const inst_operand &op : ins->operand) {
-      s_put(sig, op.type);
+      sig->put(op.type);
       if (op.type == SYMBOL_OP) {
-        s_put(sig, reinterpret_cast<intptr_t>(op.data.symbol.sym));
-        s_put(sig, op.data.symbol.offset);
-        s_put(sig, op.reloc);
+        sig->put(reinterpret_cast<intptr_t>(op.data.symbol.sym));
+        sig->put(op.data.symbol.offset);
+        sig->put(op.reloc);
       } else if (op.type == LITERAL_OP) {
-        s_put(sig, op.data.literal);
+        sig->put(op.data.literal);
       }
     }
-    return sig;
+    return;
   }
   const auto &br = oc->data.branch;
-  s_put(sig, br.type);
+  sig->put(br.type);
   switch (br.type) {
-  case LITERAL_BRANCH: s_put(sig, br.target.literal); break;
-  case SYMBOL_BRANCH: s_put(sig, reinterpret_cast<intptr_t>(br.target.symbol)); break;
-  case LABEL_BRANCH: s_put(sig, reinterpret_cast<intptr_t>(br.target.label)); break;
-  default: s_put(sig, reinterpret_cast<intptr_t>(br.target.block)); break;
+  case LITERAL_BRANCH: sig->put(br.target.literal); break;
+  case SYMBOL_BRANCH: sig->put(reinterpret_cast<intptr_t>(br.target.symbol)); break;
+  case LABEL_BRANCH: sig->put(reinterpret_cast<intptr_t>(br.target.label)); break;
+  default: sig->put(reinterpret_cast<intptr_t>(br.target.block)); break;
   }
   if (oc->type == OC_BTFBS || oc->type == OC_BTFBC) {
-    s_put(sig, br.data.src_type);
-    s_put(sig, br.data.bit);
-    s_put(sig, br.data.offset);
+    sig->put(br.data.src_type);
+    sig->put(br.data.bit);
+    sig->put(br.data.offset);
     if (br.data.src_type == SRC_SYMBOL) {
-      s_put(sig, reinterpret_cast<intptr_t>(br.data.sym));
-      s_put(sig, br.data.access);
+      sig->put(reinterpret_cast<intptr_t>(br.data.sym));
+      sig->put(br.data.access);
     }
   }
-  return sig;
+}
+
+static uint64_t s_signature_hash(const pa_signature &sig) {
+  uint64_t h = uint64_t(sig.size);
+  for (int k = 0; k < sig.size; ++k)
+    h = (h ^ uint64_t(sig.value[k])) * 0x100000001B3u + (h >> 29);
+  return h;
 }
 
 // Every node in order: an instruction or branch takes the key of the
 // earlier equal one, anything else (and what must stay put) a fresh key.
+// The distinct signatures go in a flat array, found through an
+// open-addressed table of their positions.
 static void s_pa_assign_keys(ocode *list) {
-  std::unordered_map<std::string, long> seen;
+  std::vector<pa_signature> distinct;
+  std::vector<long> key_of;  // per distinct signature
+  std::vector<int> slot(1024, -1);
+  pa_signature sig;
   for (ocode *oc = list; oc; oc = oc->next) {
     if (!s_is_code(oc) || oc->immutable || s_position_dependent(oc)) {
       oc->key = ++s_key;
       continue;
     }
-    long &key = seen[s_pa_signature(oc)];
-    if (!key)
-      key = ++s_key;
-    oc->key = key;
+    s_pa_signature(oc, &sig);
+    size_t mask = slot.size() - 1, k = size_t(s_signature_hash(sig)) & mask;
+    while (slot[k] >= 0 && !(distinct[size_t(slot[k])] == sig))
+      k = (k + 1) & mask;
+    if (slot[k] >= 0) {
+      oc->key = key_of[size_t(slot[k])];
+      continue;
+    }
+    slot[k] = int(distinct.size());
+    distinct.push_back(sig);
+    key_of.push_back(oc->key = ++s_key);
+    if (2 * distinct.size() > slot.size()) {
+      slot.assign(2 * slot.size(), -1);
+      for (size_t d = 0; d < distinct.size(); ++d) {
+        size_t m = slot.size() - 1, at = size_t(s_signature_hash(distinct[d])) & m;
+        while (slot[at] >= 0)
+          at = (at + 1) & m;
+        slot[at] = int(d);
+      }
+    }
   }
 }
 
 // A node made after the keys: the key of an earlier equal node, else a fresh one.
 static void s_pa_assign_key(ocode *oc) {
-  const std::string sig = s_is_code(oc) ? s_pa_signature(oc) : std::string();
-  for (const ocode *p = oc->prev; p; p = p->prev)
-    if (p->key && p->type == oc->type && !sig.empty() && s_pa_signature(p) == sig) {
-      oc->key = p->key;
-      return;
-    }
+  if (s_is_code(oc)) {
+    pa_signature sig, other;
+    s_pa_signature(oc, &sig);
+    for (const ocode *p = oc->prev; p; p = p->prev)
+      if (p->key && p->type == oc->type) {
+        s_pa_signature(p, &other);
+        if (other == sig) {
+          oc->key = p->key;
+          return;
+        }
+      }
+  }
   oc->key = ++s_key;
 }
 
@@ -373,17 +429,18 @@ static void s_leaders(pa_nodes &nodes) {
   }
 }
 
+// The run's block records, in one store that keeps their addresses.
+static std::deque<basic_block> s_block_store;
+
 static basic_block *s_new_block(ocode *first) {
-  auto *b = static_cast<basic_block *>(calloc(1, sizeof(basic_block)));
-  if (!b)
-    fatal_out_of_memory();
+  basic_block *b = &s_block_store.emplace_back();
   b->number = int(s_block_list.size());
   b->first = b->last = first;
   if (!s_block_list.empty()) {
     b->previous = s_block_list.back().block;
     b->previous->next = b;
   }
-  s_block_list.push_back(pa_block{b, false, false, {}, 0});
+  s_block_list.push_back(pa_block{b, false, false, 0, 0});
   return b;
 }
 
@@ -456,7 +513,7 @@ static void s_pa_calculate_basic_blocks(ocode *list) {
   s_to_block_targets(nodes);
   for (pa_block &pb : s_block_list)
     for (ocode *oc = pb.block->first;; oc = oc->next) {
-      pb.nodes.push_back(oc);
+      ++pb.size;
       if (oc == pb.block->last)
         break;
     }
@@ -475,8 +532,7 @@ static void s_pa_convert_block_branches(ocode *list) {
     oc->data.branch.type = LABEL_BRANCH;
     oc->data.branch.target.label = label;
   }
-  for (pa_block &pb : s_block_list)
-    free(pb.block);
+  s_block_store.clear();
   s_block_list.clear();
 }
 
@@ -512,20 +568,19 @@ static const SymbolRecord *s_callee(const ocode *oc) {
 // A function of the section called from a node in a loop runs on every pass
 // of that loop: its nodes are marked too, and so on down the calls.
 static void s_mark_called_functions(ocode *list) {
+  if (std::find(s_in_loop.begin(), s_in_loop.end(), 1) == s_in_loop.end())
+    return;  // no loop: nothing runs on every pass of one
   std::map<const SymbolRecord *, std::pair<long, long>> span;  // function -> first, last index
   for (ocode *oc = list; oc; oc = oc->next)
     if (oc->type == OC_BFUNCT && oc->data.funct.sym)
       span[oc->data.funct.sym].first = oc->index;
     else if (oc->type == OC_EFUNCT && oc->data.funct.sym)
       span[oc->data.funct.sym].second = oc->index;
-  std::vector<const ocode *> node_at;
-  for (const ocode *oc = list; oc; oc = oc->next)
-    node_at.push_back(oc);
   std::vector<std::pair<long, long>> work;
   std::set<const SymbolRecord *> hot;
   auto scan = [&](long from, long to) {
-    for (long k = from; k <= to && k < long(node_at.size()); ++k) {
-      const ocode *oc = node_at[size_t(k)];
+    for (long k = from; k <= to && k < long(s_in_loop.size()) - 1; ++k) {
+      const ocode *oc = s_node_at[size_t(k)];
       if (!s_in_loop[size_t(k)])
         continue;
       auto found = span.find(s_callee(oc));
@@ -544,7 +599,7 @@ static void s_mark_called_functions(ocode *list) {
 
 // Marks, by node index, every node from the target of a backward branch to
 // the branch, within one function, and every node of a function called from
-// a marked node. Needs ocode_enumerate.
+// a marked node. Needs ocode_enumerate and s_pa_mark_flags (nodes by index).
 static void s_pa_mark_loops(ocode *list, long node_count) {
   std::vector<long> delta(size_t(node_count) + 2, 0);
   long function_start = 0;
@@ -572,32 +627,50 @@ static uint64_t s_item_key(long length, long first_index) { return (uint64_t(len
 
 static uint64_t s_item_node_key(size_t item_index, long index) { return (uint64_t(item_index) << 32) | uint64_t(index); }
 
-// Whether node index lies in a counted occurrence of the item: one that
-// starts in the stretch of index or in the stretch before it.
-static bool s_inside_counted(size_t item_index, long length, long index) {
-  for (long stretch = index / length; stretch >= 0 && stretch >= index / length - 1; --stretch) {
+// Whether the occurrence of the item from node index `first` overlaps a
+// counted one: one that starts less than the length away, in the stretch
+// of `first` or in the stretch before or after it.
+static bool s_overlaps_counted(const pa_item &item, size_t item_index, long first) {
+  if (item.count == 0)
+    return false;
+  const long length = item.length;
+  for (long stretch = std::max(first / length - 1, 0L); stretch <= first / length + 1; ++stretch) {
     const uint64_t *start = s_table_find(s_counted, s_item_node_key(item_index, stretch));
-    if (start && long(*start) <= index && long(*start) + length - 1 >= index)
+    if (start && long(*start) > first - length && long(*start) < first + length)
       return true;
   }
   return false;
 }
 
-static pa_occurrence s_occurrence(int block, int start, long length);
+static pa_occurrence s_occurrence(size_t x, long length);
 
-// Adds the occurrence at start of block to the item unless it has it already.
-static void s_add_occurrence(pa_item &item, size_t item_index, int block, int start) {
-  const long first_index = s_block_list[size_t(block)].base + start;
-  const uint64_t key = s_item_key(item.length, first_index);
-  if (const uint64_t *first_item = s_table_find(s_item_of, key)) {
-    if (*first_item == item_index || !s_table_insert(s_spans, s_item_node_key(item_index, first_index), 0))
-      return;
-  } else {
-    s_table_insert(s_item_of, key, item_index);
+// The first item that has the occurrence of `length` nodes at node index x,
+// or -1. Most pairs of starts find both occurrences in one item already,
+// and the same node is asked for the same length again and again: the last
+// answer found for each node is kept (an entry of s_item_of never changes).
+static inline long s_first_item(size_t x, long length) {
+  const uint64_t last = s_last_item[x];
+  if ((last >> 32) == uint64_t(length))
+    return long(uint32_t(last));
+  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, long(x)));
+  if (!found)
+    return -1;
+  s_last_item[x] = (uint64_t(length) << 32) | *found;
+  return long(*found);
+}
+
+// Adds the occurrence at node index x to the item unless it has it already.
+static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
+  const long first_item = s_first_item(x, item.length);
+  if (first_item < 0) {
+    s_table_insert(s_item_of, s_item_key(item.length, long(x)), item_index);
+    s_last_item[x] = (uint64_t(item.length) << 32) | item_index;
+  } else if (size_t(first_item) == item_index ||
+             !s_table_insert(s_spans, s_item_node_key(item_index, long(x)), 0)) {
+    return;
   }
-  pa_occurrence o = s_occurrence(block, start, item.length);
-  o.overlap = s_inside_counted(item_index, item.length, o.first_index) ||
-              s_inside_counted(item_index, item.length, o.last_index);
+  pa_occurrence o = s_occurrence(x, item.length);
+  o.overlap = s_overlaps_counted(item, item_index, o.first_index);
   if (s_counts(o)) {
     bool added = s_table_insert(s_counted, s_item_node_key(item_index, o.first_index / item.length),
                                 uint64_t(o.first_index));
@@ -607,48 +680,47 @@ static void s_add_occurrence(pa_item &item, size_t item_index, int block, int st
   item.occurrences.push_back(o);
 }
 
-// The match of `length` nodes at start i of block a and start j of block b.
-static void s_pa_add_match_to_dictionary(int a, int i, int b, int j, long length) {
-  const uint64_t *found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(a)].base + i));
-  if (found) {  // the first occurrence is in that item already
-    size_t index = size_t(*found);
-    s_add_occurrence(s_dictionary[index], index, b, j);
+// The match of `length` nodes at node indices x and y (x first).
+static void s_pa_add_match_to_dictionary(size_t x, size_t y, long length) {
+  long found = s_first_item(x, length);
+  if (found >= 0) {  // the first occurrence is in that item already
+    size_t index = size_t(found);
+    if (s_first_item(y, length) != found)
+      s_add_occurrence(s_dictionary[index], index, y);
     return;
   }
-  found = s_table_find(s_item_of, s_item_key(length, s_block_list[size_t(b)].base + j));
-  if (found) {
-    size_t index = size_t(*found);
-    s_add_occurrence(s_dictionary[index], index, a, i);
-    s_add_occurrence(s_dictionary[index], index, b, j);
+  found = s_first_item(y, length);
+  if (found >= 0) {
+    size_t index = size_t(found);
+    s_add_occurrence(s_dictionary[index], index, x);
+    s_add_occurrence(s_dictionary[index], index, y);
     return;
   }
   s_dictionary.push_back(pa_item{length, 0, {}, 0});
   size_t index = s_dictionary.size() - 1;
-  s_add_occurrence(s_dictionary[index], index, a, i);
-  s_add_occurrence(s_dictionary[index], index, b, j);
+  s_add_occurrence(s_dictionary[index], index, x);
+  s_add_occurrence(s_dictionary[index], index, y);
 }
 
-static pa_occurrence s_occurrence(int block, int start, long length) {
-  const std::vector<ocode *> &nodes = s_block_list[size_t(block)].nodes;
-  ocode *first = nodes[size_t(start)], *last = nodes[size_t(start + length - 1)];
+static pa_occurrence s_occurrence(size_t x, long length) {
+  ocode *first = s_node_at[x], *last = s_node_at[x + size_t(length) - 1];
   // A call adds a CALL and a RETURN to every pass of a loop; a branch into
   // a sequence that ends in a return runs once per call of the function.
-  bool kept = s_in_loop[size_t(first->index)] && !(s_flags[size_t(last->index)] & NF_RETURN);
-  return pa_occurrence{block, first, last, first->index, last->index, false, kept};
+  bool kept = s_in_loop[x] && !(s_flags[size_t(last->index)] & NF_RETURN);
+  return pa_occurrence{s_block_of[x], first, last, first->index, last->index, false, kept};
 }
 
-// Whether a sequence of the block may end at node `end` (exclusive): not
-// between an instruction and its second word, not on a conditional branch
-// or a skip (whose next instruction lies outside), and not on a return or
-// branch that a skip inside the sequence may step over.
-// Positions are within the block; flags[p] are the flags of its node p.
-static bool s_may_end(const unsigned char *flags, size_t size, size_t start, size_t end) {
-  if (end < size && (flags[end] & NF_WORD2))
+// Whether a sequence of three nodes or more of the block from base to end
+// (exclusive) may end at node index k: not between an instruction and its
+// second word, not on a conditional branch or a skip (whose next
+// instruction lies outside), and not on a return or branch that a skip
+// inside the sequence may step over.
+static bool s_may_end(size_t base, size_t end, size_t k) {
+  if (k + 1 < end && (s_flags[k + 1] & NF_WORD2))
     return false;
-  unsigned char last = flags[end - 1];
-  if (last & (NF_CONDITIONAL | NF_SKIP))
+  if (s_flags[k] & (NF_CONDITIONAL | NF_SKIP))
     return false;
-  return !((last & NF_ENDS_FUNCTION) && end - 1 > start && (flags[end - 2] & NF_SKIP));
+  return !((s_flags[k] & NF_ENDS_FUNCTION) && k > base && (s_flags[k - 1] & NF_SKIP));
 }
 
 static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
@@ -668,9 +740,20 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   }
   s_match_run.assign(size_t(node_count) + 1, 0);
   s_next_call.assign(size_t(node_count) + 1, 0);
+  s_block_of.assign(size_t(node_count) + 1, 0);
+  s_block_end.assign(size_t(node_count) + 1, 0);
+  s_node_at.assign(size_t(node_count) + 1, nullptr);
+  s_last_item.assign(size_t(node_count) + 1, 0);
+  for (ocode *oc = list; oc; oc = oc->next)
+    s_node_at[size_t(oc->index)] = oc;
   for (pa_block &pb : s_block_list) {
-    pb.base = pb.nodes.front()->index;
-    const size_t end = size_t(pb.base) + pb.nodes.size();
+    pb.base = pb.block->first->index;
+    const size_t end = size_t(pb.base) + pb.size;
+    for (size_t k = size_t(pb.base); k < end; ++k) {
+      s_block_of[k] = pb.block->number;
+      s_block_end[k] = uint32_t(end);
+      s_flags[k] |= pb.called ? NF_CALLED : 0;
+    }
     int run = 0;
     long call = long(end);
     for (size_t k = end; k-- > size_t(pb.base);) {
@@ -679,6 +762,9 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
       s_match_run[k] = run;
       s_next_call[k] = call;
     }
+    for (size_t k = size_t(pb.base); k < end; ++k)
+      if (s_may_end(size_t(pb.base), end, k))
+        s_flags[k] |= NF_MAY_END;
   }
 }
 
@@ -686,212 +772,269 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
 // recursion through it would take two return-stack entries instead of one),
 // nor stand in a called procedure. One that is jumped to runs at its
 // occurrence's depth and may call, unless it stands in a called procedure.
-// The length up to the first call, len, or 0.
-static size_t s_call_free_length(const unsigned char *flags, long base, size_t start, size_t len, bool called) {
+// The length up to the first call of the sequence from node index x, len, or 0.
+static size_t s_call_free_length(size_t x, size_t len, bool called) {
   if (len < 3)
     return len;
-  bool jumped_to = (flags[start + len - 1] & NF_ENDS_FUNCTION) != 0;
+  bool jumped_to = (s_flags[x + len - 1] & NF_ENDS_FUNCTION) != 0;
   if (jumped_to && !called)
     return len;
   if (!jumped_to && called)
     return 0;
-  return std::min(len, size_t(s_next_call[size_t(base) + start] - base) - start);
+  return std::min(len, size_t(s_next_call[x]) - x);
 }
 
-// The longest common sequence from start i of block a and start j of block
-// b (a, i before b, j in list order) that neither runs into the other's
-// first node; shortened to a permitted end; added when 3 nodes or more.
-// common: the number of equal keys from the two starts when known, else -1.
-static void s_pa_find_match(int a, int i, int b, int j, long common) {
-  const pa_block &pa = s_block_list[size_t(a)], &pb = s_block_list[size_t(b)];
-  const size_t sa = pa.nodes.size(), sb = pb.nodes.size();
-  const unsigned char *fa = &s_flags[size_t(pa.base)], *fb = &s_flags[size_t(pb.base)];
-  size_t limit = std::min(sa - size_t(i), sb - size_t(j));
-  if (a == b)
-    limit = std::min(limit, size_t(j - i));  // not into the other's first node
-  const long *ka = &s_keys[size_t(pa.base) + size_t(i)], *kb = &s_keys[size_t(pb.base) + size_t(j)];
+// The longest common sequence from node index x and from node index y > x
+// that neither runs into the other's first node; shortened to a permitted
+// end; added when 3 nodes or more. common: the number of equal keys from
+// the two starts when known, else -1.
+static void s_pa_find_match(size_t x, size_t y, long common) {
+  const size_t ex = s_block_end[x], ey = s_block_end[y];
+  size_t limit = std::min(ex - x, ey - y);
+  if (ex == ey)
+    limit = std::min(limit, y - x);  // one block: not into the other's first node
+  const uint16_t *flags = s_flags.data();
   size_t len = 0;
-  if (common >= 0)
-    len = std::min({limit, size_t(common), size_t(s_match_run[size_t(pa.base) + size_t(i)])});
-  else
-    while (len < limit && ka[len] == kb[len] && (fa[size_t(i) + len] & NF_MATCH))
+  if (common >= 0) {
+    len = std::min({limit, size_t(common), size_t(s_match_run[x])});
+  } else {
+    const long *keys = s_keys.data();
+    while (len < limit && keys[x + len] == keys[y + len] && (flags[x + len] & NF_MATCH))
       ++len;
+  }
+  const bool called = ((flags[x] | flags[y]) & NF_CALLED) != 0;
   while (len >= 3) {
-    while (len >= 3 && !(s_may_end(fa, sa, size_t(i), size_t(i) + len) && s_may_end(fb, sb, size_t(j), size_t(j) + len)))
+    while (len >= 3 && !(flags[x + len - 1] & flags[y + len - 1] & NF_MAY_END))
       --len;
-    bool called = pa.called || pb.called;
-    size_t calls = s_call_free_length(fa, pa.base, size_t(i), len, called);
+    size_t calls = s_call_free_length(x, len, called);
     if (calls == len)
       break;
     len = calls;
   }
   if (len >= 3)
-    s_pa_add_match_to_dictionary(a, i, b, j, long(len));
+    s_pa_add_match_to_dictionary(x, y, long(len));
 }
 
 // A start must not be a second word, nor the instruction a skip may step over.
 static bool s_may_start(ocode *oc) { return s_is_code(oc) && !s_is_word2(oc) && !opt_after_skip(oc); }
-
-struct triple_hash {
-  size_t operator()(const std::array<long, 3> &t) const {
-    return std::hash<long>()(t[0]) * 1000003u ^ std::hash<long>()(t[1]) * 10007u ^ std::hash<long>()(t[2]);
-  }
-};
 
 // Starts compared with each start of the same three keys: all of them in
 // a small group; in a large one, sorted by the keys that follow, the ones
 // next in that order (those with the longest common sequences).
 constexpr size_t PAIR_NEIGHBOURS = 16;
 
-// Whether the keys from start x come before those from start y, both
-// starts of one group (their first three keys are equal).
-static bool s_follows_before(int xb, int xi, int yb, int yi) {
-  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
-  const long *kx = &s_keys[size_t(px.base)], *ky = &s_keys[size_t(py.base)];
-  size_t i = size_t(xi) + 3, j = size_t(yi) + 3, sx = px.nodes.size(), sy = py.nodes.size();
-  for (; i < sx && j < sy; ++i, ++j)
-    if (kx[i] != ky[j])
-      return kx[i] < ky[j];
-  return i == sx && j < sy;
-}
-
-// Ranks of the keys from each node to the end of its block, for blocks so
-// long that comparing the keys one by one would grow with the square of
-// their length (a long run of repeated statements). s_rank[k][i]: the rank
-// of the first 2^k keys from node index i (fewer at the block's end); equal
-// ranks, equal keys ending together; 0 stands for the block's end. The
-// last level orders the starts as s_follows_before does.
+// Ranks of the keys from each node to the end of its block, for the blocks
+// with starts in a group that is sorted, made by doubling: the rank of the
+// first 2^k keys from a node comes from the ranks of the first 2^(k-1)
+// keys from it and from the node 2^(k-1) further on (0 past the block's
+// end, so a sequence that ends comes before every longer one). Each
+// doubling orders the nodes by two ranks with two counting passes, and it
+// stops when the ranks cover the longest block or tell no more nodes
+// apart than the level before (then equal ranks mean equal keys to the
+// block's end). s_suffix_rank holds the last level: the order in which the
+// keys from each start run.
+static std::vector<int> s_suffix_rank;
+// Every level, s_rank[k][i] for the first 2^k keys from node index i, kept
+// when a block is so long that comparing the keys two neighbours share one
+// by one would grow with the square of its length (a long run of repeated
+// statements).
 static std::vector<std::vector<int>> s_rank;
 
-// Blocks longer than this are ranked; shorter ones compare key by key.
+// Blocks longer than this keep every level; shorter ones compare key by key.
 constexpr size_t RANKED_BLOCK_LENGTH = 512;
 
-static void s_dense_ranks(const std::vector<uint32_t> &order, std::vector<int> *rank,
-                          const std::function<bool(uint32_t, uint32_t)> &same) {
-  int next = 0;
-  for (size_t k = 0; k < order.size(); ++k) {
-    if (k == 0 || !same(order[k - 1], order[k]))
-      ++next;
-    (*rank)[order[k]] = next;
-  }
+// `in` ordered by rank (1 .. classes), equal ranks in the order of `in`.
+static void s_order_by_rank(const std::vector<uint32_t> &in, const std::vector<int> &rank, int classes,
+                            std::vector<uint32_t> *out, std::vector<uint32_t> *count) {
+  count->assign(size_t(classes) + 2, 0);
+  for (uint32_t i : in)
+    ++(*count)[size_t(rank[i]) + 1];
+  for (size_t c = 1; c < count->size(); ++c)
+    (*count)[c] += (*count)[c - 1];
+  out->resize(in.size());
+  for (uint32_t i : in)
+    (*out)[(*count)[size_t(rank[i])]++] = i;
 }
 
-// Ranks the nodes of the blocks marked in `sorted` (those with starts in a
-// group that is sorted) when one of them is long.
 static void s_pa_rank_suffixes(long node_count, const std::vector<char> &sorted) {
   s_rank.clear();
   const size_t n = size_t(node_count);
+  std::vector<uint32_t> nodes, first(n, 0), end(n, 0);
   size_t longest = 0;
-  for (size_t b = 0; b < sorted.size(); ++b)
-    if (sorted[b])
-      longest = std::max(longest, s_block_list[b].nodes.size());
-  if (longest <= RANKED_BLOCK_LENGTH)
-    return;
-  std::vector<uint32_t> end(n, 0), order;
+  long largest_key = 0;
   for (size_t b = 0; b < sorted.size(); ++b) {
     if (!sorted[b])
       continue;
     const pa_block &pb = s_block_list[b];
-    for (size_t i = size_t(pb.base); i < size_t(pb.base) + pb.nodes.size(); ++i) {
-      end[i] = uint32_t(size_t(pb.base) + pb.nodes.size());
-      order.push_back(uint32_t(i));
+    longest = std::max(longest, pb.size);
+    for (size_t i = size_t(pb.base); i < size_t(pb.base) + pb.size; ++i) {
+      nodes.push_back(uint32_t(i));
+      first[i] = uint32_t(pb.base);
+      end[i] = uint32_t(size_t(pb.base) + pb.size);
+      largest_key = std::max(largest_key, s_keys[i]);
     }
   }
-  std::sort(order.begin(), order.end(), [](uint32_t x, uint32_t y) { return s_keys[x] < s_keys[y]; });
-  s_rank.emplace_back(n, 0);
-  s_dense_ranks(order, &s_rank.back(), [](uint32_t x, uint32_t y) { return s_keys[x] == s_keys[y]; });
-  for (size_t span = 1; span < longest; span *= 2) {
-    const std::vector<int> &prev = s_rank.back();
-    auto second = [&](uint32_t i) { return size_t(i) + span < end[i] ? prev[i + span] : 0; };
-    std::sort(order.begin(), order.end(), [&](uint32_t x, uint32_t y) {
-      return prev[x] != prev[y] ? prev[x] < prev[y] : second(x) < second(y);
-    });
-    std::vector<int> next(n, 0);
-    s_dense_ranks(order, &next, [&](uint32_t x, uint32_t y) { return prev[x] == prev[y] && second(x) == second(y); });
-    s_rank.push_back(std::move(next));
+  const bool keep_levels = longest > RANKED_BLOCK_LENGTH;
+  std::vector<uint32_t> count(size_t(largest_key) + 1, 0), order, by_second;
+  for (uint32_t i : nodes)
+    count[size_t(s_keys[i])] = 1;
+  int classes = 0;
+  for (uint32_t &c : count)
+    c = c ? uint32_t(++classes) : 0;
+  std::vector<int> rank(n, 0), next(n, 0), second(n, 0);
+  for (uint32_t i : nodes)
+    rank[i] = int(count[size_t(s_keys[i])]);
+  s_order_by_rank(nodes, rank, classes, &order, &count);
+  for (size_t span = 1; span < longest && size_t(classes) < nodes.size(); span *= 2) {
+    if (keep_levels)
+      s_rank.push_back(rank);
+    // By the rank `span` nodes on: those past the block's end first.
+    by_second.clear();
+    for (size_t b = 0; b < sorted.size(); ++b)
+      if (sorted[b]) {
+        const pa_block &pb = s_block_list[b];
+        const size_t end_b = size_t(pb.base) + pb.size;
+        for (size_t i = end_b - std::min(span, pb.size); i < end_b; ++i) {
+          by_second.push_back(uint32_t(i));
+          second[i] = 0;
+        }
+      }
+    for (uint32_t j : order)
+      if (j >= first[j] + span) {
+        by_second.push_back(uint32_t(j - span));
+        second[j - span] = rank[j];
+      }
+    s_order_by_rank(by_second, rank, classes, &order, &count);
+    int fresh = 0;
+    for (size_t k = 0; k < order.size(); ++k) {
+      const uint32_t i = order[k];
+      if (k == 0 || rank[order[k - 1]] != rank[i] || second[order[k - 1]] != second[i])
+        ++fresh;
+      next[i] = fresh;
+    }
+    std::swap(rank, next);
+    if (fresh == classes)
+      break;
+    classes = fresh;
   }
+  if (keep_levels)
+    s_rank.push_back(rank);
+  s_suffix_rank = std::move(rank);
 }
 
-// The number of equal keys from start x and from start y of one group.
-static long s_common_keys(int xb, int xi, int yb, int yi) {
-  const pa_block &px = s_block_list[size_t(xb)], &py = s_block_list[size_t(yb)];
-  const size_t limit = std::min(px.nodes.size() - size_t(xi), py.nodes.size() - size_t(yi));
+// The number of equal keys from start x and from start y of one group
+// (node indices).
+static long s_common_keys(size_t x, size_t y) {
+  const size_t limit = std::min(s_block_end[x] - x, s_block_end[y] - y);
   if (!s_rank.empty()) {
-    const size_t x = size_t(px.base) + size_t(xi), y = size_t(py.base) + size_t(yi);
+    if (s_rank.back()[x] == s_rank.back()[y])  // equal to the end
+      return long(limit);
     size_t n = 0;
-    for (size_t k = s_rank.size(); k-- > 0 && n < limit;)
+    for (size_t k = s_rank.size() - 1; k-- > 0 && n < limit;)
       if (s_rank[k][x + n] == s_rank[k][y + n])
         n += size_t(1) << k;
     return long(std::min(n, limit));
   }
-  const long *kx = &s_keys[size_t(px.base) + size_t(xi)], *ky = &s_keys[size_t(py.base) + size_t(yi)];
+  const long *kx = &s_keys[x], *ky = &s_keys[y];
   size_t n = 3;
   while (n < limit && kx[n] == ky[n])
     ++n;
   return long(n);
 }
 
-static void s_find_match_in_order(int a, int i, int b, int j, long common) {
-  if (a < b || (a == b && i < j))
-    s_pa_find_match(a, i, b, j, common);
+static void s_find_match_in_order(size_t x, size_t y, long common) {
+  if (x < y)
+    s_pa_find_match(x, y, common);
   else
-    s_pa_find_match(b, j, a, i, common);
+    s_pa_find_match(y, x, common);
+}
+
+// Groups of the starts (node indices) with the same three keys, in the
+// order their first start comes: group[s] for starts[s] (list order).
+static int s_pa_group_starts(std::vector<uint32_t> *starts, std::vector<int> *group) {
+  pa_table pairs, triples;  // keys of two nodes -> pair number; (pair, key) -> group
+  s_table_clear(pairs, 1024);
+  s_table_clear(triples, 1024);
+  int groups = 0;
+  VELC_ASSERT(s_key < (long(1) << 32));  // two keys fit in a table key
+  for (const pa_block &pb : s_block_list) {
+    if (pb.excluded || pb.size <= 2)
+      continue;
+    const long *key = &s_keys[size_t(pb.base)];
+    for (size_t i = 0; i + 3 < pb.size; ++i) {
+      if (!s_may_start(s_node_at[size_t(pb.base) + i]))
+        continue;
+      uint64_t pair = (uint64_t(key[i]) << 32) | uint64_t(key[i + 1]);
+      s_table_insert(pairs, pair, pairs.count);
+      uint64_t triple = (*s_table_find(pairs, pair) << 32) | uint64_t(key[i + 2]);
+      if (s_table_insert(triples, triple, uint64_t(groups)))
+        ++groups;
+      starts->push_back(uint32_t(size_t(pb.base) + i));
+      group->push_back(int(*s_table_find(triples, triple)));
+    }
+  }
+  return groups;
 }
 
 // Only pairs of starts whose first three keys agree can give a match of
 // three nodes or more.
 static void s_pa_create_dictionary(long node_count) {
-  struct start {
-    int block, index;
-  };
-  std::unordered_map<std::array<long, 3>, size_t, triple_hash> bucket_of;
-  std::vector<std::vector<start>> buckets;
-  for (const pa_block &pb : s_block_list) {
-    if (pb.excluded || pb.nodes.size() <= 2)
-      continue;
-    for (size_t i = 0; i + 3 < pb.nodes.size(); ++i) {
-      if (!s_may_start(pb.nodes[i]))
-        continue;
-      std::array<long, 3> keys{pb.nodes[i]->key, pb.nodes[i + 1]->key, pb.nodes[i + 2]->key};
-      auto [it, fresh] = bucket_of.emplace(keys, buckets.size());
-      if (fresh)
-        buckets.emplace_back();
-      buckets[it->second].push_back(start{pb.block->number, int(i)});
-    }
-  }
+  std::vector<uint32_t> starts, grouped;
+  std::vector<int> group;
+  const int groups = s_pa_group_starts(&starts, &group);
+  std::vector<size_t> begin(size_t(groups) + 1, 0);  // group g: grouped[begin[g] .. begin[g + 1])
+  for (int g : group)
+    ++begin[size_t(g) + 1];
   std::vector<char> sorted(s_block_list.size(), 0);
-  for (const std::vector<start> &bucket : buckets)
-    if (bucket.size() > PAIR_NEIGHBOURS + 1)
-      for (const start &st : bucket)
-        sorted[size_t(st.block)] = 1;
-  s_pa_rank_suffixes(node_count, sorted);
-  for (std::vector<start> &bucket : buckets) {
-    if (bucket.size() <= PAIR_NEIGHBOURS + 1) {
-      for (size_t p = 0; p < bucket.size(); ++p)
-        for (size_t q = p + 1; q < bucket.size(); ++q)
-          s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, -1);
+  bool any_sorted = false;
+  for (size_t s = 0; s < starts.size(); ++s)
+    if (begin[size_t(group[s]) + 1] > PAIR_NEIGHBOURS + 1)
+      sorted[size_t(s_block_of[starts[s]])] = 1, any_sorted = true;
+  for (size_t g = 0; g < size_t(groups); ++g)
+    begin[g + 1] += begin[g];
+  // Starts of a small group in list order; of a large one in the order of
+  // the keys that follow them, equal ones in list order.
+  std::vector<size_t> fill(begin.begin(), begin.end() - 1);
+  grouped.resize(starts.size());
+  std::vector<uint32_t> in_rank_order;
+  for (size_t s = 0; s < starts.size(); ++s)
+    if (begin[size_t(group[s]) + 1] - begin[size_t(group[s])] > PAIR_NEIGHBOURS + 1)
+      in_rank_order.push_back(uint32_t(s));
+    else
+      grouped[fill[size_t(group[s])]++] = starts[s];
+  if (any_sorted) {
+    s_pa_rank_suffixes(node_count, sorted);
+    std::vector<int> rank(starts.size(), 0);
+    int classes = 0;
+    for (uint32_t s : in_rank_order) {
+      rank[s] = s_suffix_rank[starts[s]];
+      classes = std::max(classes, rank[s]);
+    }
+    std::vector<uint32_t> order, count;
+    s_order_by_rank(in_rank_order, rank, classes, &order, &count);
+    for (uint32_t s : order)
+      grouped[fill[size_t(group[s])]++] = starts[s];
+  }
+  std::vector<long> adjacent;
+  for (size_t g = 0; g < size_t(groups); ++g) {
+    const uint32_t *bucket = &grouped[begin[g]];
+    const size_t size = begin[g + 1] - begin[g];
+    if (size <= PAIR_NEIGHBOURS + 1) {
+      for (size_t p = 0; p < size; ++p)
+        for (size_t q = p + 1; q < size; ++q)
+          s_find_match_in_order(bucket[p], bucket[q], -1);
       continue;
     }
-    if (!s_rank.empty())
-      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
-        const std::vector<int> &rank = s_rank.back();
-        return rank[size_t(s_block_list[size_t(x.block)].base + x.index)] <
-               rank[size_t(s_block_list[size_t(y.block)].base + y.index)];
-      });
-    else
-      std::stable_sort(bucket.begin(), bucket.end(), [](const start &x, const start &y) {
-        return s_follows_before(x.block, x.index, y.block, y.index);
-      });
     // In key order the keys two starts share are the fewest that the
     // neighbours between them share.
-    std::vector<long> adjacent(bucket.size(), 0);
-    for (size_t p = 0; p + 1 < bucket.size(); ++p)
-      adjacent[p] = s_common_keys(bucket[p].block, bucket[p].index, bucket[p + 1].block, bucket[p + 1].index);
-    for (size_t p = 0; p < bucket.size(); ++p) {
+    adjacent.assign(size, 0);
+    for (size_t p = 0; p + 1 < size; ++p)
+      adjacent[p] = s_common_keys(bucket[p], bucket[p + 1]);
+    for (size_t p = 0; p < size; ++p) {
       long common = adjacent[p];
-      for (size_t q = p + 1; q < bucket.size() && q <= p + PAIR_NEIGHBOURS; ++q) {
+      for (size_t q = p + 1; q < size && q <= p + PAIR_NEIGHBOURS; ++q) {
         common = std::min(common, adjacent[q - 1]);
-        s_find_match_in_order(bucket[p].block, bucket[p].index, bucket[q].block, bucket[q].index, common);
+        s_find_match_in_order(bucket[p], bucket[q], common);
       }
     }
   }
@@ -1127,13 +1270,14 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   long node_count = ocode_enumerate(list);
   if (!list->key)
     s_pa_assign_keys(list);
-  s_pa_mark_loops(list, node_count);
   s_pa_mark_flags(list, node_count);
-  s_table_clear(s_item_of, size_t(node_count));
+  s_pa_mark_loops(list, node_count);
+  s_table_clear(s_item_of, 2 * size_t(node_count));
   s_table_clear(s_spans, 0);
-  s_table_clear(s_counted, size_t(node_count) / 4);
+  s_table_clear(s_counted, 2 * size_t(node_count));
   s_pa_create_dictionary(node_count);
   s_rank.clear();
+  s_suffix_rank.clear();
   s_pa_sort_dictionary_by_instructions_saved();
   s_pa_remove_unprofitable_items_from_dictionary();
   bool changed = s_pa_perform_abstraction(last_node, node_count);
@@ -1145,6 +1289,10 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_keys.clear();
   s_in_loop.clear();
   s_flags.clear();
+  s_block_of.clear();
+  s_block_end.clear();
+  s_node_at.clear();
+  s_last_item.clear();
   s_match_run.clear();
   s_next_call.clear();
   return changed;
