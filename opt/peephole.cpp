@@ -86,27 +86,31 @@ int opt_peephole_block(basic_block *block, int limit) {
   if (block->immutable)
     return 0;
   // Each rewrite is found by a scan from the block's start, as if the scan
-  // began there every time; the nodes before the last barrier seen were
-  // tested already and still fail, so the next scan resumes at it.
+  // began there every time; the nodes before the last barrier ahead of a
+  // rewrite were tested already and still fail, so the next scan resumes at
+  // that barrier.
   int done = 0;
   ocode *resume = nullptr;  // null: the block's first node
   while (done < limit) {
-    ocode *barrier = resume;
+    ocode *start = resume ? resume : block->first, *before = nullptr;
     bool changed = false;
-    for (ocode *oc = resume ? resume : block->first; oc; oc = oc->next) {
+    for (ocode *oc = start; oc; oc = oc->next) {
+      before = oc == start ? nullptr : oc->prev;
       if (s_movff(block, oc) || s_retlw(block, oc)) {
         changed = true;
         break;
       }
       if (oc == block->last)
         break;
-      if (s_zn_barrier(oc))
-        barrier = oc;
     }
     if (!changed)
       break;
     ++done;
-    resume = barrier;
+    for (ocode *p = before; p; p = p == start ? nullptr : p->prev)
+      if (s_zn_barrier(p)) {
+        resume = p;
+        break;
+      }
   }
   return done;
 }
