@@ -227,9 +227,12 @@ struct FunctionNodes {
 };
 }  // namespace
 
-// Numbers the nodes from the begin marker through the end marker.
-static FunctionNodes s_number(ocode *function) {
-  FunctionNodes nodes;
+// Numbers the nodes from the begin marker through the end marker. The
+// vectors are kept from one build to the next (a function's blocks are
+// built again after every change).
+static FunctionNodes &s_number(ocode *function) {
+  static FunctionNodes nodes;
+  nodes.node.clear();
   for (ocode *oc = function; oc; oc = oc->next) {
     oc->index = long(nodes.node.size());
     nodes.node.push_back(oc);
@@ -275,8 +278,8 @@ static void s_leaders(ocode *function, FunctionNodes &nodes) {
       add(nodes.real_at(oc->next));
     } else if (is_return(oc)) {
       add(nodes.real_at(oc->next));
-    } else if (nodes.has(oc, NAMED)) {
-      add(oc);
+    } else if (nodes.flags[oc->index] & NAMED) {  // oc is one of the numbered nodes
+      nodes.flags[oc->index] |= LEADER;
     }
   }
   add(nodes.node.back()->type == OC_EFUNCT ? nodes.node.back() : nullptr);
@@ -308,10 +311,10 @@ static basic_block *s_new_block(basic_block *prev, ocode *first, int number) {
 
 // A leader preceded by a named label: the label starts the block instead.
 static void s_block_starts(FunctionNodes &nodes) {
-  for (ocode *leader : nodes.node) {
-    if (!nodes.has(leader, LEADER))
+  for (size_t i = 0; i < nodes.node.size(); ++i) {
+    if (!(nodes.flags[i] & LEADER))
       continue;
-    ocode *start = leader;
+    ocode *start = nodes.node[i];
     while (start->prev && start->prev->type == OC_LABEL && nodes.has(start->prev, NAMED))
       start = start->prev;
     nodes.mark(start, START);
@@ -337,7 +340,7 @@ static void s_edges(basic_block *blocks) {
 }
 
 basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
-  FunctionNodes nodes = s_number(function);
+  FunctionNodes &nodes = s_number(function);
   s_named_labels(nodes);
   s_leaders(function, nodes);
   s_block_starts(nodes);
@@ -372,7 +375,7 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
   for (basic_block *b = first; b; b = b->next)
     for (ocode *oc = b->first, *next; oc; oc = next) {
       next = oc == b->last ? nullptr : oc->next;
-      if (oc->type != OC_LABEL || nodes.has(oc, NAMED))
+      if (oc->type != OC_LABEL || (nodes.flags[oc->index] & NAMED))  // oc is one of the numbered nodes
         continue;
       if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
         oc->data.label.sym->label_node = nullptr;
