@@ -5,6 +5,7 @@
 // and back: block targets as labels again. Also the shared node helpers.
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <algorithm>
 #include <vector>
 
@@ -226,9 +227,12 @@ struct FunctionNodes {
 };
 }  // namespace
 
-// Numbers the nodes from the begin marker through the end marker.
-static FunctionNodes s_number(ocode *function) {
-  FunctionNodes nodes;
+// Numbers the nodes from the begin marker through the end marker. The
+// vectors are kept from one build to the next (a function's blocks are
+// built again after every change).
+static FunctionNodes &s_number(ocode *function) {
+  static FunctionNodes nodes;
+  nodes.node.clear();
   for (ocode *oc = function; oc; oc = oc->next) {
     oc->index = long(nodes.node.size());
     nodes.node.push_back(oc);
@@ -274,17 +278,29 @@ static void s_leaders(ocode *function, FunctionNodes &nodes) {
       add(nodes.real_at(oc->next));
     } else if (is_return(oc)) {
       add(nodes.real_at(oc->next));
-    } else if (nodes.has(oc, NAMED)) {
-      add(oc);
+    } else if (nodes.flags[oc->index] & NAMED) {  // oc is one of the numbered nodes
+      nodes.flags[oc->index] |= LEADER;
     }
   }
   add(nodes.node.back()->type == OC_EFUNCT ? nodes.node.back() : nullptr);
 }
 
+// Blocks and label nodes freed by one conversion wait here for the next
+// build, like the edges: the blocks of a function are built again after
+// every change, and its labels removed and inserted again each time.
+static basic_block *s_spare_blocks;
+static ocode *s_spare_labels;
+
 static basic_block *s_new_block(basic_block *prev, ocode *first, int number) {
-  auto *b = static_cast<basic_block *>(calloc(1, sizeof(basic_block)));
-  if (!b)
-    fatal_out_of_memory();
+  basic_block *b = s_spare_blocks;
+  if (b) {
+    s_spare_blocks = b->next;
+    memset(b, 0, sizeof *b);
+  } else {
+    b = static_cast<basic_block *>(calloc(1, sizeof(basic_block)));
+    if (!b)
+      fatal_out_of_memory();
+  }
   b->number = number;
   b->first = b->last = first;
   b->previous = prev;
@@ -295,10 +311,10 @@ static basic_block *s_new_block(basic_block *prev, ocode *first, int number) {
 
 // A leader preceded by a named label: the label starts the block instead.
 static void s_block_starts(FunctionNodes &nodes) {
-  for (ocode *leader : nodes.node) {
-    if (!nodes.has(leader, LEADER))
+  for (size_t i = 0; i < nodes.node.size(); ++i) {
+    if (!(nodes.flags[i] & LEADER))
       continue;
-    ocode *start = leader;
+    ocode *start = nodes.node[i];
     while (start->prev && start->prev->type == OC_LABEL && nodes.has(start->prev, NAMED))
       start = start->prev;
     nodes.mark(start, START);
@@ -324,7 +340,7 @@ static void s_edges(basic_block *blocks) {
 }
 
 basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
-  FunctionNodes nodes = s_number(function);
+  FunctionNodes &nodes = s_number(function);
   s_named_labels(nodes);
   s_leaders(function, nodes);
   s_block_starts(nodes);
@@ -359,7 +375,7 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
   for (basic_block *b = first; b; b = b->next)
     for (ocode *oc = b->first, *next; oc; oc = next) {
       next = oc == b->last ? nullptr : oc->next;
-      if (oc->type != OC_LABEL || nodes.has(oc, NAMED))
+      if (oc->type != OC_LABEL || (nodes.flags[oc->index] & NAMED))  // oc is one of the numbered nodes
         continue;
       if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
         oc->data.label.sym->label_node = nullptr;
@@ -367,17 +383,39 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
         b->first = oc->next;
       if (b->last == oc)
         b->last = oc->prev;
-      ocodeFree(ocode_unlink(oc));
+      ocode_unlink(oc)->next = s_spare_labels;
+      s_spare_labels = oc;
     }
   s_edges(first);
   *count = n;
   return first;
 }
 
+// A label node without a symbol inserted before oc (objInsertLabel, with a
+// spare node when there is one).
+static ocode *s_insert_label(ocode *oc) {
+  ocode *label = s_spare_labels;
+  if (!label)
+    return objInsertLabel(oc);
+  s_spare_labels = label->next;
+  memset(label, 0, sizeof *label);
+  label->type = OC_LABEL;
+  label->line = oc->line;
+  label->file = oc->file;
+  label->prev = oc->prev;
+  label->next = oc;
+  if (oc->prev)
+    oc->prev->next = label;
+  oc->prev = label;
+  return label;
+}
+
 void opt_convert_block_branches(basic_block *blocks) {
-  std::vector<ocode *> labels;  // by block number
+  static std::vector<ocode *> labels;  // by block number
+  size_t count = 0;
   for (basic_block *b = blocks; b; b = b->next)
-    labels.resize(std::max(labels.size(), size_t(b->number) + 1), nullptr);
+    count = std::max(count, size_t(b->number) + 1);
+  labels.assign(count, nullptr);
   ocode *function = blocks ? blocks->first : nullptr;
   for (ocode *oc = function; oc && oc->type != OC_EFUNCT; oc = oc->next) {
     if (!ocode_is_branch_kind(oc->type) || oc->data.branch.type != BLOCK_BRANCH)
@@ -386,7 +424,7 @@ void opt_convert_block_branches(basic_block *blocks) {
     VELC_ASSERT(tb->number >= 0 && size_t(tb->number) < labels.size());
     ocode *&label = labels[tb->number];
     if (!label)
-      label = tb->first->type == OC_LABEL ? tb->first : objInsertLabel(tb->first);
+      label = tb->first->type == OC_LABEL ? tb->first : s_insert_label(tb->first);
     oc->data.branch.type = LABEL_BRANCH;
     oc->data.branch.target.label = label;
   }
@@ -394,7 +432,8 @@ void opt_convert_block_branches(basic_block *blocks) {
     basic_block *next = blocks->next;
     s_free_edges(blocks->successors);
     s_free_edges(blocks->predecessors);
-    free(blocks);
+    blocks->next = s_spare_blocks;
+    s_spare_blocks = blocks;
     blocks = next;
   }
 }

@@ -59,6 +59,9 @@ bool opt_zn_dead_after(ocode *oc, const basic_block *b);
 bool opt_branch_optimizations(ocode *function);
 bool opt_block_branch_optimizations(basic_block *blocks);
 bool opt_peephole_optimizations(basic_block *block);
+// Up to limit peephole rewrites of one block, each the one a fresh scan from
+// the block's start would find; returns how many were made.
+int opt_peephole_block(basic_block *block, int limit);
 bool opt_post_process_peephole_optimizations(ocode *list);
 bool opt_straighten(basic_block *blocks, int count);
 bool opt_tail_merging(basic_block *blocks, int count);

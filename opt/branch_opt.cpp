@@ -6,20 +6,76 @@
 // conditional branch over a lone unconditional branch turned into one
 // inverted conditional branch.
 #include <set>
+#include <unordered_map>
+#include <vector>
 
 #include "driver/diag.h"
 #include "opt/blocks.h"
 #include "opt/opt.h"
 
+// What opt_real_instruction stops at.
+static bool s_is_real(const ocode *oc) {
+  if (oc->type == OC_INST)
+    return !opt_is_op(oc, WORD2);
+  return ocode_is_branch_kind(oc->type) || oc->type == OC_EFUNCT;
+}
+
+namespace {
+// The real instruction at or after each node the pass has asked about: the
+// ends of nested conditionals leave long runs of labels that many branches
+// reach, and each run is walked once. A node the pass removes (kept until
+// the pass ends, so that no new node takes its address) or replaces sends
+// its askers on to the node that now follows.
+struct RealAfter {
+  std::unordered_map<const ocode *, ocode *> real, moved;
+  std::vector<ocode *> removed;
+
+  ocode *follow(ocode *v) {
+    for (auto it = moved.find(v); it != moved.end(); it = moved.find(v))
+      v = it->second;
+    return v;
+  }
+  ocode *of(ocode *oc) {
+    ocode *v = oc;
+    for (int i = 0; i < 8 && v; ++i, v = v->next)  // most are near: no need to remember them
+      if (s_is_real(v))
+        return v;
+    std::vector<const ocode *> walked;
+    v = oc;
+    for (; v; v = v->next) {
+      auto it = real.find(v);
+      if (it != real.end()) {
+        v = it->second = follow(it->second);
+        break;
+      }
+      if (s_is_real(v))
+        break;
+      walked.push_back(v);
+    }
+    for (const ocode *w : walked)
+      real[w] = v;
+    return v;
+  }
+  void remove(ocode *oc) {
+    moved[oc] = of(oc->next);
+    removed.push_back(ocode_unlink(oc));
+  }
+  ~RealAfter() {
+    for (ocode *oc : removed)
+      ocodeFree(oc);
+  }
+};
+}  // namespace
+
 // The first real instruction a branch node goes to, null when outside.
-static ocode *s_target_real(const ocode *oc) {
-  const ocode *target = nullptr;
+static ocode *s_target_real(const ocode *oc, RealAfter &after) {
+  ocode *target = nullptr;
   if (oc->data.branch.type == LABEL_BRANCH)
     target = oc->data.branch.target.label;
   else if (oc->data.branch.type == SYMBOL_BRANCH && oc->data.branch.target.symbol &&
            oc->data.branch.target.symbol->type == LABEL)
     target = oc->data.branch.target.symbol->label_node;
-  return target ? opt_real_instruction(const_cast<ocode *>(target)) : nullptr;
+  return target ? after.of(target) : nullptr;
 }
 
 static bool s_same_tested_operand(const ocode *a, const ocode *b) {
@@ -47,7 +103,7 @@ static bool s_target_is_next(const ocode *oc) {
   return false;
 }
 
-static bool s_targets_itself(const ocode *oc) { return s_target_real(oc) == oc; }
+static bool s_targets_itself(const ocode *oc, RealAfter &after) { return s_target_real(oc, after) == oc; }
 
 // A retargetable branch node (not one whose target is a block or unknown).
 static bool s_movable_target(const ocode *oc) {
@@ -60,30 +116,33 @@ static void s_take_target(ocode *oc, const ocode *from) {
 }
 
 // One branch node; true when it changed (*gone when it was removed).
-static bool s_optimize_one(ocode *oc, bool *gone) {
+static bool s_optimize_one(ocode *oc, bool *gone, RealAfter &after) {
   *gone = false;
   if (oc->immutable || !s_movable_target(oc))
     return false;
   bool conditional = ocode_is_conditional_kind(oc->type);
-  ocode *target = s_target_real(oc);
-  ocode *next = opt_real_instruction(oc->next);
+  ocode *target = s_target_real(oc, after);
+  ocode *next = after.of(oc->next);
   if (conditional && next && next->type == OC_BRANCH && !next->immutable && s_movable_target(next) &&
-      target && s_target_real(next) == target && !opt_after_skip(oc)) {
-    remove_instruction(oc);
+      target && s_target_real(next, after) == target && !opt_after_skip(oc)) {
+    VELC_ASSERT(!oc->immutable);
+    after.remove(oc);
     *gone = true;
     return true;
   }
   if (conditional && target && target != oc && target->type == oc->type && s_movable_target(target) &&
-      s_same_tested_operand(oc, target) && !s_targets_itself(target) && s_target_real(target) != target) {
+      s_same_tested_operand(oc, target) && !s_targets_itself(target, after) &&
+      s_target_real(target, after) != target) {
     s_take_target(oc, target);
     return true;
   }
   if (s_target_is_next(oc) && !opt_after_skip(oc)) {
-    remove_instruction(oc);
+    after.remove(oc);
     *gone = true;
     return true;
   }
-  if (target && target != oc && target->type == OC_BRANCH && s_movable_target(target) && !s_targets_itself(target)) {
+  if (target && target != oc && target->type == OC_BRANCH && s_movable_target(target) &&
+      !s_targets_itself(target, after)) {
     s_take_target(oc, target);
     return true;
   }
@@ -95,7 +154,8 @@ static bool s_optimize_one(ocode *oc, bool *gone) {
     if (oc->next)
       oc->next->prev = copy;
     oc->prev = oc->next = nullptr;
-    ocodeFree(oc);
+    after.moved[oc] = copy;
+    after.removed.push_back(oc);
     *gone = true;
     return true;
   }
@@ -104,11 +164,12 @@ static bool s_optimize_one(ocode *oc, bool *gone) {
 
 bool opt_branch_optimizations(ocode *function) {
   bool changed = false;
+  RealAfter after;
   for (ocode *oc = function; oc && oc->type != OC_EFUNCT;) {
     ocode *next = oc->next;
     bool gone = false;
     if (ocode_is_branch_kind(oc->type) && oc->data.branch.resolved == NOT_RESOLVED)
-      changed |= s_optimize_one(oc, &gone);
+      changed |= s_optimize_one(oc, &gone, after);
     oc = next;
   }
   return changed;

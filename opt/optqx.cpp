@@ -122,8 +122,7 @@ static bool s_unreachable_pass(basic_block *b, int) { return opt_unreachable_cod
 static bool s_peephole_all(basic_block *blocks) {
   bool changed = false;
   for (basic_block *b = blocks; b; b = b->next)
-    for (int i = 0; i < UNTIL_STABLE_LIMIT && opt_peephole_optimizations(b); ++i)
-      changed = true;
+    changed |= opt_peephole_block(b, UNTIL_STABLE_LIMIT) > 0;
   return changed;
 }
 

@@ -5,6 +5,7 @@
 // GOTO.
 #include "driver/diag.h"
 #include "gen/gen.h"
+#include "device/inst_effects.h"
 #include "opt/blocks.h"
 
 static bool s_is_sym(const inst_operand &op, const SymbolRecord *sym) {
@@ -69,17 +70,52 @@ static bool s_retlw(basic_block *block, ocode *oc) {
   return true;
 }
 
-bool opt_peephole_optimizations(basic_block *block) {
-  if (block->immutable)
+// Whether the Z and N flags are live across oc is settled at oc: it
+// reads or unconditionally writes both. A rewrite after such a node cannot
+// change what any rewrite before it would see (opt_zn_dead_after stops
+// there, and the other tests look at most one instruction ahead).
+static bool s_zn_barrier(ocode *oc) {
+  if (oc->type != OC_INST || opt_is_op(oc, WORD2))
     return false;
-  for (ocode *oc = block->first; oc; oc = oc->next) {
-    if (s_movff(block, oc) || s_retlw(block, oc))
-      return true;  // the block's nodes changed: start again
-    if (oc == block->last)
-      break;
-  }
-  return false;
+  inst_effects e = inst_effects_of(oc->data.inst.ins->opcode, 1, 0, 0);
+  constexpr uint32_t ZN = EFF_Z | EFF_N;
+  return (e.reads & ZN) == ZN || ((e.writes & ZN) == ZN && !opt_after_skip(oc));
 }
+
+int opt_peephole_block(basic_block *block, int limit) {
+  if (block->immutable)
+    return 0;
+  // Each rewrite is found by a scan from the block's start, as if the scan
+  // began there every time; the nodes before the last barrier ahead of a
+  // rewrite were tested already and still fail, so the next scan resumes at
+  // that barrier.
+  int done = 0;
+  ocode *resume = nullptr;  // null: the block's first node
+  while (done < limit) {
+    ocode *start = resume ? resume : block->first, *before = nullptr;
+    bool changed = false;
+    for (ocode *oc = start; oc; oc = oc->next) {
+      before = oc == start ? nullptr : oc->prev;
+      if (s_movff(block, oc) || s_retlw(block, oc)) {
+        changed = true;
+        break;
+      }
+      if (oc == block->last)
+        break;
+    }
+    if (!changed)
+      break;
+    ++done;
+    for (ocode *p = before; p; p = p == start ? nullptr : p->prev)
+      if (s_zn_barrier(p)) {
+        resume = p;
+        break;
+      }
+  }
+  return done;
+}
+
+bool opt_peephole_optimizations(basic_block *block) { return opt_peephole_block(block, 1) > 0; }
 
 bool opt_post_process_peephole_optimizations(ocode *list) {
   bool changed = false;

@@ -3,9 +3,9 @@
 // same block, before falling into the block the other branches to, or
 // before and including a return), one copy of the common tail stays and
 // the other block branches to it.
+#include <algorithm>
 #include <cstring>
-#include <map>
-#include <set>
+#include <functional>
 #include <vector>
 #include <utility>
 
@@ -160,28 +160,44 @@ static bool s_tail_key(const basic_block *b, basic_block *succ, uint64_t *key) {
   return true;
 }
 
+namespace {
+struct TailEntry {
+  const basic_block *succ;
+  uint64_t key;
+  basic_block *block;
+};
+}  // namespace
+
 bool opt_tail_merging(basic_block *blocks, int count) {
   // Only blocks with the same single successor (or none: returns) can share
   // a tail; several merges per call, each on blocks no earlier one touched.
-  std::map<std::pair<const basic_block *, uint64_t>, std::vector<basic_block *>> by_successor;
-  (void)count;
+  // Groups go in the order of (successor, key), each in code order.
+  std::vector<TailEntry> entries;
+  int numbers = std::max(count, 0);
   for (basic_block *b = blocks; b; b = b->next) {
+    numbers = std::max(numbers, b->number + 1);
     if (b->successors && b->successors->next)
       continue;
     basic_block *succ = b->successors ? b->successors->block : nullptr;
     uint64_t key = 0;
     if (s_tail_key(b, succ, &key))
-      by_successor[{succ, key}].push_back(b);
+      entries.push_back({succ, key, b});
   }
-  std::set<const basic_block *> touched;
+  std::stable_sort(entries.begin(), entries.end(), [](const TailEntry &x, const TailEntry &y) {
+    return std::less<const basic_block *>()(x.succ, y.succ) || (x.succ == y.succ && x.key < y.key);
+  });
+  std::vector<uint8_t> touched(size_t(numbers), 0);
   bool changed = false;
-  for (auto &[succ, group] : by_successor)
-    for (size_t i = 0; i < group.size(); ++i)
-      for (size_t j = i + 1; j < group.size() && !touched.count(group[i]); ++j)
-        if (!touched.count(group[j]) && s_try_pair(group[i], group[j])) {
-          touched.insert(group[i]);
-          touched.insert(group[j]);
+  for (size_t from = 0, to; from < entries.size(); from = to) {
+    for (to = from + 1; to < entries.size() && entries[to].succ == entries[from].succ &&
+                        entries[to].key == entries[from].key;)
+      ++to;
+    for (size_t i = from; i < to; ++i)
+      for (size_t j = i + 1; j < to && !touched[entries[i].block->number]; ++j)
+        if (!touched[entries[j].block->number] && s_try_pair(entries[i].block, entries[j].block)) {
+          touched[entries[i].block->number] = touched[entries[j].block->number] = 1;
           changed = true;
         }
+  }
   return changed;  // the caller rebuilds the blocks
 }

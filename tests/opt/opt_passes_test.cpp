@@ -14,7 +14,7 @@
 
 namespace {
 
-enum Pass { PEEPHOLE, BANKING, POST, DEAD, RETARGET, STORES, COPIES };
+enum Pass { PEEPHOLE, PEEPHOLE_TWO, BANKING, POST, DEAD, RETARGET, STORES, COPIES };
 
 class OptPasses : public CodegenFixture {
 public:
@@ -54,6 +54,9 @@ public:
       for (basic_block *b = blocks; b; b = b->next)
         while (pass == PEEPHOLE && opt_peephole_optimizations(b)) {
         }
+      if (pass == PEEPHOLE_TWO) {
+        EXPECT_EQ(opt_peephole_block(blocks->next, 2), 2);
+      }
       if (pass == BANKING)
         opt_optimize_banking(blocks);
       if (pass == DEAD || pass == RETARGET)
@@ -111,6 +114,20 @@ TEST_F(OptPasses, RewritesAndWhatBlocksThem) {
       {"MOVLW after a skip stays", PEEPHOLE, 1, 1,
        [](OptPasses &t) { t.add(iqx_TSTFSZ(t.near_v, 0)); t.add(iqx_MOVLW(5)); t.add(iqx_RETURN(0)); },
        "tstfsz nv, 0; movlw 5; return 0"},
+      {"MOVLW meets RETURN once a later self-move goes", PEEPHOLE, 1, 1,
+       [](OptPasses &t) {
+         t.add(iqx_ADDLW(1));
+         t.add(iqx_MOVLW(5));
+         t.movff(t.far_v, 0, t.far_v, 0);
+         t.add(iqx_RETURN(0));
+       },
+       "addlw 1; retlw 5"},
+      {"no more rewrites than the limit", PEEPHOLE_TWO, 1, 1,
+       [](OptPasses &t) {
+         for (int i = 0; i < 3; ++i)
+           t.movff(t.far_v, i, t.far_v, i);
+       },
+       "movff fv + 2; word2 fv + 2"},
       {"MOVFF banked of the selected bank", BANKING, 1, 1,
        [](OptPasses &t) {
          t.add(iqx_BANKSEL(t.far_v, 0));
