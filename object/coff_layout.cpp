@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <vector>
 
 #include "driver/diag.h"
 #include "object/coff.h"
@@ -110,22 +111,32 @@ void coff_preWrite(coff_file *file) {
   coff_fixupAuxFcns(file);
 }
 
-// Position of the first line-number entry of the section that belongs to
-// function symbol `index`, or -1.
-static long s_first_line_of(const coff_section *section, uint32_t index) {
-  for (unsigned k = 0; k < section->header.s_nlnno; k++)
-    if (section->lines[k].l_fcnndx == index) return long(k);
-  return -1;
+// Per symbol index, the position of the first line-number entry of the
+// symbol's own section that belongs to it, or -1: one pass over the line
+// tables, whatever the number of functions.
+static std::vector<long> s_first_lines(const coff_file *file) {
+  const coff_filehdr *fh = &file->file_hdr;
+  std::vector<long> first(fh->f_nsyms, -1);
+  for (uint32_t s = 0; s < fh->f_nscns; s++) {
+    const coff_section *section = &file->sections[s];
+    for (unsigned k = 0; k < section->header.s_nlnno; k++) {
+      uint32_t index = section->lines[k].l_fcnndx;
+      if (index < fh->f_nsyms && first[index] < 0 && file->symbols[index].sym.n_scnum == int(s + 1))
+        first[index] = long(k);
+    }
+  }
+  return first;
 }
 
 void coff_fixupAuxFcns(coff_file *file) {
   const coff_filehdr *fh = &file->file_hdr;
+  std::vector<long> first = s_first_lines(file);
   for (uint32_t i = 0; i < fh->f_nsyms; i += 1u + file->symbols[i].sym.n_numaux) {
     const coff_syment *sym = &file->symbols[i].sym;
     if (coff_has_aux(sym) != AUX_FCN || i + 1 >= fh->f_nsyms) continue;
     if (sym->n_scnum < 1 || sym->n_scnum > fh->f_nscns) continue;
     const coff_section *section = &file->sections[sym->n_scnum - 1];
-    long k = s_first_line_of(section, i);
+    long k = first[i];
     if (k < 0) continue;
     coff_auxent *aux = &file->symbols[i + 1].aux;
     uint32_t to = section->header.s_lnnoptr + LINESZ * uint32_t(k);

@@ -256,7 +256,7 @@ bool s_local_copy_propagation(basic_block *b, node_refs &refs) {
     if (ocode *second = ins->opcode == MOVFF ? s_word2(oc) : nullptr)
       s_handle_acp_read_indirection(list, second->data.inst.ins->operand[0]);
     if (!list.empty()) {  // what it writes matters only to the copies known
-      opt_node_refs(oc, &refs);
+      opt_node_defs(oc, &refs);
       s_forget(list, refs);
     }
     if (trusted)

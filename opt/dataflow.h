@@ -67,6 +67,8 @@ struct node_refs {
 };
 // Fills refs for one node (an instruction, a branch node or a function end).
 void opt_node_refs(ocode *oc, node_refs *refs);
+// The same without the uses (left empty), for passes that follow writes only.
+void opt_node_defs(ocode *oc, node_refs *refs);
 // Whether a write to this symbol byte may be dropped when nothing reads it
 // (a plain variable, a temporary, WREG, BSR, the table registers).
 bool opt_sym_def_removable(const SymbolRecord *sym);

@@ -32,9 +32,13 @@ constexpr uint32_t CONTROL = EFF_STACK | EFF_SHADOW | EFF_INTCON | EFF_PCLAT | E
 struct Builder {
   ocode *node;
   node_refs *out;
+  bool uses = true;  // false: the definitions only
 
   void def(int type, SymbolRecord *sym, int32_t offset) { out->defs.push_back({type, sym, offset, node}); }
-  void use(int type, SymbolRecord *sym, int32_t offset) { out->uses.push_back({type, sym, offset, node}); }
+  void use(int type, SymbolRecord *sym, int32_t offset) {
+    if (uses)
+      out->uses.push_back({type, sym, offset, node});
+  }
   void def_sym(SymbolRecord *sym, int bytes) {
     for (int i = 0; i < bytes; ++i)
       def(SYM_REF, sym, i);
@@ -57,7 +61,7 @@ SymbolRecord *s_fsr_low(uint32_t fsr) {
 // The locations of the resources of a mask that name storage bytes, as
 // definitions (write) or uses.
 void s_add_resources(Builder &b, uint32_t mask, bool write) {
-  if (mask == 0)
+  if (mask == 0 || (!write && !b.uses && !(mask & (EFF_SHADOW | EFF_PCLAT | EFF_INTCON))))
     return;
   std::vector<dfa_ref> &refs = write ? b.out->defs : b.out->uses;
   auto add = [&](SymbolRecord *sym, int bytes) {
@@ -193,7 +197,8 @@ void s_instruction(Builder &b, ocode *oc) {
     b.use(ALL_USE, nullptr, 0);
     return;
   }
-  if (is_return(oc)) {
+  bool returns = is_return(oc);
+  if (returns) {
     b.out->essential = true;
     b.use(EXIT_USE, nullptr, 0);
   }
@@ -209,7 +214,7 @@ void s_instruction(Builder &b, ocode *oc) {
     b.def(PTR_REF, nullptr, 0);  // what the pointer reaches changes
   if (e.writes & EFF_PC)
     b.out->essential = true;
-  if ((e.writes & EFF_PC) && !is_skip_conditional(oc) && !is_return(oc))
+  if ((e.writes & EFF_PC) && !is_skip_conditional(oc) && !returns)
     b.use(ALL_USE, nullptr, 0);  // a jump the blocks do not follow, a sleep ...
   if (e.reads & EFF_FILE)
     s_file_access(b, ins, ins->operand[0], false);
@@ -254,11 +259,11 @@ void s_branch(Builder &b, ocode *oc) {
 
 }  // namespace
 
-void opt_node_refs(ocode *oc, node_refs *refs) {
+static void s_node_refs(ocode *oc, node_refs *refs, bool uses) {
   refs->defs.clear();
   refs->uses.clear();
   refs->essential = oc->immutable != 0;
-  Builder b{oc, refs};
+  Builder b{oc, refs, uses};
   switch (oc->type) {
   case OC_INST:
     s_instruction(b, oc);
@@ -279,6 +284,10 @@ void opt_node_refs(ocode *oc, node_refs *refs) {
     break;
   }
 }
+
+void opt_node_refs(ocode *oc, node_refs *refs) { s_node_refs(oc, refs, true); }
+
+void opt_node_defs(ocode *oc, node_refs *refs) { s_node_refs(oc, refs, false); }
 
 bool opt_sym_def_removable(const SymbolRecord *sym) {
   if (sym == WREGsym || sym == BSRsym || sym == TBLPTRLsym || sym == TABLATsym || sym == PRODLsym)

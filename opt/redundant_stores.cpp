@@ -165,7 +165,7 @@ class Stores {
     const inst_operand *target = nullptr;
     int value = stored_constant(oc, &target);
     if (!known_.empty()) {  // what it writes matters only to the values known
-      opt_node_refs(oc, &refs_);
+      opt_node_defs(oc, &refs_);
       forget(refs_.defs);
     }
     if (ins->from_asm || opt_after_skip(oc))
