@@ -49,7 +49,9 @@ static constexpr std::array<int8_t, INST_TYPE_MAX + 1> s_make_index() {
 static constexpr std::array<int8_t, INST_TYPE_MAX + 1> s_index = s_make_index();
 
 // Decoding table: the type of every 16-bit word, 0 for none. Patterns are
-// tried in descending order of opcode, first match wins.
+// tried in descending order of opcode, first match wins: each row writes
+// the words it matches (every value of its free bits), the rows taken from
+// the last to try to the first, so that the first match writes last.
 namespace {
 struct s_decoder {
   std::array<uint8_t, 0x10000> type{};
@@ -58,12 +60,13 @@ struct s_decoder {
     for (size_t i = 0; i < order.size(); ++i) order[i] = &s_rows[i];
     std::sort(order.begin(), order.end(),
               [](const harrow_row *a, const harrow_row *b) { return a->opcode > b->opcode; });
-    for (unsigned w = 0; w < 0x10000; ++w) {
-      for (const harrow_row *r : order) {
-        if ((w & r->fixed) == r->opcode) {
-          type[w] = uint8_t(r->type);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+      const harrow_row *r = *it;
+      inst_word free = inst_word(~r->fixed);
+      for (inst_word bits = free;; bits = inst_word((bits - 1) & free)) {
+        type[inst_word(r->opcode | bits)] = uint8_t(r->type);
+        if (bits == 0)
           break;
-        }
       }
     }
   }

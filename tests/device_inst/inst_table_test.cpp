@@ -3,10 +3,13 @@
 // operand and second-word facts, the relocation types, and the disassembly.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "device/inst_harrow.h"
 #include "device/instset.h"
 
 namespace {
@@ -46,6 +49,26 @@ TEST(HarrowTable, CoversEveryTypeOfTheFamilyOnce) {
   }
   EXPECT_EQ(seen.size(), std::size(kRows));
   EXPECT_EQ(int(seen.size()), getInstTypeCount(H));
+}
+
+TEST(HarrowTable, DecodesEveryWordAsTheFirstMatchByDescendingOpcode) {
+  std::vector<const harrow_row *> rows;
+  for (int type = 1; type <= INST_TYPE_MAX; ++type)
+    if (const harrow_row *r = harrow_find_row(type))
+      rows.push_back(r);
+  std::stable_sort(rows.begin(), rows.end(),
+                   [](const harrow_row *a, const harrow_row *b) { return a->opcode > b->opcode; });
+  int mismatches = 0;
+  for (unsigned w = 0; w < 0x10000; ++w) {
+    int expected = 0;
+    for (const harrow_row *r : rows)
+      if ((w & r->fixed) == r->opcode) {
+        expected = r->type;
+        break;
+      }
+    mismatches += harrow_decode(inst_word(w)) != expected;
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 TEST(HarrowTable, EncodesEveryTypeAndDecodesItBack) {
