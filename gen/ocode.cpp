@@ -205,17 +205,21 @@ ocode *objAppend(ocode *list, ocode *oc) {
   return list;
 }
 
-ocode *objInsertLabel(ocode *oc) {
+ocode *ocode_link_before(ocode *node, ocode *oc) {
   VELC_ASSERT(oc != nullptr);
   VELC_ASSERT(!oc->prev || oc->prev->next == oc);
   VELC_ASSERT(!oc->next || oc->next->prev == oc);
-  ocode *label = ocodeLabel(nullptr, oc->line, oc->file);
-  label->prev = oc->prev;
-  label->next = oc;
+  node->prev = oc->prev;
+  node->next = oc;
   if (oc->prev)
-    oc->prev->next = label;
-  oc->prev = label;
-  return label;
+    oc->prev->next = node;
+  oc->prev = node;
+  return node;
+}
+
+ocode *objInsertLabel(ocode *oc) {
+  VELC_ASSERT(oc != nullptr);
+  return ocode_link_before(ocodeLabel(nullptr, oc->line, oc->file), oc);
 }
 
 ocode *ocode_unlink(ocode *oc) {

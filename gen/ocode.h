@@ -192,6 +192,8 @@ ocode *objPopTemps(long line, const char *file);
 ocode *objAppend(ocode *list, ocode *oc);
 // A nameless label linked in right before oc (with oc's position).
 ocode *objInsertLabel(ocode *oc);
+// Links the unlinked node right before oc; returns node.
+ocode *ocode_link_before(ocode *node, ocode *oc);
 // Unlinks oc from its neighbours (oc keeps no links); returns oc.
 ocode *ocode_unlink(ocode *oc);
 // Frees every node of a list.

@@ -402,12 +402,7 @@ static ocode *s_insert_label(ocode *oc) {
   label->type = OC_LABEL;
   label->line = oc->line;
   label->file = oc->file;
-  label->prev = oc->prev;
-  label->next = oc;
-  if (oc->prev)
-    oc->prev->next = label;
-  oc->prev = label;
-  return label;
+  return ocode_link_before(label, oc);
 }
 
 void opt_convert_block_branches(basic_block *blocks) {

@@ -137,8 +137,8 @@ struct Retarget {
     if (single && inst_access_bit(r.data.symbol.sym) != 0)
       return false;  // one word reaches r only in the access bank
     // Everything between the store and the copy leaves r alone.
-    ocode *oc = nullptr;
-    for (oc = s_word2(store) ? s_word2(store)->next : store->next; oc && oc != copy; oc = oc->next) {
+    ocode *oc = s_word2(store) ? s_word2(store)->next : store->next;
+    for (; oc && oc != copy; oc = oc->next) {
       if (opt_is_op(oc, WORD2) || oc->type == OC_NOP)
         continue;
       if (oc->type != OC_INST || !s_leaves_alone(oc, r, refs) || oc == b->last)
