@@ -136,16 +136,21 @@ bool opt_copy_propagation(basic_block *blocks);
 // Redundant constant stores and FSR reloads within each block.
 bool opt_redundant_store_elimination(basic_block *blocks);
 
-// Removes the instructions whose results nothing essential needs. Returns
-// whether anything was removed.
+// Removes the instructions whose results nothing essential needs; every
+// node that stays is marked essential. Returns whether anything was removed.
 bool opt_dead_code_removal(const SymbolRecord *function, basic_block *blocks, dfa_map *defs);
 // Stores into a temporary that only a later MOVFF reads write that MOVFF's
 // destination themselves, and the MOVFF goes (the chains of the analysis
-// tell who reads what). Returns whether anything changed.
-bool opt_retarget_stores(basic_block *blocks, const dfa_map *defs);
+// tell who reads what; after dead-code removal only the nodes marked
+// essential still read). Returns whether anything changed; *settled (when
+// given) tells whether it left nothing that another run would take.
+bool opt_retarget_stores(basic_block *blocks, const dfa_map *defs, bool *settled = nullptr);
 // The whole analysis and dead-code removal on one function (its OC_BFUNCT
 // node and blocks), then, with retarget, the stores retargeted; every set
-// is freed again.
-bool opt_dead_code_pass(ocode *function, basic_block *blocks, bool retarget);
+// is freed again. *settled (when given) tells whether running the pass
+// again at once would find nothing: mark and sweep leaves no dead code,
+// and retargeting follows chains of copies and takes the bank selections
+// that only the stores it moved read.
+bool opt_dead_code_pass(ocode *function, basic_block *blocks, bool retarget, bool *settled = nullptr);
 
 #endif

@@ -72,16 +72,15 @@ bool opt_dead_code_removal(const SymbolRecord *, basic_block *blocks, dfa_map *d
   s_initialize_essential(blocks, defs);
   s_spread(blocks, defs);
   std::vector<std::pair<basic_block *, ocode *>> dead;
-  for (basic_block *b = blocks; b; b = b->next) {
-    if (b->immutable)
-      continue;
+  for (basic_block *b = blocks; b; b = b->next)
     for (ocode *oc = b->first; oc; oc = oc->next) {
-      if (oc->type == OC_INST && !oc->dfa->essential && !opt_is_op(oc, WORD2))
+      if (b->immutable)
+        oc->dfa->essential = true;  // stays, and so still reads what it reads
+      else if (oc->type == OC_INST && !oc->dfa->essential && !opt_is_op(oc, WORD2))
         dead.push_back({b, oc});
       if (oc == b->last)
         break;
     }
-  }
   for (auto &[b, oc] : dead)
     s_remove(b, oc);
   return !dead.empty();
@@ -92,7 +91,7 @@ bool opt_dead_code_removal(const SymbolRecord *, basic_block *blocks, dfa_map *d
 // pass is worth.
 constexpr size_t DENSE_WORD_LIMIT = size_t(1) << 21;
 
-bool opt_dead_code_pass(ocode *function, basic_block *blocks, bool retarget) {
+bool opt_dead_code_pass(ocode *function, basic_block *blocks, bool retarget, bool *settled) {
   dfa_map *defs = opt_bitmap_defs(blocks, DENSE_WORD_LIMIT);
   if (!defs)
     return false;
@@ -101,7 +100,7 @@ bool opt_dead_code_pass(ocode *function, basic_block *blocks, bool retarget) {
   opt_build_chains(blocks, defs, function->data.funct.sym);
   bool changed = opt_dead_code_removal(function->data.funct.sym, blocks, defs);
   if (retarget)
-    changed |= opt_retarget_stores(blocks, defs);
+    changed |= opt_retarget_stores(blocks, defs, settled);
   opt_free_dataflow(blocks, defs);
   return changed;
 }

@@ -147,15 +147,17 @@ enum RoundPass : int {
 // code it is given, so a pass that changed nothing when it last ran has
 // nothing to do until some pass changes the code again: the final round of
 // a function, which only confirms that nothing changes, then runs just the
-// passes that ran before the last change.
+// passes that ran before the last change. A pass that settles what it
+// changed (dead-code removal: a second run at once would find nothing)
+// counts as clean after its own change too.
 struct PassLedger {
   long changes = 0;                 // changes made to the function so far
   long clean_at[PASS_COUNT] = {};   // 1 + `changes` when the pass last found nothing
   bool skip(RoundPass pass) const { return clean_at[pass] == changes + 1; }
-  bool ran(RoundPass pass, bool changed) {
+  bool ran(RoundPass pass, bool changed, bool settles = false) {
     if (changed)
       ++changes;
-    else
+    if (!changed || settles)
       clean_at[pass] = changes + 1;
     return changed;
   }
@@ -202,8 +204,11 @@ static bool s_optimize_round(ocode *function, PassLedger &ledger) {
     changed |= ledger.ran(PASS_COPY, opt_copy_propagation(blocks));
   if (do_redundant_store_elimination && !ledger.skip(PASS_STORES))
     changed |= ledger.ran(PASS_STORES, opt_redundant_store_elimination(blocks));
-  if (do_dead_code_removal && !ledger.skip(PASS_DEAD))
-    changed |= ledger.ran(PASS_DEAD, opt_dead_code_pass(function, blocks, do_copy_propagation));
+  if (do_dead_code_removal && !ledger.skip(PASS_DEAD)) {
+    bool settled = true;
+    bool removed = opt_dead_code_pass(function, blocks, do_copy_propagation, &settled);
+    changed |= ledger.ran(PASS_DEAD, removed, settled);
+  }
   opt_convert_block_branches(blocks);
   s_drop_placeholders(function);
   return changed;

@@ -12,8 +12,11 @@
 // copies them where they are needed; this writes them there at once. The
 // store may move r's write earlier only when nothing between the two
 // instructions reads or writes r, nothing between reaches memory through a
-// pointer (the frame excepted) or calls, and neither instruction is conditional (after a skip),
-// immutable or written in assembly.
+// pointer (the frame excepted) or calls, and neither instruction is
+// conditional (after a skip), immutable or written in assembly. A chain of
+// copies goes in one run, and so do the bank selections that only the
+// moved stores and the removed copies read: the pass leaves nothing that
+// dead-code removal would take at once.
 #include <algorithm>
 
 #include "device/instset.h"
@@ -91,7 +94,21 @@ bool s_leaves_alone(ocode *oc, const inst_operand &r, node_refs &refs) {
 struct Retarget {
   const dfa_map *defs;
   std::vector<int> readers;  // per definition: the uses its value reaches
+  std::vector<ocode *> moved;  // per definition: the store that makes it now, once retargeted
   node_refs refs;
+  bool settled = true;         // false: a MOVLB that only a retargeted store read is left
+
+  // The node that makes definition n: the store a copy's write moved to,
+  // so that a chain of copies (t1 to t2, t2 to r) goes in one run.
+  ocode *maker(int n) const { return moved[size_t(n)] ? moved[size_t(n)] : defs->refs[size_t(n)].node; }
+
+  // Definition n's writes of r are now the store's.
+  void move_definition(const ocode *copy, const inst_operand &r, ocode *store) {
+    const ocode_dfa &d = *copy->dfa;
+    for (int i = d.def_first; i < d.def_first + d.def_count; ++i)
+      if (s_names(defs->refs[size_t(i)], r))
+        moved[size_t(i)] = store;
+  }
 
   // The one definition of byte (sym, offset) that reaches node oc, or -1.
   int only_definition(const ocode *oc, const inst_operand &t) const {
@@ -108,6 +125,40 @@ struct Retarget {
     return found;
   }
 
+  // Every symbol operand of a variable counts as reading BSR, so node
+  // (the copy that goes, or a store that now writes a core register
+  // only) may have been the last reader of a bank selection. A MOVLB of
+  // this block before the store that nothing else reads goes too, so that
+  // the pass leaves no dead code behind; one it cannot take makes the run
+  // unsettled (dead-code removal takes it next time).
+  void release_bank(basic_block *b, const ocode *node, const ocode *store) {
+    const ocode_dfa &d = *node->dfa;
+    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
+      int n = defs->chains[size_t(i)];
+      const dfa_ref &def = defs->refs[size_t(n)];
+      if (def.type != SYM_REF || def.sym != BSRsym || --readers[size_t(n)] > 0)
+        continue;
+      ocode *bank = maker(n);
+      ocode *at = b->first;
+      while (at != bank && at != store && at != b->last)
+        at = at->next;
+      if (at == bank && s_plain(b, bank) && opt_is_op(bank, MOVLB)) {
+        bank->dfa = nullptr;
+        remove_instruction_from_block(b, bank);
+      } else {
+        settled = false;
+      }
+    }
+  }
+
+  bool reads_bank(ocode *oc) {
+    opt_node_refs(oc, &refs);
+    for (const dfa_ref &u : refs.uses)
+      if (u.type == ALL_USE || (u.type == SYM_REF && u.sym == BSRsym))
+        return true;
+    return false;
+  }
+
   // Retargets the store of t that MOVFF t, r at copy reads; true when done.
   bool copy(basic_block *b, ocode *copy) {
     ocode *second = s_word2(copy);
@@ -120,7 +171,7 @@ struct Retarget {
     int n = only_definition(copy, t);
     if (n < 0 || readers[size_t(n)] != 1)
       return false;
-    ocode *store = defs->refs[size_t(n)].node;
+    ocode *store = maker(n);
     // The store lies before the copy in this block (dead-code removal may
     // have freed it: only pointers are compared until it is found).
     ocode *at = b->first;
@@ -146,10 +197,14 @@ struct Retarget {
     }
     if (oc != copy)
       return false;
+    release_bank(b, copy, store);
+    move_definition(copy, r, store);
     target->data.symbol.sym = r.data.symbol.sym;
     target->data.symbol.offset = r.data.symbol.offset;
     if (single)
       store->data.inst.ins->operand[1].data.literal = 0;
+    if (!reads_bank(store))
+      release_bank(b, store, store);
     second->dfa = nullptr;
     remove_instruction_from_block(b, second);
     copy->dfa = nullptr;
@@ -192,6 +247,8 @@ static std::vector<int> s_readers(basic_block *blocks, const dfa_map *defs) {
   std::vector<const SymbolRecord *> addressed = s_addressed_temporaries(blocks);
   std::vector<int> readers(defs->refs.size(), 0);
   for (const ocode_dfa &d : defs->nodes) {
+    if (!d.essential)
+      continue;  // removed as dead: it reads nothing any more
     bool all = false, memory = false;
     for (int i = d.use_first; i < d.use_first + d.use_count; ++i) {
       int type = defs->uses[size_t(i)].type;
@@ -213,8 +270,8 @@ static std::vector<int> s_readers(basic_block *blocks, const dfa_map *defs) {
   return readers;
 }
 
-bool opt_retarget_stores(basic_block *blocks, const dfa_map *defs) {
-  Retarget work{defs, s_readers(blocks, defs), {}};
+bool opt_retarget_stores(basic_block *blocks, const dfa_map *defs, bool *settled) {
+  Retarget work{defs, s_readers(blocks, defs), std::vector<ocode *>(defs->refs.size(), nullptr), {}};
   bool changed = false;
   for (basic_block *b = blocks; b; b = b->next) {
     if (b->immutable)
@@ -233,5 +290,7 @@ bool opt_retarget_stores(basic_block *blocks, const dfa_map *defs) {
       oc = next;
     }
   }
+  if (settled)
+    *settled = work.settled;
   return changed;
 }

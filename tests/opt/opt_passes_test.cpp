@@ -385,7 +385,26 @@ TEST_F(OptPasses, StoresRetargetedPastATemporaryOnlyWhenNothingIntervenes) {
          t.movff(tmp, 2, t.far_v, 0);
          t.add(iqx_RETURN(0));
        },
-       "movsf 2; word2 __tmp_0 + 2; incf 2, 1, 0; movff __tmp_0 + 2; word2 fv; return 0"},  // one step per run
+       "movsf 2; word2 fv; incf 2, 1, 0; return 0"},  // a chain of copies in one run
+      {"the bank selection only the moved store read goes too", RETARGET,
+       [&](OptPasses &t) {
+         t.add(iqx_BANKSEL(tmp, 0));
+         t.add(iqx_MOVWF(tmp, 0));
+         t.movff(tmp, 0, FSR0Lsym, 0);
+         t.add(iqx_opWF(MOVF, INDF0sym, 0, DEST_W));
+         t.add(iqx_RETURN(0));
+       },
+       "movwf FSR0L, 0; movf INDF0, 0, 0; return 0"},
+      {"a bank selection something else reads stays", RETARGET,
+       [&](OptPasses &t) {
+         t.add(iqx_BANKSEL(tmp, 0));
+         t.add(iqx_MOVWF(tmp, 0));
+         t.movff(tmp, 0, FSR0Lsym, 0);
+         t.add(iqx_MOVWF(t.far_w, 0));
+         t.add(iqx_opWF(MOVF, INDF0sym, 0, DEST_W));
+         t.add(iqx_RETURN(0));
+       },
+       "movlb high( __tmp_0 ); movwf FSR0L, 0; movwf fw, 1; movf INDF0, 0, 0; return 0"},
       {"a store a skip may step over", RETARGET,
        [&](OptPasses &t) {
          t.add(iqx_BTFSC(t.near_v, 0, 1));
