@@ -12,11 +12,34 @@
 
 static bool s_is_member(const pcodell_t *p) { return p && p->opcode >= I_MEMBERRAM8 && p->opcode <= I_MEMBERROM24; }
 
+static bool s_is_const(const pcodell_t *p) { return p && (p->opcode == I_CNST8 || p->opcode == I_CNST16); }
+
+const pcodell_t *sel_const_index(const pcodell_t *p, long *index) {
+  if (!p || p->opcode != I_cop16 || p->data.expr.cop != B_ADD)
+    return nullptr;
+  const bool left_const = s_is_const(p->left);
+  const pcodell_t *base = left_const ? p->right : p->left, *k = left_const ? p->left : p->right;
+  if (!s_is_const(k) || !base || (base->opcode != I_IDRAM16 && base->opcode != I_IDSTK) ||
+      !base->data.expr.var.sym)
+    return nullptr;
+  long value = get_signed_constant_value(k->data.expr.cnst.value.code, k->data.expr.cnst.value);
+  if (value < 0 || value >= ll_sizeof_type(base->data.expr.var.sym->data.var.type))
+    return nullptr;
+  if (index)
+    *index = value;
+  return base;
+}
+
 long sel_frame_offset(const pcodell_t *address) {
   long extra = 0;
   while (s_is_member(address) && address->left && isPcodellIndirection(address->left)) {
     extra += address->data.expr.member.offset;
     address = address->left->left;
+  }
+  long index = 0;
+  if (const pcodell_t *base = sel_const_index(address, &index)) {
+    extra += index;
+    address = base;
   }
   if (!address || address->opcode != I_IDSTK || !address->data.expr.var.sym)
     return -1;

@@ -54,5 +54,9 @@ void sel_aggregate_reset();
 // The frame offset of an address tree made of a frame variable's address
 // and member nodes over it, or -1 when the address is not such a tree.
 long sel_frame_offset(const pcodell_t *address);
+// The variable of an address + constant (either order) whose base is a
+// variable's link-time or frame address and whose constant lies within
+// that variable, with the constant in *index (when given); else null.
+const pcodell_t *sel_const_index(const pcodell_t *p, long *index);
 
 #endif

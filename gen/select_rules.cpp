@@ -75,6 +75,10 @@ bool selIsAddressAdd(pcodell_t *p) {
   const TypeRecord *t = pcodellType(p);
   return p->data.expr.cop == B_ADD && t && (t->type == POINTER_TYPE || t->type == ARRAY_TYPE);
 }
+// A constant index into a variable at a link-time or frame address, within
+// the variable: the element's address is link-time (a + k) or a frame slot
+// too, and the element is read and written directly, as a member is.
+bool selIsConstIndex(pcodell_t *p) { return selIsAddressAdd(p) && sel_const_index(p, nullptr); }
 
 // ---- structure ----------------------------------------------------------------
 
@@ -117,6 +121,15 @@ void selConst(pcodell_t *p) { sel_self()->loc = sel_loc_const(s_const_value(p), 
 
 void selAddress(pcodell_t *p) {
   sel_self()->loc = SelLoc{LOC_ADDR, p->data.expr.var.sym, 0, 0, 2};
+}
+
+// The address of a constant index: the base's address plus the constant.
+void selAddressPlusConst(pcodell_t *) {
+  gen_attrib *self = sel_self();
+  const int base = sel_kid(0)->loc.kind == LOC_CONST ? 1 : 0;
+  sel_take_all();
+  self->loc = sel_kid(base)->loc;
+  self->loc.offset += sel_kid(1 - base)->loc.value;
 }
 
 void selStackAddress(pcodell_t *p) { sel_self()->loc = SelLoc{LOC_STKADDR, nullptr, s_slot_offset(p), 0, 2}; }
