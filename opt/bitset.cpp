@@ -7,18 +7,6 @@ bitset *alloc_bitset() { return new bitset(); }
 
 void free_bitset(bitset *b) { delete b; }
 
-void bitset_set(bitset *b, int i) {
-  size_t w = size_t(i) / 32;
-  if (b->words.size() <= w)
-    b->words.resize(w + 1, 0);
-  b->words[w] |= 1u << (i % 32);
-}
-
-bool bitset_test(const bitset *b, int i) {
-  size_t w = size_t(i) / 32;
-  return w < b->words.size() && (b->words[w] >> (i % 32)) & 1u;
-}
-
 void bitset_union(bitset *a, const bitset *b) {
   if (a->words.size() < b->words.size())
     a->words.resize(b->words.size(), 0);

@@ -20,8 +20,16 @@ struct bitset {
 
 bitset *alloc_bitset();
 void free_bitset(bitset *b);
-void bitset_set(bitset *b, int i);
-bool bitset_test(const bitset *b, int i);
+inline void bitset_set(bitset *b, int i) {
+  size_t w = size_t(i) / 32;
+  if (b->words.size() <= w)
+    b->words.resize(w + 1, 0);
+  b->words[w] |= 1u << (i % 32);
+}
+inline bool bitset_test(const bitset *b, int i) {
+  size_t w = size_t(i) / 32;
+  return w < b->words.size() && (b->words[w] >> (i % 32)) & 1u;
+}
 // a := a OR b (a grows); a := a AND b; a := a AND NOT b.
 void bitset_union(bitset *a, const bitset *b);
 void bitset_intersect(bitset *a, const bitset *b);
