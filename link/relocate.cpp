@@ -44,8 +44,10 @@ void s_put_word(const Site &s, uint16_t w) {
 void s_field(const Site &s, uint16_t mask, uint32_t value) { s_put_word(s, (uint16_t)((s_word(s) & ~mask) | (value & mask))); }
 
 bool s_relative(Linker &l, const Site &s, uint32_t v, int bits) {
-  int32_t d = (int32_t)v - (int32_t)(s.address + 2);
-  int32_t lim = 1 << (bits - 1);
+  // In 64 bits: a wild value (a symbol far beyond any memory) is out of
+  // range, not an overflow.
+  int64_t d = (int64_t)v - ((int64_t)s.address + 2);
+  int64_t lim = 1 << (bits - 1);
   if ((d & 1) || d / 2 < -lim || d / 2 >= lim) {
     s_range_error(l, s, v);
     return false;

@@ -127,16 +127,19 @@ TEST_F(Errors, OutOfRangeRelocations) {
   f.op(RETURN, 0);
   b.code(away, f);
   uint32_t distant = b.symbol("distant", away, 0);
+  uint32_t wild = b.symbol("wild", away, 0x7FFFC000u);  // at 0x80000000
   Asm a;
+  a.op(BRA, 0);            // a value that is no address at all
   a.op(BZ, 0);             // 0x4000 is beyond an 8-bit displacement
   a.op(MOVWF, 0, ACC);     // var is not in the access bank
   a.op(MOVFF, 0, 0);       // a program address is no data address
   a.op(CALL, 0, 0);        // odd target
   b.code(code, a);
-  b.reloc(code, 0, distant, RELOCT_CONDBRA);
-  b.reloc(code, 2, var, RELOCT_F);
-  b.reloc(code, 4, distant, RELOCT_FF1);
-  b.reloc(code, 8, distant, RELOCT_CALL, 1);
+  b.reloc(code, 0, wild, RELOCT_BRA);
+  b.reloc(code, 2, distant, RELOCT_CONDBRA);
+  b.reloc(code, 4, var, RELOCT_F);
+  b.reloc(code, 6, distant, RELOCT_FF1);
+  b.reloc(code, 10, distant, RELOCT_CALL, 1);
   add(b, "range.o");
   EXPECT_FALSE(link());
   EXPECT_TRUE(has_error("relocation RELOCT_CONDBRA against 'distant' in section '.far' of 'range.o': value 0x4000 out of range"))
@@ -145,7 +148,9 @@ TEST_F(Errors, OutOfRangeRelocations) {
   EXPECT_TRUE(has_error("relocation RELOCT_FF1 against 'distant'")) << all_errors();
   EXPECT_TRUE(has_error("relocation RELOCT_CALL against 'distant' in section '.far' of 'range.o': value 0x4001"))
       << all_errors();
-  EXPECT_EQ(l.errors.size(), 4u) << all_errors();
+  EXPECT_TRUE(has_error("relocation RELOCT_BRA against 'wild' in section '.far' of 'range.o': value 0x80000000 out of range"))
+      << all_errors();
+  EXPECT_EQ(l.errors.size(), 5u) << all_errors();
 }
 
 TEST_F(Errors, BranchDisplacementLimits) {
