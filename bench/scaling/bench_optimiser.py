@@ -5,18 +5,25 @@ copies, called from main; a fixed seed makes it the same file every time),
 compiles it with velcqx-extended without the optimiser (-O-), with the
 optimiser but without procedural abstraction (-Opa-) and at the default
 level, and prints the user time of each (best of --repeats) and its ratio
-to -O-. The goal is a default time within twice the -O- time.
+to -O-. The goal is a default time within twice the -O- time. With
+--instructions it prints instead the millions of instructions that the
+compiler and its preprocessor execute (under valgrind's callgrind, one run
+each): the same ratio, free of the machine's load.
 
-usage: bench_optimiser.py BINDIR [--lines N] [--repeats R] [--keep FILE]
+usage: bench_optimiser.py BINDIR [--lines N] [--repeats R] [--keep FILE] [--instructions]
 The exit status is 0 unless a compilation fails; the ratio is a
 measurement, not a test."""
 import argparse
 import os
 import random
+import re
 import resource
+import shutil
 import subprocess
 import sys
 import tempfile
+
+COLLECTED = re.compile(r"^==\d+== Collected : (\d+)$", re.M)
 
 
 def s_unit(lines):
@@ -50,13 +57,30 @@ def s_user_time(command):
     return resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime - before
 
 
+def s_instructions(command):
+    """Millions of instructions the command and its children execute."""
+    result = subprocess.run(["valgrind", "--tool=callgrind", "--trace-children=yes",
+                             "--callgrind-out-file=/dev/null"] + command,
+                            stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+    output = result.stdout.decode(errors="replace")
+    if result.returncode != 0:
+        sys.stderr.write("failed (%d): %s\n%s\n" % (result.returncode, " ".join(command), output[:1500]))
+        return None
+    return sum(int(count) for count in COLLECTED.findall(output)) / 1e6
+
+
 def main():
     parser = argparse.ArgumentParser(description="Optimiser time on a 10,000-line unit.")
     parser.add_argument("bindir")
     parser.add_argument("--lines", type=int, default=10000)
     parser.add_argument("--repeats", type=int, default=3)
     parser.add_argument("--keep", help="write the unit to this file and keep it")
+    parser.add_argument("--instructions", action="store_true",
+                        help="count instructions under callgrind instead of timing")
     options = parser.parse_args()
+    if options.instructions and not shutil.which("valgrind"):
+        sys.stderr.write("--instructions needs valgrind\n")
+        return 1
     compiler = os.path.abspath(os.path.join(options.bindir, "velcqx-extended"))
     work = tempfile.mkdtemp(prefix="bench_optimiser_")
     source = options.keep or os.path.join(work, "unit.c")
@@ -64,17 +88,26 @@ def main():
         f.write(s_unit(options.lines))
     obj = os.path.join(work, "unit.o")
     with open(source) as f:
-        print("%s: %d lines; user seconds, best of %d" % (os.path.basename(source), sum(1 for _ in f),
-                                                         options.repeats))
+        lines = sum(1 for _ in f)
+    if options.instructions:
+        print("%s: %d lines; millions of instructions (callgrind)" % (os.path.basename(source), lines))
+    else:
+        print("%s: %d lines; user seconds, best of %d" % (os.path.basename(source), lines, options.repeats))
     times = {}
     for label, flags in (("-O-", ["-O-"]), ("-Opa-", ["-Opa-"]), ("default", [])):
-        runs = [s_user_time([compiler, "-p", "Harrow"] + flags + ["-fo", obj, source])
-                for _ in range(options.repeats)]
+        command = [compiler, "-p", "Harrow"] + flags + ["-fo", obj, source]
+        if options.instructions:
+            runs = [s_instructions(command)]
+        else:
+            runs = [s_user_time(command) for _ in range(options.repeats)]
         if None in runs:
             return 1
         times[label] = min(runs)
-        print("%-8s %6.3f  %s  ratio to -O- %.2f" % (label, times[label], " ".join("%.3f" % t for t in runs),
-                                                    times[label] / max(times["-O-"], 1e-3)))
+        if options.instructions:
+            print("%-8s %8.1f  ratio to -O- %.2f" % (label, times[label], times[label] / max(times["-O-"], 1e-3)))
+        else:
+            print("%-8s %6.3f  %s  ratio to -O- %.2f" % (label, times[label], " ".join("%.3f" % t for t in runs),
+                                                        times[label] / max(times["-O-"], 1e-3)))
     for name in os.listdir(work):
         os.remove(os.path.join(work, name))
     os.rmdir(work)
