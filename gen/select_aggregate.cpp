@@ -14,36 +14,44 @@ static bool s_is_member(const pcodell_t *p) { return p && p->opcode >= I_MEMBERR
 
 static bool s_is_const(const pcodell_t *p) { return p && (p->opcode == I_CNST8 || p->opcode == I_CNST16); }
 
-const pcodell_t *sel_const_index(const pcodell_t *p, long *index) {
-  if (!p || p->opcode != I_cop16 || p->data.expr.cop != B_ADD)
+static bool s_is_address_add(const pcodell_t *p) {
+  if (p->opcode != I_cop16 || p->data.expr.cop != B_ADD)
+    return false;
+  const TypeRecord *t = pcodellType(p);
+  return t && (t->type == POINTER_TYPE || t->type == ARRAY_TYPE);
+}
+
+const pcodell_t *sel_static_address(const pcodell_t *address, long *offset) {
+  long extra = 0;
+  for (;;) {
+    if (!address)
+      return nullptr;
+    if (s_is_member(address) && address->left && isPcodellIndirection(address->left)) {
+      extra += address->data.expr.member.offset;
+      address = address->left->left;
+    } else if (s_is_address_add(address) && (s_is_const(address->left) || s_is_const(address->right))) {
+      const bool left_const = s_is_const(address->left);
+      const pcodell_t *k = left_const ? address->left : address->right;
+      extra += get_signed_constant_value(k->data.expr.cnst.value.code, k->data.expr.cnst.value);
+      address = left_const ? address->right : address->left;
+    } else {
+      break;
+    }
+  }
+  if ((address->opcode != I_IDRAM16 && address->opcode != I_IDSTK) || !address->data.expr.var.sym)
     return nullptr;
-  const bool left_const = s_is_const(p->left);
-  const pcodell_t *base = left_const ? p->right : p->left, *k = left_const ? p->left : p->right;
-  if (!s_is_const(k) || !base || (base->opcode != I_IDRAM16 && base->opcode != I_IDSTK) ||
-      !base->data.expr.var.sym)
+  if (extra < 0 || extra >= ll_sizeof_type(address->data.expr.var.sym->data.var.type))
     return nullptr;
-  long value = get_signed_constant_value(k->data.expr.cnst.value.code, k->data.expr.cnst.value);
-  if (value < 0 || value >= ll_sizeof_type(base->data.expr.var.sym->data.var.type))
-    return nullptr;
-  if (index)
-    *index = value;
-  return base;
+  *offset = extra;
+  return address;
 }
 
 long sel_frame_offset(const pcodell_t *address) {
   long extra = 0;
-  while (s_is_member(address) && address->left && isPcodellIndirection(address->left)) {
-    extra += address->data.expr.member.offset;
-    address = address->left->left;
-  }
-  long index = 0;
-  if (const pcodell_t *base = sel_const_index(address, &index)) {
-    extra += index;
-    address = base;
-  }
-  if (!address || address->opcode != I_IDSTK || !address->data.expr.var.sym)
+  const pcodell_t *base = sel_static_address(address, &extra);
+  if (!base || base->opcode != I_IDSTK)
     return -1;
-  long k = address->data.expr.var.sym->data.var.offset;
+  long k = base->data.expr.var.sym->data.var.offset;
   return k < 0 ? -1 : k + extra;
 }
 

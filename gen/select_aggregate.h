@@ -51,12 +51,13 @@ bool sel_rewrite_value_updates(pcodell_t *root);
 // Forgets the module's structure-result area (before each module).
 void sel_aggregate_reset();
 
-// The frame offset of an address tree made of a frame variable's address
-// and member nodes over it, or -1 when the address is not such a tree.
+// The variable (its I_IDRAM16 or I_IDSTK node) of an address tree made of
+// that variable's address, member nodes over its indirection and constant
+// indices (address + constant, either order), with the byte offset the
+// tree adds in *offset; null when the tree is anything else or the offset
+// lies outside the variable.
+const pcodell_t *sel_static_address(const pcodell_t *address, long *offset);
+// The frame offset of such a tree over a frame variable, or -1.
 long sel_frame_offset(const pcodell_t *address);
-// The variable of an address + constant (either order) whose base is a
-// variable's link-time or frame address and whose constant lies within
-// that variable, with the constant in *index (when given); else null.
-const pcodell_t *sel_const_index(const pcodell_t *p, long *index);
 
 #endif

@@ -75,10 +75,16 @@ bool selIsAddressAdd(pcodell_t *p) {
   const TypeRecord *t = pcodellType(p);
   return p->data.expr.cop == B_ADD && t && (t->type == POINTER_TYPE || t->type == ARRAY_TYPE);
 }
-// A constant index into a variable at a link-time or frame address, within
-// the variable: the element's address is link-time (a + k) or a frame slot
-// too, and the element is read and written directly, as a member is.
-bool selIsConstIndex(pcodell_t *p) { return selIsAddressAdd(p) && sel_const_index(p, nullptr); }
+// A constant index into a variable at a link-time or frame address (or a
+// member or element of one), within the variable: the element's address is
+// link-time (a + k) or a frame slot too, and the element is read and
+// written directly, as a member is.
+bool selIsConstIndex(pcodell_t *p) {
+  long offset = 0;
+  return selIsAddressAdd(p) && (p->left->opcode == I_CNST8 || p->left->opcode == I_CNST16 ||
+                                p->right->opcode == I_CNST8 || p->right->opcode == I_CNST16) &&
+         sel_static_address(p, &offset);
+}
 
 // ---- structure ----------------------------------------------------------------
 

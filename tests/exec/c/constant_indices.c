@@ -2,9 +2,10 @@
 // frame address: arrays in the access bank, in banked RAM and across a
 // bank boundary (a 400-byte array of longs one byte into its section at
 // 0x80, so that big[31] has bytes in two banks), of every width, members
-// of structures in arrays, frame arrays at both ends of a nearly full
-// frame, the constant on either side of the addition, element addresses as
-// values, and the address one past the end, which is computed as before.
+// of structures in arrays and arrays in structures, two-dimensional
+// arrays, frame arrays at both ends of a nearly full frame, the constant
+// on either side of the addition, element addresses as values, and the
+// address one past the end, which is computed as before.
 #include "check.h"
 
 #pragma udata access quick
@@ -20,6 +21,11 @@ struct rec {
   unsigned char tag;
   int value;
 } recs[4];
+unsigned char grid[3][4];
+struct {
+  unsigned char head;
+  unsigned char body[5];
+} frame;
 
 static unsigned char frame_small(unsigned char x) {
   unsigned char buf[6];
@@ -79,6 +85,13 @@ int main(void) {
   recs[0].value = recs[3].value + 1;
   recs[3].value++;
   CHECK(recs[0].value == 0x1235 && recs[3].value == 0x1235 && recs[3].tag == 9);
+
+  grid[2][3] = 7;
+  grid[1][0] = grid[2][3] + 1;
+  frame.body[4] = grid[1][0];
+  frame.head = 1;
+  p = &grid[0][0];
+  CHECK(p[11] == 7 && p[4] == 8 && frame.body[4] == 8 && frame.head == 1);
 
   for (i = 0; i < 100; i++)
     big[i] = 0;
