@@ -10,7 +10,10 @@ to -O-. The goal is a default time within twice the -O- time. With
 compiler and its preprocessor execute (under valgrind's callgrind, one run
 each): the same ratio, free of the machine's load.
 
-usage: bench_optimiser.py BINDIR [--lines N] [--repeats R] [--keep FILE] [--instructions]
+--batch B makes each timed sample the mean of B compilations in a row, so
+that the clock's granularity and short disturbances weigh less.
+
+usage: bench_optimiser.py BINDIR [--lines N] [--repeats R] [--batch B] [--keep FILE] [--instructions]
 The exit status is 0 unless a compilation fails; the ratio is a
 measurement, not a test."""
 import argparse
@@ -46,15 +49,17 @@ def s_unit(lines):
     return "\n".join(out) + "\n"
 
 
-def s_user_time(command):
-    """User CPU seconds of the command and its children."""
+def s_user_time(command, batch=1):
+    """User CPU seconds of the command and its children (the mean of batch
+    runs in a row)."""
     before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime
-    result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
-    if result.returncode != 0:
-        sys.stderr.write("failed (%d): %s\n%s\n" % (result.returncode, " ".join(command),
-                                                    result.stdout.decode(errors="replace")[:1500]))
-        return None
-    return resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime - before
+    for _ in range(batch):
+        result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
+        if result.returncode != 0:
+            sys.stderr.write("failed (%d): %s\n%s\n" % (result.returncode, " ".join(command),
+                                                        result.stdout.decode(errors="replace")[:1500]))
+            return None
+    return (resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime - before) / batch
 
 
 def s_instructions(command):
@@ -74,6 +79,7 @@ def main():
     parser.add_argument("bindir")
     parser.add_argument("--lines", type=int, default=10000)
     parser.add_argument("--repeats", type=int, default=3)
+    parser.add_argument("--batch", type=int, default=1)
     parser.add_argument("--keep", help="write the unit to this file and keep it")
     parser.add_argument("--instructions", action="store_true",
                         help="count instructions under callgrind instead of timing")
@@ -92,14 +98,16 @@ def main():
     if options.instructions:
         print("%s: %d lines; millions of instructions (callgrind)" % (os.path.basename(source), lines))
     else:
-        print("%s: %d lines; user seconds, best of %d" % (os.path.basename(source), lines, options.repeats))
+        print("%s: %d lines; user seconds, best of %d%s" % (
+            os.path.basename(source), lines, options.repeats,
+            " (each the mean of %d compilations)" % options.batch if options.batch > 1 else ""))
     times = {}
     for label, flags in (("-O-", ["-O-"]), ("-Opa-", ["-Opa-"]), ("default", [])):
         command = [compiler, "-p", "Harrow"] + flags + ["-fo", obj, source]
         if options.instructions:
             runs = [s_instructions(command)]
         else:
-            runs = [s_user_time(command) for _ in range(options.repeats)]
+            runs = [s_user_time(command, max(options.batch, 1)) for _ in range(options.repeats)]
         if None in runs:
             return 1
         times[label] = min(runs)
