@@ -423,6 +423,50 @@ void opt_convert_block_branches(basic_block *blocks) {
     oc->data.branch.type = LABEL_BRANCH;
     oc->data.branch.target.label = label;
   }
+  opt_release_blocks(blocks);
+}
+
+// ---- changes in place ----------------------------------------------------------
+
+basic_block *opt_split_block(basic_block *b, ocode *at, int number) {
+  VELC_ASSERT(at != b->first);
+  basic_block *nb = s_new_block(nullptr, at, number);
+  nb->last = b->last;
+  nb->immutable = b->immutable;
+  b->last = at->prev;
+  nb->next = b->next;
+  if (nb->next)
+    nb->next->previous = nb;
+  nb->previous = b;
+  b->next = nb;
+  nb->successors = b->successors;
+  b->successors = nullptr;
+  s_add_edge(&b->successors, nb);
+  return nb;
+}
+
+void opt_set_successor(basic_block *b, basic_block *to) {
+  s_free_edges(b->successors);
+  b->successors = nullptr;
+  s_add_edge(&b->successors, to);
+}
+
+basic_block *opt_join_next_block(basic_block *b) {
+  basic_block *gone = b->next;
+  VELC_ASSERT(gone != nullptr);
+  b->last = gone->last;
+  b->immutable |= gone->immutable;
+  s_free_edges(b->successors);
+  b->successors = gone->successors;
+  gone->successors = nullptr;
+  b->next = gone->next;
+  if (b->next)
+    b->next->previous = b;
+  gone->next = gone->previous = nullptr;
+  return gone;
+}
+
+void opt_release_blocks(basic_block *blocks) {
   while (blocks) {
     basic_block *next = blocks->next;
     s_free_edges(blocks->successors);
