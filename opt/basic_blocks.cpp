@@ -477,6 +477,19 @@ void opt_release_blocks(basic_block *blocks) {
   }
 }
 
+int opt_relink_blocks(basic_block *blocks) {
+  int n = 0;
+  for (basic_block *b = blocks; b; b = b->next) {
+    s_free_edges(b->successors);
+    s_free_edges(b->predecessors);
+    b->successors = b->predecessors = nullptr;
+    b->gen = b->kill = b->reach_in = b->reach_out = nullptr;
+    b->number = n++;
+  }
+  s_edges(blocks);
+  return n;
+}
+
 static void s_dump_edges(const block_edge *e) {
   if (!e)
     printf("none");

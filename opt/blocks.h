@@ -33,6 +33,10 @@ void opt_set_successor(basic_block *b, basic_block *to);
 basic_block *opt_join_next_block(basic_block *b);
 // Releases blocks taken out of the list (linked through next).
 void opt_release_blocks(basic_block *blocks);
+// After such a pass: numbers the blocks in code order again and makes
+// their successor and predecessor lists anew, as a fresh build of the
+// same code would. Returns the number of blocks.
+int opt_relink_blocks(basic_block *blocks);
 // The debugging dump of the blocks on standard output.
 void dumpBasicBlocks(const basic_block *blocks);
 

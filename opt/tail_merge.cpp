@@ -118,8 +118,8 @@ static void s_replace_by_branch(basic_block *b, int kind, ocode *from, ocode *to
 namespace {
 // One run of the pass: merges a level at a time and keeps the blocks up to
 // date between levels, changing only the blocks a merge touched; the blocks
-// are the same as a fresh build of the changed code would give (but for
-// their numbers and the predecessor lists).
+// are those a fresh build of the changed code would give, but for their
+// numbers and the predecessor lists, which the caller makes again.
 struct TailRun {
   int numbers = 0;                   // block numbers in use: 0 .. numbers - 1
   std::vector<int> branches_to;      // by block number: branch nodes that target it
@@ -273,5 +273,5 @@ bool opt_tail_merging(basic_block *blocks, int count) {
   for (int level = 0; level < TAIL_LEVEL_LIMIT && s_merge_level(run, blocks); ++level)
     changed = true;
   opt_release_blocks(run.released);
-  return changed;  // the caller builds the blocks again
+  return changed;  // the caller numbers the blocks and makes their edges again
 }
