@@ -126,6 +126,12 @@ struct TailRun {
   bool counted = false;
   std::vector<basic_block *> losing; // blocks that lost a branch to them this level
   basic_block *released = nullptr;   // blocks joined into the one before
+  // By block number: the key of the block's tail (when keyed), and whether
+  // the last level changed the block (made, split, joined or merged it).
+  // A group of blocks none of which changed found no pair in the last
+  // level and finds none in this one.
+  std::vector<uint64_t> key;
+  std::vector<uint8_t> keyed, dirty;
 
   void count_branches(basic_block *blocks) {
     branches_to.assign(size_t(numbers), 0);
@@ -138,6 +144,8 @@ struct TailRun {
     basic_block *nb = opt_split_block(b, at, numbers++);
     if (counted)
       branches_to.push_back(0);
+    dirty.resize(size_t(numbers), 0);
+    dirty[size_t(nb->number)] = 1;
     return nb;
   }
 };
@@ -178,6 +186,7 @@ static bool s_try_pair(TailRun &run, basic_block *blocks, basic_block *a, basic_
   if (run.counted)
     ++run.branches_to[size_t(target->number)];
   opt_set_successor(a, target);
+  run.dirty[size_t(a->number)] = run.dirty[size_t(b->number)] = 1;
   return true;
 }
 
@@ -192,6 +201,7 @@ static void s_join_unnamed(TailRun &run) {
     if (before && (ocode_is_branch_kind(before->type) || is_return(before)))
       continue;
     run.branches_to[size_t(s->number)] = 1;  // once only, when named twice in the list
+    run.dirty[size_t(s->previous->number)] = 1;
     basic_block *gone = opt_join_next_block(s->previous);
     gone->next = run.released;
     run.released = gone;
@@ -229,19 +239,43 @@ struct TailEntry {
 };
 }  // namespace
 
-// One level: every pair of blocks no earlier merge of the level touched.
-static bool s_merge_level(TailRun &run, basic_block *blocks) {
-  // Only blocks with the same single successor (or none: returns) can share
-  // a tail. Groups go in the order of (successor, key), each in code order.
-  std::vector<TailEntry> entries;
+// The tail keys of the blocks a level looks at: every block in the first
+// level, then only the groups (successor, key) that hold a changed block.
+static std::vector<TailEntry> s_level_entries(TailRun &run, basic_block *blocks, bool first) {
+  size_t numbers = size_t(run.numbers);
+  run.key.resize(numbers, 0);
+  run.keyed.resize(numbers, 0);
+  run.dirty.resize(numbers, 0);
+  std::vector<std::pair<uintptr_t, uint64_t>> groups;  // (successor, key)
   for (basic_block *b = blocks; b; b = b->next) {
-    if (b->successors && b->successors->next)
+    size_t n = size_t(b->number);
+    if (!first && !run.dirty[n])
       continue;
     basic_block *succ = b->successors ? b->successors->block : nullptr;
-    uint64_t key = 0;
-    if (s_tail_key(b, succ, &key))
-      entries.push_back({succ, key, b});
+    // only blocks with one successor (or none: returns) can share a tail
+    run.keyed[n] = !(b->successors && b->successors->next) && s_tail_key(b, succ, &run.key[n]);
+    if (!first && run.keyed[n])
+      groups.emplace_back(reinterpret_cast<uintptr_t>(succ), run.key[n]);
   }
+  std::sort(groups.begin(), groups.end());
+  std::vector<TailEntry> entries;
+  for (basic_block *b = blocks; b; b = b->next) {
+    size_t n = size_t(b->number);
+    if (!run.keyed[n])
+      continue;
+    basic_block *succ = b->successors ? b->successors->block : nullptr;
+    if (first ||
+        std::binary_search(groups.begin(), groups.end(), std::make_pair(reinterpret_cast<uintptr_t>(succ), run.key[n])))
+      entries.push_back({succ, run.key[n], b});
+  }
+  run.dirty.assign(numbers, 0);
+  return entries;
+}
+
+// One level: every pair of blocks no earlier merge of the level touched.
+static bool s_merge_level(TailRun &run, basic_block *blocks, bool first) {
+  // Groups go in the order of (successor, key), each in code order.
+  std::vector<TailEntry> entries = s_level_entries(run, blocks, first);
   std::stable_sort(entries.begin(), entries.end(), [](const TailEntry &x, const TailEntry &y) {
     return std::less<const basic_block *>()(x.succ, y.succ) || (x.succ == y.succ && x.key < y.key);
   });
@@ -270,7 +304,7 @@ bool opt_tail_merging(basic_block *blocks, int count) {
   for (basic_block *b = blocks; b; b = b->next)
     run.numbers = std::max(run.numbers, b->number + 1);
   bool changed = false;
-  for (int level = 0; level < TAIL_LEVEL_LIMIT && s_merge_level(run, blocks); ++level)
+  for (int level = 0; level < TAIL_LEVEL_LIMIT && s_merge_level(run, blocks, level == 0); ++level)
     changed = true;
   opt_release_blocks(run.released);
   return changed;  // the caller numbers the blocks and makes their edges again
