@@ -203,7 +203,7 @@ static bool s_optimize_round(ocode *function, PassLedger &ledger) {
   changed |= s_block_pass(ledger, PASS_STRAIGHTEN, do_code_straightening, function, blocks, count, s_straighten_pass);
   changed |= s_block_pass(ledger, PASS_TAIL, do_tail_merging, function, blocks, count, s_tail_pass, true);
   changed |= s_block_pass(ledger, PASS_BLOCK_BRANCH, do_branch_optimizations, function, blocks, count,
-                          s_block_branch_pass);
+                          s_block_branch_pass, true);
   changed |= s_block_pass(ledger, PASS_UNREACHABLE, do_unreachable_code_removal, function, blocks, count,
                           s_unreachable_pass);
   if (do_copy_propagation && !ledger.skip(PASS_COPY))
