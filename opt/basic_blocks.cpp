@@ -2,7 +2,9 @@
 // whose branches target labels. Out: the blocks in code order with their
 // successor and predecessor lists, every branch to a label of the function
 // turned into a branch to its block, the labels nothing else names removed;
-// and back: block targets as labels again. Also the shared node helpers.
+// and back: block targets as labels again. Also the changes in place of a
+// pass that keeps the blocks up to date (split, join, new successor, new
+// numbers and edges) and the shared node helpers.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -21,8 +21,8 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count);
 void opt_convert_block_branches(basic_block *blocks);
 // Changes to the blocks of a pass that keeps them up to date itself instead
 // of having them built again: successor lists are kept right, predecessor
-// lists are not (such a pass's caller builds the blocks again before any
-// other pass reads them).
+// lists are not (the caller makes them anew with opt_relink_blocks before
+// any other pass reads them).
 // Splits b before its node at: a new block (numbered number) from at to
 // b's end follows b, takes b's successors and is b's only successor.
 basic_block *opt_split_block(basic_block *b, ocode *at, int number);

@@ -170,7 +170,8 @@ struct PassLedger {
 };
 
 // Runs one block pass through the ledger: until it is stable, with the
-// blocks built again after each change.
+// blocks built again after each change (or numbered and linked again, for
+// a pass that keeps them up to date).
 static bool s_block_pass(PassLedger &ledger, RoundPass id, bool on, ocode *function, basic_block *&blocks,
                          int &count, bool (*pass)(basic_block *, int), bool keeps_blocks = false) {
   if (!on || ledger.skip(id))
