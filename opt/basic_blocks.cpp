@@ -2,7 +2,9 @@
 // whose branches target labels. Out: the blocks in code order with their
 // successor and predecessor lists, every branch to a label of the function
 // turned into a branch to its block, the labels nothing else names removed;
-// and back: block targets as labels again. Also the shared node helpers.
+// and back: block targets as labels again. Also the changes in place of a
+// pass that keeps the blocks up to date (split, join, new successor, new
+// numbers and edges) and the shared node helpers.
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,8 +18,11 @@
 
 // ---- node helpers -------------------------------------------------------------
 
+// ocode_is_branch_kind, here without a call: the build asks it of every node.
+static inline bool s_is_branch(int32_t type) { return type >= OC_BRANCH && type <= OC_BTFBC; }
+
 static bool s_is_real(const ocode *oc) {
-  return oc->type == OC_INST || ocode_is_branch_kind(oc->type) || oc->type == OC_EFUNCT;
+  return oc->type == OC_INST || s_is_branch(oc->type) || oc->type == OC_EFUNCT;
 }
 
 ocode *opt_real_instruction(ocode *oc) {
@@ -123,12 +128,14 @@ static ocode *s_last_real(const basic_block *b) {
   return nullptr;
 }
 
-bool opt_ends_unconditionally(const basic_block *b) {
-  ocode *last = s_last_real(b);
+// Whether a block whose last real node is last ends unconditionally.
+static bool s_ends_unconditionally(ocode *last) {
   if (!last || !(is_unconditional_branch(last) || is_return(last)))
     return false;
   return !opt_after_skip(last);
 }
+
+bool opt_ends_unconditionally(const basic_block *b) { return s_ends_unconditionally(s_last_real(b)); }
 
 int opt_edge_count(const block_edge *e) {
   int n = 0;
@@ -159,17 +166,21 @@ static ocode *s_target_node(const ocode *oc) {
 // Edges freed with their blocks wait here for the next build: the blocks
 // are rebuilt after every change, and an allocation per edge cost more
 // than the rest of the build.
+// New ones are allocated a chunk at a time.
 static block_edge *s_spare_edges;
+constexpr size_t CHUNK = 1024;
 
 static void s_add_edge(block_edge **list, basic_block *block) {
-  block_edge *edge = s_spare_edges;
-  if (edge) {
-    s_spare_edges = edge->next;
-  } else {
-    edge = static_cast<block_edge *>(malloc(sizeof(block_edge)));
-    if (!edge)
+  if (!s_spare_edges) {
+    auto *chunk = static_cast<block_edge *>(malloc(CHUNK * sizeof(block_edge)));
+    if (!chunk)
       fatal_out_of_memory();
+    for (size_t i = 0; i < CHUNK; ++i)
+      chunk[i].next = i + 1 < CHUNK ? &chunk[i + 1] : nullptr;
+    s_spare_edges = chunk;
   }
+  block_edge *edge = s_spare_edges;
+  s_spare_edges = edge->next;
   edge->prev = nullptr;
   edge->block = block;
   edge->next = *list;
@@ -272,7 +283,7 @@ static void s_leaders(ocode *function, FunctionNodes &nodes) {
   add(function);
   add(nodes.real_at(function->next));
   for (ocode *oc = function->next; oc && oc->type != OC_EFUNCT; oc = oc->next) {
-    if (ocode_is_branch_kind(oc->type)) {
+    if (s_is_branch(oc->type)) {
       if (ocode *target = s_target_node(oc))
         add(nodes.real_at(target));
       add(nodes.real_at(oc->next));
@@ -292,15 +303,17 @@ static basic_block *s_spare_blocks;
 static ocode *s_spare_labels;
 
 static basic_block *s_new_block(basic_block *prev, ocode *first, int number) {
-  basic_block *b = s_spare_blocks;
-  if (b) {
-    s_spare_blocks = b->next;
-    memset(b, 0, sizeof *b);
-  } else {
-    b = static_cast<basic_block *>(calloc(1, sizeof(basic_block)));
-    if (!b)
+  if (!s_spare_blocks) {
+    auto *chunk = static_cast<basic_block *>(malloc(CHUNK * sizeof(basic_block)));
+    if (!chunk)
       fatal_out_of_memory();
+    for (size_t i = 0; i < CHUNK; ++i)
+      chunk[i].next = i + 1 < CHUNK ? &chunk[i + 1] : nullptr;
+    s_spare_blocks = chunk;
   }
+  basic_block *b = s_spare_blocks;
+  s_spare_blocks = b->next;
+  memset(b, 0, sizeof *b);
   b->number = number;
   b->first = b->last = first;
   b->previous = prev;
@@ -330,9 +343,9 @@ static void s_edges(basic_block *blocks) {
     }
     if (last->type == OC_EFUNCT)
       continue;
-    if (ocode_is_branch_kind(last->type) && last->data.branch.type == BLOCK_BRANCH)
+    if (s_is_branch(last->type) && last->data.branch.type == BLOCK_BRANCH)
       s_link(b, last->data.branch.target.block);
-    if (!opt_ends_unconditionally(b))
+    if (!s_ends_unconditionally(last))
       s_link(b, b->next);
     if (is_skip_conditional(last) && b->next)  // the skip steps over the next block's first instruction
       s_link(b, b->next->next);
@@ -361,7 +374,7 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
   }
   // Branch targets become blocks; then the labels they named can go.
   for (ocode *oc = function; oc && oc->type != OC_EFUNCT; oc = oc->next) {
-    if (!ocode_is_branch_kind(oc->type))
+    if (!s_is_branch(oc->type))
       continue;
     ocode *target = s_target_node(oc);
     if (!target)
@@ -413,7 +426,7 @@ void opt_convert_block_branches(basic_block *blocks) {
   labels.assign(count, nullptr);
   ocode *function = blocks ? blocks->first : nullptr;
   for (ocode *oc = function; oc && oc->type != OC_EFUNCT; oc = oc->next) {
-    if (!ocode_is_branch_kind(oc->type) || oc->data.branch.type != BLOCK_BRANCH)
+    if (!s_is_branch(oc->type) || oc->data.branch.type != BLOCK_BRANCH)
       continue;
     basic_block *tb = oc->data.branch.target.block;
     VELC_ASSERT(tb->number >= 0 && size_t(tb->number) < labels.size());
@@ -423,6 +436,50 @@ void opt_convert_block_branches(basic_block *blocks) {
     oc->data.branch.type = LABEL_BRANCH;
     oc->data.branch.target.label = label;
   }
+  opt_release_blocks(blocks);
+}
+
+// ---- changes in place ----------------------------------------------------------
+
+basic_block *opt_split_block(basic_block *b, ocode *at, int number) {
+  VELC_ASSERT(at != b->first);
+  basic_block *nb = s_new_block(nullptr, at, number);
+  nb->last = b->last;
+  nb->immutable = b->immutable;
+  b->last = at->prev;
+  nb->next = b->next;
+  if (nb->next)
+    nb->next->previous = nb;
+  nb->previous = b;
+  b->next = nb;
+  nb->successors = b->successors;
+  b->successors = nullptr;
+  s_add_edge(&b->successors, nb);
+  return nb;
+}
+
+void opt_set_successor(basic_block *b, basic_block *to) {
+  s_free_edges(b->successors);
+  b->successors = nullptr;
+  s_add_edge(&b->successors, to);
+}
+
+basic_block *opt_join_next_block(basic_block *b) {
+  basic_block *gone = b->next;
+  VELC_ASSERT(gone != nullptr);
+  b->last = gone->last;
+  b->immutable |= gone->immutable;
+  s_free_edges(b->successors);
+  b->successors = gone->successors;
+  gone->successors = nullptr;
+  b->next = gone->next;
+  if (b->next)
+    b->next->previous = b;
+  gone->next = gone->previous = nullptr;
+  return gone;
+}
+
+void opt_release_blocks(basic_block *blocks) {
   while (blocks) {
     basic_block *next = blocks->next;
     s_free_edges(blocks->successors);
@@ -431,6 +488,19 @@ void opt_convert_block_branches(basic_block *blocks) {
     s_spare_blocks = blocks;
     blocks = next;
   }
+}
+
+int opt_relink_blocks(basic_block *blocks) {
+  int n = 0;
+  for (basic_block *b = blocks; b; b = b->next) {
+    s_free_edges(b->successors);
+    s_free_edges(b->predecessors);
+    b->successors = b->predecessors = nullptr;
+    b->gen = b->kill = b->reach_in = b->reach_out = nullptr;
+    b->number = n++;
+  }
+  s_edges(blocks);
+  return n;
 }
 
 static void s_dump_edges(const block_edge *e) {

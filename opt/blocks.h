@@ -19,6 +19,24 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count);
 // Every BLOCK_BRANCH becomes a LABEL_BRANCH to a label at the start of its
 // block; the blocks are freed.
 void opt_convert_block_branches(basic_block *blocks);
+// Changes to the blocks of a pass that keeps them up to date itself instead
+// of having them built again: successor lists are kept right, predecessor
+// lists are not (the caller makes them anew with opt_relink_blocks before
+// any other pass reads them).
+// Splits b before its node at: a new block (numbered number) from at to
+// b's end follows b, takes b's successors and is b's only successor.
+basic_block *opt_split_block(basic_block *b, ocode *at, int number);
+// b's successors become the single block to.
+void opt_set_successor(basic_block *b, basic_block *to);
+// b takes in the block after it (its nodes and successors). Returns that
+// block, out of the list, for opt_release_blocks.
+basic_block *opt_join_next_block(basic_block *b);
+// Releases blocks taken out of the list (linked through next).
+void opt_release_blocks(basic_block *blocks);
+// After such a pass: numbers the blocks in code order again and makes
+// their successor and predecessor lists anew, as a fresh build of the
+// same code would. Returns the number of blocks.
+int opt_relink_blocks(basic_block *blocks);
 // The debugging dump of the blocks on standard output.
 void dumpBasicBlocks(const basic_block *blocks);
 

@@ -4,7 +4,8 @@
 // chains of branches short-cut, branches to the next instruction removed,
 // unconditional branches to a return replaced by the return; and a
 // conditional branch over a lone unconditional branch turned into one
-// inverted conditional branch.
+// inverted conditional branch (with the blocks kept up to date but for
+// their numbers and edges).
 #include <set>
 #include <unordered_map>
 #include <vector>
@@ -201,6 +202,7 @@ static ocode *s_lone_branch(const basic_block *b) {
 bool opt_block_branch_optimizations(basic_block *blocks) {
   bool changed = false;
   std::set<const basic_block *> touched;  // gained a predecessor the edges do not show
+  basic_block *joined = nullptr;          // blocks taken into the one before
   for (basic_block *b = blocks; b; b = b->next) {
     ocode *cond = opt_block_branch(b);
     basic_block *n = b->next;
@@ -217,7 +219,12 @@ bool opt_block_branch_optimizations(basic_block *blocks) {
     touched.insert(cond->data.branch.target.block);
     remove_instruction_from_block(n, jump);
     changed = true;
-    b = n;  // n is done with; blocks further on are untouched
+    // What is left of n (no real node) ends b, as a fresh build would have it;
+    // blocks further on are untouched.
+    basic_block *gone = opt_join_next_block(b);
+    gone->next = joined;
+    joined = gone;
   }
-  return changed;  // the caller rebuilds the blocks
+  opt_release_blocks(joined);
+  return changed;  // the caller numbers the blocks and makes their edges again
 }

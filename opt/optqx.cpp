@@ -102,12 +102,18 @@ static void s_dump_blocks(basic_block *blocks) {
 }
 
 // Runs a pass over the blocks until it changes nothing; each change is
-// followed by a fresh build of the blocks. Returns whether anything changed.
+// followed by a fresh build of the blocks, or, for a pass that keeps the
+// blocks up to date itself, by their new numbers and edges only. Returns
+// whether anything changed.
 static bool s_until_stable(ocode *function, basic_block *&blocks, int &count,
-                           bool (*pass)(basic_block *, int)) {
+                           bool (*pass)(basic_block *, int), bool keeps_blocks) {
   bool changed = false;
   for (int i = 0; i < UNTIL_STABLE_LIMIT && pass(blocks, count); ++i) {
     changed = true;
+    if (keeps_blocks) {
+      count = opt_relink_blocks(blocks);
+      continue;
+    }
     opt_convert_block_branches(blocks);
     blocks = opt_calculate_basic_blocks(function, &count);
   }
@@ -164,12 +170,13 @@ struct PassLedger {
 };
 
 // Runs one block pass through the ledger: until it is stable, with the
-// blocks built again after each change.
+// blocks built again after each change (or numbered and linked again, for
+// a pass that keeps them up to date).
 static bool s_block_pass(PassLedger &ledger, RoundPass id, bool on, ocode *function, basic_block *&blocks,
-                         int &count, bool (*pass)(basic_block *, int)) {
+                         int &count, bool (*pass)(basic_block *, int), bool keeps_blocks = false) {
   if (!on || ledger.skip(id))
     return false;
-  return ledger.ran(id, s_until_stable(function, blocks, count, pass));
+  return ledger.ran(id, s_until_stable(function, blocks, count, pass, keeps_blocks));
 }
 
 // One round of all passes; true when any of them changed the code.
@@ -195,9 +202,9 @@ static bool s_optimize_round(ocode *function, PassLedger &ledger) {
     blocks = opt_calculate_basic_blocks(function, &count);
   }
   changed |= s_block_pass(ledger, PASS_STRAIGHTEN, do_code_straightening, function, blocks, count, s_straighten_pass);
-  changed |= s_block_pass(ledger, PASS_TAIL, do_tail_merging, function, blocks, count, s_tail_pass);
+  changed |= s_block_pass(ledger, PASS_TAIL, do_tail_merging, function, blocks, count, s_tail_pass, true);
   changed |= s_block_pass(ledger, PASS_BLOCK_BRANCH, do_branch_optimizations, function, blocks, count,
-                          s_block_branch_pass);
+                          s_block_branch_pass, true);
   changed |= s_block_pass(ledger, PASS_UNREACHABLE, do_unreachable_code_removal, function, blocks, count,
                           s_unreachable_pass);
   if (do_copy_propagation && !ledger.skip(PASS_COPY))

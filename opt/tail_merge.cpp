@@ -2,7 +2,8 @@
 // the same way (the same instructions before an unconditional branch to the
 // same block, before falling into the block the other branches to, or
 // before and including a return), one copy of the common tail stays and
-// the other block branches to it.
+// the other block branches to it; pairs merge a level at a time until a
+// level finds none, with the blocks kept up to date in between.
 #include <algorithm>
 #include <cstring>
 #include <functional>
@@ -11,6 +12,8 @@
 
 #include "driver/diag.h"
 #include "opt/blocks.h"
+
+constexpr int TAIL_LEVEL_LIMIT = 200;  // levels of one run
 
 static bool s_same_operand(const inst_operand &a, const inst_operand &b) {
   if (a.type != b.type)
@@ -88,10 +91,12 @@ static int s_words(ocode *from, ocode *to) {
   return n;
 }
 
-// Removes the nodes from..to of a block and branches to label instead; a
+// Removes the nodes from..to of a block and branches to block to instead; a
 // block that ended with a branch (kind 1) has that branch replaced.
-static void s_replace_by_branch(basic_block *b, int kind, ocode *from, ocode *to, ocode *label) {
-  ocode *jump = ocodeBLabel(OC_BRANCH, label, to->line, to->file);
+static void s_replace_by_branch(basic_block *b, int kind, ocode *from, ocode *to, basic_block *target) {
+  ocode *jump = ocodeBLabel(OC_BRANCH, nullptr, to->line, to->file);
+  jump->data.branch.type = BLOCK_BRANCH;
+  jump->data.branch.target.block = target;
   ocode *at = kind == 1 ? opt_block_branch(b) : to;
   jump->prev = at;
   jump->next = at->next;
@@ -110,7 +115,43 @@ static void s_replace_by_branch(basic_block *b, int kind, ocode *from, ocode *to
   }
 }
 
-static bool s_try_pair(basic_block *a, basic_block *b) {
+namespace {
+// One run of the pass: merges a level at a time and keeps the blocks up to
+// date between levels, changing only the blocks a merge touched; the blocks
+// are those a fresh build of the changed code would give, but for their
+// numbers and the predecessor lists, which the caller makes again.
+struct TailRun {
+  int numbers = 0;                   // block numbers in use: 0 .. numbers - 1
+  std::vector<int> branches_to;      // by block number: branch nodes that target it
+  bool counted = false;
+  std::vector<basic_block *> losing; // blocks that lost a branch to them this level
+  basic_block *released = nullptr;   // blocks joined into the one before
+  // By block number: the key of the block's tail (when keyed), and whether
+  // the last level changed the block (made, split, joined or merged it).
+  // A group of blocks none of which changed found no pair in the last
+  // level and finds none in this one.
+  std::vector<uint64_t> key;
+  std::vector<uint8_t> keyed, dirty;
+
+  void count_branches(basic_block *blocks) {
+    branches_to.assign(size_t(numbers), 0);
+    for (ocode *oc = blocks->first; oc && oc->type != OC_EFUNCT; oc = oc->next)
+      if (ocode_is_branch_kind(oc->type) && oc->data.branch.type == BLOCK_BRANCH)
+        ++branches_to[size_t(oc->data.branch.target.block->number)];
+    counted = true;
+  }
+  basic_block *split(basic_block *b, ocode *at) {
+    basic_block *nb = opt_split_block(b, at, numbers++);
+    if (counted)
+      branches_to.push_back(0);
+    dirty.resize(size_t(numbers), 0);
+    dirty[size_t(nb->number)] = 1;
+    return nb;
+  }
+};
+}  // namespace
+
+static bool s_try_pair(TailRun &run, basic_block *blocks, basic_block *a, basic_block *b) {
   if (a->immutable || b->immutable || a->first->type == OC_BFUNCT || b->first->type == OC_BFUNCT)
     return false;
   if (opt_edge_count(a->successors) > 1 || opt_edge_count(b->successors) > 1)
@@ -133,9 +174,39 @@ static bool s_try_pair(basic_block *a, basic_block *b) {
   int saved = s_words(sa, ea) + (ka == 1 ? 1 : 0) - 1;
   if (saved <= 0)
     return false;
-  ocode *label = objInsertLabel(sb);
-  s_replace_by_branch(a, ka, sa, ea, label);
+  // The kept tail starts a block of its own (b's other nodes fall into it).
+  basic_block *target = sb == b->first ? b : run.split(b, sb);
+  if (ka == 1) {
+    if (!run.counted)
+      run.count_branches(blocks);
+    --run.branches_to[size_t(succ->number)];
+    run.losing.push_back(succ);
+  }
+  s_replace_by_branch(a, ka, sa, ea, target);
+  if (run.counted)
+    ++run.branches_to[size_t(target->number)];
+  opt_set_successor(a, target);
+  run.dirty[size_t(a->number)] = run.dirty[size_t(b->number)] = 1;
   return true;
+}
+
+// After a level: a block that no branch names any more, which the block
+// before falls into, is no longer a block of its own.
+static void s_join_unnamed(TailRun &run) {
+  for (basic_block *s : run.losing) {
+    if (run.branches_to[size_t(s->number)] > 0 || s->immutable || !s->previous ||
+        s->previous->first->type == OC_BFUNCT || s->first->type == OC_EFUNCT)
+      continue;
+    ocode *before = opt_prev_real(s->first);
+    if (before && (ocode_is_branch_kind(before->type) || is_return(before)))
+      continue;
+    run.branches_to[size_t(s->number)] = 1;  // once only, when named twice in the list
+    run.dirty[size_t(s->previous->number)] = 1;
+    basic_block *gone = opt_join_next_block(s->previous);
+    gone->next = run.released;
+    run.released = gone;
+  }
+  run.losing.clear();
 }
 
 // A key for the instruction a block's compared part ends with: blocks whose
@@ -168,25 +239,47 @@ struct TailEntry {
 };
 }  // namespace
 
-bool opt_tail_merging(basic_block *blocks, int count) {
-  // Only blocks with the same single successor (or none: returns) can share
-  // a tail; several merges per call, each on blocks no earlier one touched.
-  // Groups go in the order of (successor, key), each in code order.
-  std::vector<TailEntry> entries;
-  int numbers = std::max(count, 0);
+// The tail keys of the blocks a level looks at: every block in the first
+// level, then only the groups (successor, key) that hold a changed block.
+static std::vector<TailEntry> s_level_entries(TailRun &run, basic_block *blocks, bool first) {
+  size_t numbers = size_t(run.numbers);
+  run.key.resize(numbers, 0);
+  run.keyed.resize(numbers, 0);
+  run.dirty.resize(numbers, 0);
+  std::vector<std::pair<uintptr_t, uint64_t>> groups;  // (successor, key)
   for (basic_block *b = blocks; b; b = b->next) {
-    numbers = std::max(numbers, b->number + 1);
-    if (b->successors && b->successors->next)
+    size_t n = size_t(b->number);
+    if (!first && !run.dirty[n])
       continue;
     basic_block *succ = b->successors ? b->successors->block : nullptr;
-    uint64_t key = 0;
-    if (s_tail_key(b, succ, &key))
-      entries.push_back({succ, key, b});
+    // only blocks with one successor (or none: returns) can share a tail
+    run.keyed[n] = !(b->successors && b->successors->next) && s_tail_key(b, succ, &run.key[n]);
+    if (!first && run.keyed[n])
+      groups.emplace_back(reinterpret_cast<uintptr_t>(succ), run.key[n]);
   }
+  std::sort(groups.begin(), groups.end());
+  std::vector<TailEntry> entries;
+  for (basic_block *b = blocks; b; b = b->next) {
+    size_t n = size_t(b->number);
+    if (!run.keyed[n])
+      continue;
+    basic_block *succ = b->successors ? b->successors->block : nullptr;
+    if (first ||
+        std::binary_search(groups.begin(), groups.end(), std::make_pair(reinterpret_cast<uintptr_t>(succ), run.key[n])))
+      entries.push_back({succ, run.key[n], b});
+  }
+  run.dirty.assign(numbers, 0);
+  return entries;
+}
+
+// One level: every pair of blocks no earlier merge of the level touched.
+static bool s_merge_level(TailRun &run, basic_block *blocks, bool first) {
+  // Groups go in the order of (successor, key), each in code order.
+  std::vector<TailEntry> entries = s_level_entries(run, blocks, first);
   std::stable_sort(entries.begin(), entries.end(), [](const TailEntry &x, const TailEntry &y) {
     return std::less<const basic_block *>()(x.succ, y.succ) || (x.succ == y.succ && x.key < y.key);
   });
-  std::vector<uint8_t> touched(size_t(numbers), 0);
+  std::vector<uint8_t> touched(size_t(run.numbers), 0);
   bool changed = false;
   for (size_t from = 0, to; from < entries.size(); from = to) {
     for (to = from + 1; to < entries.size() && entries[to].succ == entries[from].succ &&
@@ -194,10 +287,25 @@ bool opt_tail_merging(basic_block *blocks, int count) {
       ++to;
     for (size_t i = from; i < to; ++i)
       for (size_t j = i + 1; j < to && !touched[entries[i].block->number]; ++j)
-        if (!touched[entries[j].block->number] && s_try_pair(entries[i].block, entries[j].block)) {
+        if (!touched[entries[j].block->number] && s_try_pair(run, blocks, entries[i].block, entries[j].block)) {
           touched[entries[i].block->number] = touched[entries[j].block->number] = 1;
           changed = true;
         }
   }
-  return changed;  // the caller rebuilds the blocks
+  s_join_unnamed(run);
+  return changed;
+}
+
+bool opt_tail_merging(basic_block *blocks, int count) {
+  // A merge leaves a new tail that may match others in turn, so the levels
+  // go on until one merges nothing.
+  TailRun run;
+  run.numbers = std::max(count, 0);
+  for (basic_block *b = blocks; b; b = b->next)
+    run.numbers = std::max(run.numbers, b->number + 1);
+  bool changed = false;
+  for (int level = 0; level < TAIL_LEVEL_LIMIT && s_merge_level(run, blocks, level == 0); ++level)
+    changed = true;
+  opt_release_blocks(run.released);
+  return changed;  // the caller numbers the blocks and makes their edges again
 }
