@@ -44,21 +44,24 @@ struct pa_block {
   long base;                   // node index of the first node
 };
 
+// The occurrences of all items share one store (s_occurrences); each item
+// chains its own in the order they were added.
 struct pa_occurrence {
-  int block;
-  ocode *first, *last;
-  long first_index, last_index;  // ocode_enumerate order
-  bool overlap;                  // overlaps an occurrence already in the item
-  bool kept;                     // in a loop, where a call would cost every pass: stays
+  uint32_t first_index;  // node index (ocode_enumerate order) of its first node
+  uint32_t next;         // the item's next occurrence in the store, or PA_NONE
+  bool overlap;          // overlaps an occurrence already in the item
+  bool kept;             // in a loop, where a call would cost every pass: stays
 };
+
+constexpr uint32_t PA_NONE = ~uint32_t(0);
 
 static bool s_counts(const pa_occurrence &o) { return !o.overlap && !o.kept; }
 
 struct pa_item {
   long length;
   long count;  // occurrences that count
-  std::vector<pa_occurrence> occurrences;
   long saving;
+  uint32_t head, tail;  // first and last occurrence in the store
 };
 
 // A hash table from 64-bit keys to 64-bit values, open addressing, no
@@ -143,6 +146,7 @@ static std::set<const SymbolRecord *> s_called_procedures;
 static SectionRecord *s_current_section_symbol;
 static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
+static std::vector<pa_occurrence> s_occurrences;
 static pa_table s_item_of;  // (length, first index) -> the first item that has the occurrence
 static pa_table s_spans;    // (item, first index) of every other item's occurrences
 // (item, first index / length) -> first index of an occurrence that counts.
@@ -670,14 +674,19 @@ static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
     return;
   }
   pa_occurrence o = s_occurrence(x, item.length);
-  o.overlap = s_overlaps_counted(item, item_index, o.first_index);
+  o.overlap = s_overlaps_counted(item, item_index, long(x));
   if (s_counts(o)) {
-    bool added = s_table_insert(s_counted, s_item_node_key(item_index, o.first_index / item.length),
-                                uint64_t(o.first_index));
+    bool added = s_table_insert(s_counted, s_item_node_key(item_index, long(x) / item.length), uint64_t(x));
     VELC_ASSERT(added);
     ++item.count;
   }
-  item.occurrences.push_back(o);
+  const uint32_t at = uint32_t(s_occurrences.size());
+  s_occurrences.push_back(o);
+  if (item.head == PA_NONE)
+    item.head = at;
+  else
+    s_occurrences[item.tail].next = at;
+  item.tail = at;
 }
 
 // The match of `length` nodes at node indices x and y (x first).
@@ -696,18 +705,17 @@ static void s_pa_add_match_to_dictionary(size_t x, size_t y, long length) {
     s_add_occurrence(s_dictionary[index], index, y);
     return;
   }
-  s_dictionary.push_back(pa_item{length, 0, {}, 0});
+  s_dictionary.push_back(pa_item{length, 0, 0, PA_NONE, PA_NONE});
   size_t index = s_dictionary.size() - 1;
   s_add_occurrence(s_dictionary[index], index, x);
   s_add_occurrence(s_dictionary[index], index, y);
 }
 
 static pa_occurrence s_occurrence(size_t x, long length) {
-  ocode *first = s_node_at[x], *last = s_node_at[x + size_t(length) - 1];
   // A call adds a CALL and a RETURN to every pass of a loop; a branch into
   // a sequence that ends in a return runs once per call of the function.
-  bool kept = s_in_loop[x] && !(s_flags[size_t(last->index)] & NF_RETURN);
-  return pa_occurrence{s_block_of[x], first, last, first->index, last->index, false, kept};
+  bool kept = s_in_loop[x] && !(s_flags[x + size_t(length) - 1] & NF_RETURN);
+  return pa_occurrence{uint32_t(x), PA_NONE, false, kept};
 }
 
 // Whether a sequence of three nodes or more of the block from base to end
@@ -1064,22 +1072,19 @@ static void s_print_node(const ocode *oc) {
     printOcode(oc, 1);
 }
 
-static void s_pa_print_match(const pa_item &item) {
+// starts: the node indices of the item's counted occurrences, in item order.
+static void s_pa_print_match(const pa_item &item, const std::vector<uint32_t> &starts) {
   printf("%ld Matching instructions (Blocks", item.length);
-  for (const pa_occurrence &o : item.occurrences)
-    if (s_counts(o))
-      printf(" #%d", o.block);
+  for (uint32_t x : starts)
+    printf(" #%d", s_block_of[x]);
   printf(")\n");
   int n = 0;
-  for (const pa_occurrence &o : item.occurrences) {
-    if (!s_counts(o))
-      continue;
+  for (uint32_t x : starts) {
     printf("********** MATCH %d\n", ++n);
-    for (const ocode *oc = o.first;; oc = oc->next) {
+    for (long k = 0; k < item.length; ++k) {
+      const ocode *oc = s_node_at[x + size_t(k)];
       printf("%5ld: ", oc->key);
       s_print_node(oc);
-      if (oc == o.last)
-        break;
     }
   }
   printf("\n");
@@ -1134,28 +1139,29 @@ static ocode *s_copy_node(const ocode *oc) {
 }
 
 // The new function behind the section's last node; returns its body block.
-static basic_block *s_pa_create_procedure(ocode *&last_node, const pa_occurrence &occ, SymbolRecord *&procedure,
-                                          bool ends_function) {
-  procedure = s_procedure_symbol(occ.first);
+// A copy of the nodes from `first` to `last`.
+static basic_block *s_pa_create_procedure(ocode *&last_node, const ocode *first, const ocode *last,
+                                          SymbolRecord *&procedure, bool ends_function) {
+  procedure = s_procedure_symbol(first);
   if (!ends_function)
     s_called_procedures.insert(procedure);
-  ocode *bf = ocodeBFunct(procedure, occ.first->line, occ.first->file);
+  ocode *bf = ocodeBFunct(procedure, first->line, first->file);
   bf->key = ++s_key;
   s_link_after(last_node, bf);
   ocode *body_first = nullptr;
-  for (ocode *oc = occ.first;; oc = oc->next) {
+  for (const ocode *oc = first;; oc = oc->next) {
     s_link_after(last_node, s_copy_node(oc));
     if (!body_first)
       body_first = last_node;
-    if (oc == occ.last)
+    if (oc == last)
       break;
   }
   if (!ends_function) {
-    s_link_after(last_node, ocodeInst(iqx_RETURN(0), occ.last->line, occ.last->file));
+    s_link_after(last_node, ocodeInst(iqx_RETURN(0), last->line, last->file));
     s_pa_assign_key(last_node);
   }
   ocode *body_last = last_node;
-  ocode *ef = ocodeEFunct(procedure, occ.last->line, occ.last->file);
+  ocode *ef = ocodeEFunct(procedure, last->line, last->file);
   ef->key = ++s_key;
   s_link_after(last_node, ef);
   s_procedure_block(bf, bf);
@@ -1184,15 +1190,13 @@ static void s_remove_after(ocode *keep, long n, basic_block *block) {
   }
 }
 
-static void s_pa_replace_instructions(const pa_item &item, SymbolRecord *procedure, basic_block *body,
-                                      bool ends_function) {
+static void s_pa_replace_instructions(const pa_item &item, const std::vector<uint32_t> &starts,
+                                      SymbolRecord *procedure, basic_block *body, bool ends_function) {
   long call_key = ++s_key, word2_key = ++s_key;
-  for (const pa_occurrence &o : item.occurrences) {
-    if (!s_counts(o))
-      continue;
-    VELC_ASSERT(o.first && item.length >= 3);
-    basic_block *block = s_block_list[size_t(o.block)].block;
-    ocode *first = o.first;
+  for (uint32_t x : starts) {
+    VELC_ASSERT(s_node_at[x] && item.length >= 3);
+    basic_block *block = s_block_list[size_t(s_block_of[x])].block;
+    ocode *first = s_node_at[x];
     if (!ends_function) {
       s_make_inst(first, iqx_CALL(procedure, 0, 0), call_key);
       ocode *second = first->next;
@@ -1212,9 +1216,9 @@ static void s_pa_replace_instructions(const pa_item &item, SymbolRecord *procedu
   }
 }
 
-static bool s_claimed(const std::vector<char> &claimed, const pa_occurrence &o) {
-  for (long k = o.first_index; k <= o.last_index; ++k)
-    if (claimed[size_t(k)])
+static bool s_claimed(const std::vector<char> &claimed, uint32_t x, long length) {
+  for (size_t k = x; k < x + size_t(length); ++k)
+    if (claimed[k])
       return true;
   return false;
 }
@@ -1223,27 +1227,28 @@ static bool s_claimed(const std::vector<char> &claimed, const pa_occurrence &o) 
 // a counted occurrence of an item already abstracted is dropped.
 static bool s_pa_perform_abstraction(ocode *last_node, long node_count) {
   std::vector<char> claimed(size_t(node_count) + 1, 0);
+  std::vector<uint32_t> starts;
   bool changed = false;
   for (const pa_item &item : s_dictionary) {
-    const pa_occurrence *source = nullptr;
+    starts.clear();
     bool overlaps = false;
-    for (const pa_occurrence &o : item.occurrences)
-      if (s_counts(o)) {
-        source = source ? source : &o;
-        overlaps = overlaps || s_claimed(claimed, o);
+    for (uint32_t k = item.head; k != PA_NONE; k = s_occurrences[k].next)
+      if (s_counts(s_occurrences[k])) {
+        starts.push_back(s_occurrences[k].first_index);
+        overlaps = overlaps || s_claimed(claimed, starts.back(), item.length);
       }
-    VELC_ASSERT(source != nullptr);
+    VELC_ASSERT(!starts.empty());
     if (overlaps)
       continue;
     if (dump_procedural_abstraction)
-      s_pa_print_match(item);
-    bool ends_function = s_ends_function_way(source->last);
+      s_pa_print_match(item, starts);
+    const ocode *first = s_node_at[starts[0]], *last = s_node_at[starts[0] + size_t(item.length) - 1];
+    bool ends_function = s_ends_function_way(last);
     SymbolRecord *procedure = nullptr;
-    basic_block *body = s_pa_create_procedure(last_node, *source, procedure, ends_function);
-    for (const pa_occurrence &o : item.occurrences)
-      if (s_counts(o))
-        std::fill(claimed.begin() + o.first_index, claimed.begin() + o.last_index + 1, 1);
-    s_pa_replace_instructions(item, procedure, body, ends_function);
+    basic_block *body = s_pa_create_procedure(last_node, first, last, procedure, ends_function);
+    for (uint32_t x : starts)
+      std::fill(claimed.begin() + x, claimed.begin() + x + item.length, 1);
+    s_pa_replace_instructions(item, starts, procedure, body, ends_function);
     changed = true;
   }
   return changed;
@@ -1285,6 +1290,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_print_list("\n\nAFTER PROCEDURAL ABSTRACTION\n", list);
   s_pa_convert_block_branches(list);
   s_dictionary.clear();
+  s_occurrences.clear();
   s_item_of = s_spans = s_counted = pa_table{};
   s_keys.clear();
   s_in_loop.clear();
