@@ -195,17 +195,6 @@ static bool s_ends_function_way(const ocode *oc) {
   }
 }
 
-static bool s_ends_in_return(const ocode *oc) {
-  if (oc->type != OC_INST)
-    return false;
-  switch (oc->data.inst.ins->opcode) {
-  case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
-    return true;
-  default:
-    return false;
-  }
-}
-
 static bool s_is_position_register(const SymbolRecord *sym) {
   if (!sym)
     return false;
@@ -731,29 +720,47 @@ static bool s_may_end(size_t base, size_t end, size_t k) {
   return !((s_flags[k] & NF_ENDS_FUNCTION) && k > base && (s_flags[k - 1] & NF_SKIP));
 }
 
-static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
+// The NF_ bits a node has of itself (all but NF_MAY_END and NF_CALLED).
+static uint16_t s_node_flags(const ocode *oc) {
+  const uint16_t match = oc->key ? NF_MATCH : 0;
+  if (ocode_is_branch_kind(oc->type))
+    return match | (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
+           (oc->type == OC_BRANCH ? NF_ENDS_FUNCTION : 0);
+  if (oc->type != OC_INST)
+    return 0;
+  switch (oc->data.inst.ins->opcode) {
+  case WORD2:
+    return match | NF_WORD2;
+  case TSTFSZ: case CPFSLT: case CPFSGT: case CPFSEQ: case BTFSC: case BTFSS:
+  case DCFSNZ: case DECFSZ: case INFSNZ: case INCFSZ:
+    return match | NF_SKIP;
+  case CALL: case RCALL: case CALLW:
+    return match | NF_CALL;
+  case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
+    return match | NF_ENDS_FUNCTION | NF_RETURN;
+  case GOTO: case BRA:
+    return match | NF_ENDS_FUNCTION;
+  default:
+    return match;
+  }
+}
 
 // The node tests the pair comparisons ask again and again, once per node.
 // Keys by node index too, and where each block starts.
 static void s_pa_mark_flags(ocode *list, long node_count) {
   s_flags.assign(size_t(node_count) + 1, 0);
   s_keys.assign(size_t(node_count) + 1, 0);
-  for (const ocode *oc = list; oc; oc = oc->next) {
-    s_flags[size_t(oc->index)] = (s_is_word2(oc) ? NF_WORD2 : 0) | (is_skip_conditional(oc) ? NF_SKIP : 0) |
-                                 (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0) |
-                                 (s_is_code(oc) && oc->key ? NF_MATCH : 0) |
-                                 (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
-                                 (s_ends_in_return(oc) ? NF_RETURN : 0);
+  s_node_at.assign(size_t(node_count) + 1, nullptr);
+  for (ocode *oc = list; oc; oc = oc->next) {
+    s_flags[size_t(oc->index)] = s_node_flags(oc);
     s_keys[size_t(oc->index)] = oc->key;
+    s_node_at[size_t(oc->index)] = oc;
   }
   s_match_run.assign(size_t(node_count) + 1, 0);
   s_next_call.assign(size_t(node_count) + 1, 0);
   s_block_of.assign(size_t(node_count) + 1, 0);
   s_block_end.assign(size_t(node_count) + 1, 0);
-  s_node_at.assign(size_t(node_count) + 1, nullptr);
   s_last_item.assign(size_t(node_count) + 1, 0);
-  for (ocode *oc = list; oc; oc = oc->next)
-    s_node_at[size_t(oc->index)] = oc;
   for (pa_block &pb : s_block_list) {
     pb.base = pb.block->first->index;
     const size_t end = size_t(pb.base) + pb.size;
@@ -793,23 +800,14 @@ static size_t s_call_free_length(size_t x, size_t len, bool called) {
 }
 
 // The longest common sequence from node index x and from node index y > x
-// that neither runs into the other's first node; shortened to a permitted
-// end; added when 3 nodes or more. common: the number of equal keys from
-// the two starts when known, else -1.
-static void s_pa_find_match(size_t x, size_t y, long common) {
+// that neither runs into the other's first node, shortened to a permitted
+// end (below 3: none). common: the number of equal keys from the two starts.
+static inline size_t s_match_length(size_t x, size_t y, size_t common) {
   const size_t ex = s_block_end[x], ey = s_block_end[y];
-  size_t limit = std::min(ex - x, ey - y);
+  size_t len = std::min({ex - x, ey - y, common, size_t(s_match_run[x])});
   if (ex == ey)
-    limit = std::min(limit, y - x);  // one block: not into the other's first node
+    len = std::min(len, y - x);  // one block: not into the other's first node
   const uint16_t *flags = s_flags.data();
-  size_t len = 0;
-  if (common >= 0) {
-    len = std::min({limit, size_t(common), size_t(s_match_run[x])});
-  } else {
-    const long *keys = s_keys.data();
-    while (len < limit && keys[x + len] == keys[y + len] && (flags[x + len] & NF_MATCH))
-      ++len;
-  }
   const bool called = ((flags[x] | flags[y]) & NF_CALLED) != 0;
   while (len >= 3) {
     while (len >= 3 && !(flags[x + len - 1] & flags[y + len - 1] & NF_MAY_END))
@@ -819,8 +817,23 @@ static void s_pa_find_match(size_t x, size_t y, long common) {
       break;
     len = calls;
   }
-  if (len >= 3)
-    s_pa_add_match_to_dictionary(x, y, long(len));
+  return len;
+}
+
+// The match of the starts at node indices x and y (in either order) with
+// `common` equal keys, when it has 3 nodes or more. Most pairs find both
+// occurrences in one item already, which the last item found for each node
+// tells without a lookup.
+static inline void s_pa_find_match(size_t x, size_t y, size_t common) {
+  if (y < x)
+    std::swap(x, y);
+  const size_t len = s_match_length(x, y, common);
+  if (len < 3)
+    return;
+  const uint64_t last = s_last_item[x];
+  if ((last >> 32) == uint64_t(len) && s_last_item[y] == last)
+    return;
+  s_pa_add_match_to_dictionary(x, y, long(len));
 }
 
 // A start must not be a second word, nor the instruction a skip may step over.
@@ -950,11 +963,15 @@ static long s_common_keys(size_t x, size_t y) {
   return long(n);
 }
 
-static void s_find_match_in_order(size_t x, size_t y, long common) {
-  if (x < y)
-    s_pa_find_match(x, y, common);
-  else
-    s_pa_find_match(y, x, common);
+// The number of equal keys from start x and from start y of a small
+// group, within their blocks.
+static size_t s_equal_keys(size_t x, size_t y) {
+  const size_t limit = std::min(s_block_end[x] - x, s_block_end[y] - y);
+  const long *kx = &s_keys[x], *ky = &s_keys[y];
+  size_t n = 0;
+  while (n < limit && kx[n] == ky[n])
+    ++n;
+  return n;
 }
 
 // Groups of the starts (node indices) with the same three keys, in the
@@ -1030,7 +1047,7 @@ static void s_pa_create_dictionary(long node_count) {
     if (size <= PAIR_NEIGHBOURS + 1) {
       for (size_t p = 0; p < size; ++p)
         for (size_t q = p + 1; q < size; ++q)
-          s_find_match_in_order(bucket[p], bucket[q], -1);
+          s_pa_find_match(bucket[p], bucket[q], s_equal_keys(bucket[p], bucket[q]));
       continue;
     }
     // In key order the keys two starts share are the fewest that the
@@ -1042,7 +1059,7 @@ static void s_pa_create_dictionary(long node_count) {
       long common = adjacent[p];
       for (size_t q = p + 1; q < size && q <= p + PAIR_NEIGHBOURS; ++q) {
         common = std::min(common, adjacent[q - 1]);
-        s_find_match_in_order(bucket[p], bucket[q], common);
+        s_pa_find_match(bucket[p], bucket[q], size_t(common));
       }
     }
   }
