@@ -863,6 +863,10 @@ static std::vector<std::vector<int>> s_rank;
 
 // Blocks longer than this keep every level; shorter ones compare key by key.
 constexpr size_t RANKED_BLOCK_LENGTH = 512;
+// Keys compared per node of the blocks, at most, when large groups are
+// sorted by comparing keys (the ranks cost about as much as 100 keys per
+// node of blocks a few dozen nodes long).
+constexpr size_t SORT_WORK_PER_NODE = 64;
 
 // `in` ordered by rank (1 .. classes), equal ranks in the order of `in`.
 static void s_order_by_rank(const std::vector<uint32_t> &in, const std::vector<int> &rank, int classes,
@@ -974,6 +978,73 @@ static size_t s_equal_keys(size_t x, size_t y) {
   return n;
 }
 
+// Whether the keys from start x come before those from start y of one
+// group (whose first three keys agree): the first key that differs
+// decides, a sequence that reaches its block's end comes before a longer
+// one, and equal ones keep list order; the order the ranks give. *work
+// counts the keys compared after the first three.
+static bool s_keys_before(uint32_t x, uint32_t y, size_t *work) {
+  const size_t lx = s_block_end[x] - x, ly = s_block_end[y] - y, n = std::min(lx, ly);
+  const long *kx = &s_keys[x], *ky = &s_keys[y];
+  size_t k = 3;
+  while (k < n && kx[k] == ky[k])
+    ++k;
+  *work += k - 2;
+  if (k < n)
+    return kx[k] < ky[k];
+  return lx != ly ? lx < ly : x < y;
+}
+
+// Sorts v[0 .. n) by s_keys_before, merging runs of doubling width; false,
+// with v in no particular order, once *work exceeds the budget.
+static bool s_sort_starts(uint32_t *v, size_t n, std::vector<uint32_t> *buffer, size_t *work, size_t budget) {
+  buffer->resize(n);
+  uint32_t *from = v, *to = buffer->data();
+  for (size_t width = 1; width < n; width *= 2) {
+    for (size_t lo = 0; lo < n; lo += 2 * width) {
+      const size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+      size_t i = lo, j = mid, o = lo;
+      while (i < mid && j < hi)
+        to[o++] = s_keys_before(from[j], from[i], work) ? from[j++] : from[i++];
+      while (i < mid)
+        to[o++] = from[i++];
+      while (j < hi)
+        to[o++] = from[j++];
+    }
+    std::swap(from, to);
+    if (*work > budget)
+      return false;
+  }
+  if (from != v)
+    std::copy(from, from + n, v);
+  return true;
+}
+
+// The starts of every large group (in list order in `grouped`) in the
+// order of the keys that follow them, comparing keys directly: on short
+// blocks that costs less than the ranks. False when a block is too long
+// for that or the comparisons would cost more than the ranks (a few dozen
+// keys per node of the blocks): the ranks must then decide.
+static bool s_pa_sort_groups_by_keys(std::vector<uint32_t> *grouped, const std::vector<size_t> &begin,
+                                     const std::vector<char> &sorted) {
+  size_t nodes = 0;
+  for (size_t b = 0; b < sorted.size(); ++b)
+    if (sorted[b]) {
+      if (s_block_list[b].size > RANKED_BLOCK_LENGTH)
+        return false;
+      nodes += s_block_list[b].size;
+    }
+  const size_t budget = SORT_WORK_PER_NODE * nodes;
+  size_t work = 0;
+  std::vector<uint32_t> buffer;
+  for (size_t g = 0; g + 1 < begin.size(); ++g) {
+    const size_t size = begin[g + 1] - begin[g];
+    if (size > PAIR_NEIGHBOURS + 1 && !s_sort_starts(&(*grouped)[begin[g]], size, &buffer, &work, budget))
+      return false;
+  }
+  return true;
+}
+
 // Groups of the starts (node indices) with the same three keys, in the
 // order their first start comes: group[s] for starts[s] (list order).
 static int s_pa_group_starts(std::vector<uint32_t> *starts, std::vector<int> *group) {
@@ -1028,6 +1099,12 @@ static void s_pa_create_dictionary(long node_count) {
     else
       grouped[fill[size_t(group[s])]++] = starts[s];
   if (any_sorted) {
+    for (uint32_t s : in_rank_order)
+      grouped[fill[size_t(group[s])]++] = starts[s];
+  }
+  if (any_sorted && !s_pa_sort_groups_by_keys(&grouped, begin, sorted)) {
+    for (uint32_t s : in_rank_order)
+      fill[size_t(group[s])] = begin[size_t(group[s])];
     s_pa_rank_suffixes(node_count, sorted);
     std::vector<int> rank(starts.size(), 0);
     int classes = 0;
