@@ -653,8 +653,8 @@ static inline long s_first_item(size_t x, long length) {
 }
 
 // Adds the occurrence at node index x to the item unless it has it already.
-static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
-  const long first_item = s_first_item(x, item.length);
+// first_item: s_first_item of the occurrence.
+static void s_add_occurrence(pa_item &item, size_t item_index, size_t x, long first_item) {
   if (first_item < 0) {
     s_table_insert(s_item_of, s_item_key(item.length, long(x)), item_index);
     s_last_item[x] = (uint64_t(item.length) << 32) | item_index;
@@ -680,24 +680,20 @@ static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
 
 // The match of `length` nodes at node indices x and y (x first).
 static void s_pa_add_match_to_dictionary(size_t x, size_t y, long length) {
-  long found = s_first_item(x, length);
-  if (found >= 0) {  // the first occurrence is in that item already
-    size_t index = size_t(found);
-    if (s_first_item(y, length) != found)
-      s_add_occurrence(s_dictionary[index], index, y);
+  const long in_x = s_first_item(x, length), in_y = s_first_item(y, length);
+  if (in_x >= 0) {  // the first occurrence is in that item already
+    if (in_y != in_x)
+      s_add_occurrence(s_dictionary[size_t(in_x)], size_t(in_x), y, in_y);
     return;
   }
-  found = s_first_item(y, length);
-  if (found >= 0) {
-    size_t index = size_t(found);
-    s_add_occurrence(s_dictionary[index], index, x);
-    s_add_occurrence(s_dictionary[index], index, y);
+  if (in_y >= 0) {  // the second one is
+    s_add_occurrence(s_dictionary[size_t(in_y)], size_t(in_y), x, in_x);
     return;
   }
   s_dictionary.push_back(pa_item{length, 0, 0, PA_NONE, PA_NONE});
   size_t index = s_dictionary.size() - 1;
-  s_add_occurrence(s_dictionary[index], index, x);
-  s_add_occurrence(s_dictionary[index], index, y);
+  s_add_occurrence(s_dictionary[index], index, x, -1);
+  s_add_occurrence(s_dictionary[index], index, y, -1);
 }
 
 static pa_occurrence s_occurrence(size_t x, long length) {
