@@ -797,12 +797,11 @@ static size_t s_call_free_length(size_t x, size_t len, bool called) {
 
 // The longest common sequence from node index x and from node index y > x
 // that neither runs into the other's first node, shortened to a permitted
-// end (below 3: none). common: the number of equal keys from the two starts.
+// end (below 3: none). common: the number of equal keys from the two
+// starts within their blocks. The NF_MATCH run from x ends with its block,
+// so a y in a later block lies beyond it and y - x limits only in one block.
 static inline size_t s_match_length(size_t x, size_t y, size_t common) {
-  const size_t ex = s_block_end[x], ey = s_block_end[y];
-  size_t len = std::min({ex - x, ey - y, common, size_t(s_match_run[x])});
-  if (ex == ey)
-    len = std::min(len, y - x);  // one block: not into the other's first node
+  size_t len = std::min({common, size_t(s_match_run[x]), y - x});
   const uint16_t *flags = s_flags.data();
   const bool called = ((flags[x] | flags[y]) & NF_CALLED) != 0;
   while (len >= 3) {
