@@ -1116,22 +1116,20 @@ static void s_pa_create_dictionary(long node_count) {
   for (size_t g = 0; g < size_t(groups); ++g) {
     const uint32_t *bucket = &grouped[begin[g]];
     const size_t size = begin[g + 1] - begin[g];
-    if (size <= PAIR_NEIGHBOURS + 1) {
-      for (size_t p = 0; p < size; ++p)
-        for (size_t q = p + 1; q < size; ++q)
-          s_pa_find_match(bucket[p], bucket[q], s_equal_keys(bucket[p], bucket[q]));
-      continue;
+    // A small group compares every pair (each start has at most 16 after
+    // it) key by key. In key order the keys two starts share are the
+    // fewest that the neighbours between them share.
+    const bool small = size <= PAIR_NEIGHBOURS + 1;
+    if (!small) {
+      adjacent.assign(size, 0);
+      for (size_t p = 0; p + 1 < size; ++p)
+        adjacent[p] = s_common_keys(bucket[p], bucket[p + 1]);
     }
-    // In key order the keys two starts share are the fewest that the
-    // neighbours between them share.
-    adjacent.assign(size, 0);
-    for (size_t p = 0; p + 1 < size; ++p)
-      adjacent[p] = s_common_keys(bucket[p], bucket[p + 1]);
     for (size_t p = 0; p < size; ++p) {
-      long common = adjacent[p];
+      size_t common = small ? 0 : size_t(adjacent[p]);
       for (size_t q = p + 1; q < size && q <= p + PAIR_NEIGHBOURS; ++q) {
-        common = std::min(common, adjacent[q - 1]);
-        s_pa_find_match(bucket[p], bucket[q], size_t(common));
+        common = small ? s_equal_keys(bucket[p], bucket[q]) : std::min(common, size_t(adjacent[q - 1]));
+        s_pa_find_match(bucket[p], bucket[q], common);
       }
     }
   }
