@@ -974,44 +974,79 @@ static size_t s_equal_keys(size_t x, size_t y) {
 }
 
 // Whether the keys from start x come before those from start y of one
-// group (whose first three keys agree): the first key that differs
+// group, the first `agree` of them known equal: the first key that differs
 // decides, a sequence that reaches its block's end comes before a longer
-// one, and equal ones keep list order; the order the ranks give. *work
-// counts the keys compared after the first three.
-static bool s_keys_before(uint32_t x, uint32_t y, size_t *work) {
+// one, and equal ones keep list order; the order the ranks give. *common:
+// the number of equal keys from the two starts.
+static bool s_keys_before(uint32_t x, uint32_t y, size_t agree, size_t *common) {
   const size_t lx = s_block_end[x] - x, ly = s_block_end[y] - y, n = std::min(lx, ly);
   const long *kx = &s_keys[x], *ky = &s_keys[y];
-  size_t k = 3;
+  size_t k = agree;
   while (k < n && kx[k] == ky[k])
     ++k;
-  *work += k - 2;
+  *common = k;
   if (k < n)
     return kx[k] < ky[k];
   return lx != ly ? lx < ly : x < y;
 }
 
-// Sorts v[0 .. n) by s_keys_before, merging runs of doubling width; false,
-// with v in no particular order, once *work exceeds the budget.
-static bool s_sort_starts(uint32_t *v, size_t n, std::vector<uint32_t> *buffer, size_t *work, size_t budget) {
-  buffer->resize(n);
-  uint32_t *from = v, *to = buffer->data();
-  for (size_t width = 1; width < n; width *= 2) {
-    for (size_t lo = 0; lo < n; lo += 2 * width) {
-      const size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
-      size_t i = lo, j = mid, o = lo;
-      while (i < mid && j < hi)
-        to[o++] = s_keys_before(from[j], from[i], work) ? from[j++] : from[i++];
-      while (i < mid)
-        to[o++] = from[i++];
-      while (j < hi)
-        to[o++] = from[j++];
+// Merges the sorted runs v[lo .. mid) and v[mid .. hi) into out. lcp[i]:
+// the keys v[i] shares with the one before it in its run (out_lcp the
+// same for out). Each run's next start is known to share ha and hb keys
+// with the last one out: when those differ, the one sharing more comes
+// first without a comparison; otherwise the comparison starts after them.
+// *work counts the keys compared.
+static void s_merge_starts(const uint32_t *v, const uint32_t *lcp, size_t lo, size_t mid, size_t hi, uint32_t *out,
+                           uint32_t *out_lcp, size_t *work) {
+  size_t i = lo, j = mid, o = lo;
+  size_t ha = 3, hb = 3;  // every start of a group shares its first three keys
+  while (i < mid && j < hi) {
+    bool from_first = ha > hb;
+    if (ha == hb) {
+      size_t common = 0;
+      from_first = !s_keys_before(v[j], v[i], ha, &common);
+      *work += common - ha + 1;
+      (from_first ? hb : ha) = common;
     }
+    if (from_first) {
+      out[o] = v[i];
+      out_lcp[o++] = uint32_t(ha);
+      ha = ++i < mid ? lcp[i] : 0;
+    } else {
+      out[o] = v[j];
+      out_lcp[o++] = uint32_t(hb);
+      hb = ++j < hi ? lcp[j] : 0;
+    }
+  }
+  for (; i < mid; ha = ++i < mid ? lcp[i] : 0) {
+    out[o] = v[i];
+    out_lcp[o++] = uint32_t(ha);
+  }
+  for (; j < hi; hb = ++j < hi ? lcp[j] : 0) {
+    out[o] = v[j];
+    out_lcp[o++] = uint32_t(hb);
+  }
+}
+
+// Sorts v[0 .. n) by s_keys_before, merging runs of doubling width, and
+// leaves in lcp[k] the keys v[k] shares with v[k - 1]; false, with v in no
+// particular order, once *work exceeds the budget.
+static bool s_sort_starts(uint32_t *v, uint32_t *lcp, size_t n, std::vector<uint32_t> *buffer, size_t *work,
+                          size_t budget) {
+  buffer->resize(2 * n);
+  uint32_t *from = v, *from_lcp = lcp, *to = buffer->data(), *to_lcp = to + n;
+  for (size_t width = 1; width < n; width *= 2) {
+    for (size_t lo = 0; lo < n; lo += 2 * width)
+      s_merge_starts(from, from_lcp, lo, std::min(lo + width, n), std::min(lo + 2 * width, n), to, to_lcp, work);
     std::swap(from, to);
+    std::swap(from_lcp, to_lcp);
     if (*work > budget)
       return false;
   }
-  if (from != v)
+  if (from != v) {
     std::copy(from, from + n, v);
+    std::copy(from_lcp, from_lcp + n, lcp);
+  }
   return true;
 }
 
@@ -1020,8 +1055,9 @@ static bool s_sort_starts(uint32_t *v, size_t n, std::vector<uint32_t> *buffer, 
 // blocks that costs less than the ranks. False when a block is too long
 // for that or the comparisons would cost more than the ranks (a few dozen
 // keys per node of the blocks): the ranks must then decide.
-static bool s_pa_sort_groups_by_keys(std::vector<uint32_t> *grouped, const std::vector<size_t> &begin,
-                                     const std::vector<char> &sorted) {
+// lcp[k]: the keys grouped[k] shares with grouped[k - 1] of its group.
+static bool s_pa_sort_groups_by_keys(std::vector<uint32_t> *grouped, std::vector<uint32_t> *lcp,
+                                     const std::vector<size_t> &begin, const std::vector<char> &sorted) {
   size_t nodes = 0;
   for (size_t b = 0; b < sorted.size(); ++b)
     if (sorted[b]) {
@@ -1032,9 +1068,11 @@ static bool s_pa_sort_groups_by_keys(std::vector<uint32_t> *grouped, const std::
   const size_t budget = SORT_WORK_PER_NODE * nodes;
   size_t work = 0;
   std::vector<uint32_t> buffer;
+  lcp->assign(grouped->size(), 0);
   for (size_t g = 0; g + 1 < begin.size(); ++g) {
     const size_t size = begin[g + 1] - begin[g];
-    if (size > PAIR_NEIGHBOURS + 1 && !s_sort_starts(&(*grouped)[begin[g]], size, &buffer, &work, budget))
+    if (size > PAIR_NEIGHBOURS + 1 &&
+        !s_sort_starts(&(*grouped)[begin[g]], &(*lcp)[begin[g]], size, &buffer, &work, budget))
       return false;
   }
   return true;
@@ -1097,7 +1135,9 @@ static void s_pa_create_dictionary(long node_count) {
     for (uint32_t s : in_rank_order)
       grouped[fill[size_t(group[s])]++] = starts[s];
   }
-  if (any_sorted && !s_pa_sort_groups_by_keys(&grouped, begin, sorted)) {
+  std::vector<uint32_t> lcp;  // when sorted by keys: the keys each start shares with the one before
+  if (any_sorted && !s_pa_sort_groups_by_keys(&grouped, &lcp, begin, sorted)) {
+    lcp.clear();
     for (uint32_t s : in_rank_order)
       fill[size_t(group[s])] = begin[size_t(group[s])];
     s_pa_rank_suffixes(node_count, sorted);
@@ -1123,7 +1163,7 @@ static void s_pa_create_dictionary(long node_count) {
     if (!small) {
       adjacent.assign(size, 0);
       for (size_t p = 0; p + 1 < size; ++p)
-        adjacent[p] = s_common_keys(bucket[p], bucket[p + 1]);
+        adjacent[p] = lcp.empty() ? s_common_keys(bucket[p], bucket[p + 1]) : long(lcp[begin[g] + p + 1]);
     }
     for (size_t p = 0; p < size; ++p) {
       size_t common = small ? 0 : size_t(adjacent[p]);
