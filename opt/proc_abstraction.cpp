@@ -160,8 +160,10 @@ static std::vector<uint16_t> s_flags;  // per node index: NF_... bits, worked ou
 // NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
 // NF_MAY_END: a sequence of three nodes or more may end at the node.
 // NF_CALLED: the node stands in a procedure that is called.
+// NF_START: an instruction or branch that is neither a second word nor one
+// that a skip may step over; a sequence may start there.
 enum : uint16_t { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
-                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256 };
+                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256, NF_START = 512 };
 static std::vector<int> s_block_of;        // per node index: its block
 static std::vector<uint32_t> s_block_end;  // per node index: the node index after its block
 static std::vector<ocode *> s_node_at;     // per node index: the node
@@ -179,7 +181,6 @@ void opt_pa_reset() {
 
 static bool s_is_code(const ocode *oc) { return oc->type == OC_INST || ocode_is_branch_kind(oc->type); }
 
-static bool s_is_word2(const ocode *oc) { return opt_is_op(oc, WORD2); }
 
 // RETFIE, RETLW, RETURN, ADDULNK, SUBULNK or an unconditional branch.
 static bool s_ends_function_way(const ocode *oc) {
@@ -747,8 +748,19 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   s_flags.assign(size_t(node_count) + 1, 0);
   s_keys.assign(size_t(node_count) + 1, 0);
   s_node_at.assign(size_t(node_count) + 1, nullptr);
+  // A start must not be a second word, nor the instruction a skip may step
+  // over: the one after the last instruction, branch or function end
+  // before it that is not a second word.
+  bool after_skip = false;
   for (ocode *oc = list; oc; oc = oc->next) {
-    s_flags[size_t(oc->index)] = s_node_flags(oc);
+    uint16_t flags = s_node_flags(oc);
+    if (s_is_code(oc) && !(flags & NF_WORD2)) {
+      flags |= after_skip ? 0 : NF_START;
+      after_skip = (flags & NF_SKIP) != 0;
+    } else if (oc->type == OC_EFUNCT) {
+      after_skip = false;
+    }
+    s_flags[size_t(oc->index)] = flags;
     s_keys[size_t(oc->index)] = oc->key;
     s_node_at[size_t(oc->index)] = oc;
   }
@@ -831,8 +843,6 @@ static inline void s_pa_find_match(size_t x, size_t y, size_t common) {
   s_pa_add_match_to_dictionary(x, y, long(len));
 }
 
-// A start must not be a second word, nor the instruction a skip may step over.
-static bool s_may_start(ocode *oc) { return s_is_code(oc) && !s_is_word2(oc) && !opt_after_skip(oc); }
 
 // Starts compared with each start of the same three keys: all of them in
 // a small group; in a large one, sorted by the keys that follow, the ones
@@ -1091,15 +1101,16 @@ static int s_pa_group_starts(std::vector<uint32_t> *starts, std::vector<int> *gr
       continue;
     const long *key = &s_keys[size_t(pb.base)];
     for (size_t i = 0; i + 3 < pb.size; ++i) {
-      if (!s_may_start(s_node_at[size_t(pb.base) + i]))
+      if (!(s_flags[size_t(pb.base) + i] & NF_START))
         continue;
-      uint64_t pair = (uint64_t(key[i]) << 32) | uint64_t(key[i + 1]);
-      s_table_insert(pairs, pair, pairs.count);
-      uint64_t triple = (*s_table_find(pairs, pair) << 32) | uint64_t(key[i + 2]);
-      if (s_table_insert(triples, triple, uint64_t(groups)))
-        ++groups;
+      bool added = false;
+      const uint64_t pair = (uint64_t(key[i]) << 32) | uint64_t(key[i + 1]);
+      const uint64_t pair_number = s_table_find_or_insert(pairs, pair, pairs.count, &added);
+      const uint64_t triple = (pair_number << 32) | uint64_t(key[i + 2]);
+      const uint64_t g = s_table_find_or_insert(triples, triple, uint64_t(groups), &added);
+      groups += added ? 1 : 0;
       starts->push_back(uint32_t(size_t(pb.base) + i));
-      group->push_back(int(*s_table_find(triples, triple)));
+      group->push_back(int(g));
     }
   }
   return groups;
