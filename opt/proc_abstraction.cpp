@@ -372,9 +372,14 @@ enum : uint8_t { PN_NAMED = 1, PN_LEADER = 2, PN_STILL_NAMED = 4 };
 struct pa_nodes {
   std::vector<ocode *> node;
   std::vector<uint8_t> flags;
-  std::vector<int> block;  // of each leader
+  std::vector<int> block;          // of each node
+  std::vector<uint32_t> branches;  // the branch nodes, in list order
+  std::vector<uint32_t> labels;    // the labels, in list order
 };
 }  // namespace
+
+// Kept across runs for their storage.
+static pa_nodes s_nodes;
 
 static long s_at(const pa_nodes &nodes, const ocode *oc) {
   return oc && oc->index >= 0 && oc->index < long(nodes.node.size()) && nodes.node[size_t(oc->index)] == oc
@@ -403,19 +408,23 @@ static void s_named_labels(pa_nodes &nodes) {
           s_mark(nodes, op.data.symbol.sym->label_node, PN_NAMED);
 }
 
+// Also lists the branches and the labels.
 static void s_leaders(pa_nodes &nodes) {
   auto add = [&nodes](ocode *oc) { s_mark(nodes, oc, PN_LEADER); };
   if (!nodes.node.empty())
     add(nodes.node.front());
   for (ocode *oc : nodes.node) {
+    if (oc->type == OC_LABEL)
+      nodes.labels.push_back(uint32_t(oc->index));
     if (oc->type == OC_BFUNCT || oc->type == OC_EFUNCT) {
       add(oc);
       add(oc->type == OC_BFUNCT ? opt_real_instruction(oc->next) : oc->next);
     } else if (ocode_is_branch_kind(oc->type)) {
+      nodes.branches.push_back(uint32_t(oc->index));
       if (ocode *target = s_target_node(oc))
         add(opt_real_instruction(target));
       add(opt_real_instruction(oc->next));
-    } else if (is_return(oc)) {
+    } else if (oc->type == OC_INST && is_return(oc)) {
       add(opt_real_instruction(oc->next));
     } else if (s_marked(nodes, oc, PN_NAMED)) {
       add(oc);
@@ -439,43 +448,41 @@ static basic_block *s_new_block(ocode *first) {
 }
 
 // Branches of the blocks that take part go to blocks; the labels no one
-// else names go.
+// else names go (and leave their block one node shorter).
 static void s_to_block_targets(pa_nodes &nodes) {
-  for (pa_block &pb : s_block_list)
-    for (ocode *oc = pb.block->first;; oc = oc->next) {
-      if (ocode_is_branch_kind(oc->type)) {
-        ocode *target = s_target_node(oc);
-        ocode *leader = target ? opt_real_instruction(target) : nullptr;
-        long at = s_marked(nodes, leader, PN_LEADER) ? s_at(nodes, leader) : -1;
-        if (!pb.excluded && at >= 0 && !s_block_list[size_t(nodes.block[size_t(at)])].excluded) {
-          oc->data.branch.type = BLOCK_BRANCH;
-          oc->data.branch.target.block = s_block_list[size_t(nodes.block[size_t(at)])].block;
-        } else if (oc->data.branch.type == LABEL_BRANCH) {
-          s_mark(nodes, target, PN_STILL_NAMED);
-        }
-      }
-      if (oc == pb.block->last)
-        break;
+  for (uint32_t i : nodes.branches) {
+    ocode *oc = nodes.node[i];
+    const pa_block &pb = s_block_list[size_t(nodes.block[i])];
+    ocode *target = s_target_node(oc);
+    ocode *leader = target ? opt_real_instruction(target) : nullptr;
+    long at = s_marked(nodes, leader, PN_LEADER) ? s_at(nodes, leader) : -1;
+    if (!pb.excluded && at >= 0 && !s_block_list[size_t(nodes.block[size_t(at)])].excluded) {
+      oc->data.branch.type = BLOCK_BRANCH;
+      oc->data.branch.target.block = s_block_list[size_t(nodes.block[size_t(at)])].block;
+    } else if (oc->data.branch.type == LABEL_BRANCH) {
+      s_mark(nodes, target, PN_STILL_NAMED);
     }
-  for (pa_block &pb : s_block_list) {
-    if (pb.excluded)
-      continue;
+  }
+  for (uint32_t i : nodes.labels) {
+    ocode *oc = nodes.node[i];
+    pa_block &pb = s_block_list[size_t(nodes.block[i])];
     basic_block *b = pb.block;
-    for (ocode *oc = b->first, *next; oc; oc = next) {
-      next = oc == b->last ? nullptr : oc->next;
-      if (oc->type != OC_LABEL || s_marked(nodes, oc, PN_NAMED | PN_STILL_NAMED) || oc == b->first)
-        continue;
-      if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
-        oc->data.label.sym->label_node = nullptr;
-      if (b->last == oc)
-        b->last = oc->prev;
-      ocodeFree(ocode_unlink(oc));
-    }
+    if (pb.excluded || (nodes.flags[i] & (PN_NAMED | PN_STILL_NAMED)) || oc == b->first)
+      continue;
+    if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
+      oc->data.label.sym->label_node = nullptr;
+    if (b->last == oc)
+      b->last = oc->prev;
+    ocodeFree(ocode_unlink(oc));
+    --pb.size;
   }
 }
 
 static void s_pa_calculate_basic_blocks(ocode *list) {
-  pa_nodes nodes;
+  pa_nodes &nodes = s_nodes;
+  nodes.node.clear();
+  nodes.branches.clear();
+  nodes.labels.clear();
   nodes.node.reserve(size_t(ocode_enumerate(list)));
   for (ocode *oc = list; oc; oc = oc->next)
     nodes.node.push_back(oc);
@@ -499,18 +506,12 @@ static void s_pa_calculate_basic_blocks(ocode *list) {
       s_block_list.back().called = called;
     }
     cur->last = oc;
-    if (leader)
-      nodes.block[i] = cur->number;
+    ++s_block_list.back().size;
+    nodes.block[i] = cur->number;
     if (oc->type == OC_EFUNCT)
       excluded = true;
   }
   s_to_block_targets(nodes);
-  for (pa_block &pb : s_block_list)
-    for (ocode *oc = pb.block->first;; oc = oc->next) {
-      ++pb.size;
-      if (oc == pb.block->last)
-        break;
-    }
 }
 
 // Block targets become labels again; the blocks go.
