@@ -243,7 +243,11 @@ namespace {
 struct pa_signature {
   int64_t value[20];
   int size;
-  void put(int64_t v) { value[size++] = v; }
+  uint64_t hash;  // of the values so far
+  void put(int64_t v) {
+    value[size++] = v;
+    hash = (hash ^ uint64_t(v)) * 0x100000001B3u + (hash >> 29);
+  }
   bool operator==(const pa_signature &o) const {
     return size == o.size && std::equal(value, value + size, o.value);
   }
@@ -252,6 +256,7 @@ struct pa_signature {
 
 static void s_pa_signature(const ocode *oc, pa_signature *sig) {
   sig->size = 0;
+  sig->hash = 0;
   sig->put(oc->type);
   if (oc->type == OC_INST) {
     const inst *ins = oc->data.inst.ins;
@@ -287,12 +292,7 @@ static void s_pa_signature(const ocode *oc, pa_signature *sig) {
   }
 }
 
-static uint64_t s_signature_hash(const pa_signature &sig) {
-  uint64_t h = uint64_t(sig.size);
-  for (int k = 0; k < sig.size; ++k)
-    h = (h ^ uint64_t(sig.value[k])) * 0x100000001B3u + (h >> 29);
-  return h;
-}
+static uint64_t s_signature_hash(const pa_signature &sig) { return sig.hash; }
 
 // Every node in order: an instruction or branch takes the key of the
 // earlier equal one, anything else (and what must stay put) a fresh key.
