@@ -162,8 +162,11 @@ static std::vector<uint16_t> s_flags;  // per node index: NF_... bits, worked ou
 // NF_CALLED: the node stands in a procedure that is called.
 // NF_START: an instruction or branch that is neither a second word nor one
 // that a skip may step over; a sequence may start there.
+// NF_CODE: an instruction or branch. NF_JUMP: a branch node or a branch
+// instruction (one that may name a label).
 enum : uint16_t { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
-                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256, NF_START = 512 };
+                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256, NF_START = 512,
+                  NF_CODE = 1024, NF_JUMP = 2048 };
 static std::vector<int> s_block_of;        // per node index: its block
 static std::vector<uint32_t> s_block_end;  // per node index: the node index after its block
 static std::vector<ocode *> s_node_at;     // per node index: the node
@@ -601,6 +604,8 @@ static void s_pa_mark_loops(ocode *list, long node_count) {
   for (ocode *oc = list; oc; oc = oc->next) {
     if (oc->type == OC_BFUNCT)
       function_start = oc->index;
+    if (!(s_flags[size_t(oc->index)] & NF_JUMP))
+      continue;
     const ocode *target = s_branch_target(oc);
     if (!target || target->index > oc->index || target->index < function_start)
       continue;
@@ -720,9 +725,9 @@ static bool s_may_end(size_t base, size_t end, size_t k) {
 
 // The NF_ bits a node has of itself (all but NF_MAY_END and NF_CALLED).
 static uint16_t s_node_flags(const ocode *oc) {
-  const uint16_t match = oc->key ? NF_MATCH : 0;
+  const uint16_t match = (oc->key ? NF_MATCH : 0) | NF_CODE;
   if (ocode_is_branch_kind(oc->type))
-    return match | (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
+    return match | NF_JUMP | (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
            (oc->type == OC_BRANCH ? NF_ENDS_FUNCTION : 0);
   if (oc->type != OC_INST)
     return 0;
@@ -737,7 +742,9 @@ static uint16_t s_node_flags(const ocode *oc) {
   case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
     return match | NF_ENDS_FUNCTION | NF_RETURN;
   case GOTO: case BRA:
-    return match | NF_ENDS_FUNCTION;
+    return match | NF_ENDS_FUNCTION | NF_JUMP;
+  case BC: case BNC: case BN: case BNN: case BOV: case BNOV: case BZ: case BNZ:
+    return match | NF_JUMP;
   default:
     return match;
   }
@@ -755,7 +762,7 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   bool after_skip = false;
   for (ocode *oc = list; oc; oc = oc->next) {
     uint16_t flags = s_node_flags(oc);
-    if (s_is_code(oc) && !(flags & NF_WORD2)) {
+    if ((flags & NF_CODE) && !(flags & NF_WORD2)) {
       flags |= after_skip ? 0 : NF_START;
       after_skip = (flags & NF_SKIP) != 0;
     } else if (oc->type == OC_EFUNCT) {
