@@ -401,6 +401,16 @@ static void s_mark(pa_nodes &nodes, const ocode *oc, uint8_t flag) {
     nodes.flags[size_t(i)] |= flag;
 }
 
+// RETURN, RETFIE, RETLW, ADDULNK, SUBULNK or RESET: the next node starts a block.
+static bool s_is_return_op(int opcode) {
+  switch (opcode) {
+  case RETURN: case RETFIE: case RETLW: case ADDULNK: case SUBULNK: case RESET:
+    return true;
+  default:
+    return false;
+  }
+}
+
 // Labels an instruction operand names stay and start their block.
 static void s_named_labels(pa_nodes &nodes) {
   for (ocode *oc : nodes.node)
@@ -427,7 +437,7 @@ static void s_leaders(pa_nodes &nodes) {
       if (ocode *target = s_target_node(oc))
         add(opt_real_instruction(target));
       add(opt_real_instruction(oc->next));
-    } else if (oc->type == OC_INST && is_return(oc)) {
+    } else if (oc->type == OC_INST && s_is_return_op(oc->data.inst.ins->opcode)) {
       add(opt_real_instruction(oc->next));
     } else if (s_marked(nodes, oc, PN_NAMED)) {
       add(oc);
@@ -777,25 +787,24 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   s_block_of.assign(size_t(node_count) + 1, 0);
   s_block_end.assign(size_t(node_count) + 1, 0);
   s_last_item.assign(size_t(node_count) + 1, 0);
+  // One pass per block from its end (s_may_end reads only bits of the
+  // neighbours that this pass does not change).
   for (pa_block &pb : s_block_list) {
     pb.base = pb.block->first->index;
-    const size_t end = size_t(pb.base) + pb.size;
-    for (size_t k = size_t(pb.base); k < end; ++k) {
-      s_block_of[k] = pb.block->number;
-      s_block_end[k] = uint32_t(end);
-      s_flags[k] |= pb.called ? NF_CALLED : 0;
-    }
+    const size_t base = size_t(pb.base), end = base + pb.size;
+    const uint16_t called = pb.called ? NF_CALLED : 0;
     int run = 0;
     long call = long(end);
-    for (size_t k = end; k-- > size_t(pb.base);) {
-      run = (s_flags[k] & NF_MATCH) ? run + 1 : 0;
-      call = (s_flags[k] & NF_CALL) ? long(k) : call;
+    for (size_t k = end; k-- > base;) {
+      const uint16_t flags = s_flags[k];
+      run = (flags & NF_MATCH) ? run + 1 : 0;
+      call = (flags & NF_CALL) ? long(k) : call;
       s_match_run[k] = run;
       s_next_call[k] = call;
+      s_block_of[k] = pb.block->number;
+      s_block_end[k] = uint32_t(end);
+      s_flags[k] = flags | called | (s_may_end(base, end, k) ? NF_MAY_END : 0);
     }
-    for (size_t k = size_t(pb.base); k < end; ++k)
-      if (s_may_end(size_t(pb.base), end, k))
-        s_flags[k] |= NF_MAY_END;
   }
 }
 
