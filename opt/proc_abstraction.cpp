@@ -762,10 +762,19 @@ static uint16_t s_node_flags(const ocode *oc) {
 
 // The node tests the pair comparisons ask again and again, once per node.
 // Keys by node index too, and where each block starts.
+//
+// The per-node arrays keep their size from run to run and every entry is
+// written here before it is read (the blocks cover every node), so a run
+// fills only what it has beyond the last one; the entry one past the
+// nodes is cleared.
 static void s_pa_mark_flags(ocode *list, long node_count) {
-  s_flags.assign(size_t(node_count) + 1, 0);
-  s_keys.assign(size_t(node_count) + 1, 0);
-  s_node_at.assign(size_t(node_count) + 1, nullptr);
+  const size_t n = size_t(node_count);
+  s_flags.resize(n + 1);
+  s_keys.resize(n + 1);
+  s_node_at.resize(n + 1);
+  s_flags[n] = 0;
+  s_keys[n] = 0;
+  s_node_at[n] = nullptr;
   // A start must not be a second word, nor the instruction a skip may step
   // over: the one after the last instruction, branch or function end
   // before it that is not a second word.
@@ -782,11 +791,15 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
     s_keys[size_t(oc->index)] = oc->key;
     s_node_at[size_t(oc->index)] = oc;
   }
-  s_match_run.assign(size_t(node_count) + 1, 0);
-  s_next_call.assign(size_t(node_count) + 1, 0);
-  s_block_of.assign(size_t(node_count) + 1, 0);
-  s_block_end.assign(size_t(node_count) + 1, 0);
-  s_last_item.assign(size_t(node_count) + 1, 0);
+  s_match_run.resize(n + 1);
+  s_next_call.resize(n + 1);
+  s_block_of.resize(n + 1);
+  s_block_end.resize(n + 1);
+  s_match_run[n] = 0;
+  s_next_call[n] = 0;
+  s_block_of[n] = 0;
+  s_block_end[n] = 0;
+  s_last_item.assign(n + 1, 0);
   // One pass per block from its end (s_may_end reads only bits of the
   // neighbours that this pass does not change).
   for (pa_block &pb : s_block_list) {
@@ -1004,10 +1017,12 @@ static size_t s_equal_keys(size_t x, size_t y) {
 // group, the first `agree` of them known equal: the first key that differs
 // decides, a sequence that reaches its block's end comes before a longer
 // one, and equal ones keep list order; the order the ranks give. *common:
-// the number of equal keys from the two starts.
-static bool s_keys_before(uint32_t x, uint32_t y, size_t agree, size_t *common) {
-  const size_t lx = s_block_end[x] - x, ly = s_block_end[y] - y, n = std::min(lx, ly);
-  const long *kx = &s_keys[x], *ky = &s_keys[y];
+// the number of equal keys from the two starts. keys and block_end: the
+// data of s_keys and s_block_end.
+static inline bool s_keys_before(const long *keys, const uint32_t *block_end, uint32_t x, uint32_t y, size_t agree,
+                                 size_t *common) {
+  const size_t lx = block_end[x] - x, ly = block_end[y] - y, n = std::min(lx, ly);
+  const long *kx = keys + x, *ky = keys + y;
   size_t k = agree;
   while (k < n && kx[k] == ky[k])
     ++k;
@@ -1017,59 +1032,60 @@ static bool s_keys_before(uint32_t x, uint32_t y, size_t agree, size_t *common) 
   return lx != ly ? lx < ly : x < y;
 }
 
-// Merges the sorted runs v[lo .. mid) and v[mid .. hi) into out. lcp[i]:
-// the keys v[i] shares with the one before it in its run (out_lcp the
-// same for out). Each run's next start is known to share ha and hb keys
-// with the last one out: when those differ, the one sharing more comes
-// first without a comparison; otherwise the comparison starts after them.
-// *work counts the keys compared.
-static void s_merge_starts(const uint32_t *v, const uint32_t *lcp, size_t lo, size_t mid, size_t hi, uint32_t *out,
-                           uint32_t *out_lcp, size_t *work) {
-  size_t i = lo, j = mid, o = lo;
-  size_t ha = 3, hb = 3;  // every start of a group shares its first three keys
-  while (i < mid && j < hi) {
-    bool from_first = ha > hb;
-    if (ha == hb) {
-      size_t common = 0;
-      from_first = !s_keys_before(v[j], v[i], ha, &common);
-      *work += common - ha + 1;
-      (from_first ? hb : ha) = common;
-    }
-    if (from_first) {
-      out[o] = v[i];
-      out_lcp[o++] = uint32_t(ha);
-      ha = ++i < mid ? lcp[i] : 0;
-    } else {
-      out[o] = v[j];
-      out_lcp[o++] = uint32_t(hb);
-      hb = ++j < hi ? lcp[j] : 0;
-    }
-  }
-  for (; i < mid; ha = ++i < mid ? lcp[i] : 0) {
-    out[o] = v[i];
-    out_lcp[o++] = uint32_t(ha);
-  }
-  for (; j < hi; hb = ++j < hi ? lcp[j] : 0) {
-    out[o] = v[j];
-    out_lcp[o++] = uint32_t(hb);
-  }
-}
-
 // Sorts v[0 .. n) by s_keys_before, merging runs of doubling width, and
 // leaves in lcp[k] the keys v[k] shares with v[k - 1]; false, with v in no
-// particular order, once *work exceeds the budget.
+// particular order, once *work (the keys compared) exceeds the budget.
+// A merge knows how many keys each run's next start shares with the last
+// one out (ha, hb; lcp[i] is what v[i] shares with the one before it in
+// its run): when those differ, the one sharing more comes first without a
+// comparison; otherwise the comparison starts after them.
 static bool s_sort_starts(uint32_t *v, uint32_t *lcp, size_t n, std::vector<uint32_t> *buffer, size_t *work,
                           size_t budget) {
+  const long *keys = s_keys.data();
+  const uint32_t *block_end = s_block_end.data();
   buffer->resize(2 * n);
   uint32_t *from = v, *from_lcp = lcp, *to = buffer->data(), *to_lcp = to + n;
+  size_t compared = *work;
   for (size_t width = 1; width < n; width *= 2) {
-    for (size_t lo = 0; lo < n; lo += 2 * width)
-      s_merge_starts(from, from_lcp, lo, std::min(lo + width, n), std::min(lo + 2 * width, n), to, to_lcp, work);
+    for (size_t lo = 0; lo < n; lo += 2 * width) {
+      const size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+      size_t i = lo, j = mid, o = lo;
+      size_t ha = 3, hb = 3;  // every start of a group shares its first three keys
+      while (i < mid && j < hi) {
+        bool from_first = ha > hb;
+        if (ha == hb) {
+          size_t common = 0;
+          from_first = !s_keys_before(keys, block_end, from[j], from[i], ha, &common);
+          compared += common - ha + 1;
+          (from_first ? hb : ha) = common;
+        }
+        if (from_first) {
+          to[o] = from[i];
+          to_lcp[o++] = uint32_t(ha);
+          ha = ++i < mid ? from_lcp[i] : 0;
+        } else {
+          to[o] = from[j];
+          to_lcp[o++] = uint32_t(hb);
+          hb = ++j < hi ? from_lcp[j] : 0;
+        }
+      }
+      for (; i < mid; ha = ++i < mid ? from_lcp[i] : 0) {
+        to[o] = from[i];
+        to_lcp[o++] = uint32_t(ha);
+      }
+      for (; j < hi; hb = ++j < hi ? from_lcp[j] : 0) {
+        to[o] = from[j];
+        to_lcp[o++] = uint32_t(hb);
+      }
+    }
     std::swap(from, to);
     std::swap(from_lcp, to_lcp);
-    if (*work > budget)
-      return false;
+    if (compared > budget)
+      break;
   }
+  *work = compared;
+  if (compared > budget)
+    return false;
   if (from != v) {
     std::copy(from, from + n, v);
     std::copy(from_lcp, from_lcp + n, lcp);
@@ -1447,15 +1463,8 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_dictionary.clear();
   s_occurrences.clear();
   s_item_of = s_spans = s_counted = pa_table{};
-  s_keys.clear();
   s_in_loop.clear();
-  s_flags.clear();
-  s_block_of.clear();
-  s_block_end.clear();
-  s_node_at.clear();
   s_last_item.clear();
-  s_match_run.clear();
-  s_next_call.clear();
   return changed;
 }
 
