@@ -184,7 +184,6 @@ void opt_pa_reset() {
 
 static bool s_is_code(const ocode *oc) { return oc->type == OC_INST || ocode_is_branch_kind(oc->type); }
 
-
 // RETFIE, RETLW, RETURN, ADDULNK, SUBULNK or an unconditional branch.
 static bool s_ends_function_way(const ocode *oc) {
   if (oc->type == OC_BRANCH)
@@ -735,28 +734,28 @@ static bool s_may_end(size_t base, size_t end, size_t k) {
 
 // The NF_ bits a node has of itself (all but NF_MAY_END and NF_CALLED).
 static uint16_t s_node_flags(const ocode *oc) {
-  const uint16_t match = (oc->key ? NF_MATCH : 0) | NF_CODE;
+  const uint16_t code = (oc->key ? NF_MATCH : 0) | NF_CODE;
   if (ocode_is_branch_kind(oc->type))
-    return match | NF_JUMP | (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
+    return code | NF_JUMP | (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
            (oc->type == OC_BRANCH ? NF_ENDS_FUNCTION : 0);
   if (oc->type != OC_INST)
     return 0;
   switch (oc->data.inst.ins->opcode) {
   case WORD2:
-    return match | NF_WORD2;
+    return code | NF_WORD2;
   case TSTFSZ: case CPFSLT: case CPFSGT: case CPFSEQ: case BTFSC: case BTFSS:
   case DCFSNZ: case DECFSZ: case INFSNZ: case INCFSZ:
-    return match | NF_SKIP;
+    return code | NF_SKIP;
   case CALL: case RCALL: case CALLW:
-    return match | NF_CALL;
+    return code | NF_CALL;
   case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
-    return match | NF_ENDS_FUNCTION | NF_RETURN;
+    return code | NF_ENDS_FUNCTION | NF_RETURN;
   case GOTO: case BRA:
-    return match | NF_ENDS_FUNCTION | NF_JUMP;
+    return code | NF_ENDS_FUNCTION | NF_JUMP;
   case BC: case BNC: case BN: case BNN: case BOV: case BNOV: case BZ: case BNZ:
-    return match | NF_JUMP;
+    return code | NF_JUMP;
   default:
-    return match;
+    return code;
   }
 }
 
@@ -872,7 +871,6 @@ static inline void s_pa_find_match(size_t x, size_t y, size_t common) {
     return;
   s_pa_add_match_to_dictionary(x, y, long(len));
 }
-
 
 // Starts compared with each start of the same three keys: all of them in
 // a small group; in a large one, sorted by the keys that follow, the ones
