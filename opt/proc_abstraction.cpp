@@ -173,6 +173,12 @@ static std::vector<ocode *> s_node_at;     // per node index: the node
 static std::vector<uint64_t> s_last_item;  // per node index: see s_first_item
 static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
 static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
+// Per node index: how far the nearest node of its block with the same key
+// is (at most 255; it may tell less). Occurrences of one item closer than
+// their length have equal first keys, so a node whose nearest is farther
+// overlaps none.
+static std::vector<uint8_t> s_same_key_near;
+static std::vector<uint32_t> s_later_with_key;  // per key: see s_pa_mark_flags
 
 void opt_pa_reset() {
   s_key = 0;
@@ -640,7 +646,7 @@ static uint64_t s_item_node_key(size_t item_index, long index) { return (uint64_
 // counted one: one that starts less than the length away, in the stretch
 // of `first` or in the stretch before or after it.
 static bool s_overlaps_counted(const pa_item &item, size_t item_index, long first) {
-  if (item.count == 0)
+  if (item.count == 0 || long(s_same_key_near[size_t(first)]) >= item.length)
     return false;
   const long length = item.length;
   for (long stretch = std::max(first / length - 1, 0L); stretch <= first / length + 1; ++stretch) {
@@ -801,6 +807,11 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
   s_last_item.assign(n + 1, 0);
   // One pass per block from its end (s_may_end reads only bits of the
   // neighbours that this pass does not change).
+  // s_later_with_key[key]: the last node with the key seen so far, so the
+  // next one with it when it lies in the block (an entry left from an
+  // earlier run can only make a distance look shorter).
+  s_same_key_near.resize(n + 1);
+  s_later_with_key.resize(size_t(s_key) + 1);
   for (pa_block &pb : s_block_list) {
     pb.base = pb.block->first->index;
     const size_t base = size_t(pb.base), end = base + pb.size;
@@ -808,6 +819,14 @@ static void s_pa_mark_flags(ocode *list, long node_count) {
     int run = 0;
     long call = long(end);
     for (size_t k = end; k-- > base;) {
+      uint32_t &later = s_later_with_key[size_t(s_keys[k])];
+      s_same_key_near[k] = 255;
+      if (later > k && later < end) {
+        const uint8_t near = uint8_t(std::min(later - k, size_t(255)));
+        s_same_key_near[k] = near;
+        s_same_key_near[later] = std::min(s_same_key_near[later], near);
+      }
+      later = uint32_t(k);
       const uint16_t flags = s_flags[k];
       run = (flags & NF_MATCH) ? run + 1 : 0;
       call = (flags & NF_CALL) ? long(k) : call;
