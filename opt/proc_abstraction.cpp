@@ -687,8 +687,12 @@ static void s_add_occurrence(pa_item &item, size_t item_index, size_t x, long fi
   pa_occurrence o = s_occurrence(x, item.length);
   o.overlap = s_overlaps_counted(item, item_index, long(x));
   if (s_counts(o)) {
-    bool added = s_table_insert(s_counted, s_item_node_key(item_index, long(x) / item.length), uint64_t(x));
-    VELC_ASSERT(added);
+    // Only an occurrence with a node of the same key nearer than its
+    // length can be overlapped by a later one (see s_same_key_near).
+    if (long(s_same_key_near[x]) < item.length) {
+      bool added = s_table_insert(s_counted, s_item_node_key(item_index, long(x) / item.length), uint64_t(x));
+      VELC_ASSERT(added);
+    }
     ++item.count;
   }
   const uint32_t at = uint32_t(s_occurrences.size());
@@ -1467,7 +1471,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
   s_pa_mark_loops(list, node_count);
   s_table_clear(s_item_of, 2 * size_t(node_count));
   s_table_clear(s_spans, 0);
-  s_table_clear(s_counted, 2 * size_t(node_count));
+  s_table_clear(s_counted, size_t(node_count) / 4);  // only occurrences near a node of their first key
   s_pa_create_dictionary(node_count);
   s_rank.clear();
   s_suffix_rank.clear();
