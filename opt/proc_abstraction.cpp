@@ -444,7 +444,7 @@ static void s_leaders(pa_nodes &nodes) {
       add(opt_real_instruction(oc->next));
     } else if (oc->type == OC_INST && s_is_return_op(oc->data.inst.ins->opcode)) {
       add(opt_real_instruction(oc->next));
-    } else if (s_marked(nodes, oc, PN_NAMED)) {
+    } else if (nodes.flags[size_t(oc->index)] & PN_NAMED) {  // a node of the list: its index holds
       add(oc);
     }
   }
@@ -466,8 +466,10 @@ static basic_block *s_new_block(ocode *first) {
 }
 
 // Branches of the blocks that take part go to blocks; the labels no one
-// else names go (and leave their block one node shorter).
-static void s_to_block_targets(pa_nodes &nodes) {
+// else names go (and leave their block one node shorter). Returns how many
+// went.
+static size_t s_to_block_targets(pa_nodes &nodes) {
+  size_t removed = 0;
   for (uint32_t i : nodes.branches) {
     ocode *oc = nodes.node[i];
     const pa_block &pb = s_block_list[size_t(nodes.block[i])];
@@ -493,10 +495,13 @@ static void s_to_block_targets(pa_nodes &nodes) {
       b->last = oc->prev;
     ocodeFree(ocode_unlink(oc));
     --pb.size;
+    ++removed;
   }
+  return removed;
 }
 
-static void s_pa_calculate_basic_blocks(ocode *list) {
+// Returns the number of nodes, each numbered by ocode_enumerate.
+static long s_pa_calculate_basic_blocks(ocode *list) {
   pa_nodes &nodes = s_nodes;
   nodes.node.clear();
   nodes.branches.clear();
@@ -529,7 +534,7 @@ static void s_pa_calculate_basic_blocks(ocode *list) {
     if (oc->type == OC_EFUNCT)
       excluded = true;
   }
-  s_to_block_targets(nodes);
+  return s_to_block_targets(nodes) ? ocode_enumerate(list) : long(nodes.node.size());
 }
 
 // Block targets become labels again; the blocks go.
@@ -1463,8 +1468,7 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     last_node = last_node->next;
   if (dump_procedural_abstraction)
     s_print_list("\n\nBEFORE PROCEDURAL ABSTRACTION\n", list);
-  s_pa_calculate_basic_blocks(list);
-  long node_count = ocode_enumerate(list);
+  const long node_count = s_pa_calculate_basic_blocks(list);
   if (!list->key)
     s_pa_assign_keys(list);
   s_pa_mark_flags(list, node_count);
