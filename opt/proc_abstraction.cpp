@@ -44,21 +44,24 @@ struct pa_block {
   long base;                   // node index of the first node
 };
 
+// The occurrences of all items share one store (s_occurrences); each item
+// chains its own in the order they were added.
 struct pa_occurrence {
-  int block;
-  ocode *first, *last;
-  long first_index, last_index;  // ocode_enumerate order
-  bool overlap;                  // overlaps an occurrence already in the item
-  bool kept;                     // in a loop, where a call would cost every pass: stays
+  uint32_t first_index;  // node index (ocode_enumerate order) of its first node
+  uint32_t next;         // the item's next occurrence in the store, or PA_NONE
+  bool overlap;          // overlaps an occurrence already in the item
+  bool kept;             // in a loop, where a call would cost every pass: stays
 };
+
+constexpr uint32_t PA_NONE = ~uint32_t(0);
 
 static bool s_counts(const pa_occurrence &o) { return !o.overlap && !o.kept; }
 
 struct pa_item {
   long length;
   long count;  // occurrences that count
-  std::vector<pa_occurrence> occurrences;
   long saving;
+  uint32_t head, tail;  // first and last occurrence in the store
 };
 
 // A hash table from 64-bit keys to 64-bit values, open addressing, no
@@ -143,6 +146,7 @@ static std::set<const SymbolRecord *> s_called_procedures;
 static SectionRecord *s_current_section_symbol;
 static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
+static std::vector<pa_occurrence> s_occurrences;
 static pa_table s_item_of;  // (length, first index) -> the first item that has the occurrence
 static pa_table s_spans;    // (item, first index) of every other item's occurrences
 // (item, first index / length) -> first index of an occurrence that counts.
@@ -156,14 +160,25 @@ static std::vector<uint16_t> s_flags;  // per node index: NF_... bits, worked ou
 // NF_MATCH: an instruction or branch with a key, which may be part of a sequence.
 // NF_MAY_END: a sequence of three nodes or more may end at the node.
 // NF_CALLED: the node stands in a procedure that is called.
+// NF_START: an instruction or branch that is neither a second word nor one
+// that a skip may step over; a sequence may start there.
+// NF_CODE: an instruction or branch. NF_JUMP: a branch node or a branch
+// instruction (one that may name a label).
 enum : uint16_t { NF_WORD2 = 1, NF_SKIP = 2, NF_CALL = 4, NF_ENDS_FUNCTION = 8, NF_MATCH = 16,
-                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256 };
+                  NF_CONDITIONAL = 32, NF_RETURN = 64, NF_MAY_END = 128, NF_CALLED = 256, NF_START = 512,
+                  NF_CODE = 1024, NF_JUMP = 2048 };
 static std::vector<int> s_block_of;        // per node index: its block
 static std::vector<uint32_t> s_block_end;  // per node index: the node index after its block
 static std::vector<ocode *> s_node_at;     // per node index: the node
 static std::vector<uint64_t> s_last_item;  // per node index: see s_first_item
 static std::vector<int> s_match_run;  // per node index: NF_MATCH nodes from it to the end of its block
 static std::vector<long> s_next_call;  // per node index: the first NF_CALL node from it, or its block's end
+// Per node index: how far the nearest node of its block with the same key
+// is (at most 255; it may tell less). Occurrences of one item closer than
+// their length have equal first keys, so a node whose nearest is farther
+// overlaps none.
+static std::vector<uint8_t> s_same_key_near;
+static std::vector<uint32_t> s_later_with_key;  // per key: see s_pa_mark_flags
 
 void opt_pa_reset() {
   s_key = 0;
@@ -175,8 +190,6 @@ void opt_pa_reset() {
 
 static bool s_is_code(const ocode *oc) { return oc->type == OC_INST || ocode_is_branch_kind(oc->type); }
 
-static bool s_is_word2(const ocode *oc) { return opt_is_op(oc, WORD2); }
-
 // RETFIE, RETLW, RETURN, ADDULNK, SUBULNK or an unconditional branch.
 static bool s_ends_function_way(const ocode *oc) {
   if (oc->type == OC_BRANCH)
@@ -185,17 +198,6 @@ static bool s_ends_function_way(const ocode *oc) {
     return false;
   switch (oc->data.inst.ins->opcode) {
   case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK: case GOTO: case BRA:
-    return true;
-  default:
-    return false;
-  }
-}
-
-static bool s_ends_in_return(const ocode *oc) {
-  if (oc->type != OC_INST)
-    return false;
-  switch (oc->data.inst.ins->opcode) {
-  case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
     return true;
   default:
     return false;
@@ -249,7 +251,11 @@ namespace {
 struct pa_signature {
   int64_t value[20];
   int size;
-  void put(int64_t v) { value[size++] = v; }
+  uint64_t hash;  // of the values so far
+  void put(int64_t v) {
+    value[size++] = v;
+    hash = (hash ^ uint64_t(v)) * 0x100000001B3u + (hash >> 29);
+  }
   bool operator==(const pa_signature &o) const {
     return size == o.size && std::equal(value, value + size, o.value);
   }
@@ -258,6 +264,7 @@ struct pa_signature {
 
 static void s_pa_signature(const ocode *oc, pa_signature *sig) {
   sig->size = 0;
+  sig->hash = 0;
   sig->put(oc->type);
   if (oc->type == OC_INST) {
     const inst *ins = oc->data.inst.ins;
@@ -293,12 +300,7 @@ static void s_pa_signature(const ocode *oc, pa_signature *sig) {
   }
 }
 
-static uint64_t s_signature_hash(const pa_signature &sig) {
-  uint64_t h = uint64_t(sig.size);
-  for (int k = 0; k < sig.size; ++k)
-    h = (h ^ uint64_t(sig.value[k])) * 0x100000001B3u + (h >> 29);
-  return h;
-}
+static uint64_t s_signature_hash(const pa_signature &sig) { return sig.hash; }
 
 // Every node in order: an instruction or branch takes the key of the
 // earlier equal one, anything else (and what must stay put) a fresh key.
@@ -378,9 +380,14 @@ enum : uint8_t { PN_NAMED = 1, PN_LEADER = 2, PN_STILL_NAMED = 4 };
 struct pa_nodes {
   std::vector<ocode *> node;
   std::vector<uint8_t> flags;
-  std::vector<int> block;  // of each leader
+  std::vector<int> block;          // of each node
+  std::vector<uint32_t> branches;  // the branch nodes, in list order
+  std::vector<uint32_t> labels;    // the labels, in list order
 };
 }  // namespace
+
+// Kept across runs for their storage.
+static pa_nodes s_nodes;
 
 static long s_at(const pa_nodes &nodes, const ocode *oc) {
   return oc && oc->index >= 0 && oc->index < long(nodes.node.size()) && nodes.node[size_t(oc->index)] == oc
@@ -399,6 +406,16 @@ static void s_mark(pa_nodes &nodes, const ocode *oc, uint8_t flag) {
     nodes.flags[size_t(i)] |= flag;
 }
 
+// RETURN, RETFIE, RETLW, ADDULNK, SUBULNK or RESET: the next node starts a block.
+static bool s_is_return_op(int opcode) {
+  switch (opcode) {
+  case RETURN: case RETFIE: case RETLW: case ADDULNK: case SUBULNK: case RESET:
+    return true;
+  default:
+    return false;
+  }
+}
+
 // Labels an instruction operand names stay and start their block.
 static void s_named_labels(pa_nodes &nodes) {
   for (ocode *oc : nodes.node)
@@ -409,21 +426,25 @@ static void s_named_labels(pa_nodes &nodes) {
           s_mark(nodes, op.data.symbol.sym->label_node, PN_NAMED);
 }
 
+// Also lists the branches and the labels.
 static void s_leaders(pa_nodes &nodes) {
   auto add = [&nodes](ocode *oc) { s_mark(nodes, oc, PN_LEADER); };
   if (!nodes.node.empty())
     add(nodes.node.front());
   for (ocode *oc : nodes.node) {
+    if (oc->type == OC_LABEL)
+      nodes.labels.push_back(uint32_t(oc->index));
     if (oc->type == OC_BFUNCT || oc->type == OC_EFUNCT) {
       add(oc);
       add(oc->type == OC_BFUNCT ? opt_real_instruction(oc->next) : oc->next);
     } else if (ocode_is_branch_kind(oc->type)) {
+      nodes.branches.push_back(uint32_t(oc->index));
       if (ocode *target = s_target_node(oc))
         add(opt_real_instruction(target));
       add(opt_real_instruction(oc->next));
-    } else if (is_return(oc)) {
+    } else if (oc->type == OC_INST && s_is_return_op(oc->data.inst.ins->opcode)) {
       add(opt_real_instruction(oc->next));
-    } else if (s_marked(nodes, oc, PN_NAMED)) {
+    } else if (nodes.flags[size_t(oc->index)] & PN_NAMED) {  // a node of the list: its index holds
       add(oc);
     }
   }
@@ -445,43 +466,46 @@ static basic_block *s_new_block(ocode *first) {
 }
 
 // Branches of the blocks that take part go to blocks; the labels no one
-// else names go.
-static void s_to_block_targets(pa_nodes &nodes) {
-  for (pa_block &pb : s_block_list)
-    for (ocode *oc = pb.block->first;; oc = oc->next) {
-      if (ocode_is_branch_kind(oc->type)) {
-        ocode *target = s_target_node(oc);
-        ocode *leader = target ? opt_real_instruction(target) : nullptr;
-        long at = s_marked(nodes, leader, PN_LEADER) ? s_at(nodes, leader) : -1;
-        if (!pb.excluded && at >= 0 && !s_block_list[size_t(nodes.block[size_t(at)])].excluded) {
-          oc->data.branch.type = BLOCK_BRANCH;
-          oc->data.branch.target.block = s_block_list[size_t(nodes.block[size_t(at)])].block;
-        } else if (oc->data.branch.type == LABEL_BRANCH) {
-          s_mark(nodes, target, PN_STILL_NAMED);
-        }
-      }
-      if (oc == pb.block->last)
-        break;
-    }
-  for (pa_block &pb : s_block_list) {
-    if (pb.excluded)
-      continue;
-    basic_block *b = pb.block;
-    for (ocode *oc = b->first, *next; oc; oc = next) {
-      next = oc == b->last ? nullptr : oc->next;
-      if (oc->type != OC_LABEL || s_marked(nodes, oc, PN_NAMED | PN_STILL_NAMED) || oc == b->first)
-        continue;
-      if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
-        oc->data.label.sym->label_node = nullptr;
-      if (b->last == oc)
-        b->last = oc->prev;
-      ocodeFree(ocode_unlink(oc));
+// else names go (and leave their block one node shorter). Returns how many
+// went.
+static size_t s_to_block_targets(pa_nodes &nodes) {
+  size_t removed = 0;
+  for (uint32_t i : nodes.branches) {
+    ocode *oc = nodes.node[i];
+    const pa_block &pb = s_block_list[size_t(nodes.block[i])];
+    ocode *target = s_target_node(oc);
+    ocode *leader = target ? opt_real_instruction(target) : nullptr;
+    long at = s_marked(nodes, leader, PN_LEADER) ? s_at(nodes, leader) : -1;
+    if (!pb.excluded && at >= 0 && !s_block_list[size_t(nodes.block[size_t(at)])].excluded) {
+      oc->data.branch.type = BLOCK_BRANCH;
+      oc->data.branch.target.block = s_block_list[size_t(nodes.block[size_t(at)])].block;
+    } else if (oc->data.branch.type == LABEL_BRANCH) {
+      s_mark(nodes, target, PN_STILL_NAMED);
     }
   }
+  for (uint32_t i : nodes.labels) {
+    ocode *oc = nodes.node[i];
+    pa_block &pb = s_block_list[size_t(nodes.block[i])];
+    basic_block *b = pb.block;
+    if (pb.excluded || (nodes.flags[i] & (PN_NAMED | PN_STILL_NAMED)) || oc == b->first)
+      continue;
+    if (oc->data.label.sym && oc->data.label.sym->label_node == oc)
+      oc->data.label.sym->label_node = nullptr;
+    if (b->last == oc)
+      b->last = oc->prev;
+    ocodeFree(ocode_unlink(oc));
+    --pb.size;
+    ++removed;
+  }
+  return removed;
 }
 
-static void s_pa_calculate_basic_blocks(ocode *list) {
-  pa_nodes nodes;
+// Returns the number of nodes, each numbered by ocode_enumerate.
+static long s_pa_calculate_basic_blocks(ocode *list) {
+  pa_nodes &nodes = s_nodes;
+  nodes.node.clear();
+  nodes.branches.clear();
+  nodes.labels.clear();
   nodes.node.reserve(size_t(ocode_enumerate(list)));
   for (ocode *oc = list; oc; oc = oc->next)
     nodes.node.push_back(oc);
@@ -505,18 +529,12 @@ static void s_pa_calculate_basic_blocks(ocode *list) {
       s_block_list.back().called = called;
     }
     cur->last = oc;
-    if (leader)
-      nodes.block[i] = cur->number;
+    ++s_block_list.back().size;
+    nodes.block[i] = cur->number;
     if (oc->type == OC_EFUNCT)
       excluded = true;
   }
-  s_to_block_targets(nodes);
-  for (pa_block &pb : s_block_list)
-    for (ocode *oc = pb.block->first;; oc = oc->next) {
-      ++pb.size;
-      if (oc == pb.block->last)
-        break;
-    }
+  return s_to_block_targets(nodes) ? ocode_enumerate(list) : long(nodes.node.size());
 }
 
 // Block targets become labels again; the blocks go.
@@ -606,6 +624,8 @@ static void s_pa_mark_loops(ocode *list, long node_count) {
   for (ocode *oc = list; oc; oc = oc->next) {
     if (oc->type == OC_BFUNCT)
       function_start = oc->index;
+    if (!(s_flags[size_t(oc->index)] & NF_JUMP))
+      continue;
     const ocode *target = s_branch_target(oc);
     if (!target || target->index > oc->index || target->index < function_start)
       continue;
@@ -631,7 +651,7 @@ static uint64_t s_item_node_key(size_t item_index, long index) { return (uint64_
 // counted one: one that starts less than the length away, in the stretch
 // of `first` or in the stretch before or after it.
 static bool s_overlaps_counted(const pa_item &item, size_t item_index, long first) {
-  if (item.count == 0)
+  if (item.count == 0 || long(s_same_key_near[size_t(first)]) >= item.length)
     return false;
   const long length = item.length;
   for (long stretch = std::max(first / length - 1, 0L); stretch <= first / length + 1; ++stretch) {
@@ -660,8 +680,8 @@ static inline long s_first_item(size_t x, long length) {
 }
 
 // Adds the occurrence at node index x to the item unless it has it already.
-static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
-  const long first_item = s_first_item(x, item.length);
+// first_item: s_first_item of the occurrence.
+static void s_add_occurrence(pa_item &item, size_t item_index, size_t x, long first_item) {
   if (first_item < 0) {
     s_table_insert(s_item_of, s_item_key(item.length, long(x)), item_index);
     s_last_item[x] = (uint64_t(item.length) << 32) | item_index;
@@ -670,44 +690,48 @@ static void s_add_occurrence(pa_item &item, size_t item_index, size_t x) {
     return;
   }
   pa_occurrence o = s_occurrence(x, item.length);
-  o.overlap = s_overlaps_counted(item, item_index, o.first_index);
+  o.overlap = s_overlaps_counted(item, item_index, long(x));
   if (s_counts(o)) {
-    bool added = s_table_insert(s_counted, s_item_node_key(item_index, o.first_index / item.length),
-                                uint64_t(o.first_index));
-    VELC_ASSERT(added);
+    // Only an occurrence with a node of the same key nearer than its
+    // length can be overlapped by a later one (see s_same_key_near).
+    if (long(s_same_key_near[x]) < item.length) {
+      bool added = s_table_insert(s_counted, s_item_node_key(item_index, long(x) / item.length), uint64_t(x));
+      VELC_ASSERT(added);
+    }
     ++item.count;
   }
-  item.occurrences.push_back(o);
+  const uint32_t at = uint32_t(s_occurrences.size());
+  s_occurrences.push_back(o);
+  if (item.head == PA_NONE)
+    item.head = at;
+  else
+    s_occurrences[item.tail].next = at;
+  item.tail = at;
 }
 
 // The match of `length` nodes at node indices x and y (x first).
 static void s_pa_add_match_to_dictionary(size_t x, size_t y, long length) {
-  long found = s_first_item(x, length);
-  if (found >= 0) {  // the first occurrence is in that item already
-    size_t index = size_t(found);
-    if (s_first_item(y, length) != found)
-      s_add_occurrence(s_dictionary[index], index, y);
+  const long in_x = s_first_item(x, length), in_y = s_first_item(y, length);
+  if (in_x >= 0) {  // the first occurrence is in that item already
+    if (in_y != in_x)
+      s_add_occurrence(s_dictionary[size_t(in_x)], size_t(in_x), y, in_y);
     return;
   }
-  found = s_first_item(y, length);
-  if (found >= 0) {
-    size_t index = size_t(found);
-    s_add_occurrence(s_dictionary[index], index, x);
-    s_add_occurrence(s_dictionary[index], index, y);
+  if (in_y >= 0) {  // the second one is
+    s_add_occurrence(s_dictionary[size_t(in_y)], size_t(in_y), x, in_x);
     return;
   }
-  s_dictionary.push_back(pa_item{length, 0, {}, 0});
+  s_dictionary.push_back(pa_item{length, 0, 0, PA_NONE, PA_NONE});
   size_t index = s_dictionary.size() - 1;
-  s_add_occurrence(s_dictionary[index], index, x);
-  s_add_occurrence(s_dictionary[index], index, y);
+  s_add_occurrence(s_dictionary[index], index, x, -1);
+  s_add_occurrence(s_dictionary[index], index, y, -1);
 }
 
 static pa_occurrence s_occurrence(size_t x, long length) {
-  ocode *first = s_node_at[x], *last = s_node_at[x + size_t(length) - 1];
   // A call adds a CALL and a RETURN to every pass of a loop; a branch into
   // a sequence that ends in a return runs once per call of the function.
-  bool kept = s_in_loop[x] && !(s_flags[size_t(last->index)] & NF_RETURN);
-  return pa_occurrence{s_block_of[x], first, last, first->index, last->index, false, kept};
+  bool kept = s_in_loop[x] && !(s_flags[x + size_t(length) - 1] & NF_RETURN);
+  return pa_occurrence{uint32_t(x), PA_NONE, false, kept};
 }
 
 // Whether a sequence of three nodes or more of the block from base to end
@@ -723,48 +747,104 @@ static bool s_may_end(size_t base, size_t end, size_t k) {
   return !((s_flags[k] & NF_ENDS_FUNCTION) && k > base && (s_flags[k - 1] & NF_SKIP));
 }
 
-static bool s_is_call(const ocode *oc) { return is_call(oc) || is_rcall(oc) || is_callw(oc); }
+// The NF_ bits a node has of itself (all but NF_MAY_END and NF_CALLED).
+static uint16_t s_node_flags(const ocode *oc) {
+  const uint16_t code = (oc->key ? NF_MATCH : 0) | NF_CODE;
+  if (ocode_is_branch_kind(oc->type))
+    return code | NF_JUMP | (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
+           (oc->type == OC_BRANCH ? NF_ENDS_FUNCTION : 0);
+  if (oc->type != OC_INST)
+    return 0;
+  switch (oc->data.inst.ins->opcode) {
+  case WORD2:
+    return code | NF_WORD2;
+  case TSTFSZ: case CPFSLT: case CPFSGT: case CPFSEQ: case BTFSC: case BTFSS:
+  case DCFSNZ: case DECFSZ: case INFSNZ: case INCFSZ:
+    return code | NF_SKIP;
+  case CALL: case RCALL: case CALLW:
+    return code | NF_CALL;
+  case RETFIE: case RETLW: case RETURN: case ADDULNK: case SUBULNK:
+    return code | NF_ENDS_FUNCTION | NF_RETURN;
+  case GOTO: case BRA:
+    return code | NF_ENDS_FUNCTION | NF_JUMP;
+  case BC: case BNC: case BN: case BNN: case BOV: case BNOV: case BZ: case BNZ:
+    return code | NF_JUMP;
+  default:
+    return code;
+  }
+}
 
 // The node tests the pair comparisons ask again and again, once per node.
 // Keys by node index too, and where each block starts.
+//
+// The per-node arrays keep their size from run to run and every entry is
+// written here before it is read (the blocks cover every node), so a run
+// fills only what it has beyond the last one; the entry one past the
+// nodes is cleared.
 static void s_pa_mark_flags(ocode *list, long node_count) {
-  s_flags.assign(size_t(node_count) + 1, 0);
-  s_keys.assign(size_t(node_count) + 1, 0);
-  for (const ocode *oc = list; oc; oc = oc->next) {
-    s_flags[size_t(oc->index)] = (s_is_word2(oc) ? NF_WORD2 : 0) | (is_skip_conditional(oc) ? NF_SKIP : 0) |
-                                 (s_is_call(oc) ? NF_CALL : 0) | (s_ends_function_way(oc) ? NF_ENDS_FUNCTION : 0) |
-                                 (s_is_code(oc) && oc->key ? NF_MATCH : 0) |
-                                 (ocode_is_conditional_kind(oc->type) ? NF_CONDITIONAL : 0) |
-                                 (s_ends_in_return(oc) ? NF_RETURN : 0);
+  const size_t n = size_t(node_count);
+  s_flags.resize(n + 1);
+  s_keys.resize(n + 1);
+  s_node_at.resize(n + 1);
+  s_flags[n] = 0;
+  s_keys[n] = 0;
+  s_node_at[n] = nullptr;
+  // A start must not be a second word, nor the instruction a skip may step
+  // over: the one after the last instruction, branch or function end
+  // before it that is not a second word.
+  bool after_skip = false;
+  for (ocode *oc = list; oc; oc = oc->next) {
+    uint16_t flags = s_node_flags(oc);
+    if ((flags & NF_CODE) && !(flags & NF_WORD2)) {
+      flags |= after_skip ? 0 : NF_START;
+      after_skip = (flags & NF_SKIP) != 0;
+    } else if (oc->type == OC_EFUNCT) {
+      after_skip = false;
+    }
+    s_flags[size_t(oc->index)] = flags;
     s_keys[size_t(oc->index)] = oc->key;
-  }
-  s_match_run.assign(size_t(node_count) + 1, 0);
-  s_next_call.assign(size_t(node_count) + 1, 0);
-  s_block_of.assign(size_t(node_count) + 1, 0);
-  s_block_end.assign(size_t(node_count) + 1, 0);
-  s_node_at.assign(size_t(node_count) + 1, nullptr);
-  s_last_item.assign(size_t(node_count) + 1, 0);
-  for (ocode *oc = list; oc; oc = oc->next)
     s_node_at[size_t(oc->index)] = oc;
+  }
+  s_match_run.resize(n + 1);
+  s_next_call.resize(n + 1);
+  s_block_of.resize(n + 1);
+  s_block_end.resize(n + 1);
+  s_match_run[n] = 0;
+  s_next_call[n] = 0;
+  s_block_of[n] = 0;
+  s_block_end[n] = 0;
+  s_last_item.assign(n + 1, 0);
+  // One pass per block from its end (s_may_end reads only bits of the
+  // neighbours that this pass does not change).
+  // s_later_with_key[key]: the last node with the key seen so far, so the
+  // next one with it when it lies in the block (an entry left from an
+  // earlier run can only make a distance look shorter).
+  s_same_key_near.resize(n + 1);
+  s_later_with_key.resize(size_t(s_key) + 1);
   for (pa_block &pb : s_block_list) {
     pb.base = pb.block->first->index;
-    const size_t end = size_t(pb.base) + pb.size;
-    for (size_t k = size_t(pb.base); k < end; ++k) {
-      s_block_of[k] = pb.block->number;
-      s_block_end[k] = uint32_t(end);
-      s_flags[k] |= pb.called ? NF_CALLED : 0;
-    }
+    const size_t base = size_t(pb.base), end = base + pb.size;
+    const uint16_t called = pb.called ? NF_CALLED : 0;
     int run = 0;
     long call = long(end);
-    for (size_t k = end; k-- > size_t(pb.base);) {
-      run = (s_flags[k] & NF_MATCH) ? run + 1 : 0;
-      call = (s_flags[k] & NF_CALL) ? long(k) : call;
+    for (size_t k = end; k-- > base;) {
+      uint32_t &later = s_later_with_key[size_t(s_keys[k])];
+      s_same_key_near[k] = 255;
+      if (later > k && later < end) {
+        const uint8_t near = uint8_t(std::min(later - k, size_t(255)));
+        s_same_key_near[k] = near;
+        s_same_key_near[later] = std::min(s_same_key_near[later], near);
+      }
+      later = uint32_t(k);
+      const uint16_t flags = s_flags[k];
+      run = (flags & NF_MATCH) ? run + 1 : 0;
+      call = (flags & NF_CALL) ? long(k) : call;
       s_match_run[k] = run;
       s_next_call[k] = call;
+      s_block_of[k] = pb.block->number;
+      s_block_end[k] = uint32_t(end);
+      s_flags[k] = flags | called | (s_may_end(base, end, k) ? NF_MAY_END : 0);
     }
-    for (size_t k = size_t(pb.base); k < end; ++k)
-      if (s_may_end(size_t(pb.base), end, k))
-        s_flags[k] |= NF_MAY_END;
   }
 }
 
@@ -785,23 +865,13 @@ static size_t s_call_free_length(size_t x, size_t len, bool called) {
 }
 
 // The longest common sequence from node index x and from node index y > x
-// that neither runs into the other's first node; shortened to a permitted
-// end; added when 3 nodes or more. common: the number of equal keys from
-// the two starts when known, else -1.
-static void s_pa_find_match(size_t x, size_t y, long common) {
-  const size_t ex = s_block_end[x], ey = s_block_end[y];
-  size_t limit = std::min(ex - x, ey - y);
-  if (ex == ey)
-    limit = std::min(limit, y - x);  // one block: not into the other's first node
+// that neither runs into the other's first node, shortened to a permitted
+// end (below 3: none). common: the number of equal keys from the two
+// starts within their blocks. The NF_MATCH run from x ends with its block,
+// so a y in a later block lies beyond it and y - x limits only in one block.
+static inline size_t s_match_length(size_t x, size_t y, size_t common) {
+  size_t len = std::min({common, size_t(s_match_run[x]), y - x});
   const uint16_t *flags = s_flags.data();
-  size_t len = 0;
-  if (common >= 0) {
-    len = std::min({limit, size_t(common), size_t(s_match_run[x])});
-  } else {
-    const long *keys = s_keys.data();
-    while (len < limit && keys[x + len] == keys[y + len] && (flags[x + len] & NF_MATCH))
-      ++len;
-  }
   const bool called = ((flags[x] | flags[y]) & NF_CALLED) != 0;
   while (len >= 3) {
     while (len >= 3 && !(flags[x + len - 1] & flags[y + len - 1] & NF_MAY_END))
@@ -811,12 +881,24 @@ static void s_pa_find_match(size_t x, size_t y, long common) {
       break;
     len = calls;
   }
-  if (len >= 3)
-    s_pa_add_match_to_dictionary(x, y, long(len));
+  return len;
 }
 
-// A start must not be a second word, nor the instruction a skip may step over.
-static bool s_may_start(ocode *oc) { return s_is_code(oc) && !s_is_word2(oc) && !opt_after_skip(oc); }
+// The match of the starts at node indices x and y (in either order) with
+// `common` equal keys, when it has 3 nodes or more. Most pairs find both
+// occurrences in one item already, which the last item found for each node
+// tells without a lookup.
+static inline void s_pa_find_match(size_t x, size_t y, size_t common) {
+  if (y < x)
+    std::swap(x, y);
+  const size_t len = s_match_length(x, y, common);
+  if (len < 3)
+    return;
+  const uint64_t last = s_last_item[x];
+  if ((last >> 32) == uint64_t(len) && s_last_item[y] == last)
+    return;
+  s_pa_add_match_to_dictionary(x, y, long(len));
+}
 
 // Starts compared with each start of the same three keys: all of them in
 // a small group; in a large one, sorted by the keys that follow, the ones
@@ -842,6 +924,10 @@ static std::vector<std::vector<int>> s_rank;
 
 // Blocks longer than this keep every level; shorter ones compare key by key.
 constexpr size_t RANKED_BLOCK_LENGTH = 512;
+// Keys compared per node of the blocks, at most, when large groups are
+// sorted by comparing keys (the ranks cost about as much as 100 keys per
+// node of blocks a few dozen nodes long).
+constexpr size_t SORT_WORK_PER_NODE = 64;
 
 // `in` ordered by rank (1 .. classes), equal ranks in the order of `in`.
 static void s_order_by_rank(const std::vector<uint32_t> &in, const std::vector<int> &rank, int classes,
@@ -942,11 +1028,123 @@ static long s_common_keys(size_t x, size_t y) {
   return long(n);
 }
 
-static void s_find_match_in_order(size_t x, size_t y, long common) {
-  if (x < y)
-    s_pa_find_match(x, y, common);
-  else
-    s_pa_find_match(y, x, common);
+// The number of equal keys from start x and from start y of a small
+// group, within their blocks.
+static size_t s_equal_keys(size_t x, size_t y) {
+  const size_t limit = std::min(s_block_end[x] - x, s_block_end[y] - y);
+  const long *kx = &s_keys[x], *ky = &s_keys[y];
+  size_t n = 0;
+  while (n < limit && kx[n] == ky[n])
+    ++n;
+  return n;
+}
+
+// Whether the keys from start x come before those from start y of one
+// group, the first `agree` of them known equal: the first key that differs
+// decides, a sequence that reaches its block's end comes before a longer
+// one, and equal ones keep list order; the order the ranks give. *common:
+// the number of equal keys from the two starts. keys and block_end: the
+// data of s_keys and s_block_end.
+static inline bool s_keys_before(const long *keys, const uint32_t *block_end, uint32_t x, uint32_t y, size_t agree,
+                                 size_t *common) {
+  const size_t lx = block_end[x] - x, ly = block_end[y] - y, n = std::min(lx, ly);
+  const long *kx = keys + x, *ky = keys + y;
+  size_t k = agree;
+  while (k < n && kx[k] == ky[k])
+    ++k;
+  *common = k;
+  if (k < n)
+    return kx[k] < ky[k];
+  return lx != ly ? lx < ly : x < y;
+}
+
+// Sorts v[0 .. n) by s_keys_before, merging runs of doubling width, and
+// leaves in lcp[k] the keys v[k] shares with v[k - 1]; false, with v in no
+// particular order, once *work (the keys compared) exceeds the budget.
+// A merge knows how many keys each run's next start shares with the last
+// one out (ha, hb; lcp[i] is what v[i] shares with the one before it in
+// its run): when those differ, the one sharing more comes first without a
+// comparison; otherwise the comparison starts after them.
+static bool s_sort_starts(uint32_t *v, uint32_t *lcp, size_t n, std::vector<uint32_t> *buffer, size_t *work,
+                          size_t budget) {
+  const long *keys = s_keys.data();
+  const uint32_t *block_end = s_block_end.data();
+  buffer->resize(2 * n);
+  uint32_t *from = v, *from_lcp = lcp, *to = buffer->data(), *to_lcp = to + n;
+  size_t compared = *work;
+  for (size_t width = 1; width < n; width *= 2) {
+    for (size_t lo = 0; lo < n; lo += 2 * width) {
+      const size_t mid = std::min(lo + width, n), hi = std::min(lo + 2 * width, n);
+      size_t i = lo, j = mid, o = lo;
+      size_t ha = 3, hb = 3;  // every start of a group shares its first three keys
+      while (i < mid && j < hi) {
+        bool from_first = ha > hb;
+        if (ha == hb) {
+          size_t common = 0;
+          from_first = !s_keys_before(keys, block_end, from[j], from[i], ha, &common);
+          compared += common - ha + 1;
+          (from_first ? hb : ha) = common;
+        }
+        if (from_first) {
+          to[o] = from[i];
+          to_lcp[o++] = uint32_t(ha);
+          ha = ++i < mid ? from_lcp[i] : 0;
+        } else {
+          to[o] = from[j];
+          to_lcp[o++] = uint32_t(hb);
+          hb = ++j < hi ? from_lcp[j] : 0;
+        }
+      }
+      for (; i < mid; ha = ++i < mid ? from_lcp[i] : 0) {
+        to[o] = from[i];
+        to_lcp[o++] = uint32_t(ha);
+      }
+      for (; j < hi; hb = ++j < hi ? from_lcp[j] : 0) {
+        to[o] = from[j];
+        to_lcp[o++] = uint32_t(hb);
+      }
+    }
+    std::swap(from, to);
+    std::swap(from_lcp, to_lcp);
+    if (compared > budget)
+      break;
+  }
+  *work = compared;
+  if (compared > budget)
+    return false;
+  if (from != v) {
+    std::copy(from, from + n, v);
+    std::copy(from_lcp, from_lcp + n, lcp);
+  }
+  return true;
+}
+
+// The starts of every large group (in list order in `grouped`) in the
+// order of the keys that follow them, comparing keys directly: on short
+// blocks that costs less than the ranks. False when a block is too long
+// for that or the comparisons would cost more than the ranks (a few dozen
+// keys per node of the blocks): the ranks must then decide.
+// lcp[k]: the keys grouped[k] shares with grouped[k - 1] of its group.
+static bool s_pa_sort_groups_by_keys(std::vector<uint32_t> *grouped, std::vector<uint32_t> *lcp,
+                                     const std::vector<size_t> &begin, const std::vector<char> &sorted) {
+  size_t nodes = 0;
+  for (size_t b = 0; b < sorted.size(); ++b)
+    if (sorted[b]) {
+      if (s_block_list[b].size > RANKED_BLOCK_LENGTH)
+        return false;
+      nodes += s_block_list[b].size;
+    }
+  const size_t budget = SORT_WORK_PER_NODE * nodes;
+  size_t work = 0;
+  std::vector<uint32_t> buffer;
+  lcp->assign(grouped->size(), 0);
+  for (size_t g = 0; g + 1 < begin.size(); ++g) {
+    const size_t size = begin[g + 1] - begin[g];
+    if (size > PAIR_NEIGHBOURS + 1 &&
+        !s_sort_starts(&(*grouped)[begin[g]], &(*lcp)[begin[g]], size, &buffer, &work, budget))
+      return false;
+  }
+  return true;
 }
 
 // Groups of the starts (node indices) with the same three keys, in the
@@ -962,15 +1160,16 @@ static int s_pa_group_starts(std::vector<uint32_t> *starts, std::vector<int> *gr
       continue;
     const long *key = &s_keys[size_t(pb.base)];
     for (size_t i = 0; i + 3 < pb.size; ++i) {
-      if (!s_may_start(s_node_at[size_t(pb.base) + i]))
+      if (!(s_flags[size_t(pb.base) + i] & NF_START))
         continue;
-      uint64_t pair = (uint64_t(key[i]) << 32) | uint64_t(key[i + 1]);
-      s_table_insert(pairs, pair, pairs.count);
-      uint64_t triple = (*s_table_find(pairs, pair) << 32) | uint64_t(key[i + 2]);
-      if (s_table_insert(triples, triple, uint64_t(groups)))
-        ++groups;
+      bool added = false;
+      const uint64_t pair = (uint64_t(key[i]) << 32) | uint64_t(key[i + 1]);
+      const uint64_t pair_number = s_table_find_or_insert(pairs, pair, pairs.count, &added);
+      const uint64_t triple = (pair_number << 32) | uint64_t(key[i + 2]);
+      const uint64_t g = s_table_find_or_insert(triples, triple, uint64_t(groups), &added);
+      groups += added ? 1 : 0;
       starts->push_back(uint32_t(size_t(pb.base) + i));
-      group->push_back(int(*s_table_find(triples, triple)));
+      group->push_back(int(g));
     }
   }
   return groups;
@@ -1003,6 +1202,14 @@ static void s_pa_create_dictionary(long node_count) {
     else
       grouped[fill[size_t(group[s])]++] = starts[s];
   if (any_sorted) {
+    for (uint32_t s : in_rank_order)
+      grouped[fill[size_t(group[s])]++] = starts[s];
+  }
+  std::vector<uint32_t> lcp;  // when sorted by keys: the keys each start shares with the one before
+  if (any_sorted && !s_pa_sort_groups_by_keys(&grouped, &lcp, begin, sorted)) {
+    lcp.clear();
+    for (uint32_t s : in_rank_order)
+      fill[size_t(group[s])] = begin[size_t(group[s])];
     s_pa_rank_suffixes(node_count, sorted);
     std::vector<int> rank(starts.size(), 0);
     int classes = 0;
@@ -1019,22 +1226,20 @@ static void s_pa_create_dictionary(long node_count) {
   for (size_t g = 0; g < size_t(groups); ++g) {
     const uint32_t *bucket = &grouped[begin[g]];
     const size_t size = begin[g + 1] - begin[g];
-    if (size <= PAIR_NEIGHBOURS + 1) {
-      for (size_t p = 0; p < size; ++p)
-        for (size_t q = p + 1; q < size; ++q)
-          s_find_match_in_order(bucket[p], bucket[q], -1);
-      continue;
+    // A small group compares every pair (each start has at most 16 after
+    // it) key by key. In key order the keys two starts share are the
+    // fewest that the neighbours between them share.
+    const bool small = size <= PAIR_NEIGHBOURS + 1;
+    if (!small) {
+      adjacent.assign(size, 0);
+      for (size_t p = 0; p + 1 < size; ++p)
+        adjacent[p] = lcp.empty() ? s_common_keys(bucket[p], bucket[p + 1]) : long(lcp[begin[g] + p + 1]);
     }
-    // In key order the keys two starts share are the fewest that the
-    // neighbours between them share.
-    adjacent.assign(size, 0);
-    for (size_t p = 0; p + 1 < size; ++p)
-      adjacent[p] = s_common_keys(bucket[p], bucket[p + 1]);
     for (size_t p = 0; p < size; ++p) {
-      long common = adjacent[p];
+      size_t common = small ? 0 : size_t(adjacent[p]);
       for (size_t q = p + 1; q < size && q <= p + PAIR_NEIGHBOURS; ++q) {
-        common = std::min(common, adjacent[q - 1]);
-        s_find_match_in_order(bucket[p], bucket[q], common);
+        common = small ? s_equal_keys(bucket[p], bucket[q]) : std::min(common, size_t(adjacent[q - 1]));
+        s_pa_find_match(bucket[p], bucket[q], common);
       }
     }
   }
@@ -1064,22 +1269,19 @@ static void s_print_node(const ocode *oc) {
     printOcode(oc, 1);
 }
 
-static void s_pa_print_match(const pa_item &item) {
+// starts: the node indices of the item's counted occurrences, in item order.
+static void s_pa_print_match(const pa_item &item, const std::vector<uint32_t> &starts) {
   printf("%ld Matching instructions (Blocks", item.length);
-  for (const pa_occurrence &o : item.occurrences)
-    if (s_counts(o))
-      printf(" #%d", o.block);
+  for (uint32_t x : starts)
+    printf(" #%d", s_block_of[x]);
   printf(")\n");
   int n = 0;
-  for (const pa_occurrence &o : item.occurrences) {
-    if (!s_counts(o))
-      continue;
+  for (uint32_t x : starts) {
     printf("********** MATCH %d\n", ++n);
-    for (const ocode *oc = o.first;; oc = oc->next) {
+    for (long k = 0; k < item.length; ++k) {
+      const ocode *oc = s_node_at[x + size_t(k)];
       printf("%5ld: ", oc->key);
       s_print_node(oc);
-      if (oc == o.last)
-        break;
     }
   }
   printf("\n");
@@ -1134,28 +1336,29 @@ static ocode *s_copy_node(const ocode *oc) {
 }
 
 // The new function behind the section's last node; returns its body block.
-static basic_block *s_pa_create_procedure(ocode *&last_node, const pa_occurrence &occ, SymbolRecord *&procedure,
-                                          bool ends_function) {
-  procedure = s_procedure_symbol(occ.first);
+// A copy of the nodes from `first` to `last`.
+static basic_block *s_pa_create_procedure(ocode *&last_node, const ocode *first, const ocode *last,
+                                          SymbolRecord *&procedure, bool ends_function) {
+  procedure = s_procedure_symbol(first);
   if (!ends_function)
     s_called_procedures.insert(procedure);
-  ocode *bf = ocodeBFunct(procedure, occ.first->line, occ.first->file);
+  ocode *bf = ocodeBFunct(procedure, first->line, first->file);
   bf->key = ++s_key;
   s_link_after(last_node, bf);
   ocode *body_first = nullptr;
-  for (ocode *oc = occ.first;; oc = oc->next) {
+  for (const ocode *oc = first;; oc = oc->next) {
     s_link_after(last_node, s_copy_node(oc));
     if (!body_first)
       body_first = last_node;
-    if (oc == occ.last)
+    if (oc == last)
       break;
   }
   if (!ends_function) {
-    s_link_after(last_node, ocodeInst(iqx_RETURN(0), occ.last->line, occ.last->file));
+    s_link_after(last_node, ocodeInst(iqx_RETURN(0), last->line, last->file));
     s_pa_assign_key(last_node);
   }
   ocode *body_last = last_node;
-  ocode *ef = ocodeEFunct(procedure, occ.last->line, occ.last->file);
+  ocode *ef = ocodeEFunct(procedure, last->line, last->file);
   ef->key = ++s_key;
   s_link_after(last_node, ef);
   s_procedure_block(bf, bf);
@@ -1184,15 +1387,13 @@ static void s_remove_after(ocode *keep, long n, basic_block *block) {
   }
 }
 
-static void s_pa_replace_instructions(const pa_item &item, SymbolRecord *procedure, basic_block *body,
-                                      bool ends_function) {
+static void s_pa_replace_instructions(const pa_item &item, const std::vector<uint32_t> &starts,
+                                      SymbolRecord *procedure, basic_block *body, bool ends_function) {
   long call_key = ++s_key, word2_key = ++s_key;
-  for (const pa_occurrence &o : item.occurrences) {
-    if (!s_counts(o))
-      continue;
-    VELC_ASSERT(o.first && item.length >= 3);
-    basic_block *block = s_block_list[size_t(o.block)].block;
-    ocode *first = o.first;
+  for (uint32_t x : starts) {
+    VELC_ASSERT(s_node_at[x] && item.length >= 3);
+    basic_block *block = s_block_list[size_t(s_block_of[x])].block;
+    ocode *first = s_node_at[x];
     if (!ends_function) {
       s_make_inst(first, iqx_CALL(procedure, 0, 0), call_key);
       ocode *second = first->next;
@@ -1212,9 +1413,9 @@ static void s_pa_replace_instructions(const pa_item &item, SymbolRecord *procedu
   }
 }
 
-static bool s_claimed(const std::vector<char> &claimed, const pa_occurrence &o) {
-  for (long k = o.first_index; k <= o.last_index; ++k)
-    if (claimed[size_t(k)])
+static bool s_claimed(const std::vector<char> &claimed, uint32_t x, long length) {
+  for (size_t k = x; k < x + size_t(length); ++k)
+    if (claimed[k])
       return true;
   return false;
 }
@@ -1223,27 +1424,28 @@ static bool s_claimed(const std::vector<char> &claimed, const pa_occurrence &o) 
 // a counted occurrence of an item already abstracted is dropped.
 static bool s_pa_perform_abstraction(ocode *last_node, long node_count) {
   std::vector<char> claimed(size_t(node_count) + 1, 0);
+  std::vector<uint32_t> starts;
   bool changed = false;
   for (const pa_item &item : s_dictionary) {
-    const pa_occurrence *source = nullptr;
+    starts.clear();
     bool overlaps = false;
-    for (const pa_occurrence &o : item.occurrences)
-      if (s_counts(o)) {
-        source = source ? source : &o;
-        overlaps = overlaps || s_claimed(claimed, o);
+    for (uint32_t k = item.head; k != PA_NONE; k = s_occurrences[k].next)
+      if (s_counts(s_occurrences[k])) {
+        starts.push_back(s_occurrences[k].first_index);
+        overlaps = overlaps || s_claimed(claimed, starts.back(), item.length);
       }
-    VELC_ASSERT(source != nullptr);
+    VELC_ASSERT(!starts.empty());
     if (overlaps)
       continue;
     if (dump_procedural_abstraction)
-      s_pa_print_match(item);
-    bool ends_function = s_ends_function_way(source->last);
+      s_pa_print_match(item, starts);
+    const ocode *first = s_node_at[starts[0]], *last = s_node_at[starts[0] + size_t(item.length) - 1];
+    bool ends_function = s_ends_function_way(last);
     SymbolRecord *procedure = nullptr;
-    basic_block *body = s_pa_create_procedure(last_node, *source, procedure, ends_function);
-    for (const pa_occurrence &o : item.occurrences)
-      if (s_counts(o))
-        std::fill(claimed.begin() + o.first_index, claimed.begin() + o.last_index + 1, 1);
-    s_pa_replace_instructions(item, procedure, body, ends_function);
+    basic_block *body = s_pa_create_procedure(last_node, first, last, procedure, ends_function);
+    for (uint32_t x : starts)
+      std::fill(claimed.begin() + x, claimed.begin() + x + item.length, 1);
+    s_pa_replace_instructions(item, starts, procedure, body, ends_function);
     changed = true;
   }
   return changed;
@@ -1266,15 +1468,14 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     last_node = last_node->next;
   if (dump_procedural_abstraction)
     s_print_list("\n\nBEFORE PROCEDURAL ABSTRACTION\n", list);
-  s_pa_calculate_basic_blocks(list);
-  long node_count = ocode_enumerate(list);
+  const long node_count = s_pa_calculate_basic_blocks(list);
   if (!list->key)
     s_pa_assign_keys(list);
   s_pa_mark_flags(list, node_count);
   s_pa_mark_loops(list, node_count);
   s_table_clear(s_item_of, 2 * size_t(node_count));
   s_table_clear(s_spans, 0);
-  s_table_clear(s_counted, 2 * size_t(node_count));
+  s_table_clear(s_counted, size_t(node_count) / 4);  // only occurrences near a node of their first key
   s_pa_create_dictionary(node_count);
   s_rank.clear();
   s_suffix_rank.clear();
@@ -1285,16 +1486,10 @@ bool perform_procedural_abstraction(SectionRecord *section, ocode *list) {
     s_print_list("\n\nAFTER PROCEDURAL ABSTRACTION\n", list);
   s_pa_convert_block_branches(list);
   s_dictionary.clear();
+  s_occurrences.clear();
   s_item_of = s_spans = s_counted = pa_table{};
-  s_keys.clear();
   s_in_loop.clear();
-  s_flags.clear();
-  s_block_of.clear();
-  s_block_end.clear();
-  s_node_at.clear();
   s_last_item.clear();
-  s_match_run.clear();
-  s_next_call.clear();
   return changed;
 }
 
