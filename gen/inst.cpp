@@ -11,12 +11,15 @@
 
 #include "driver/diag.h"
 #include "trans/type.h"
+#include "util/record_pool.h"
+
+// Instructions live as long as their nodes and are read with them: from
+// large blocks, in the order they are made (see ocodeCreate).
+static_assert(alignof(inst) <= RECORD_OFFSET);
+static RecordPool s_insts{sizeof(inst), 2 * 1024 * 1024, true, fatal_out_of_memory, nullptr};
 
 inst *inst_create() {
-  auto *ins = static_cast<inst *>(calloc(1, sizeof(inst)));
-  if (!ins)
-    fatal_out_of_memory();
-  return ins;
+  return static_cast<inst *>(record_pool_alloc(s_insts));
 }
 
 inst *inst_copy(const inst *ins) {
@@ -25,7 +28,10 @@ inst *inst_copy(const inst *ins) {
   return copy;
 }
 
-void inst_free(inst *ins) { free(ins); }
+void inst_free(inst *ins) {
+  if (ins)
+    VELC_ASSERT(record_pool_release(s_insts, ins));
+}
 
 int32_t inst_access_bit(const SymbolRecord *sym) {
   const TypeRecord *t = sym ? sym->data.var.type : nullptr;

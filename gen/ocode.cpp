@@ -7,11 +7,16 @@
 #include <cstdlib>
 
 #include "driver/diag.h"
+#include "util/record_pool.h"
+
+// A unit's nodes live until its object is written, and every pass walks
+// them in list order: taken from large blocks in the order code generation
+// makes them, neighbours in the list are mostly neighbours in memory.
+static_assert(alignof(ocode) <= RECORD_OFFSET);
+static RecordPool s_nodes{sizeof(ocode), 2 * 1024 * 1024, true, fatal_out_of_memory, nullptr};
 
 ocode *ocodeCreate(int32_t type, long line, const char *file) {
-  auto *oc = static_cast<ocode *>(calloc(1, sizeof(ocode)));
-  if (!oc)
-    fatal_out_of_memory();
+  auto *oc = static_cast<ocode *>(record_pool_alloc(s_nodes));
   oc->type = type;
   oc->line = line;
   oc->file = file;
@@ -27,7 +32,7 @@ void ocodeFree(ocode *oc) {
     oc->data.label.sym->label_node = nullptr;
   if (oc->type == OC_BFUNCT && oc->data.funct.sym && oc->data.funct.sym->begin_node == oc)
     oc->data.funct.sym->begin_node = nullptr;
-  free(oc);
+  VELC_ASSERT(record_pool_release(s_nodes, oc));
 }
 
 ocode *ocodeNop(long line, const char *file) { return ocodeCreate(OC_NOP, line, file); }

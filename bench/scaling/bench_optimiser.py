@@ -4,8 +4,9 @@
 copies, called from main; a fixed seed makes it the same file every time),
 compiles it with velcqx-extended without the optimiser (-O-), with the
 optimiser but without procedural abstraction (-Opa-) and at the default
-level, and prints the user time of each (best of --repeats) and its ratio
-to -O-. The goal is a default time within twice the -O- time. With
+level, and prints the CPU time of each (user and system seconds of the
+compiler and its preprocessor, best of --repeats, the levels taking turns)
+and its ratio to -O-, of the best times and of the medians. The goal is a default time within twice the -O- time. With
 --instructions it prints instead the millions of instructions that the
 compiler and its preprocessor execute (under valgrind's callgrind, one run
 each): the same ratio, free of the machine's load.
@@ -22,6 +23,7 @@ import random
 import re
 import resource
 import shutil
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -49,17 +51,22 @@ def s_unit(lines):
     return "\n".join(out) + "\n"
 
 
-def s_user_time(command, batch=1):
-    """User CPU seconds of the command and its children (the mean of batch
-    runs in a row)."""
-    before = resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime
+def s_children_cpu():
+    usage = resource.getrusage(resource.RUSAGE_CHILDREN)
+    return usage.ru_utime + usage.ru_stime
+
+
+def s_cpu_time(command, batch=1):
+    """CPU seconds (user and system) of the command and its children (the
+    mean of batch runs in a row)."""
+    before = s_children_cpu()
     for _ in range(batch):
         result = subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT)
         if result.returncode != 0:
             sys.stderr.write("failed (%d): %s\n%s\n" % (result.returncode, " ".join(command),
                                                         result.stdout.decode(errors="replace")[:1500]))
             return None
-    return (resource.getrusage(resource.RUSAGE_CHILDREN).ru_utime - before) / batch
+    return (s_children_cpu() - before) / batch
 
 
 def s_instructions(command):
@@ -98,24 +105,29 @@ def main():
     if options.instructions:
         print("%s: %d lines; millions of instructions (callgrind)" % (os.path.basename(source), lines))
     else:
-        print("%s: %d lines; user seconds, best of %d%s" % (
+        print("%s: %d lines; CPU seconds (user + system), best of %d%s" % (
             os.path.basename(source), lines, options.repeats,
             " (each the mean of %d compilations)" % options.batch if options.batch > 1 else ""))
-    times = {}
-    for label, flags in (("-O-", ["-O-"]), ("-Opa-", ["-Opa-"]), ("default", [])):
-        command = [compiler, "-p", "Harrow"] + flags + ["-fo", obj, source]
+    levels = (("-O-", ["-O-"]), ("-Opa-", ["-Opa-"]), ("default", []))
+    commands = {label: [compiler, "-p", "Harrow"] + flags + ["-fo", obj, source] for label, flags in levels}
+    runs = {label: [] for label, _ in levels}
+    # The levels take turns, so that a change in the machine's load falls on all of them.
+    for _ in range(1 if options.instructions else options.repeats):
+        for label, _ in levels:
+            spent = (s_instructions(commands[label]) if options.instructions
+                     else s_cpu_time(commands[label], max(options.batch, 1)))
+            if spent is None:
+                return 1
+            runs[label].append(spent)
+    best = {label: min(runs[label]) for label, _ in levels}
+    for label, _ in levels:
+        ratio = best[label] / max(best["-O-"], 1e-3)
         if options.instructions:
-            runs = [s_instructions(command)]
+            print("%-8s %8.1f  ratio to -O- %.2f" % (label, best[label], ratio))
         else:
-            runs = [s_user_time(command, max(options.batch, 1)) for _ in range(options.repeats)]
-        if None in runs:
-            return 1
-        times[label] = min(runs)
-        if options.instructions:
-            print("%-8s %8.1f  ratio to -O- %.2f" % (label, times[label], times[label] / max(times["-O-"], 1e-3)))
-        else:
-            print("%-8s %6.3f  %s  ratio to -O- %.2f" % (label, times[label], " ".join("%.3f" % t for t in runs),
-                                                        times[label] / max(times["-O-"], 1e-3)))
+            print("%-8s %6.3f  %s  ratio to -O- %.2f (of medians %.2f)" % (
+                label, best[label], " ".join("%.3f" % t for t in runs[label]), ratio,
+                statistics.median(runs[label]) / max(statistics.median(runs["-O-"]), 1e-3)))
     for name in os.listdir(work):
         os.remove(os.path.join(work, name))
     os.rmdir(work)
