@@ -125,10 +125,17 @@ static bool s_tail_pass(basic_block *b, int n) { return opt_tail_merging(b, n); 
 static bool s_block_branch_pass(basic_block *b, int) { return opt_block_branch_optimizations(b); }
 static bool s_unreachable_pass(basic_block *b, int) { return opt_unreachable_code_removal(b); }
 
+// Each block's rewrites are bounded by its length (each rewrite removes or
+// narrows a node), not by a fixed count: a long block finishes in one
+// round instead of taking more rounds of every pass the longer it is.
 static bool s_peephole_all(basic_block *blocks) {
   bool changed = false;
-  for (basic_block *b = blocks; b; b = b->next)
-    changed |= opt_peephole_block(b, UNTIL_STABLE_LIMIT) > 0;
+  for (basic_block *b = blocks; b; b = b->next) {
+    int length = 0;
+    for (const ocode *oc = b->first; oc; oc = oc == b->last ? nullptr : oc->next)
+      ++length;
+    changed |= opt_peephole_block(b, UNTIL_STABLE_LIMIT + length) > 0;
+  }
   return changed;
 }
 
