@@ -211,6 +211,16 @@ static void s_reduce(pcodell_t *p, int goal, int record, bool root) {
   s_depth--;
 }
 
+// The labeller's states are needed only while the statement is reduced;
+// the trees stay until the end of the function.
+static void s_free_states(pcodell_t *p) {
+  for (; p; p = p->right) {
+    free(p->state);
+    p->state = nullptr;
+    s_free_states(p->left);
+  }
+}
+
 void sel_reduce_statement(pcodell_t *tree, ocode **code) {
   if (!tree)
     s_fatal("Null tree");
@@ -227,6 +237,7 @@ void sel_reduce_statement(pcodell_t *tree, ocode **code) {
   s_attrib_stack[0].ilist = nullptr;
   s_attrib_stack_tos = 0;
   tmp_clear();
+  s_free_states(tree);
 }
 
 int sel_kid_count() { return s_context.count; }

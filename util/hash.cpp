@@ -22,9 +22,12 @@ static int s_memcmp(const void *key, const void *record, size_t key_size) {
   return memcmp(key, record, key_size);
 }
 
+// A fixed table uses 16 bits of the hash; a growing one all of them, so
+// that it can spread a scope of hundreds of thousands of names over as many
+// buckets.
 static hash_node **s_bucket(const hash_table *table, const void *key) {
   unsigned h = table->hash(key, table->key_size);
-  return &table->buckets[(h & 0xFFFF) % table->bucket_count];
+  return &table->buckets[(table->growing ? h : h & 0xFFFF) % table->bucket_count];
 }
 
 // The header keeps sizes and counts in 32 bits, and hash_add copies key_size
@@ -101,7 +104,7 @@ void *hash_add(hash_table *table, const void *key) {
   auto *node = static_cast<hash_node *>(calloc(1, sizeof(hash_node) + table->element_size));
   if (!node)
     return nullptr;
-  if (table->growing && table->count >= 2 * table->bucket_count && table->bucket_count < 0x10000)
+  if (table->growing && table->count >= 2 * table->bucket_count && table->bucket_count < (1u << 24))
     s_grow(table);
   memcpy(s_record_of(node), key, table->key_size);
   hash_node **slot = s_bucket(table, key);
@@ -190,10 +193,10 @@ unsigned hashpjw(const void *bytes, size_t length) {
 
 unsigned hash_string_pjw(const char *string) { return hashpjw(string, strlen(string)); }
 
-// FNV-1a over the bytes, folded to 16 bits.
+// FNV-1a over the bytes, its high half folded into the low one.
 unsigned hash_string_spread(const char *string) {
   uint32_t h = 2166136261u;
   for (const auto *p = reinterpret_cast<const unsigned char *>(string); *p; p++)
     h = (h ^ *p) * 16777619u;
-  return (h ^ (h >> 16)) & 0xFFFF;
+  return h ^ (h >> 16);
 }

@@ -53,8 +53,9 @@ void hash_free(hash_table *table, record_destructor_fn destructor);
 // 16-bit PJW-style hash: h = h*4 + signed byte, masked to 16 bits.
 unsigned hashpjw(const void *bytes, size_t length);
 unsigned hash_string_pjw(const char *string);
-// 16-bit hash of a string that spreads names differing only in a few
-// characters (v00001, v00002, ...) over all 65,536 values; for growing tables.
+// 32-bit hash of a string that spreads names differing only in a few
+// characters (v00001, v00002, ...) over all values, the low 16 bits too; for
+// growing tables, which use all the bits.
 unsigned hash_string_spread(const char *string);
 // Calls fn on every record of the table (bucket order); for dumps and clean-up.
 void hash_foreach(const hash_table *table, void (*fn)(void *record, void *context), void *context);
