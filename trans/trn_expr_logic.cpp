@@ -56,6 +56,59 @@ bool s_pointers_comparable(const TypeRecord *a, const TypeRecord *b) {
   return is_type_void(a->next) || is_type_void(b->next) || are_types_compatible(a->next, b->next, false);
 }
 
+bool s_is_widening(const pcodell_t *p) { return p->opcode >= I_C8TO16S && p->opcode <= I_C24TO32U; }
+
+// A load of a variable that is not volatile: reading it or not changes
+// nothing.
+bool s_is_plain_read(const pcodell_t *p) {
+  return p->opcode >= I_IND8RAM8 && p->opcode <= I_IND32ROM24 && p->left && p->left->opcode >= I_IDROM16 &&
+         p->left->opcode <= I_IDSTK && !p->type->is_volatile;
+}
+
+// A widened operand compared with a constant is compared at its own width
+// when that gives the same answer: (int)c == 200 or (int)c > 200 for an
+// unsigned char c are byte comparisons. Equality needs a constant the
+// widened value can take; "<" and ">" also need the wide comparison to
+// order the widened values as the narrow one does (a sign-extended value
+// compared as unsigned does not). A constant out of the narrow range
+// decides the comparison (c == 300 is false, c < 300 true); it is folded
+// when the operand is a plain read. Returns that truth value, else -1.
+int s_narrow_comparison(CmpOp op, pcodell_t **l, pcodell_t **r) {
+  pcodell_t **w = s_is_widening(*l) && is_pcodell_constant(*r)   ? l
+                  : s_is_widening(*r) && is_pcodell_constant(*l) ? r
+                                                                 : nullptr;
+  if (!w)
+    return -1;
+  pcodell_t **k = w == l ? r : l;
+  pcodell_t *inner = (*w)->left;
+  const bool sign_extends = ((*w)->opcode - I_C8TO16S) % 2 == 0;
+  if (!is_type_integer(inner->type) || !is_type_integer((*w)->type) || is_type_signed(inner->type) != sign_extends)
+    return -1;
+  const long bits = 8 * ll_sizeof_type(inner->type), wide_bits = 8 * ll_sizeof_type((*w)->type);
+  long long v = trn_constant_read(*k);
+  if (sign_extends && !is_type_signed((*w)->type)) {
+    if (op != CMP_EQ)
+      return -1;
+    if (v >= (1LL << wide_bits) - (1LL << (bits - 1)))
+      v -= 1LL << wide_bits;
+  }
+  const long long lo = sign_extends ? -(1LL << (bits - 1)) : 0;
+  const long long hi = sign_extends ? (1LL << (bits - 1)) - 1 : (1LL << bits) - 1;
+  if (v < lo || v > hi) {
+    if (!s_is_plain_read(inner))
+      return -1;
+    if (op == CMP_EQ)
+      return 0;
+    bool widened_greater = (op == CMP_GT) == (w == l);  // the comparison asks: widened > constant
+    return widened_greater == (v < lo);
+  }
+  (*w)->left = nullptr;
+  trn_free(*w);
+  *w = inner;
+  *k = ll_cast(*k, inner->type);
+  return -1;
+}
+
 // Checks, converts and builds one comparison; null operands mean an error
 // was reported and the left operand returned. With unordered, a float
 // comparison is also true when an operand is a NaN.
@@ -66,6 +119,12 @@ pcodell_t *s_compare(CmpOp op, pcodell_t *l, pcodell_t *r, long line, const char
     if (op == CMP_EQ && (is_type_float(l->type) || is_type_float(r->type)))
       post_error(3000);
     trnUsualArithmeticConversions(&l, &r);
+    int decided = s_narrow_comparison(op, &l, &r);
+    if (decided >= 0) {
+      trn_free(l);
+      trn_free(r);
+      return s_truth_constant(decided != 0, line, file);
+    }
   } else if (s_is_pointer(l->type) && s_is_pointer(r->type) && s_pointers_comparable(l->type, r->type)) {
     // compared as unsigned addresses of the pointer's width
   } else if (op == CMP_EQ && s_is_pointer(l->type) && isPcodellZero(r) && is_type_integer(r->type)) {

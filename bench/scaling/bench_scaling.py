@@ -91,9 +91,12 @@ def s_branches(n):
 
 
 def s_conditional(n):
-    # Four statements, each a chain of n nested conditional expressions.
+    # Four statements, each a chain of n nested conditional expressions. g
+    # is an unsigned int, so that every level compares with a constant g
+    # can equal (levels beyond 255 of an unsigned char are decided when
+    # compiled).
     chain = " ".join("g == %d ? %d :" % (i, (i * 7) & 127) for i in range(n)) + " 0"
-    return "unsigned char g;\nvoid f(void)\n{\n" + "".join("  g = %s;\n" % chain for _ in range(4)) + "}\n"
+    return "unsigned int g;\nvoid f(void)\n{\n" + "".join("  g = %s;\n" % chain for _ in range(4)) + "}\n"
 
 
 def s_labels(n):
