@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "util/large_pages.h"
 #include "util/record_pool.h"
 
 namespace {
@@ -66,6 +67,24 @@ TEST(RecordPool, ExhaustionCallsTheHandler) {
   // A block size no allocation can satisfy.
   RecordPool pool{sizeof(Rec), size_t{1} << 62, false, no_memory, nullptr};
   EXPECT_THROW(record_pool_alloc(pool), std::runtime_error);
+}
+
+// A vector in large-page storage keeps its values as it grows from small
+// (malloc) to large (2 MiB aligned) blocks and back through a swap.
+TEST(LargePages, VectorGrowsPastTwoMebibytes) {
+  std::vector<uint64_t, LargePageAllocator<uint64_t>> v;
+  for (uint64_t i = 0; i < 600000; i++)  // 4.8 MB
+    v.push_back(i * 2654435761u);
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(v.data()) % (size_t(2) << 20), 0u);
+  for (uint64_t i = 0; i < v.size(); i += 997)
+    ASSERT_EQ(v[i], i * 2654435761u) << i;
+  std::vector<uint64_t, LargePageAllocator<uint64_t>> small(3, 7);
+  small.swap(v);
+  EXPECT_EQ(v.size(), 3u);
+  EXPECT_EQ(small.back(), uint64_t{599999} * 2654435761u);
+  void *none = large_pages_alloc(0);  // a valid pointer, as malloc(1) gives
+  EXPECT_NE(none, nullptr);
+  large_pages_free(none);
 }
 
 }  // namespace
