@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "gen/ocode.h"
+#include "util/large_pages.h"
 
 // A dense set of small integers; grows on demand.
 struct bitset {
@@ -109,16 +110,16 @@ struct dfa_location_slot {
 // so that one function's analysis allocates a handful of arrays, not a set
 // per node.
 struct dfa_map {
-  std::vector<ocode_dfa> nodes;  // per node in code order; ocode::dfa points here
-  std::vector<dfa_ref> refs;     // the numbered definitions
-  std::vector<dfa_ref> uses;     // every node's uses
-  std::vector<int> chains;       // every node's chain
+  LargeVector<ocode_dfa> nodes;  // per node in code order; ocode::dfa points here
+  LargeVector<dfa_ref> refs;      // the numbered definitions
+  LargeVector<dfa_ref> uses;      // every node's uses
+  LargeVector<int> chains;     // every node's chain
   std::vector<int> location_of;  // per definition
-  std::vector<dfa_location_slot> slots;
+  LargeVector<dfa_location_slot> slots;
   int32_t location_count = 0;
   std::vector<size_t> location_first;     // per location: its first word in the pool
   std::vector<uint32_t> location_words;   // per location: its number of words
-  std::vector<uint32_t> pool;
+  LargeVector<uint32_t> pool;
   bitset memory;  // definitions of variable bytes (what a pointer may reach)
   bitset all;     // every numbered definition
   std::vector<bitset> block_sets;  // four per block: gen, kill, reach_in, reach_out

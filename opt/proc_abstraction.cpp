@@ -73,7 +73,7 @@ struct pa_slot {
 };
 
 struct pa_table {
-  std::vector<pa_slot, LargePageAllocator<pa_slot>> slots;
+  LargeVector<pa_slot> slots;
   size_t count;
   int shift;  // 64 - log2 of the number of slots
 };
@@ -107,7 +107,7 @@ static inline const uint64_t *s_table_find(pa_table &t, uint64_t key) {
 }
 
 static void s_table_grow(pa_table &t) {
-  std::vector<pa_slot, LargePageAllocator<pa_slot>> old;
+  LargeVector<pa_slot> old;
   old.swap(t.slots);
   t.slots.assign(2 * old.size(), pa_slot{PA_EMPTY, 0});
   --t.shift;
@@ -147,7 +147,7 @@ static std::set<const SymbolRecord *> s_called_procedures;
 static SectionRecord *s_current_section_symbol;
 static std::vector<pa_block> s_block_list;
 static std::vector<pa_item> s_dictionary;
-static std::vector<pa_occurrence, LargePageAllocator<pa_occurrence>> s_occurrences;
+static LargeVector<pa_occurrence> s_occurrences;
 static pa_table s_item_of;  // (length, first index) -> the first item that has the occurrence
 static pa_table s_spans;    // (item, first index) of every other item's occurrences
 // (item, first index / length) -> first index of an occurrence that counts.

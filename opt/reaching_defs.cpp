@@ -324,7 +324,7 @@ struct ExitRule {
 
 // The definitions of one location that reach: after a kill in this walk
 // the ones made since (in increasing order, as the set would give them).
-static bool s_chain_of_location(const ReachWalk &walk, int loc, std::vector<int> *chain) {
+static bool s_chain_of_location(const ReachWalk &walk, int loc, LargeVector<int> *chain) {
   if (!walk.killed[size_t(loc)])
     return false;
   size_t from = chain->size();
@@ -334,7 +334,7 @@ static bool s_chain_of_location(const ReachWalk &walk, int loc, std::vector<int>
   return true;
 }
 
-static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, const ExitRule &rule, std::vector<int> *chain) {
+static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, const ExitRule &rule, LargeVector<int> *chain) {
   const dfa_map *map = walk.map;
   const bitset &reach = *walk.reach;
   auto take = [&](const uint32_t *candidates, size_t words) {

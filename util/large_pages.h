@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <new>
+#include <vector>
 
 void *large_pages_alloc(size_t bytes);  // null when no memory is left
 void large_pages_free(void *memory);
@@ -28,5 +29,8 @@ template <class T> struct LargePageAllocator {
   void deallocate(T *p, size_t) { large_pages_free(p); }
   template <class U> bool operator==(const LargePageAllocator<U> &) const { return true; }
 };
+
+// A vector whose storage may be large.
+template <class T> using LargeVector = std::vector<T, LargePageAllocator<T>>;
 
 #endif
