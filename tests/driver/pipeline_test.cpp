@@ -115,6 +115,24 @@ TEST_F(Pipeline, TwentyFifthNumberedErrorEndsTheCompilation) {
   EXPECT_FALSE(fs::exists(work / "prog.o"));
 }
 
+// An expression needing more temporaries than there are is refused with
+// message 1511, which ends the compilation with its error count (it used to
+// fall into an internal error and abort). 700 float additions that each
+// keep a partial sum.
+TEST_F(Pipeline, OutOfTemporariesEndsTheCompilationWithItsMessage) {
+  std::string sum = "v";
+  for (int i = 0; i < 700; i++)
+    sum += i == 100 ? " + 1.5e+3" : " + v";
+  write("prog.c", "int v = 1;\nvoid main(void)\n{\n  int r = " + sum + ";\n}\n");
+  std::string out;
+  int status = run("prog.c", &out);
+  EXPECT_EQ(status, 1) << out;
+  std::string source = (work / "prog.c").string();
+  EXPECT_NE(out.find(source + ":5:Error [1511] ran out of internal memory for temps\n"), std::string::npos) << out;
+  EXPECT_EQ(out.find("Internal compiler error"), std::string::npos) << out;
+  EXPECT_FALSE(fs::exists(work / "prog.o"));
+}
+
 // A suppressed warning is neither shown nor counted, and leaves no error file.
 TEST_F(Pipeline, SuppressedWarningIsNotCounted) {
   write("prog.c", "#pragma frobnicate\n#pragma twiddle\nint b;\n");
