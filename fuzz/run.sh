@@ -113,13 +113,6 @@ s_dict() {
   sim_map) echo "$root/fuzz/map.dict" ;;
   esac
 }
-# A long run keeps the address sanitizer's quarantine of freed memory and
-# its store of allocation stacks (a new one for each new depth of the
-# compiler's recursion) in the process: fuzz_compile grew by 16 MB per 1,000
-# inputs and hit the 2 GB limit after 91,000, though no input needs more
-# than a few tens of MB. A 16 MB quarantine and 8 frames per allocation
-# stack halve that (the corpus of 3,427 inputs: 755 -> 362 MB); replay a
-# finding without them for the full allocation stacks.
 # The C targets are slow under the sanitizers: units of at most 4 KB run
 # twice as many inputs a second as 16 KB (the preprocessor: 909 against
 # 408) and reach the same coverage.
@@ -137,7 +130,7 @@ for t in $targets; do
   mkdir -p "$corpus" "$findings" "$dir/logs"
   before=$(find "$findings" -type f | wc -l)
   echo "run.sh: fuzz_$t ${limit[*]} (log $log)" >&2
-  ( cd "$findings" && ASAN_OPTIONS=detect_leaks=1:quarantine_size_mb=16:malloc_context_size=8 nice -n 10 "$bin/fuzz_$t" "${limit[@]}" -timeout=10 \
+  ( cd "$findings" && ASAN_OPTIONS=detect_leaks=1 nice -n 10 "$bin/fuzz_$t" "${limit[@]}" -timeout=10 \
       -rss_limit_mb=2048 -max_len="$(s_max_len "$t")" "$(s_schedule "$t")" -close_fd_mask=3 -print_final_stats=1 -dict="$(s_dict "$t")" \
       -artifact_prefix="$findings/" "$corpus" "$dir/seeds/$t" ) >"$log" 2>&1 || true
   # A target that fails on its seeds prints no coverage line.
