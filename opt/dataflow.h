@@ -111,9 +111,9 @@ struct dfa_location_slot {
 // per node.
 struct dfa_map {
   LargeVector<ocode_dfa> nodes;  // per node in code order; ocode::dfa points here
-  LargeVector<dfa_ref> refs;      // the numbered definitions
-  LargeVector<dfa_ref> uses;      // every node's uses
-  LargeVector<int> chains;     // every node's chain
+  LargeVector<dfa_ref> refs;     // the numbered definitions
+  LargeVector<dfa_ref> uses;     // every node's uses
+  LargeVector<int> chains;       // every node's chain
   std::vector<int> location_of;  // per definition
   LargeVector<dfa_location_slot> slots;
   int32_t location_count = 0;

@@ -16,7 +16,6 @@
 // backward branch to the branch) stays in place unless it ends in a return,
 // and only the occurrences replaced count towards the saving.
 #include "opt/proc_abstraction.h"
-#include "util/large_pages.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -34,6 +33,7 @@
 #include "gen/interrupt.h"
 #include "opt/blocks.h"
 #include "trans/type.h"
+#include "util/large_pages.h"
 
 namespace {
 
