@@ -122,23 +122,40 @@ s_max_len() { case $1 in cppqx | translate | compile) echo 4096 ;; *) echo 16384
 # fuzz_compile's time, and without it the target runs four times as many
 # inputs in a minute and reaches more coverage.
 s_schedule() { [ "$1" = compile ] && echo -entropic=0 || echo -entropic=1; }
-limit=(-max_total_time="$seconds")
-[ -n "$runs" ] && limit=(-runs="$runs")
+# A target runs in rounds of at most $round seconds, each a fresh process
+# that reloads the corpus (and so sees what the other rounds added). The
+# peak memory of one process only grows: fuzz_compile reached the 2 GB
+# limit after 91,000 inputs in one process, though no input needs more
+# than a few tens of MB alone.
+round=1200
 table=()
 for t in $targets; do
   corpus=$dir/corpus/$t findings=$dir/findings/$t log=$dir/logs/$t-$(date +%Y%m%d-%H%M%S).log
   mkdir -p "$corpus" "$findings" "$dir/logs"
   before=$(find "$findings" -type f | wc -l)
-  echo "run.sh: fuzz_$t ${limit[*]} (log $log)" >&2
-  ( cd "$findings" && ASAN_OPTIONS=detect_leaks=1 nice -n 10 "$bin/fuzz_$t" "${limit[@]}" -timeout=10 \
-      -rss_limit_mb=2048 -max_len="$(s_max_len "$t")" "$(s_schedule "$t")" -close_fd_mask=3 -print_final_stats=1 -dict="$(s_dict "$t")" \
-      -artifact_prefix="$findings/" "$corpus" "$dir/seeds/$t" ) >"$log" 2>&1 || true
+  echo "run.sh: fuzz_$t ${runs:+-runs=$runs}${runs:-$seconds s} (log $log)" >&2
+  executed=0 start=$SECONDS
+  : >"$log"
+  while :; do
+    if [ -n "$runs" ]; then
+      left=$((runs - executed)) limit=(-runs="$((runs - executed))" -max_total_time="$round")
+    else
+      left=$((seconds - (SECONDS - start))) limit=(-max_total_time="$((left < round ? left : round))")
+    fi
+    [ "$left" -gt 0 ] || break
+    ( cd "$findings" && ASAN_OPTIONS=detect_leaks=1 nice -n 10 "$bin/fuzz_$t" "${limit[@]}" -timeout=10 \
+        -rss_limit_mb=2048 -max_len="$(s_max_len "$t")" "$(s_schedule "$t")" -close_fd_mask=3 -print_final_stats=1 \
+        -dict="$(s_dict "$t")" -artifact_prefix="$findings/" "$corpus" "$dir/seeds/$t" ) >>"$log" 2>&1 || true
+    # A round that ends without its statistics (a finding) ends the target.
+    n=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | awk '{ s += $1 } END { print s + 0 }')
+    [ "$n" -gt "$executed" ] && [ "$(find "$findings" -type f | wc -l)" -eq "$before" ] || { executed=$n; break; }
+    executed=$n
+  done
   # A target that fails on its seeds prints no coverage line.
-  executed=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   cov=$(grep -o 'cov: [0-9]*' "$log" | tail -1 | cut -d' ' -f2 || true)
   ft=$(grep -o 'ft: [0-9]*' "$log" | tail -1 | cut -d' ' -f2 || true)
   after=$(find "$findings" -type f | wc -l)
-  table+=("$(printf '%-10s %12s %8s %8s %9s' "$t" "${executed:-?}" "${cov:-?}" "${ft:-?}" "$((after - before))")")
+  table+=("$(printf '%-10s %12s %8s %8s %9s' "$t" "$executed" "${cov:-?}" "${ft:-?}" "$((after - before))")")
 done
 printf '%-10s %12s %8s %8s %9s\n' target inputs cov ft findings
 printf '%s\n' "${table[@]}"

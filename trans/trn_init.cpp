@@ -2,13 +2,14 @@
 // initialiser from the syntax tree (an expression, a string, or a braced
 // list; H_NOP for none). Out: the object's definition flags, data section
 // and frame offset; for a statically allocated object its initial data,
-// one record per byte (value bytes little-endian, IEEE floats, address
-// bytes of a symbol plus offset); for an automatic object the assignment
+// a record per run of value bytes (little-endian, IEEE floats) and per
+// address byte (a symbol plus offset); for an automatic object the assignment
 // statements that run where the declaration stands.
 #include <algorithm>
 #include <cstdlib>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "driver/diag.h"
@@ -36,10 +37,18 @@ Items s_items(const pcodehl *list) {
   return items;
 }
 
+// A static object's initial data while it is made: the value of every byte,
+// and a record for each byte that holds part of an address. A large table
+// costs a byte per byte; only its address bytes have records.
+struct Image {
+  std::vector<uint8_t> values;
+  std::map<long, InitRecord> addresses;
+};
+
 // Where initial values go: bytes of a static image at an offset, or an
 // automatic object's lvalue tree (owned here) with the statement list.
 struct Target {
-  std::vector<InitRecord> *image;
+  Image *image;
   long offset;
   pcodell_t *object;
   SList *stmts;
@@ -49,13 +58,23 @@ struct Target {
 // Program memory holds at most 2 MB: nothing larger gets an image.
 constexpr long IMAGE_LIMIT = 1L << 21;
 
-InitRecord &s_byte(std::vector<InitRecord> &image, long index) {
-  static InitRecord beyond;
+bool s_in_image(Image &image, long index) {
   if (index < 0 || index >= IMAGE_LIMIT)
-    return beyond;
-  if (index >= static_cast<long>(image.size()))
-    image.resize(static_cast<size_t>(index + 1));
-  return image[static_cast<size_t>(index)];
+    return false;
+  if (index >= static_cast<long>(image.values.size()))
+    image.values.resize(static_cast<size_t>(index + 1));
+  return true;
+}
+
+uint8_t &s_byte(Image &image, long index) {
+  static uint8_t beyond;
+  return s_in_image(image, index) ? image.values[static_cast<size_t>(index)] : beyond;
+}
+
+// The record of an address byte; its value byte stays in `values`.
+InitRecord &s_address_byte(Image &image, long index) {
+  static InitRecord beyond;
+  return s_in_image(image, index) ? image.addresses[index] : beyond;
 }
 
 bool s_is_aggregate(const TypeRecord *t) { return t->type == ARRAY_TYPE || t->type == SUE_TYPE; }
@@ -118,12 +137,12 @@ long s_address_width(const SymbolRecord *sym) {
   return t->location == ROM_LOC || t->type == FUNCTION_TYPE ? 3 : 2;
 }
 
-void s_store_bitfield(std::vector<InitRecord> &image, long offset, const TypeRecord *type, unsigned long v) {
+void s_store_bitfield(Image &image, long offset, const TypeRecord *type, unsigned long v) {
   unsigned long mask = (1ul << type->bit_size) - 1;
   unsigned long bits = (v & mask) << type->bit_offset;
   for (long i = 0; i < 2 && bits; i++, bits >>= 8) {
-    InitRecord &r = s_byte(image, offset + i);
-    r.value = static_cast<uint8_t>(r.value | (bits & 0xFF));
+    uint8_t &b = s_byte(image, offset + i);
+    b = static_cast<uint8_t>(b | (bits & 0xFF));
   }
 }
 
@@ -143,14 +162,14 @@ void s_store_constant(const Target &t, const TypeRecord *type, const pcodell_t *
     return;
   }
   for (long i = 0; i < ll_sizeof_type(type); i++)
-    s_byte(*t.image, t.offset + i).value = static_cast<uint8_t>(v >> (8 * i));
+    s_byte(*t.image, t.offset + i) = static_cast<uint8_t>(v >> (8 * i));
 }
 
 // Address bytes for as many bytes as the address has; the rest stay zero.
 void s_store_address(const Target &t, const TypeRecord *type, SymbolRecord *sym, long offset) {
   long width = s_address_width(sym);
   for (long i = 0; i < ll_sizeof_type(type) && i < width; i++) {
-    InitRecord &r = s_byte(*t.image, t.offset + i);
+    InitRecord &r = s_address_byte(*t.image, t.offset + i);
     r.kind = INIT_ADDRESS;
     r.sym = sym;
     r.offset = offset;
@@ -282,7 +301,7 @@ void s_string(const Target &t, TypeRecord *array, const pcodehl *str) {
   for (long i = 0; i < last; i++) {
     unsigned char byte = i < length ? static_cast<unsigned char>(str->u.string.bytes[i]) : 0;
     if (t.image) {
-      s_byte(*t.image, t.offset + i).value = byte;
+      s_byte(*t.image, t.offset + i) = byte;
       continue;
     }
     Target e = s_element(t, array, i);
@@ -407,28 +426,40 @@ bool s_storage(SymbolRecord *sym, bool has_init) {
 // are made in one block, so that a large table or string costs one
 // allocation and a few words per run rather than a record per byte. The
 // block is freed through its first record.
-InitRecord *s_image_list(const std::vector<InitRecord> &image) {
-  size_t size = image.size();
+InitRecord *s_image_list(const Image &image) {
+  size_t size = image.values.size();
   if (size == 0)
     return nullptr;
+  // Each address byte is a record; so is each run of value bytes between them.
   size_t records = 0;
-  for (size_t i = 0; i < size; i++)
-    if (image[i].kind != INIT_VALUE || i == 0 || image[i - 1].kind != INIT_VALUE)
-      records++;
+  long end = 0;
+  for (const auto &[at, a] : image.addresses) {
+    if (at >= static_cast<long>(size))
+      break;
+    records += 1 + (at > end);
+    end = at + 1;
+  }
+  records += end < static_cast<long>(size);
   size_t head = records * sizeof(InitRecord);
   auto *block = static_cast<InitRecord *>(calloc(1, head + size));
   if (!block)
     post_error(101);
   auto *storage = reinterpret_cast<uint8_t *>(block) + head;
+  memcpy(storage, image.values.data(), size);
   InitRecord *r = nullptr;
+  auto address = image.addresses.begin();
   for (size_t i = 0; i < size; i++) {
-    storage[i] = image[i].value;
-    if (image[i].kind == INIT_VALUE && r && r->kind == INIT_VALUE) {
+    bool is_address = address != image.addresses.end() && address->first == static_cast<long>(i);
+    if (!is_address && r && r->kind == INIT_VALUE) {
       r->count++;
       continue;
     }
     InitRecord *next = r ? r + 1 : block;
-    *next = image[i];
+    if (is_address)
+      *next = (address++)->second;
+    else
+      *next = InitRecord{};
+    next->value = storage[i];
     next->count = 1;
     next->bytes = storage + i;
     next->next = nullptr;
@@ -505,15 +536,15 @@ bool s_image_copy(SymbolRecord *sym, const pcodehl *init, SList &out) {
   bool string = init->kind == H_STRING && s_is_char_array(type);
   if (!s_is_aggregate(type) || !(string || (init->kind == H_ILIST && s_all_constant(init))))
     return false;
-  std::vector<InitRecord> image;
+  Image image;
   s_translate(Target{&image, 0, nullptr, nullptr}, type, init);
   long size = std::min(ll_sizeof_type(type), IMAGE_LIMIT);
-  image.resize(static_cast<size_t>(size));
+  image.values.resize(static_cast<size_t>(size));
   auto *bytes = static_cast<unsigned char *>(calloc(static_cast<size_t>(size > 0 ? size : 1), 1));
   if (!bytes)
     post_error(101);
-  for (long i = 0; i < size; i++)
-    bytes[i] = image[static_cast<size_t>(i)].value;
+  if (size > 0)
+    memcpy(bytes, image.values.data(), static_cast<size_t>(size));
   pcodell_t *object = trnIdent(sym->name, false, init->line, init->file);
   pcodell_t *address = trnReference(object, init->line, init->file);
   pcodell_t *copy = trn_node(I_INITX, address, nullptr, init->line, init->file);
@@ -544,10 +575,10 @@ SList trnProcessInitializers(SymbolRecord *sym, const pcodehl *init) {
       s_translate(t, type, init);
     }
   } else if (has_init && !automatic) {
-    std::vector<InitRecord> image;
+    Image image;
     Target t{&image, 0, nullptr, nullptr};
     s_translate(t, type, init);
-    image.resize(static_cast<size_t>(std::min(ll_sizeof_type(type), IMAGE_LIMIT)));
+    image.values.resize(static_cast<size_t>(std::min(ll_sizeof_type(type), IMAGE_LIMIT)));
     s_free_init(sym);
     sym->data.var.init = s_image_list(image);
     s_initialised.push_back(sym);

@@ -307,7 +307,8 @@ TEST_F(Translate, StaticDefinitionsAndSections) {
 TEST_F(Translate, AddressInitialisersKeepSymbolAndOffset) {
   Unit u("int arr[4]; int *p = &arr[2]; long l = (long)&arr[1]; rom char *far fp;\n"
          "far rom char table[3] = {1, 2, 3}; far rom char *q = table + 1;\n"
-         "rom char nt[2]; far rom char *nq = nt; int f(void); far int (*ff)(void) = f; int (*nf)(void) = f;");
+         "rom char nt[2]; far rom char *nq = nt; int f(void); far int (*ff)(void) = f; int (*nf)(void) = f;\n"
+         "struct m { char c; int *p; char d[2]; } ms[2] = {{1, &arr[0], {2, 3}}, {4, &arr[3], {5}}};");
   ASSERT_EQ(u.errors, 0u);
   const InitRecord *r = trn_initial_data(u.sym("p"));
   ASSERT_NE(r, nullptr);
@@ -329,6 +330,12 @@ TEST_F(Translate, AddressInitialisersKeepSymbolAndOffset) {
   EXPECT_EQ(u.bytes("nq"), (std::vector<int>{-1, -1, -1}));
   EXPECT_EQ(u.bytes("ff"), (std::vector<int>{-1, -1, -1}));
   EXPECT_EQ(u.bytes("nf"), (std::vector<int>{-1, -1}));
+  // Address bytes between runs of value bytes: a record each, a run between.
+  EXPECT_EQ(u.bytes("ms"), (std::vector<int>{1, -1, -1, 2, 3, 4, -1, -1, 5, 0}));
+  std::vector<long> offsets;
+  for (r = trn_initial_data(u.sym("ms")); r; r = r->next)
+    offsets.push_back(r->kind == INIT_ADDRESS ? r->offset : -r->count);
+  EXPECT_EQ(offsets, (std::vector<long>{-1, 0, 0, -3, 6, 6, -2}));
 }
 
 TEST_F(Translate, StringLiteralsMergeUnlessAskedNot) {
