@@ -106,15 +106,38 @@ void s_load_fsr0(pcodell_t *p, const SelLoc &ptr) {
   sel_move_byte(p, s_sized(ptr, 2), 1, SelLoc{LOC_RAM, FSR0Lsym, 0, 0, 2});
 }
 
+// Whether an address kid names a variable or a frame slot that [k]
+// addressing reaches. A slot's address may be a sum (an element of a local
+// array: the array's slot plus the constant index), which the tree test of
+// the rule's guard does not see; its offset is known here.
+static bool s_reaches(const SelLoc &a, int width, bool slot_fits) {
+  return a.kind == LOC_ADDR || (a.kind == LOC_STKADDR && (slot_fits || a.offset + width <= 96));
+}
+
 // The location an address kid names: a variable, a frame slot, or (for a
 // pointer or a frame slot beyond [95]) the bytes at FSR0, loaded here.
 SelLoc s_lvalue(pcodell_t *p, const SelLoc &a, int width, bool slot_fits) {
   if (a.kind == LOC_ADDR)
     return sel_loc_ram(a.symbol, a.offset, width);
-  if (a.kind == LOC_STKADDR && slot_fits)
+  if (s_reaches(a, width, slot_fits))
     return SelLoc{LOC_STK, nullptr, a.offset, 0, width};
   s_load_fsr0(p, a);
   return SelLoc{LOC_FSR0, nullptr, 0, 0, width};
+}
+
+// The result of an update made through FSR0 when a rule yields it as a
+// value: a frame slot beyond [95] (a constant index past its array's end)
+// is updated through FSR0, and its new bytes are copied into a temporary,
+// FSR0 loaded again, since no wide value is at FSR0. A pointer's target is
+// updated by statement rules only: its value is not wanted.
+static SelLoc s_updated_value(pcodell_t *p, const SelLoc &a, const SelLoc &xl) {
+  if (xl.kind != LOC_FSR0 || a.kind != LOC_STKADDR)
+    return xl;
+  SelLoc tmp = sel_loc_ram(tmp_get_sym(), tmp_alloc(xl.width), xl.width);
+  s_load_fsr0(p, a);
+  for (int i = 0; i < xl.width; ++i)
+    sel_move_byte(p, s_through(POSTINC0sym, i), i, tmp);
+  return tmp;
 }
 
 // True when the bytes an indirection reads lie in a frame slot that [k]
@@ -413,6 +436,10 @@ void selWideOpA(pcodell_t *p) {
   int n = s_width(p);
   const SelLoc y = s_sized(sel_kid(1)->loc, n);
   bool shift = p->opcode == I_SHL24A || p->opcode == I_SHL32A || p->opcode == I_SHR24A || p->opcode == I_SHR32A;
+  if (shift && !s_reaches(sel_kid(0)->loc, n, s_slot_fits(p->left))) {
+    selWideShiftThrough(p);
+    return;
+  }
   if (y.kind == LOC_W) {
     sel_take(0);
     sel_take(1);
@@ -421,7 +448,8 @@ void selWideOpA(pcodell_t *p) {
   }
   if (shift && y.kind != LOC_CONST)
     s_park_count(p, y);
-  SelLoc xl = s_lvalue(p, sel_kid(0)->loc, n, s_slot_fits(p->left));
+  const SelLoc a = sel_kid(0)->loc;
+  SelLoc xl = s_lvalue(p, a, n, s_slot_fits(p->left));
   OqxOperand x = s_operand(xl);
   sel_self()->loc = xl;
   switch (p->opcode) {
@@ -429,11 +457,13 @@ void selWideOpA(pcodell_t *p) {
   case I_cop32A:
     s_add(y.kind == LOC_CONST ? oqxcopLongA_Iconst(p->data.expr.cop, x, y.value, n, p->line, p->file)
                               : oqxcopLongA(p->data.expr.cop, x, s_operand(y), n, p->line, p->file));
+    sel_self()->loc = s_updated_value(p, a, xl);
     return;
   case I_SUB24A:
   case I_SUB32A:
     s_add(y.kind == LOC_CONST ? oqxcopLongA_Iconst(B_ADD, x, -y.value, n, p->line, p->file)
                               : oqxSUBLongA(x, s_operand(y), n, p->line, p->file));
+    sel_self()->loc = s_updated_value(p, a, xl);
     return;
   default: {
     VELC_ASSERT(shift && xl.kind != LOC_FSR0);
@@ -467,6 +497,7 @@ void selWideShiftThrough(pcodell_t *p) {
   s_load_fsr0(p, a);
   for (int i = 0; i < n; ++i)
     sel_move_byte(p, tmp, i, s_through(POSTINC0sym, i));
+  sel_self()->loc = tmp;
 }
 
 // x stepped in place: by one with INCF/DECF and the carry, by a pointer's
@@ -483,18 +514,23 @@ static ocode *s_step_long(const pcodell_t *p, const OqxOperand &x, bool inc, int
 void selWideIncDec(pcodell_t *p) {
   sel_take(0);
   int n = s_width(p);
-  SelLoc x = s_lvalue(p, sel_kid(0)->loc, n, s_slot_fits(p->left));
+  const SelLoc a = sel_kid(0)->loc;
+  SelLoc x = s_lvalue(p, a, n, s_slot_fits(p->left));
   bool inc = strstr(pcodell_get_opcode_name(p->opcode), "INC") != nullptr;
   s_add(s_step_long(p, s_operand(x), inc, n));
-  sel_self()->loc = x;
+  sel_self()->loc = s_updated_value(p, a, x);
 }
 
-// x++, x-- whose value is used: the old value into a temporary first.
+// x++, x-- whose value is used: the old value into a temporary first. A
+// frame slot beyond [95] goes through FSR0 as a pointer's target does.
 void selWidePostIncDec(pcodell_t *p) {
-  sel_take(0);
   int n = s_width(p);
+  if (!s_reaches(sel_kid(0)->loc, n, s_slot_fits(p->left))) {
+    selWideIncDecThrough(p);
+    return;
+  }
+  sel_take(0);
   SelLoc x = s_lvalue(p, sel_kid(0)->loc, n, s_slot_fits(p->left));
-  VELC_ASSERT(x.kind != LOC_FSR0);
   gen_attrib *self = sel_self();
   sAllocTempStorage(self, n);
   SelLoc old = s_sized(self->dest, n);
@@ -572,7 +608,7 @@ void selWideCallHelperA(pcodell_t *p) {
     s_lvalue(p, a, n, fits);
   s_call_helper(p);
   s_pop(p, xl, n);
-  sel_self()->loc = xl;
+  sel_self()->loc = s_updated_value(p, a, xl);
 }
 
 // ---- calls, arguments, returns -------------------------------------------------------------------

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -131,6 +132,33 @@ TEST_F(Pipeline, OutOfTemporariesEndsTheCompilationWithItsMessage) {
   EXPECT_NE(out.find(source + ":5:Error [1511] ran out of internal memory for temps\n"), std::string::npos) << out;
   EXPECT_EQ(out.find("Internal compiler error"), std::string::npos) << out;
   EXPECT_FALSE(fs::exists(work / "prog.o"));
+}
+
+// Updates whose value is used, of array elements past the end of a local
+// array (undefined at run time, but code all the same): the slot lies
+// beyond [k] addressing and is reached through FSR0. They used to end in an
+// internal error for the wide types (found by fuzzing).
+TEST_F(Pipeline, UpdatesPastALocalArrayCompile) {
+  std::string body;
+  const char *types[] = {"char", "int", "short long", "long", "float"};
+  const char *updates[] = {"v = (a%d[40] += v);", "v = (a%d[40] /= 3);", "v = (a%d[40] <<= 2);",
+                           "v = a%d[40]++;",      "v = --a%d[40];",      "a%d[40] *= v;"};
+  for (int t = 0; t < 5; t++) {
+    body += std::string("{ ") + types[t] + " a" + std::to_string(t) + "[3], v = 2; ";
+    for (const char *u : updates) {
+      if (t == 4 && strstr(u, "<<"))
+        continue;
+      char line[64];
+      snprintf(line, sizeof line, u, t);
+      body += line;
+    }
+    body += " g = v; }\n";
+  }
+  write("prog.c", "long g;\nvoid main(void)\n{\n" + body + "}\n");
+  std::string out;
+  EXPECT_EQ(run("prog.c", &out), 0) << out;
+  EXPECT_EQ(out.find("Internal compiler error"), std::string::npos) << out;
+  EXPECT_TRUE(fs::exists(work / "prog.o"));
 }
 
 // A suppressed warning is neither shown nor counted, and leaves no error file.
