@@ -110,6 +110,7 @@ void phase_reset() {
   phase_release();
   pragma_pool_clear();
   opt_varlocate_clear();
+  opt_release_spare_labels();
   pragma_config_initialize();  // the configuration bytes back to their defaults
   show_assert_lineno = 1;
   diag_reset();

@@ -4,10 +4,10 @@
 // bytes of a preprocessed file. Out: nothing; every run ends with an object
 // file or with diagnostics, an object it wrote must read back, and
 // phase_reset leaves nothing behind for the next input (the records of the
-// tree, type and statement pools are counted). With VELC_FUZZ_TWICE=1 in the
-// environment every input is compiled twice and the two results (error
-// count, object bytes) must agree: state left over from one compilation
-// shows up as a difference.
+// tree, type, statement, output-code and instruction pools are counted).
+// With VELC_FUZZ_TWICE=1 in the environment every input is compiled twice
+// and the two results (error count, object bytes) must agree: state left
+// over from one compilation shows up as a difference.
 #include <unistd.h>
 
 #include <cstdint>
@@ -21,6 +21,8 @@
 #include "driver/settings.h"
 #include "fuzz/fuzz_common.h"
 #include "front/hl.h"
+#include "gen/inst.h"
+#include "gen/ocode.h"
 #include "object/coff.h"
 #include "trans/pcodell.h"
 #include "trans/type.h"
@@ -52,7 +54,9 @@ static std::string s_read_all(const std::string &path) {
   return bytes;
 }
 
-static size_t s_live_records() { return hl_live_records() + type_live_records() + pcodell_live_records(); }
+static size_t s_live_records() {
+  return hl_live_records() + type_live_records() + pcodell_live_records() + ocode_live_records() + inst_live_records();
+}
 
 static s_result s_compile(const uint8_t *data, size_t size) {
   size_t live = s_live_records();

@@ -18,6 +18,8 @@
 static_assert(alignof(inst) <= RECORD_OFFSET);
 static RecordPool s_insts{sizeof(inst), 2 * 1024 * 1024, true, fatal_out_of_memory, nullptr};
 
+size_t inst_live_records() { return s_insts.live; }
+
 inst *inst_create() {
   return static_cast<inst *>(record_pool_alloc(s_insts));
 }

@@ -49,6 +49,7 @@ enum : int32_t { DEST_W = 0, DEST_F = 1 };
 inst *inst_create();                 // zero-filled; 101 when out of memory
 inst *inst_copy(const inst *ins);    // field-by-field duplicate
 void inst_free(inst *ins);
+size_t inst_live_records();          // made and not yet freed (leak checks)
 // Listing text: lower-case mnemonic and operands (static buffer, overwritten
 // by the next call).
 const char *inst_print(const inst *ins);

@@ -15,6 +15,8 @@
 static_assert(alignof(ocode) <= RECORD_OFFSET);
 static RecordPool s_nodes{sizeof(ocode), 2 * 1024 * 1024, true, fatal_out_of_memory, nullptr};
 
+size_t ocode_live_records() { return s_nodes.live; }
+
 ocode *ocodeCreate(int32_t type, long line, const char *file) {
   auto *oc = static_cast<ocode *>(record_pool_alloc(s_nodes));
   oc->type = type;

@@ -110,6 +110,7 @@ struct ocode {
 // ---- nodes --------------------------------------------------------------
 ocode *ocodeCreate(int32_t type, long line, const char *file);  // zero-filled; 101 when out of memory
 void ocodeFree(ocode *oc);  // one node, and its instruction for OC_INST
+size_t ocode_live_records();  // made and not yet freed (leak checks)
 ocode *ocodeNop(long line, const char *file);
 // A label node; it also becomes the symbol's label_node.
 ocode *ocodeLabel(SymbolRecord *sym, long line, const char *file);

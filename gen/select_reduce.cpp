@@ -226,13 +226,26 @@ void sel_reduce_statement(pcodell_t *tree, ocode **code) {
     s_fatal("Null tree");
   sel_rewrite_bitfield_updates(tree);
   sel_rewrite_rom_updates(tree);
-  _label(tree);
-  if (!_rule(tree->state, stmt_NT) && sel_rewrite_value_updates(tree))
-    _label(tree);
   s_depth = 0;
   s_attrib_stack[0] = gen_attrib{};
   s_attrib_stack_tos = 1;
-  s_reduce(tree, stmt_NT, 0, true);
+  try {
+    _label(tree);
+    if (!_rule(tree->state, stmt_NT) && sel_rewrite_value_updates(tree))
+      _label(tree);
+    s_reduce(tree, stmt_NT, 0, true);
+  } catch (const FatalUnwind &) {
+    // A message that ends the run (out of temporaries, a tree no rule
+    // covers) leaves the code made so far on the attribute stack.
+    for (int i = 0; i < s_attrib_stack_tos; i++) {
+      objFree(s_attrib_stack[i].ilist);
+      s_attrib_stack[i].ilist = nullptr;
+    }
+    s_attrib_stack_tos = 0;
+    tmp_clear();
+    s_free_states(tree);
+    throw;
+  }
   *code = s_attrib_stack[0].ilist;
   s_attrib_stack[0].ilist = nullptr;
   s_attrib_stack_tos = 0;

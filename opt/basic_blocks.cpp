@@ -396,12 +396,20 @@ basic_block *opt_calculate_basic_blocks(ocode *function, int *count) {
         b->first = oc->next;
       if (b->last == oc)
         b->last = oc->prev;
+      oc->data.label.sym = nullptr;  // a spare outlives the unit's symbols
       ocode_unlink(oc)->next = s_spare_labels;
       s_spare_labels = oc;
     }
   s_edges(first);
   *count = n;
   return first;
+}
+
+void opt_release_spare_labels() {
+  while (ocode *label = s_spare_labels) {
+    s_spare_labels = label->next;
+    ocodeFree(label);
+  }
 }
 
 // A label node without a symbol inserted before oc (objInsertLabel, with a

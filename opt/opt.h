@@ -11,6 +11,10 @@
 // Applies the varlocate list, normalises symbol references, converts
 // literal branches, and resolves every branch of every code section.
 void optimize_assembly();
+// Gives back the label nodes that building basic blocks keeps for reuse
+// between the builds of a unit: at the end of the phase, and when a stopped
+// compilation is reset.
+void opt_release_spare_labels();
 
 // Marks the symbols named by the varlocate list (warning for an unknown one).
 void opt_apply_varlocate();

@@ -266,4 +266,5 @@ void optimize_assembly() {
       scn->code = s_optimize_section(scn, scn->code);
     scn->code = opt_resolve_branches(scn->code);
   }
+  opt_release_spare_labels();
 }

@@ -1,7 +1,8 @@
 // One process compiles several units in turn through the driver's pipeline,
 // as the fuzz targets do: after phase_reset nothing of one compilation
-// (error counts, configuration settings, pragma records, symbols) reaches
-// the next, so each unit gives what a fresh process gives.
+// (error counts, configuration settings, pragma records, symbols, records
+// of the tree, type, output-code and instruction pools) reaches the next,
+// so each unit gives what a fresh process gives.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -14,7 +15,12 @@
 #include "driver/diag.h"
 #include "driver/phases.h"
 #include "driver/settings.h"
+#include "front/hl.h"
+#include "gen/inst.h"
+#include "gen/ocode.h"
 #include "tests/support/files_and_commands.h"
+#include "trans/pcodell.h"
+#include "trans/type.h"
 
 namespace {
 
@@ -23,7 +29,12 @@ struct Compiled {
   std::string object;  // empty when none was written
 };
 
+size_t s_live_records() {
+  return hl_live_records() + type_live_records() + pcodell_live_records() + ocode_live_records() + inst_live_records();
+}
+
 Compiled s_compile(const std::string &text) {
+  size_t live = s_live_records();
   std::string object = testing::TempDir() + "compile_again_" + std::to_string(getpid()) + ".o";
   snprintf(yyfilename, sizeof yyfilename, "%s", "again.c");
   snprintf(sfile, sizeof sfile, "%s", "/again/again.c");
@@ -45,6 +56,7 @@ Compiled s_compile(const std::string &text) {
   fclose(in);
   driver_set_preprocessed_input(nullptr);
   unlink(object.c_str());
+  EXPECT_EQ(s_live_records(), live) << "records left behind";
   return c;
 }
 
@@ -57,6 +69,10 @@ TEST(CompileAgain, EachUnitCompilesAsInAFreshProcess) {
   generic_processor_flag = 0;
   phase_config_initialize();
   const std::string clean = "#pragma config OSC=HS\nint x;\nvoid main(void) { x = 1; }\n";
+  std::string sum = "v";
+  for (int i = 0; i < 700; i++)
+    sum += i == 100 ? " + 1.5e+3" : " + v";
+  const std::string float_sum = "int v = 1;\nvoid main(void)\n{\n  int r = " + sum + ";\n}\n";
   Compiled first = s_compile(clean);
   ASSERT_EQ(first.errors, 0u);
   ASSERT_FALSE(first.object.empty());
@@ -68,6 +84,10 @@ TEST(CompileAgain, EachUnitCompilesAsInAFreshProcess) {
       {"void main(void) { undeclared = 1; }\n", 1},              // an error in the translation
       {"#pragma config OSC=RC, WDT=OFF\nint y;\n#pragma config OSC=HS\n", 1},  // 1223 in this unit only
       {"#pragma interrupt isr save=PROD\nvoid isr(void) {}\nint x;\n", 0},
+      // Labels the optimiser takes out of the code (kept for reuse until the phase ends).
+      {"int n;\nvoid main(void) { while (n) { if (n & 1) n += 3; else break; } }\n", 0},
+      // Out of temporaries (1511) in the middle of a statement's code.
+      {float_sum.c_str(), 1},
   };
   for (const auto &other : others) {
     SCOPED_TRACE(other.text);
