@@ -128,6 +128,8 @@ void s_place_bitfield(MemberRecord *m, int width, Cursor &c) {
   }
 }
 
+MemberRecord *s_lay_out_member(TagKind kind, MemberRecord *m, const typenodehl *node, Cursor &c);
+
 // Lays out one member at the cursor; null when it is skipped.
 MemberRecord *sDefineSUMember(TagKind kind, const SuDefinition *so_far, const typenodehl *node, Cursor &c) {
   const char *name = node->u.member.name;
@@ -138,6 +140,16 @@ MemberRecord *sDefineSUMember(TagKind kind, const SuDefinition *so_far, const ty
   auto *m = static_cast<MemberRecord *>(calloc(1, sizeof(MemberRecord)));
   if (!m)
     post_error(101);
+  try {
+    return s_lay_out_member(kind, m, node, c);
+  } catch (const FatalUnwind &) {
+    member_list_free(m);  // the error limit reached in its type or width
+    throw;
+  }
+}
+
+MemberRecord *s_lay_out_member(TagKind kind, MemberRecord *m, const typenodehl *node, Cursor &c) {
+  const char *name = node->u.member.name;
   m->type = s_member_type(node, name);
   m->name = name ? s_strdup(name) : nullptr;
   bool is_bitfield = node->u.member.expr != nullptr;
@@ -177,37 +189,52 @@ std::vector<const typenodehl *> s_members(const typehl *chain) {
   return out;
 }
 
-SuDefinition *sDefineStruct(const typehl *members) {
-  SuDefinition *d = s_new_definition(STRUCT_TAG);
-  Cursor c;
-  MemberRecord **link = &d->members;
-  for (const typenodehl *node : s_members(members)) {
-    if (MemberRecord *m = sDefineSUMember(STRUCT_TAG, d, node, c)) {
-      *link = m;
-      link = &m->next;
-      s_index_member(d, m);
-    }
+// A definition under construction, freed when the run ends inside it (the
+// error limit reached in a member's type or width).
+template <class Build> SuDefinition *s_building(TagKind kind, Build build) {
+  SuDefinition *d = s_new_definition(kind);
+  try {
+    build(d);
+  } catch (const FatalUnwind &) {
+    su_definition_free(d);
+    throw;
   }
+  return d;
+}
+
+SuDefinition *sDefineStruct(const typehl *members) {
+  Cursor c;
+  SuDefinition *d = s_building(STRUCT_TAG, [&](SuDefinition *d) {
+    MemberRecord **link = &d->members;
+    for (const typenodehl *node : s_members(members)) {
+      if (MemberRecord *m = sDefineSUMember(STRUCT_TAG, d, node, c)) {
+        *link = m;
+        link = &m->next;
+        s_index_member(d, m);
+      }
+    }
+  });
   d->size = static_cast<int32_t>(std::min(c.byte + (c.bit != 0 ? 1 : 0), 0x7FFFFFFFL));  // saturates
   return d;
 }
 
 SuDefinition *sDefineUnion(const typehl *members) {
-  SuDefinition *d = s_new_definition(UNION_TAG);
-  MemberRecord **link = &d->members;
   long size = 0;
-  for (const typenodehl *node : s_members(members)) {
-    Cursor c;  // every member starts at offset 0
-    MemberRecord *m = sDefineSUMember(UNION_TAG, d, node, c);
-    if (!m)
-      continue;
-    if (!d->type)
-      d->type = type_copy(m->type);
-    size = std::max(size, c.byte + (c.bit != 0 ? 1 : 0));
-    *link = m;
-    link = &m->next;
-    s_index_member(d, m);
-  }
+  SuDefinition *d = s_building(UNION_TAG, [&](SuDefinition *d) {
+    MemberRecord **link = &d->members;
+    for (const typenodehl *node : s_members(members)) {
+      Cursor c;  // every member starts at offset 0
+      MemberRecord *m = sDefineSUMember(UNION_TAG, d, node, c);
+      if (!m)
+        continue;
+      if (!d->type)
+        d->type = type_copy(m->type);
+      size = std::max(size, c.byte + (c.bit != 0 ? 1 : 0));
+      *link = m;
+      link = &m->next;
+      s_index_member(d, m);
+    }
+  });
   d->size = static_cast<int32_t>(std::min(size, 0x7FFFFFFFL));  // saturates
   // Sorted by name, unnamed members first.
   std::vector<MemberRecord *> sorted;
@@ -296,27 +323,28 @@ SuDefinition *sDefineSUEtype(TagKind kind, const typehl *members, long, const ch
 }
 
 SuDefinition *sDefineEnum(const typehl *enumerators, long, const char *) {
-  SuDefinition *d = s_new_definition(ENUM_TAG);
   std::vector<ConstValue> values;
   std::vector<SymbolRecord *> syms;
-  ConstValue running = const_make(S8, 0);
-  bool first = true;
-  for (const typenodehl *node : s_members(enumerators)) {
-    if (!first)
-      const_inc(&running);
-    first = false;
-    if (node->u.member.expr) {
-      pcodell_t *c = s_constant_expression(node->u.member.expr);
-      if (is_type_integer(c->type))
-        running = c->data.expr.cnst.value;
-      else
-        post_error(1219);
-      pcodellFreeTree(c);
+  SuDefinition *d = s_building(ENUM_TAG, [&](SuDefinition *) {
+    ConstValue running = const_make(S8, 0);
+    bool first = true;
+    for (const typenodehl *node : s_members(enumerators)) {
+      if (!first)
+        const_inc(&running);
+      first = false;
+      if (node->u.member.expr) {
+        pcodell_t *c = s_constant_expression(node->u.member.expr);
+        if (is_type_integer(c->type))
+          running = c->data.expr.cnst.value;
+        else
+          post_error(1219);
+        pcodellFreeTree(c);
+      }
+      values.push_back(running);
+      SymbolRecord *sym = node->u.member.name ? s_enumerator(node->u.member.name, running) : nullptr;
+      syms.push_back(sym);
     }
-    values.push_back(running);
-    SymbolRecord *sym = node->u.member.name ? s_enumerator(node->u.member.name, running) : nullptr;
-    syms.push_back(sym);
-  }
+  });
   int32_t code = values.empty() ? S16 : s_underlying_code(values);
   d->type = type_copy(values.empty() ? int_type : ll_get_constant_type(code));
   d->size = static_cast<int32_t>(ll_sizeof_type(d->type));

@@ -226,8 +226,10 @@ TagEntry *s_struct_tag(TagKind kind, const typenodehl *node) {
 
 void s_struct_or_union(Resolver &r, const typenodehl *node) {
   s_settle_function_range(r, false);
+  // The members first: the error limit reached inside them leaves no record.
+  TagEntry *tag = s_struct_tag(node->kind == TH_STRUCT ? STRUCT_TAG : UNION_TAG, node);
   TypeRecord *t = type_create(SUE_TYPE);
-  t->data.sue.tag = s_struct_tag(node->kind == TH_STRUCT ? STRUCT_TAG : UNION_TAG, node);
+  t->data.sue.tag = tag;
   s_take_pending(r, t);
   s_append(r, t);
   r.last_value = t;

@@ -72,6 +72,9 @@ TEST(CompileAgain, EachUnitCompilesAsInAFreshProcess) {
   std::string sum = "v";
   for (int i = 0; i < 700; i++)
     sum += i == 100 ? " + 1.5e+3" : " + v";
+  const std::string minuses(60, '-');  // 30 decrements of a constant: 25 errors, the limit
+  const std::string too_many = "struct bf { unsigned a : 3; signed d : " + minuses + " 4; };\n";
+  const std::string too_many_union = "union u { int a; unsigned b : 3; char c[" + minuses + " 4]; };\n";
   const std::string float_sum = "int v = 1;\nvoid main(void)\n{\n  int r = " + sum + ";\n}\n";
   Compiled first = s_compile(clean);
   ASSERT_EQ(first.errors, 0u);
@@ -88,6 +91,9 @@ TEST(CompileAgain, EachUnitCompilesAsInAFreshProcess) {
       {"int n;\nvoid main(void) { while (n) { if (n & 1) n += 3; else break; } }\n", 0},
       // Out of temporaries (1511) in the middle of a statement's code.
       {float_sum.c_str(), 1},
+      // The error limit reached inside a structure's declaration.
+      {too_many.c_str(), 25},
+      {too_many_union.c_str(), 25},
   };
   for (const auto &other : others) {
     SCOPED_TRACE(other.text);
