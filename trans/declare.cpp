@@ -166,12 +166,10 @@ void s_process_parameter(SymbolRecord *sym) {
 
 }  // namespace
 
-SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass sclass, bool is_parameter,
-                              bool in_prototype, long line, const char *file) {
-  if (!name || !type) {
-    type_free(type);
-    return nullptr;
-  }
+// The declaration proper; `type` is the declaration's own until it is freed
+// or passes to a symbol, and is null from then on.
+static SymbolRecord *s_declare(const char *name, TypeRecord *&type, StorageClass sclass, bool is_parameter,
+                               bool in_prototype, long line, const char *file) {
   bool parameter_context = is_parameter || in_prototype;
   if (parameter_context)
     type = s_adjust_parameter_type(type);
@@ -191,6 +189,7 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
   if (prior && (prior->flags & 1) && prior->nesting_level == sym_get_nesting_level() && !parameter_context) {
     post_error(1505, name);  // the name is an enumeration constant of this scope
     type_free(type);
+    type = nullptr;
     return nullptr;
   }
   Linkage linkage = s_determine_linkage(type, sclass, file_scope, prior);
@@ -198,10 +197,12 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
       (linkage != LINKAGE_NONE || prior->nesting_level == sym_get_nesting_level())) {
     if (s_check_redeclaration(name, linkage, prior)) {
       type_free(type);
+      type = nullptr;
       return nullptr;
     }
     s_process_redeclaration(name, prior, type);
     type_free(type);
+    type = nullptr;
     s_check_main(name, prior);
     s_define_external_object(prior, sclass, file_scope, line, file);
     if (prior->nesting_level != sym_get_nesting_level() && sclass != EXTERN)
@@ -210,9 +211,12 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
   }
   if (s_process_declaration(name, type, &sclass, is_parameter, file_scope)) {
     type_free(type);
+    type = nullptr;
     return nullptr;
   }
   SymbolRecord *sym = sym_create_symbol(name, type, linkage, sclass);
+  const TypeRecord *declared = type;
+  type = nullptr;  // the symbol's now
   if (in_prototype) {
     // A prototype's parameters are no objects: they stay out of the master
     // list, which only lists what the object file describes.
@@ -223,11 +227,27 @@ SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass s
     sym_declare_symbol(sym, false, line, file);
   }
   s_check_main(name, sym);
-  if (s_is_function(type))
+  if (s_is_function(declared))
     (linkage == LINKAGE_INTERNAL ? sStaticFunctionList : sNonStaticFunctionList).push_back(sym);
   if (is_parameter && !in_prototype)  // a definition's parameters wait for their offsets
     s_process_parameter(sym);
   return sym;
+}
+
+SymbolRecord *trn_declare_sym(const char *name, TypeRecord *type, StorageClass sclass, bool is_parameter,
+                              bool in_prototype, long line, const char *file) {
+  if (!name || !type) {
+    type_free(type);
+    return nullptr;
+  }
+  // A diagnostic that reaches the error limit unwinds from the middle of the
+  // declaration: a type it still owns is freed on the way out.
+  try {
+    return s_declare(name, type, sclass, is_parameter, in_prototype, line, file);
+  } catch (const FatalUnwind &) {
+    type_free(type);
+    throw;
+  }
 }
 
 void trn_push_parameter(SymbolRecord *sym) { s_process_parameter(sym); }

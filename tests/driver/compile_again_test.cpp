@@ -75,6 +75,9 @@ TEST(CompileAgain, EachUnitCompilesAsInAFreshProcess) {
   const std::string minuses(60, '-');  // 30 decrements of a constant: 25 errors, the limit
   const std::string too_many = "struct bf { unsigned a : 3; signed d : " + minuses + " 4; };\n";
   const std::string too_many_union = "union u { int a; unsigned b : 3; char c[" + minuses + " 4]; };\n";
+  std::string redeclared = "int f;\n";
+  for (int i = 0; i < 30; i++)
+    redeclared += "char f;\n";  // 1109 each
   const std::string float_sum = "int v = 1;\nvoid main(void)\n{\n  int r = " + sum + ";\n}\n";
   Compiled first = s_compile(clean);
   ASSERT_EQ(first.errors, 0u);
@@ -94,6 +97,7 @@ TEST(CompileAgain, EachUnitCompilesAsInAFreshProcess) {
       // The error limit reached inside a structure's declaration.
       {too_many.c_str(), 25},
       {too_many_union.c_str(), 25},
+      {redeclared.c_str(), 25},  // ... and inside a declaration
   };
   for (const auto &other : others) {
     SCOPED_TRACE(other.text);
