@@ -54,11 +54,18 @@ export ASAN_OPTIONS=detect_leaks=0 SOURCE_DATE_EPOCH=0
 
 # --- build ---------------------------------------------------------------
 if [ ! -f "$build/build.ninja" ]; then
+  # ccache speeds up rebuilds when the machine has it; it is not needed.
+  launcher=()
+  command -v ccache >/dev/null 2>&1 && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELC_FUZZ=ON -DVELC_TESTS=OFF \
-    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-    -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache >/dev/null
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ "${launcher[@]}" >/dev/null
 fi
-ninja -C "$build" -j2 $(for t in $all; do printf 'fuzz_%s ' "$t"; done) cppqx velcqx-extended harrow-link >/dev/null
+# The build's output is shown only when it fails.
+if ! out=$(ninja -C "$build" -j2 $(for t in $all; do printf 'fuzz_%s ' "$t"; done) cppqx velcqx-extended harrow-link 2>&1); then
+  printf '%s\n' "$out" | grep -v '^\[' >&2
+  echo "run.sh: the build in $build failed" >&2
+  exit 1
+fi
 bin=$build/bin
 
 # --- seeds ---------------------------------------------------------------
