@@ -87,11 +87,17 @@ bool opt_core_register(const SymbolRecord *sym, long *address);
 // Per-node ranges and marks. The node's removable definitions are numbered
 // def_first .. def_first + def_count - 1 (a node's definitions are numbered
 // together, in code order); its uses and its chain (the definitions that
-// reach its uses) are ranges of the map's arrays.
+// reach its uses) are ranges of the map's arrays. The chain lists the
+// definitions that reach its symbol and flag uses; each broad use (memory,
+// everything, the exit) has instead a set of the definitions that reach
+// it, wide_count sets of the map's wide_words words from wide_first on:
+// a long run of reads through a pointer costs a word per 32 definitions
+// each, not a list entry per definition.
 struct ocode_dfa {
   int32_t def_first, def_count;
   int32_t use_first, use_count;
   int32_t chain_first, chain_count;
+  int32_t wide_first, wide_count;
   bool essential, processed, after_skip;
 };
 
@@ -113,7 +119,9 @@ struct dfa_map {
   LargeVector<ocode_dfa> nodes;  // per node in code order; ocode::dfa points here
   LargeVector<dfa_ref> refs;     // the numbered definitions
   LargeVector<dfa_ref> uses;     // every node's uses
-  LargeVector<int> chains;       // every node's chain
+  LargeVector<int> chains;       // every node's chain of its symbol and flag uses
+  LargeVector<uint32_t> wide;    // the sets of every node's broad uses
+  size_t wide_words = 0;         // words of one such set (as many as `all` has)
   std::vector<int> location_of;  // per definition
   LargeVector<dfa_location_slot> slots;
   int32_t location_count = 0;
@@ -136,6 +144,18 @@ void opt_bitmap_uses(basic_block *blocks);
 // Each node's chain: the definitions reaching it of what it uses. The exit
 // use counts only definitions essential at the function's end.
 void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *function);
+// Calls f(n) for every definition n in a node's chain: the listed ones,
+// then the members of each broad use's set. A definition that reaches two
+// of the node's uses comes once per use.
+template <class F> void opt_each_chain_def(const dfa_map *defs, const ocode_dfa &d, F f) {
+  for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i)
+    f(defs->chains[size_t(i)]);
+  const uint32_t *set = defs->wide.data() + d.wide_first;
+  for (int k = 0; k < d.wide_count; ++k, set += defs->wide_words)
+    for (size_t w = 0; w < defs->wide_words; ++w)
+      for (uint32_t bits = set[w]; bits; bits &= bits - 1)
+        f(int(w * 32 + __builtin_ctz(bits)));
+}
 // Frees the map, the block sets and every node's sets.
 void opt_free_dataflow(basic_block *blocks, dfa_map *defs);
 

@@ -34,6 +34,11 @@ static void s_initialize_essential(basic_block *blocks, const dfa_map *defs) {
     }
 }
 
+// Makes essential every definition that an essential node's chain holds,
+// and so on from those definitions' nodes. A definition is taken once:
+// `taken` marks the ones whose nodes are already essential and on the
+// list, so that a broad use's set costs a pass over its words and only
+// its new members one by one.
 static void s_spread(basic_block *blocks, const dfa_map *defs) {
   std::vector<ocode *> work;
   for (basic_block *b = blocks; b; b = b->next)
@@ -43,18 +48,36 @@ static void s_spread(basic_block *blocks, const dfa_map *defs) {
       if (oc == b->last)
         break;
     }
+  std::vector<uint32_t> taken(defs->wide_words, 0);
+  auto take = [&](int n) {
+    ocode *def = defs->refs[size_t(n)].node;
+    def->dfa->essential = true;
+    if (!def->dfa->processed)
+      work.push_back(def);
+  };
   while (!work.empty()) {
     ocode *oc = work.back();
     work.pop_back();
     if (oc->dfa->processed)
       continue;
     oc->dfa->processed = true;
-    for (int i = oc->dfa->chain_first; i < oc->dfa->chain_first + oc->dfa->chain_count; ++i) {
-      ocode *def = defs->refs[size_t(defs->chains[size_t(i)])].node;
-      def->dfa->essential = true;
-      if (!def->dfa->processed)
-        work.push_back(def);
+    const ocode_dfa &d = *oc->dfa;
+    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
+      int n = defs->chains[size_t(i)];
+      uint32_t bit = 1u << (n % 32);
+      if (!(taken[size_t(n) / 32] & bit)) {
+        taken[size_t(n) / 32] |= bit;
+        take(n);
+      }
     }
+    const uint32_t *set = defs->wide.data() + d.wide_first;
+    for (int k = 0; k < d.wide_count; ++k, set += defs->wide_words)
+      for (size_t w = 0; w < defs->wide_words; ++w) {
+        uint32_t fresh = set[w] & ~taken[w];
+        taken[w] |= fresh;
+        for (; fresh; fresh &= fresh - 1)
+          take(int(w * 32 + __builtin_ctz(fresh)));
+      }
   }
 }
 

@@ -334,39 +334,37 @@ static bool s_chain_of_location(const ReachWalk &walk, int loc, LargeVector<int>
   return true;
 }
 
-static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, const ExitRule &rule, LargeVector<int> *chain) {
+// Appends what reaches a symbol or flag use to the chain list.
+static void s_chain_of_use(const ReachWalk &walk, const dfa_ref &u, LargeVector<int> *chain) {
   const dfa_map *map = walk.map;
   const bitset &reach = *walk.reach;
-  auto take = [&](const uint32_t *candidates, size_t words) {
-    size_t n = std::min(words, reach.words.size());
-    for (size_t w = 0; w < n; ++w)
-      for (uint32_t bits = candidates[w] & reach.words[w]; bits; bits &= bits - 1)
-        chain->push_back(int(w * 32 + __builtin_ctz(bits)));
-  };
-  auto take_location = [&](int loc) {
-    if (loc >= 0 && !s_chain_of_location(walk, loc, chain))
-      take(map->pool.data() + map->location_first[size_t(loc)], map->location_words[size_t(loc)]);
-  };
-  switch (u.type) {
-  case SYM_REF: take_location(s_find_location(map, u.sym, u.offset)); break;
-  case CC_REF: take_location(s_find_location(map, nullptr, u.offset)); break;
-  case MEM_USE: take(map->memory.words.data(), map->memory.words.size()); break;
-  case ALL_USE: take(map->all.words.data(), map->all.words.size()); break;
-  case EXIT_USE:
-  {
-    size_t from = chain->size();
-    take(map->all.words.data(), map->all.words.size());
-    chain->erase(std::remove_if(chain->begin() + long(from), chain->end(),
-                                [&](int n) { return !rule.essential(map->refs[size_t(n)]); }),
-                 chain->end());
-  }
-    break;
-  default: VELC_ASSERT(!"unknown use type");
-  }
+  int loc = s_find_location(map, u.type == CC_REF ? nullptr : u.sym, u.offset);
+  if (loc < 0 || s_chain_of_location(walk, loc, chain))
+    return;
+  const uint32_t *candidates = map->pool.data() + map->location_first[size_t(loc)];
+  size_t n = std::min(size_t(map->location_words[size_t(loc)]), reach.words.size());
+  for (size_t w = 0; w < n; ++w)
+    for (uint32_t bits = candidates[w] & reach.words[w]; bits; bits &= bits - 1)
+      chain->push_back(int(w * 32 + __builtin_ctz(bits)));
+}
+
+// Appends the set of what reaches a broad use: the reaching definitions
+// that mask holds.
+static void s_wide_use(const bitset &reach, const bitset &mask, dfa_map *map) {
+  size_t at = map->wide.size();
+  map->wide.resize(at + map->wide_words, 0);
+  size_t n = std::min({map->wide_words, reach.words.size(), mask.words.size()});
+  for (size_t w = 0; w < n; ++w)
+    map->wide[at + w] = reach.words[w] & mask.words[w];
 }
 
 void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *function) {
   ExitRule rule{s_is_interrupt(blocks, function), !s_returns_void(function), s_returns_aggregate(function)};
+  bitset exit;  // the definitions the exit use reads when they reach it
+  for (size_t n = 0; n < defs->refs.size(); ++n)
+    if (rule.essential(defs->refs[n]))
+      bitset_set(&exit, int(n));
+  defs->wide_words = defs->all.words.size();
   ReachWalk walk = s_walk(defs);
   bitset reach;
   for (basic_block *b = blocks; b; b = b->next) {
@@ -375,9 +373,20 @@ void opt_build_chains(basic_block *blocks, dfa_map *defs, const SymbolRecord *fu
     for (ocode *oc = b->first; oc; oc = oc->next) {
       ocode_dfa &d = *oc->dfa;
       d.chain_first = int32_t(defs->chains.size());
-      for (int i = d.use_first; i < d.use_first + d.use_count; ++i)
-        s_chain_of_use(walk, defs->uses[size_t(i)], rule, &defs->chains);
+      d.wide_first = int32_t(defs->wide.size());
+      for (int i = d.use_first; i < d.use_first + d.use_count; ++i) {
+        const dfa_ref &u = defs->uses[size_t(i)];
+        switch (u.type) {
+        case SYM_REF:
+        case CC_REF: s_chain_of_use(walk, u, &defs->chains); break;
+        case MEM_USE: s_wide_use(reach, defs->memory, defs); break;
+        case ALL_USE: s_wide_use(reach, defs->all, defs); break;
+        case EXIT_USE: s_wide_use(reach, exit, defs); break;
+        default: VELC_ASSERT(!"unknown use type");
+        }
+      }
       d.chain_count = int32_t(defs->chains.size()) - d.chain_first;
+      d.wide_count = int32_t((defs->wide.size() - size_t(d.wide_first)) / defs->wide_words);
       s_pass_node(walk, oc);
       if (oc == b->last)
         break;

@@ -93,7 +93,7 @@ bool s_leaves_alone(ocode *oc, const inst_operand &r, node_refs &refs) {
 
 struct Retarget {
   const dfa_map *defs;
-  std::vector<int> readers;  // per definition: the uses its value reaches
+  std::vector<int> readers;  // per definition of a temporary or BSR: the uses its value reaches
   std::vector<ocode *> moved;  // per definition: the store that makes it now, once retargeted
   node_refs refs;
   bool settled = true;         // false: a MOVLB that only a retargeted store read is left
@@ -113,16 +113,14 @@ struct Retarget {
   // The one definition of byte (sym, offset) that reaches node oc, or -1.
   int only_definition(const ocode *oc, const inst_operand &t) const {
     int found = -1;
-    const ocode_dfa &d = *oc->dfa;
-    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
-      int n = defs->chains[size_t(i)];
-      if (!s_names(defs->refs[size_t(n)], t))
-        continue;
-      if (found >= 0 && found != n)
-        return -1;
-      found = n;
-    }
-    return found;
+    bool several = false;
+    opt_each_chain_def(defs, *oc->dfa, [&](int n) {
+      if (s_names(defs->refs[size_t(n)], t)) {
+        several |= found >= 0 && found != n;
+        found = n;
+      }
+    });
+    return several ? -1 : found;
   }
 
   // Every symbol operand of a variable counts as reading BSR, so node
@@ -132,12 +130,10 @@ struct Retarget {
   // the pass leaves no dead code behind; one it cannot take makes the run
   // unsettled (dead-code removal takes it next time).
   void release_bank(basic_block *b, const ocode *node, const ocode *store) {
-    const ocode_dfa &d = *node->dfa;
-    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
-      int n = defs->chains[size_t(i)];
+    opt_each_chain_def(defs, *node->dfa, [&](int n) {
       const dfa_ref &def = defs->refs[size_t(n)];
       if (def.type != SYM_REF || def.sym != BSRsym || --readers[size_t(n)] > 0)
-        continue;
+        return;
       ocode *bank = maker(n);
       ocode *at = b->first;
       while (at != bank && at != store && at != b->last)
@@ -148,7 +144,7 @@ struct Retarget {
       } else {
         settled = false;
       }
-    }
+    });
   }
 
   bool reads_bank(ocode *oc) {
@@ -239,13 +235,22 @@ static std::vector<const SymbolRecord *> s_addressed_temporaries(basic_block *bl
   return syms;
 }
 
-// Per definition, the nodes that read its value: a node whose chain holds
-// a definition of a temporary byte reads it when it names the byte, uses
-// everything (a call, the function's end), or reads through a pointer and
-// the function forms the temporary's address.
+// Per definition of a temporary byte or of BSR (the only counts a copy and
+// a released bank selection look at; the others stay 0), the nodes that
+// read its value: a node whose chain holds a definition of a temporary
+// byte reads it when it names the byte, uses everything (a call, the
+// function's end), or reads through a pointer and the function forms the
+// temporary's address. The sets of broad uses are taken a word at a time,
+// through the mask of counted definitions.
 static std::vector<int> s_readers(basic_block *blocks, const dfa_map *defs) {
   std::vector<const SymbolRecord *> addressed = s_addressed_temporaries(blocks);
   std::vector<int> readers(defs->refs.size(), 0);
+  std::vector<uint32_t> counted(defs->wide_words, 0);
+  for (size_t n = 0; n < defs->refs.size(); ++n) {
+    const dfa_ref &def = defs->refs[n];
+    if (def.type == SYM_REF && (def.sym->temporary || def.sym == BSRsym))
+      counted[n / 32] |= 1u << (n % 32);
+  }
   for (const ocode_dfa &d : defs->nodes) {
     if (!d.essential)
       continue;  // removed as dead: it reads nothing any more
@@ -255,17 +260,26 @@ static std::vector<int> s_readers(basic_block *blocks, const dfa_map *defs) {
       all |= type == ALL_USE || type == EXIT_USE;
       memory |= type == MEM_USE;
     }
-    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
-      int n = defs->chains[size_t(i)];
+    auto count = [&](int n) {
       const dfa_ref &def = defs->refs[size_t(n)];
-      bool reads = all || def.type != SYM_REF || !def.sym->temporary ||
+      bool reads = all || !def.sym->temporary ||
                    (memory && std::find(addressed.begin(), addressed.end(), def.sym) != addressed.end());
       for (int u = d.use_first; !reads && u < d.use_first + d.use_count; ++u) {
         const dfa_ref &use = defs->uses[size_t(u)];
         reads = use.type == SYM_REF && use.sym == def.sym && use.offset == def.offset;
       }
       readers[size_t(n)] += reads;
+    };
+    for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
+      int n = defs->chains[size_t(i)];
+      if (counted[size_t(n) / 32] >> (n % 32) & 1u)
+        count(n);
     }
+    const uint32_t *set = defs->wide.data() + d.wide_first;
+    for (int k = 0; k < d.wide_count; ++k, set += defs->wide_words)
+      for (size_t w = 0; w < defs->wide_words; ++w)
+        for (uint32_t bits = set[w] & counted[w]; bits; bits &= bits - 1)
+          count(int(w * 32 + __builtin_ctz(bits)));
   }
   return readers;
 }

@@ -85,6 +85,14 @@ def s_statements(n):
     return "int g;\nvoid f(void)\n{\n" + body + "}\n"
 
 
+def s_pointer_reads(n):
+    # Every read through the pointer may see any variable written before,
+    # so the definitions that reach each read grow with the function.
+    names = "".join("unsigned char v%d;\n" % i for i in range(n))
+    body = "".join("  v%d = *p;\n" % i for i in range(n))
+    return names + "unsigned char *p;\nvoid f(void)\n{\n" + body + "}\n"
+
+
 def s_branches(n):
     body = "".join("  if (g > %d) g += %d; else h--;\n" % (i & 127, i & 63) for i in range(n))
     return "unsigned char g, h;\nvoid f(void)\n{\n" + body + "}\n"
@@ -177,6 +185,7 @@ CASES = {
     "literals": (s_literals, 1000, "distinct string literals of one unit (relocations of one section)", ("1070", "1071")),
     "typedefs": (s_typedefs, 4000, "typedef names, each used once", ()),
     "statements": (s_statements, 1000, "statements of one function", ()),
+    "pointer-reads": (s_pointer_reads, 1000, "reads through a pointer into distinct variables, one function", ()),
     "branches": (s_branches, 500, "if/else statements of one function", ()),
     "conditional": (s_conditional, 90, "depth of chained conditional expressions (four statements)", ()),
     "labels": (s_labels, 400, "labels and gotos of one function", ()),
