@@ -240,46 +240,71 @@ static std::vector<const SymbolRecord *> s_addressed_temporaries(basic_block *bl
 // read its value: a node whose chain holds a definition of a temporary
 // byte reads it when it names the byte, uses everything (a call, the
 // function's end), or reads through a pointer and the function forms the
-// temporary's address. The sets of broad uses are taken a word at a time,
-// through the mask of counted definitions.
+// temporary's address; a definition of BSR is read by every node whose
+// chain holds it. The sets of broad uses are taken a word at a time,
+// through masks of the counted definitions.
 static std::vector<int> s_readers(basic_block *blocks, const dfa_map *defs) {
   std::vector<const SymbolRecord *> addressed = s_addressed_temporaries(blocks);
+  std::sort(addressed.begin(), addressed.end());
   std::vector<int> readers(defs->refs.size(), 0);
-  std::vector<uint32_t> counted(defs->wide_words, 0);
+  // counted: the temporaries and BSR; bank: BSR; formed: the temporaries
+  // whose address is formed.
+  std::vector<uint32_t> counted(defs->wide_words, 0), bank(defs->wide_words, 0), formed(defs->wide_words, 0);
   for (size_t n = 0; n < defs->refs.size(); ++n) {
     const dfa_ref &def = defs->refs[n];
-    if (def.type == SYM_REF && (def.sym->temporary || def.sym == BSRsym))
-      counted[n / 32] |= 1u << (n % 32);
+    if (def.type != SYM_REF || !(def.sym->temporary || def.sym == BSRsym))
+      continue;
+    counted[n / 32] |= 1u << (n % 32);
+    if (!def.sym->temporary)
+      bank[n / 32] |= 1u << (n % 32);
+    else if (std::binary_search(addressed.begin(), addressed.end(), def.sym))
+      formed[n / 32] |= 1u << (n % 32);
   }
   for (const ocode_dfa &d : defs->nodes) {
     if (!d.essential)
       continue;  // removed as dead: it reads nothing any more
-    bool all = false, memory = false;
+    bool all = false, memory = false, names_temporary = false;
     for (int i = d.use_first; i < d.use_first + d.use_count; ++i) {
-      int type = defs->uses[size_t(i)].type;
-      all |= type == ALL_USE || type == EXIT_USE;
-      memory |= type == MEM_USE;
+      const dfa_ref &use = defs->uses[size_t(i)];
+      all |= use.type == ALL_USE || use.type == EXIT_USE;
+      memory |= use.type == MEM_USE;
+      names_temporary |= use.type == SYM_REF && use.sym && use.sym->temporary;
     }
-    auto count = [&](int n) {
+    // Whether the node reads counted definition n: BSR always; a temporary
+    // when the node uses everything, reads through a pointer and the
+    // address is formed, or names the byte.
+    auto reads = [&](int n) {
       const dfa_ref &def = defs->refs[size_t(n)];
-      bool reads = all || !def.sym->temporary ||
-                   (memory && std::find(addressed.begin(), addressed.end(), def.sym) != addressed.end());
-      for (int u = d.use_first; !reads && u < d.use_first + d.use_count; ++u) {
+      if (all || !def.sym->temporary || (memory && (formed[size_t(n) / 32] >> (n % 32) & 1u)))
+        return true;
+      for (int u = d.use_first; u < d.use_first + d.use_count; ++u) {
         const dfa_ref &use = defs->uses[size_t(u)];
-        reads = use.type == SYM_REF && use.sym == def.sym && use.offset == def.offset;
+        if (use.type == SYM_REF && use.sym == def.sym && use.offset == def.offset)
+          return true;
       }
-      readers[size_t(n)] += reads;
+      return false;
     };
     for (int i = d.chain_first; i < d.chain_first + d.chain_count; ++i) {
       int n = defs->chains[size_t(i)];
       if (counted[size_t(n) / 32] >> (n % 32) & 1u)
-        count(n);
+        readers[size_t(n)] += reads(n);
     }
     const uint32_t *set = defs->wide.data() + d.wide_first;
     for (int k = 0; k < d.wide_count; ++k, set += defs->wide_words)
-      for (size_t w = 0; w < defs->wide_words; ++w)
-        for (uint32_t bits = set[w] & counted[w]; bits; bits &= bits - 1)
-          count(int(w * 32 + __builtin_ctz(bits)));
+      for (size_t w = 0; w < defs->wide_words; ++w) {
+        uint32_t bits = set[w] & counted[w];
+        // Every bit the node reads for sure is counted without a look at
+        // its definition; the other temporaries only when the node names
+        // a temporary at all.
+        uint32_t taken = all ? bits : bits & (bank[w] | (memory ? formed[w] : 0));
+        for (uint32_t b = taken; b; b &= b - 1)
+          ++readers[w * 32 + size_t(__builtin_ctz(b))];
+        if (names_temporary)
+          for (uint32_t b = bits & ~taken; b; b &= b - 1) {
+            int n = int(w * 32 + size_t(__builtin_ctz(b)));
+            readers[size_t(n)] += reads(n);
+          }
+      }
   }
   return readers;
 }
