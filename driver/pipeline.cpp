@@ -16,6 +16,7 @@
 #include "opt/opt.h"
 #include "opt/varlocate.h"
 #include "trans/declare.h"
+#include "trans/pcodell.h"
 #include "trans/trans.h"
 #include "trans/type.h"
 
@@ -111,6 +112,8 @@ void phase_reset() {
   pragma_pool_clear();
   opt_varlocate_clear();
   opt_release_spare_labels();
+  opt_pa_release();
+  pcodell_release_file_names();
   pragma_config_initialize();  // the configuration bytes back to their defaults
   show_assert_lineno = 1;
   diag_reset();

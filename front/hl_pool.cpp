@@ -82,6 +82,12 @@ char *hl_file_ref(const char *file) {
   return s_text_of(name);
 }
 
+void hl_release_file_cache() {
+  if (s_last_file)
+    hl_file_release(s_text_of(s_last_file));
+  s_last_file = nullptr;
+}
+
 char *hl_file_share(char *file) {
   if (file)
     s_file_of(file)->refs++;

@@ -32,6 +32,7 @@ int yyinitparse() {
 void yyuninitparse() {
   typedef_scopes_free();
   yyuninitlex();
+  hl_release_file_cache();
 }
 
 // Runs the parser once the scanner has its input; rethrows a recorded fatal.

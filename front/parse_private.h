@@ -40,6 +40,9 @@ char *hl_file_ref(const char *file);
 char *hl_file_share(char *file);
 // Drops one holder of a shared file name; the last one frees it.
 void hl_file_release(char *file);
+// Drops the hold that hl_file_ref keeps on the name it handed out last
+// (the end of a parse; the nodes keep theirs).
+void hl_release_file_cache();
 
 // Posts a catalogue message during the parse. A fatal message or the error
 // limit does not unwind through the generated parser: it is recorded, the

@@ -15,6 +15,10 @@ void optimize_assembly();
 // between the builds of a unit: at the end of the phase, and when a stopped
 // compilation is reset.
 void opt_release_spare_labels();
+// Ends a compilation for procedural abstraction: the procedure numbering
+// restarts, and the tables it keeps between runs for their storage are
+// freed.
+void opt_pa_release();
 
 // Marks the symbols named by the varlocate list (warning for an unknown one).
 void opt_apply_varlocate();

@@ -32,6 +32,7 @@
 #include "gen/gen.h"
 #include "gen/interrupt.h"
 #include "opt/blocks.h"
+#include "opt/opt.h"
 #include "trans/type.h"
 #include "util/large_pages.h"
 
@@ -1500,4 +1501,34 @@ void opt_procedural_abstraction(SectionRecord *section, ocode *list) {
   for (int run = 0; run < procedural_abstraction_count; ++run)
     if (!perform_procedural_abstraction(section, list))
       break;
+}
+
+// Each table back to its state at program start: assigning an empty
+// container frees the storage kept between runs.
+template <class T> static void s_free_storage(T &container) { container = T(); }
+
+void opt_pa_release() {
+  opt_pa_reset();
+  s_free_storage(s_called_procedures);
+  s_free_storage(s_block_list);
+  s_free_storage(s_dictionary);
+  s_free_storage(s_occurrences);
+  s_free_storage(s_item_of);
+  s_free_storage(s_spans);
+  s_free_storage(s_counted);
+  s_free_storage(s_keys);
+  s_free_storage(s_in_loop);
+  s_free_storage(s_flags);
+  s_free_storage(s_block_of);
+  s_free_storage(s_block_end);
+  s_free_storage(s_node_at);
+  s_free_storage(s_last_item);
+  s_free_storage(s_match_run);
+  s_free_storage(s_next_call);
+  s_free_storage(s_same_key_near);
+  s_free_storage(s_later_with_key);
+  s_free_storage(s_nodes);
+  s_free_storage(s_block_store);
+  s_free_storage(s_suffix_rank);
+  s_free_storage(s_rank);
 }

@@ -41,18 +41,24 @@ bool s_in(const pcodell_t *p, int first, int last) { return p && p->opcode >= fi
 }  // namespace
 
 // Every node of a construct names the same file: one interned copy per
-// distinct name serves them all and is never freed before the run ends.
-// Nodes come in runs from one file, so the name handed out last is tried
-// before the table.
+// distinct name serves them all until the compilation ends. Nodes come in
+// runs from one file, so the name handed out last is tried before the
+// table.
+static std::unordered_set<std::string> s_file_names;
+static const char *s_last_file_name;
+
 static const char *s_intern_file(const char *file) {
-  static std::unordered_set<std::string> names;
-  static const char *last;
   if (!file)
     file = "";
-  if (last && strcmp(last, file) == 0)
-    return last;
-  last = names.insert(file).first->c_str();
-  return last;
+  if (s_last_file_name && strcmp(s_last_file_name, file) == 0)
+    return s_last_file_name;
+  s_last_file_name = s_file_names.insert(file).first->c_str();
+  return s_last_file_name;
+}
+
+void pcodell_release_file_names() {
+  s_file_names = {};
+  s_last_file_name = nullptr;
 }
 
 const char *pcodell_get_opcode_name(int opcode) {

@@ -91,6 +91,9 @@ pcodell_t *pcodell_create(PcodellOp opcode, pcodell_t *left, pcodell_t *right, l
 pcodell_t *pcodell_copy(const pcodell_t *tree);  // nodes copied; types and symbols shared
 void pcodellFreeTree(pcodell_t *tree);
 void pcodell_release_node(pcodell_t *p);         // one node and what it owns, not its operands
+// Frees the file names the nodes share (the end of a compilation: no node,
+// nor anything that copied a node's file name, may be left).
+void pcodell_release_file_names();
 void set_pcodell_lvalue(pcodell_t *p);           // p must be an indirection
 const char *pcodell_get_opcode_name(int opcode); // null for an unknown opcode
 void pcodell_dbg_dump_tree(const pcodell_t *tree);  // on standard output
