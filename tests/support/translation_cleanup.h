@@ -21,6 +21,7 @@ inline void free_translation(StatementRecord *list, pcodehl *root) {
   type_free_predefined();
   hl_free_ast(root);
   pragma_pool_clear();
+  pcodell_release_file_names();
 }
 
 #endif
