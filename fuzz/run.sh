@@ -145,7 +145,9 @@ for t in $targets; do
   corpus=$dir/corpus/$t findings=$dir/findings/$t log=$dir/logs/$t-$(date +%Y%m%d-%H%M%S).log
   mkdir -p "$corpus" "$findings" "$dir/logs"
   before=$(s_findings "$findings")
-  echo "run.sh: fuzz_$t ${runs:+-runs=$runs}${runs:-$seconds s} (log $log)" >&2
+  limit_text="$seconds s"
+  [ -n "$runs" ] && limit_text="-runs=$runs"
+  echo "run.sh: fuzz_$t $limit_text (log $log)" >&2
   executed=0 start=$SECONDS
   : >"$log"
   while :; do
