@@ -84,7 +84,9 @@ void selRomAddress24(pcodell_t *p) {
 }
 
 // A rom address plus a constant: the address with the constant in its offset.
+// The constant may come with code: the left side of a comma, `tab[(n++, 3)]`.
 void selRomAddrFold(pcodell_t *p) {
+  sel_take_all();
   const SelLoc &a = sel_kid(0)->loc;
   const SelLoc &b = sel_kid(1)->loc;
   SelLoc sum = a.kind == LOC_ADDR ? a : b;

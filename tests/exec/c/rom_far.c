@@ -81,5 +81,7 @@ int main(void)
   gwp = (far rom int *)&straddle[3]; CHECK(*gwp == (int)0xC4C3);
   CHECK(far_rows[0].tag == 7); CHECK(far_rows[1].value == 4321); CHECK(far_rows[0].value == -1234);
   CHECK(near_bytes[3] == 8);
+  /* a comma expression as the index: its left side runs */
+  i = 0; CHECK(far_words[(i++, 1)] == 1000); CHECK(straddle[(i += 2, 6)] == 0xC6); CHECK(i == 3);
   return CHECK_RESULT();
 }

@@ -122,5 +122,14 @@ int main(void)
   rp = &rows[1]; CHECK(rp->tag == 3); CHECK(rp->value == -5); CHECK(rp->next == 4);
   rp++; CHECK(rp->value == 0x7FFF);
   CHECK(row_value(&single) == -300); CHECK(row_value(rows) == 1000);
+
+  /* an index that is a comma expression ending in a constant: the left
+     side still runs */
+  i = 0;
+  CHECK(squares[(i++, 4)] == 16); CHECK(i == 1);
+  CHECK(*(powers + (i += 2, 3)) == 1000); CHECK(i == 3);
+  CHECK("0123456789"[(i++, 7)] == '7'); CHECK(i == 4);
+  CHECK(rows[(i--, 2)].value == 0x7FFF); CHECK(i == 3);
+  CHECK(mixed[(i + 1, 1)] == -1);
   return CHECK_RESULT();
 }
